@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs whatever Debian 12 packages the build, the window and the tests need and are missing.
+# Needs root, or sudo for a normal user.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake g++ make qt6-base-dev
+    # the window's Japanese text: IPAPGothic stands in for the designed family
+    fonts-ipafont-gothic
+    # tests that drive the real window on a virtual display
+    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick xclip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "install-deps: run as root or install sudo" >&2; exit 1; }
+    sudo=(sudo)
+fi
+echo "install-deps: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
