@@ -4,8 +4,7 @@ namespace tolerance {
 
 namespace {
 
-template <std::size_t N>
-constexpr std::array<std::size_t, N> identityOrder()
+template <std::size_t N> constexpr std::array<std::size_t, N> identityOrder()
 {
     std::array<std::size_t, N> order{};
     for (std::size_t i = 0; i < N; ++i)

@@ -11,7 +11,11 @@
 
 namespace tolerance {
 
-enum class Side { Hole, Shaft };
+enum class Side
+{
+    Hole,
+    Shaft
+};
 
 // A tolerance class with its 25 entries, one per size range in list order. Hole codes are
 // written in capitals ("H7"), shaft codes in small letters ("h7"); the side is part of the class.

@@ -22,7 +22,8 @@ struct DeviationPair
     friend constexpr bool operator==(const DeviationPair&, const DeviationPair&) = default;
 };
 
-enum class DeviationForm {
+enum class DeviationForm
+{
     Signed,    // "+0.025", "-0.009", "+1.090": whole µm, never zero
     Zero,      // " 0"
     PlusMinus, // "±", the upper text of a JS/js entry

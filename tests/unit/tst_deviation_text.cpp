@@ -22,10 +22,12 @@ private Q_SLOTS:
 
         QTest::newRow("signed plus") << QByteArray("+0.025") << DeviationForm::Signed << 50;
         QTest::newRow("signed minus") << QByteArray("-0.009") << DeviationForm::Signed << -18;
-        QTest::newRow("signed trailing zeros") << QByteArray("-0.100") << DeviationForm::Signed << -200;
+        QTest::newRow("signed trailing zeros")
+            << QByteArray("-0.100") << DeviationForm::Signed << -200;
         QTest::newRow("signed over 1 mm") << QByteArray("+1.090") << DeviationForm::Signed << 2180;
         QTest::newRow("zero") << QByteArray(" 0") << DeviationForm::Zero << 0;
-        QTest::newRow("plus-minus") << QStringLiteral("±").toUtf8() << DeviationForm::PlusMinus << 0;
+        QTest::newRow("plus-minus")
+            << QStringLiteral("±").toUtf8() << DeviationForm::PlusMinus << 0;
         QTest::newRow("magnitude") << QByteArray("0.003") << DeviationForm::Magnitude << 6;
         QTest::newRow("magnitude half") << QByteArray("0.0045") << DeviationForm::Magnitude << 9;
         QTest::newRow("undefined") << QByteArray("  ---") << DeviationForm::Undefined << 0;
@@ -33,7 +35,8 @@ private Q_SLOTS:
         QTest::newRow("bare zero") << QByteArray("0") << DeviationForm::Invalid << 0;
         QTest::newRow("signed zero") << QByteArray("+0.000") << DeviationForm::Invalid << 0;
         QTest::newRow("two decimals") << QByteArray("+0.02") << DeviationForm::Invalid << 0;
-        QTest::newRow("four decimals signed") << QByteArray("+0.0250") << DeviationForm::Invalid << 0;
+        QTest::newRow("four decimals signed")
+            << QByteArray("+0.0250") << DeviationForm::Invalid << 0;
         QTest::newRow("no sign") << QByteArray("0.0250") << DeviationForm::Invalid << 0;
         QTest::newRow("leading zero") << QByteArray("+00.025") << DeviationForm::Invalid << 0;
         QTest::newRow("no whole part") << QByteArray("+.025") << DeviationForm::Invalid << 0;
@@ -73,12 +76,15 @@ private Q_SLOTS:
         QTest::newRow("signed pair") << QByteArray("+0.025") << QByteArray(" 0") << true;
         QTest::newRow("equal values") << QByteArray("-0.009") << QByteArray("-0.009") << true;
         QTest::newRow("upper below lower") << QByteArray(" 0") << QByteArray("+0.006") << false;
-        QTest::newRow("plus-minus pair") << QStringLiteral("±").toUtf8() << QByteArray("0.0045") << true;
-        QTest::newRow("plus-minus over signed") << QStringLiteral("±").toUtf8() << QByteArray("+0.004") << false;
+        QTest::newRow("plus-minus pair")
+            << QStringLiteral("±").toUtf8() << QByteArray("0.0045") << true;
+        QTest::newRow("plus-minus over signed")
+            << QStringLiteral("±").toUtf8() << QByteArray("+0.004") << false;
         QTest::newRow("magnitude on top") << QByteArray("0.004") << QByteArray("0.004") << false;
         QTest::newRow("both undefined") << QByteArray("  ---") << QByteArray("  ---") << true;
         QTest::newRow("half undefined") << QByteArray("  ---") << QByteArray("-0.010") << false;
-        QTest::newRow("undefined below value") << QByteArray("+0.010") << QByteArray("  ---") << false;
+        QTest::newRow("undefined below value")
+            << QByteArray("+0.010") << QByteArray("  ---") << false;
     }
 
     void pairs()

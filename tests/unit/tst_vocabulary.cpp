@@ -49,19 +49,17 @@ private Q_SLOTS:
     void classListsAreInListOrder()
     {
         QCOMPARE(codesOf(Side::Hole),
-                 QStringList({u"B10"_s, u"C9"_s,  u"C10"_s, u"D8"_s,  u"D9"_s,  u"D10"_s,
-                              u"E7"_s,  u"E8"_s,  u"E9"_s,  u"F6"_s,  u"F7"_s,  u"F8"_s,
-                              u"G6"_s,  u"G7"_s,  u"H6"_s,  u"H7"_s,  u"H8"_s,  u"H9"_s,
-                              u"H10"_s, u"JS6"_s, u"JS7"_s, u"K6"_s,  u"K7"_s,  u"M6"_s,
-                              u"M7"_s,  u"N6"_s,  u"N7"_s,  u"P6"_s,  u"P7"_s,  u"R7"_s,
-                              u"S7"_s,  u"T7"_s,  u"U7"_s,  u"X7"_s}));
-        QCOMPARE(codesOf(Side::Shaft),
-                 QStringList({u"b9"_s,  u"c9"_s,  u"d8"_s,  u"d9"_s,  u"e7"_s,  u"e8"_s,
-                              u"e9"_s,  u"f6"_s,  u"f7"_s,  u"f8"_s,  u"g5"_s,  u"g6"_s,
-                              u"h5"_s,  u"h6"_s,  u"h7"_s,  u"h8"_s,  u"h9"_s,  u"js5"_s,
-                              u"js6"_s, u"js7"_s, u"k5"_s,  u"k6"_s,  u"m5"_s,  u"m6"_s,
-                              u"n6"_s,  u"p6"_s,  u"r6"_s,  u"s6"_s,  u"t6"_s,  u"u6"_s,
-                              u"x6"_s}));
+                 QStringList({u"B10"_s, u"C9"_s, u"C10"_s, u"D8"_s, u"D9"_s,  u"D10"_s, u"E7"_s,
+                              u"E8"_s,  u"E9"_s, u"F6"_s,  u"F7"_s, u"F8"_s,  u"G6"_s,  u"G7"_s,
+                              u"H6"_s,  u"H7"_s, u"H8"_s,  u"H9"_s, u"H10"_s, u"JS6"_s, u"JS7"_s,
+                              u"K6"_s,  u"K7"_s, u"M6"_s,  u"M7"_s, u"N6"_s,  u"N7"_s,  u"P6"_s,
+                              u"P7"_s,  u"R7"_s, u"S7"_s,  u"T7"_s, u"U7"_s,  u"X7"_s}));
+        QCOMPARE(
+            codesOf(Side::Shaft),
+            QStringList({u"b9"_s, u"c9"_s,  u"d8"_s,  u"d9"_s,  u"e7"_s, u"e8"_s, u"e9"_s, u"f6"_s,
+                         u"f7"_s, u"f8"_s,  u"g5"_s,  u"g6"_s,  u"h5"_s, u"h6"_s, u"h7"_s, u"h8"_s,
+                         u"h9"_s, u"js5"_s, u"js6"_s, u"js7"_s, u"k5"_s, u"k6"_s, u"m5"_s, u"m6"_s,
+                         u"n6"_s, u"p6"_s,  u"r6"_s,  u"s6"_s,  u"t6"_s, u"u6"_s, u"x6"_s}));
     }
 
     void moduleNamesFollowTheCode()
@@ -74,8 +72,10 @@ private Q_SLOTS:
                 const auto m = codeShape.match(q(cls.code));
                 QVERIFY2(m.hasMatch(), qPrintable(q(cls.code)));
                 QString expected = side == Side::Hole
-                                       ? u"M_%1%2A"_s.arg(m.captured(1)).arg(m.captured(2).toInt(), 2, 10, QChar(u'0'))
-                                       : u"N_%1%2Z"_s.arg(m.captured(1)).arg(m.captured(2).toInt(), 2, 10, QChar(u'0'));
+                                       ? u"M_%1%2A"_s.arg(m.captured(1))
+                                             .arg(m.captured(2).toInt(), 2, 10, QChar(u'0'))
+                                       : u"N_%1%2Z"_s.arg(m.captured(1))
+                                             .arg(m.captured(2).toInt(), 2, 10, QChar(u'0'));
                 if (cls.code == "d8")
                     expected = u"N_D08Z"_s;
                 QCOMPARE(q(cls.module), expected);
