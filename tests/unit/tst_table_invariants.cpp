@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 using namespace tolerance;
@@ -238,6 +239,39 @@ private Q_SLOTS:
             for (std::size_t r = 0; r < kSizeRangeCount; ++r) {
                 QVERIFY2(upperOf(hole, r) == -lowerOf(shaft, r), qPrintable(where(hole, r)));
                 QVERIFY2(lowerOf(hole, r) == -upperOf(shaft, r), qPrintable(where(hole, r)));
+            }
+        }
+    }
+
+    void holeFundamentalDeviationsFollowTheShafts()
+    {
+        // ISO 286-1: for holes A to H, EI = -es of the shaft of the same letter; for K to ZC up to
+        // IT8, ES = -ei + Δ with Δ = ITn - IT(n-1), and Δ = 0 up to 3 mm. The standard itself
+        // makes one exception among these classes: M6 from 250 to 315 mm has ES = -9 µm.
+        for (const ToleranceClass& hole : holeClasses()) {
+            if (isSymmetric(hole))
+                continue;
+            std::string shaftLetters(lettersOf(hole.code));
+            for (char& c : shaftLetters)
+                c = static_cast<char>(c - 'A' + 'a');
+            const ToleranceClass* shaft = nullptr;
+            for (const ToleranceClass& candidate : shaftClasses())
+                if (lettersOf(candidate.code) == shaftLetters && !shaft)
+                    shaft = &candidate;
+            QVERIFY2(shaft, qPrintable(q(hole.code)));
+            const int grade = gradeOf(hole.code);
+            for (std::size_t r = 0; r < kSizeRangeCount; ++r) {
+                if (!isDefined(hole.entries[r]))
+                    continue;
+                if (lettersOf(hole.code) <= "H") {
+                    QVERIFY2(lowerOf(hole, r) == -upperOf(*shaft, r), qPrintable(where(hole, r)));
+                    continue;
+                }
+                const int delta = r == 0 ? 0 : iso286::it(grade, r) - iso286::it(grade - 1, r);
+                int expected = -lowerOf(*shaft, r) + 2 * delta;
+                if (hole.code == "M6" && r >= rangeIndex("250～280") && r <= rangeIndex("280～315"))
+                    expected = -2 * 9;
+                QVERIFY2(upperOf(hole, r) == expected, qPrintable(where(hole, r)));
             }
         }
     }
