@@ -1,0 +1,16 @@
+#include "fonts.h"
+#include "main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kelvan"));
+    QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    fonts::installSubstitutes();
+
+    Form1 form;
+    form.load();
+    return QApplication::exec();
+}

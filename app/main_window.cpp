@@ -1,0 +1,198 @@
+#include "main_window.h"
+
+#include "fonts.h"
+#include "layout.h"
+#include "page_builder.h"
+#include "picture_box.h"
+#include "tab_control.h"
+#include "tight_style.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QStringList toStrings(auto&& texts)
+{
+    QStringList list;
+    for (std::string_view text : texts)
+        list << QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return list;
+}
+
+QStringList classCodes(tolerance::Side side)
+{
+    QStringList codes;
+    for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
+        codes << QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size()));
+    return codes;
+}
+
+// Fill a list and make its first item the current one exactly as a user's pick would, so the
+// same handling runs once.
+void fillAndPickFirst(QComboBox* list, const QStringList& items,
+                      void (*picked)(const SideControls&), const SideControls& side)
+{
+    list->addItems(items);
+    list->setCurrentIndex(0);
+    picked(side);
+}
+
+// The program ends at once: no close step runs, so nothing is saved.
+void quitAtOnce()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_tightStyle(new TightStyle)
+{
+    m_tightStyle->setParent(this);
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Morvane【Tessaly】 JIS B 0401(1984)"_s);
+    setWindowIcon(QIcon(u":/icon_32.png"_s));
+
+    createMenus();
+    setCentralWidget(createClientArea());
+    createStatusBar();
+    // Nothing inside follows a change of size, so the size is fixed: menu bar plus client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Form1::~Form1() = default;
+
+QWidget* Form1::createClientArea()
+{
+    auto* client = new QWidget;
+    client->setObjectName(u"ClientArea"_s);
+    const int statusTop = layout::placement(u"StatusBar1", layout::Container::Window).top;
+    client->setFixedSize(twips::toPixels(layout::kClientWidth), twips::toPixels(statusTop));
+
+    // Created first, so the tab control lies over it: never seen, only clicked by Esc.
+    const layout::Placement& quitButton = layout::placement(u"Command3", layout::Container::Window);
+    auto* command3 = new QPushButton(quitButton.caption.toString(), client);
+    command3->setObjectName(quitButton.name.toString());
+    command3->setGeometry(layout::pixelRect(quitButton));
+    command3->setFocusPolicy(Qt::NoFocus);
+    command3->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(command3, &QPushButton::clicked, this, &quitAtOnce);
+
+    const layout::Placement& tabs = layout::placement(u"SSTab1", layout::Container::Window);
+    m_tabs = new TabControl(client);
+    m_tabs->setObjectName(tabs.name.toString());
+    m_tabs->setGeometry(layout::pixelRect(tabs));
+    m_tabs->setTabFont(fonts::designFont(layout::kTabCaptionPointSize));
+
+    const QPixmap diagram(u":/fit_diagram.png"_s);
+    const Page hole = buildPage(layout::Container::HolePage, diagram, m_tightStyle);
+    const Page shaft = buildPage(layout::Container::ShaftPage, diagram, m_tightStyle);
+    m_tabs->addPage(hole.picture, u"常用するはめあいの寸法（穴）"_s);
+    m_tabs->addPage(shaft.picture, u"常用するはめあいの寸法（軸）"_s);
+    m_tabs->setCurrentIndex(0);
+
+    m_hole = {tolerance::Side::Hole, hole.range, hole.toleranceClass, hole.upper, hole.lower,
+              hole.rangeCaption};
+    m_shaft = {tolerance::Side::Shaft, shaft.range, shaft.toleranceClass, shaft.upper, shaft.lower,
+               shaft.rangeCaption};
+    connectSide(m_hole);
+    connectSide(m_shaft);
+
+    // The designed focus order, among the controls that take the focus.
+    QWidget::setTabOrder(m_hole.lower, m_hole.range);
+    QWidget::setTabOrder(m_hole.range, m_hole.toleranceClass);
+    QWidget::setTabOrder(m_hole.toleranceClass, m_shaft.range);
+    QWidget::setTabOrder(m_shaft.range, m_shaft.toleranceClass);
+    QWidget::setTabOrder(m_shaft.toleranceClass, m_hole.upper);
+    QWidget::setTabOrder(m_hole.upper, m_tabs->tabBar());
+    QWidget::setTabOrder(m_tabs->tabBar(), m_shaft.lower);
+    QWidget::setTabOrder(m_shaft.lower, m_shaft.upper);
+    return client;
+}
+
+void Form1::connectSide(const SideControls& side)
+{
+    // Every pick by the user, also of the entry already shown, arrives as activated exactly
+    // once; the program's own selections run the handlers directly (see load()).
+    const SideControls* s = side.side == tolerance::Side::Hole ? &m_hole : &m_shaft;
+    connect(side.range, &QComboBox::activated, this, [s] { rangePicked(*s); });
+    connect(side.toleranceClass, &QComboBox::activated, this, [s] { classPicked(*s); });
+}
+
+void Form1::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(u"MenuBar"_s);
+
+    QMenu* file = bar->addMenu(u"ﾌｧｲﾙ(&F)"_s);
+    file->setObjectName(u"file"_s);
+    QAction* quit = file->addAction(u"終了"_s);
+    quit->setObjectName(u"Quit"_s);
+    connect(quit, &QAction::triggered, this, &quitAtOnce);
+
+    QMenu* view = bar->addMenu(u"表示(&V)"_s);
+    view->setObjectName(u"View"_s);
+    QMenu* frontTop = view->addMenu(u"常に手前表示"_s);
+    frontTop->setObjectName(u"FrontTop"_s);
+    QAction* on = frontTop->addAction(u"ON"_s);
+    on->setObjectName(u"FormTop_ON"_s);
+    on->setShortcut(QKeySequence(Qt::Key_F4));
+    on->setCheckable(true);
+    QAction* off = frontTop->addAction(u"OFF"_s);
+    off->setObjectName(u"FormTop_OFF"_s);
+    off->setShortcut(QKeySequence(Qt::Key_F5));
+    off->setCheckable(true);
+
+    QMenu* help = bar->addMenu(u"ﾍﾙﾌﾟ(&H)"_s);
+    help->setObjectName(u"Help"_s);
+    QAction* about = help->addAction(u"Morvaneについて"_s);
+    about->setObjectName(u"About"_s);
+}
+
+void Form1::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(u"StatusBar1"_s);
+    bar->setSizeGripEnabled(false);
+    bar->setFixedHeight(
+        layout::pixelRect(layout::placement(u"StatusBar1", layout::Container::Window)).height());
+    bar->setFont(fonts::designFont(9));
+
+    // Permanent panels stay visible while a menu shows a status tip.
+    m_panel1 = new QLabel;
+    m_panel1->setObjectName(u"Panel1"_s);
+    m_panel1->setFixedWidth(twips::toPixels(layout::kStatusPanel1Width));
+    m_panel2 = new QLabel;
+    m_panel2->setObjectName(u"Panel2"_s);
+    m_panel2->setFixedWidth(twips::toPixels(layout::kStatusPanel2Width));
+    for (QLabel* panel : {m_panel1, m_panel2}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addPermanentWidget(panel);
+    }
+}
+
+void Form1::load()
+{
+    show();
+    fillAndPickFirst(m_hole.range, toStrings(tolerance::kSizeRanges), &rangePicked, m_hole);
+    fillAndPickFirst(m_hole.toleranceClass, classCodes(tolerance::Side::Hole), &classPicked,
+                     m_hole);
+    fillAndPickFirst(m_shaft.range, toStrings(tolerance::kSizeRanges), &rangePicked, m_shaft);
+    fillAndPickFirst(m_shaft.toleranceClass, classCodes(tolerance::Side::Shaft), &classPicked,
+                     m_shaft);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "selection.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class TabControl;
+class TightStyle;
+
+// The program's one window: a fit diagram on two tab pages, the hole's lists and deviations on
+// the first, the shaft's on the second.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Shows the window, then fills the four lists in order and picks the first item of each
+    // right after filling it, so that the first hole and shaft lookups run exactly once each.
+    void load();
+
+    const SideControls& hole() const { return m_hole; }
+    const SideControls& shaft() const { return m_shaft; }
+
+private:
+    void createMenus();
+    void createStatusBar();
+    QWidget* createClientArea();
+    void connectSide(const SideControls& side);
+
+    TightStyle* m_tightStyle;
+    TabControl* m_tabs = nullptr;
+    QLabel* m_panel1 = nullptr;
+    QLabel* m_panel2 = nullptr;
+    SideControls m_hole{};
+    SideControls m_shaft{};
+};

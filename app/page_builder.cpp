@@ -1,0 +1,153 @@
+#include "page_builder.h"
+
+#include "fonts.h"
+#include "picture_box.h"
+#include "pointer_area.h"
+#include "tight_style.h"
+#include "tolerance/classes.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Names
+{
+    QStringView picture, range, toleranceClass, upper, lower, rangeArea, classArea;
+};
+
+constexpr Names kHoleNames{u"Picture1", u"Combo1", u"Combo2", u"Text1",
+                           u"Text2",    u"Image1", u"Image2"};
+constexpr Names kShaftNames{u"Picture2", u"Combo3", u"Combo4", u"Text3",
+                            u"Text4",    u"Image3", u"Image4"};
+
+template <typename W> W* place(W* widget, const layout::Placement& p)
+{
+    widget->setObjectName(p.name.toString());
+    widget->setGeometry(layout::pixelRect(p));
+    if (p.pointSize > 0)
+        widget->setFont(fonts::designFont(p.pointSize));
+    return widget;
+}
+
+void setWhiteBackground(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Button, Qt::white);
+    widget->setPalette(palette);
+}
+
+// Every text a box can show, so the font can be narrowed once for the widest of them.
+QStringList allDeviationTexts()
+{
+    QStringList texts;
+    for (tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft})
+        for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
+            for (const tolerance::DeviationPair& entry : cls.entries)
+                for (std::string_view text : {entry.upper, entry.lower})
+                    texts << QString::fromUtf8(text.data(), qsizetype(text.size()));
+    texts.removeDuplicates();
+    return texts;
+}
+
+QStringList rangeLabels()
+{
+    QStringList labels;
+    for (std::string_view label : tolerance::kSizeRanges)
+        labels << QString::fromUtf8(label.data(), qsizetype(label.size()));
+    return labels;
+}
+
+QStringList classCodes(tolerance::Side side)
+{
+    QStringList codes;
+    for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
+        codes << QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size()));
+    return codes;
+}
+
+QLabel* addLabel(QWidget* page, layout::Container which, QStringView name, int index)
+{
+    const layout::Placement& p = layout::placement(name, which);
+    auto* label = place(new QLabel(page), p);
+    label->setProperty("index", index);
+    label->setText(p.caption.toString());
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->adjustSize(); // sized to its text; only the position is designed
+    return label;
+}
+
+QLabel* addRangeCaption(QWidget* page, layout::Container which, int index)
+{
+    auto* label = place(new QLabel(page), layout::placement(u"Label5", which));
+    label->setProperty("index", index);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    setWhiteBackground(label);
+    return label;
+}
+
+QComboBox* addList(QWidget* page, const layout::Placement& p, QStyle* style)
+{
+    auto* combo = place(new QComboBox(page), p);
+    combo->setStyle(style);
+    combo->setEditable(false);
+    combo->setMaxVisibleItems(25);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    setWhiteBackground(combo);
+    return combo;
+}
+
+QLineEdit* addBox(QWidget* page, const layout::Placement& p, QStyle* style)
+{
+    auto* box = place(new QLineEdit(page), p);
+    box->setStyle(style);
+    box->setTextMargins(TightStyle::lineEditTextMargins());
+    setWhiteBackground(box);
+    return box;
+}
+
+} // namespace
+
+Page buildPage(layout::Container which, const QPixmap& diagram, QStyle* style)
+{
+    const Names& names = which == layout::Container::HolePage ? kHoleNames : kShaftNames;
+    const int index = which == layout::Container::HolePage ? 0 : 1;
+
+    Page page{};
+    page.picture = new PictureBox(diagram);
+    place(page.picture, layout::placement(names.picture, layout::Container::Tab));
+
+    // Creation order is stacking order: labels, then the pointer areas over them, then the
+    // lists and boxes above everything.
+    for (QStringView name : {u"Label1", u"Label2", u"Label3", u"Label4"})
+        addLabel(page.picture, which, name, index);
+    page.rangeCaption = addRangeCaption(page.picture, which, index);
+    page.rangeArea =
+        place(new PointerArea(page.picture), layout::placement(names.rangeArea, which));
+    page.classArea =
+        place(new PointerArea(page.picture), layout::placement(names.classArea, which));
+
+    page.range = addList(page.picture, layout::placement(names.range, which), style);
+    page.toleranceClass =
+        addList(page.picture, layout::placement(names.toleranceClass, which), style);
+    page.upper = addBox(page.picture, layout::placement(names.upper, which), style);
+    page.lower = addBox(page.picture, layout::placement(names.lower, which), style);
+
+    const auto side = index == 0 ? tolerance::Side::Hole : tolerance::Side::Shaft;
+    page.range->setFont(
+        fonts::fittedToWidth(page.range->font(), rangeLabels(), textAreaWidth(page.range)));
+    page.toleranceClass->setFont(fonts::fittedToWidth(page.toleranceClass->font(), classCodes(side),
+                                                      textAreaWidth(page.toleranceClass)));
+    static const QStringList deviations = allDeviationTexts();
+    for (QLineEdit* box : {page.upper, page.lower})
+        box->setFont(fonts::fittedToWidth(box->font(), deviations, textAreaWidth(box)));
+    return page;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// A tab page: the fit diagram drawn unscaled from its top-left corner and clipped to the box,
+// with the page's controls on it.
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureBox(const QPixmap& picture, QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    // The pointer moved over the page itself, with no control under it. Labels let their moves
+    // through to the page, so the page checks what is under the pointer before it speaks.
+    void pointerMovedOverSurface();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_picture;
+};
