@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,16 +38,6 @@ QStringList classCodes(tolerance::Side side)
     for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
         codes << QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size()));
     return codes;
-}
-
-// Fill a list and make its first item the current one exactly as a user's pick would, so the
-// same handling runs once.
-void fillAndPickFirst(QComboBox* list, const QStringList& items,
-                      void (*picked)(const SideControls&), const SideControls& side)
-{
-    list->addItems(items);
-    list->setCurrentIndex(0);
-    picked(side);
 }
 
 // The program ends at once: no close step runs, so nothing is saved.
@@ -90,7 +81,10 @@ QWidget* Form1::createClientArea()
     command3->setObjectName(quitButton.name.toString());
     command3->setGeometry(layout::pixelRect(quitButton));
     command3->setFocusPolicy(Qt::NoFocus);
-    command3->setShortcut(QKeySequence(Qt::Key_Escape));
+    // The window's cancel button: Esc clicks it at once (a button's own shortcut would
+    // animate the press first and end the program a moment later).
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, command3, &QPushButton::click);
     connect(command3, &QPushButton::clicked, this, &quitAtOnce);
 
     const layout::Placement& tabs = layout::placement(u"SSTab1", layout::Container::Window);
@@ -130,8 +124,9 @@ void Form1::connectSide(const SideControls& side)
     // Every pick by the user, also of the entry already shown, arrives as activated exactly
     // once; the program's own selections run the handlers directly (see load()).
     const SideControls* s = side.side == tolerance::Side::Hole ? &m_hole : &m_shaft;
-    connect(side.range, &QComboBox::activated, this, [s] { rangePicked(*s); });
-    connect(side.toleranceClass, &QComboBox::activated, this, [s] { classPicked(*s); });
+    connect(side.range, &QComboBox::activated, this, [this, s] { pick(&rangePicked, *s); });
+    connect(side.toleranceClass, &QComboBox::activated, this,
+            [this, s] { pick(&classPicked, *s); });
 }
 
 void Form1::createMenus()
@@ -186,13 +181,29 @@ void Form1::createStatusBar()
     }
 }
 
+void Form1::pick(Handler handler, const SideControls& side)
+{
+    handler(side);
+    Q_EMIT pickHandled(side.side);
+}
+
+void Form1::fillAndPickFirst(QComboBox* list, const QStringList& items, Handler handler,
+                             const SideControls& side)
+{
+    list->addItems(items);
+    // Selecting the first item is a pick like the user's, so the same handling runs once.
+    list->setCurrentIndex(0);
+    pick(handler, side);
+}
+
 void Form1::load()
 {
     show();
-    fillAndPickFirst(m_hole.range, toStrings(tolerance::kSizeRanges), &rangePicked, m_hole);
+    const QStringList ranges = toStrings(tolerance::kSizeRanges);
+    fillAndPickFirst(m_hole.range, ranges, &rangePicked, m_hole);
     fillAndPickFirst(m_hole.toleranceClass, classCodes(tolerance::Side::Hole), &classPicked,
                      m_hole);
-    fillAndPickFirst(m_shaft.range, toStrings(tolerance::kSizeRanges), &rangePicked, m_shaft);
+    fillAndPickFirst(m_shaft.range, ranges, &rangePicked, m_shaft);
     fillAndPickFirst(m_shaft.toleranceClass, classCodes(tolerance::Side::Shaft), &classPicked,
                      m_shaft);
 }

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class QComboBox;
 class QLabel;
 class TabControl;
 class TightStyle;
@@ -25,7 +26,15 @@ public:
     const SideControls& hole() const { return m_hole; }
     const SideControls& shaft() const { return m_shaft; }
 
+Q_SIGNALS:
+    // A pick on side was handled (whether or not it found something to show).
+    void pickHandled(tolerance::Side side);
+
 private:
+    using Handler = void (*)(const SideControls&);
+    void pick(Handler handler, const SideControls& side);
+    void fillAndPickFirst(QComboBox* list, const QStringList& items, Handler handler,
+                          const SideControls& side);
     void createMenus();
     void createStatusBar();
     QWidget* createClientArea();
