@@ -20,7 +20,7 @@ void checkEncoding(std::span<const std::string_view> args)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!isValidUtf8(args[i]))
-            throw InputError("argument " + std::to_string(i + 1) + ", " + quoted(args[i]) +
+            throw InputError("argument " + std::to_string(i + 1) + ", " + quote(args[i]) +
                              ", is not valid UTF-8");
     }
 }

@@ -85,7 +85,7 @@ std::string joined(const std::vector<std::string_view>& codes, std::string_view 
             return onSide(cls) && equalIgnoringCase(cls.code, trimmed(code));
         });
     if (!sameButCase.empty())
-        throw InputError("unknown " + what + " " + quoted(code) + "; did you mean " +
+        throw InputError("unknown " + what + " " + quote(code) + "; did you mean " +
                          joined(sameButCase, " or ") + "?");
     const std::string_view letters = lettersOf(code);
     const auto sameLetters = codesWhere([&](const ToleranceClass& cls) {
@@ -93,9 +93,9 @@ std::string joined(const std::vector<std::string_view>& codes, std::string_view 
                lettersOf(cls.code) == letters;
     });
     if (!sameLetters.empty())
-        throw InputError("unknown " + what + " " + quoted(code) + "; the " + std::string(letters) +
+        throw InputError("unknown " + what + " " + quote(code) + "; the " + std::string(letters) +
                          " classes are " + joined(sameLetters, " and "));
-    throw InputError("unknown " + what + " " + quoted(code) + "; see --help for the class lists");
+    throw InputError("unknown " + what + " " + quote(code) + "; see --help for the class lists");
 }
 
 // A code of the other side in one half of HOLE/SHAFT: "h7 is a shaft class; did you mean H7?".

@@ -120,7 +120,7 @@ std::string csvField(std::string_view text)
     return out + '"';
 }
 
-std::string quoted(std::string_view text)
+std::string quote(std::string_view text)
 {
     std::string out = "\"";
     std::size_t characters = 0;

@@ -20,6 +20,6 @@ std::string csvField(std::string_view text);
 
 // User text for a one-line message: in double quotes, control characters and any invalid bytes
 // written as escapes, cut short after 40 characters.
-std::string quoted(std::string_view text);
+std::string quote(std::string_view text);
 
 } // namespace cli

@@ -26,8 +26,8 @@ Length digitsValue(std::string_view digits) noexcept
 [[noreturn]] void notADiameter(std::string_view text)
 {
     if (text.find(',') != std::string_view::npos)
-        throw InputError("size " + quoted(text) + " is not a number: write decimals with a point");
-    throw InputError("size " + quoted(text) +
+        throw InputError("size " + quote(text) + " is not a number: write decimals with a point");
+    throw InputError("size " + quote(text) +
                      " is neither a size range such as 30～40 nor a diameter in mm such as 35.5");
 }
 
@@ -45,18 +45,18 @@ Length parseDiameter(std::string_view text)
         (point != std::string_view::npos && fraction.empty()))
         notADiameter(text);
 
-    const std::string notAbove = "diameter " + quoted(text) + " is not over 0 mm";
+    const std::string notAbove = "diameter " + quote(text) + " is not over 0 mm";
     if (negative)
         throw InputError(notAbove);
     // Leading zeros are harmless; more than three significant digits is over 500 whatever follows.
     const std::string_view significant =
         whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
-    const std::string tooLarge = "diameter " + quoted(text) + " is over 500 mm, the largest size";
+    const std::string tooLarge = "diameter " + quote(text) + " is over 500 mm, the largest size";
     if (significant.size() > 3)
         throw InputError(tooLarge);
     if (fraction.size() > kDiameterDecimals &&
         fraction.substr(kDiameterDecimals).find_first_not_of('0') != std::string_view::npos)
-        throw InputError("diameter " + quoted(text) +
+        throw InputError("diameter " + quote(text) +
                          " has more than 4 decimals; sizes go in steps of 0.0001 mm");
 
     std::string decimals(fraction.substr(0, kDiameterDecimals));

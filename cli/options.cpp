@@ -23,7 +23,7 @@ Format formatNamed(std::string_view name)
         return Format::Json;
     if (name == "csv")
         return Format::Csv;
-    throw InputError("unknown format " + quoted(name) + "; use text, json or csv");
+    throw InputError("unknown format " + quote(name) + "; use text, json or csv");
 }
 
 bool isOption(std::string_view arg) noexcept
@@ -48,9 +48,9 @@ Options settled(Options options, std::optional<Format> format)
     if (options.operands.empty())
         throw InputError("missing CLASS and SIZE; try --help");
     if (options.operands.size() == 1)
-        throw InputError("missing SIZE after " + quoted(options.operands.front()));
+        throw InputError("missing SIZE after " + quote(options.operands.front()));
     if (options.operands.size() > 2)
-        throw InputError("too many arguments from " + quoted(options.operands[2]) +
+        throw InputError("too many arguments from " + quote(options.operands[2]) +
                          "; give CLASS (or HOLE/SHAFT) and SIZE");
     return options;
 }
@@ -89,7 +89,7 @@ Options parseOptions(std::span<const std::string_view> args)
         } else if (arg.starts_with("--format=")) {
             format = formatNamed(arg.substr(9));
         } else {
-            throw InputError("unknown option " + quoted(arg) + "; try --help");
+            throw InputError("unknown option " + quote(arg) + "; try --help");
         }
     }
     return settled(std::move(options), format);

@@ -132,12 +132,14 @@ Record describeFit(const ToleranceClass& hole, const ToleranceClass& shaft, cons
 Record describe(std::string_view classOrFit, std::string_view size)
 {
     const std::size_t slash = classOrFit.find('/');
-    if (slash == std::string_view::npos)
-        return describeClass(resolveClass(classOrFit, std::nullopt), parseSize(size));
+    if (slash == std::string_view::npos) {
+        const ToleranceClass& cls = resolveClass(classOrFit, std::nullopt); // the class first
+        return describeClass(cls, parseSize(size));
+    }
     const std::string_view holeCode = classOrFit.substr(0, slash);
     const std::string_view shaftCode = classOrFit.substr(slash + 1);
     if (shaftCode.find('/') != std::string_view::npos)
-        throw InputError(quoted(classOrFit) + " is not a fit; write HOLE/SHAFT, such as H7/g6");
+        throw InputError(quote(classOrFit) + " is not a fit; write HOLE/SHAFT, such as H7/g6");
     if (tolerance::findClass(Side::Shaft, holeCode) && tolerance::findClass(Side::Hole, shaftCode))
         throw InputError(std::string(classOrFit) +
                          " names the shaft first; write the hole first: " + std::string(shaftCode) +

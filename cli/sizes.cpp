@@ -65,7 +65,7 @@ Size parseSize(std::string_view text)
     if (const auto label = asLabel(text)) {
         if (const auto range = tolerance::findSizeRange(*label))
             return {*range, std::nullopt};
-        throw InputError("size " + quoted(text) +
+        throw InputError("size " + quote(text) +
                          " is not one of the ranges 0～3, 3～6, … 450～500 (see --help)");
     }
     const Length diameter = parseDiameter(text);
