@@ -148,14 +148,6 @@ private Q_SLOTS:
         QFETCH(QString, millimetres);
         QCOMPARE(q(formatMillimetres(units)), millimetres);
     }
-
-    void micrometres()
-    {
-        QCOMPARE(q(formatMicrometres(9)), u"4.5"_s);
-        QCOMPARE(q(formatMicrometres(-1)), u"-0.5"_s);
-        QCOMPARE(q(formatMicrometres(-50)), u"-25"_s);
-        QCOMPARE(q(formatMicrometres(0)), u"0"_s);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCliSizes)
