@@ -1,0 +1,69 @@
+#include "cli/app.h"
+
+#include "cli/escape.h"
+#include "cli/input_error.h"
+#include "cli/options.h"
+#include "cli/query.h"
+#include "cli/table.h"
+
+#include <exception>
+#include <ostream>
+#include <string>
+
+namespace cli {
+
+namespace {
+
+constexpr std::string_view kName = "tessaly-cli: ";
+
+void checkEncoding(std::span<const std::string_view> args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (!isValidUtf8(args[i]))
+            throw InputError("argument " + std::to_string(i + 1) + ", " + quote(args[i]) +
+                             ", is not valid UTF-8");
+    }
+}
+
+void answer(const Options& options, std::ostream& out)
+{
+    switch (options.action) {
+    case Action::Help:
+        out << helpText();
+        return;
+    case Action::Version:
+        out << versionText() << '\n';
+        return;
+    case Action::Table:
+        options.format == Format::Json ? writeTableJson(out) : writeTableCsv(out);
+        return;
+    case Action::Query:
+        break;
+    }
+    const Record record = describe(options.operands[0], options.operands[1]);
+    options.format == Format::Json ? writeJson(out, record) : writeText(out, record);
+}
+
+} // namespace
+
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) noexcept
+{
+    try {
+        checkEncoding(args);
+        answer(parseOptions(args), out);
+        out.flush();
+        if (!out) {
+            err << kName << "cannot write the output\n";
+            return kExitFailure;
+        }
+        return kExitSuccess;
+    } catch (const InputError& error) {
+        err << kName << error.what() << '\n';
+        return kExitUsage;
+    } catch (const std::exception& error) {
+        err << kName << "internal error: " << error.what() << '\n';
+        return kExitFailure;
+    }
+}
+
+} // namespace cli

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace cli {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1; // the output could not be written
+inline constexpr int kExitUsage = 2;
+
+// The whole tool: reads the arguments after the program name, writes the answer to out or one
+// line to err, and returns the exit status. Never throws.
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) noexcept;
+
+} // namespace cli

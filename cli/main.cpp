@@ -1,0 +1,11 @@
+#include "cli/app.h"
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+int main(int argc, char* argv[])
+{
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return cli::run(args, std::cout, std::cerr);
+}

@@ -1,0 +1,214 @@
+// Limits of size and fits worked out by hand from the table texts, and the class codes refused.
+#include "cli_test_support.h"
+
+#include "cli/query.h"
+
+#include <QTest>
+
+using namespace cli;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+Record ask(const QString& classOrFit, const QString& size)
+{
+    return describe(utf8(classOrFit), utf8(size));
+}
+
+} // namespace
+
+class TestCliFits : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void limitsOfSize_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<QString>("minimum");
+
+        // H7 at 30～40 is "+0.025" over " 0": 35 + 0.025 and 35 + 0.
+        QTest::newRow("H7 35") << u"H7"_s << u"35"_s << u"35.025"_s << u"35.000"_s;
+        // g6 at 30～40 is "-0.009" over "-0.025": 35 - 0.009 and 35 - 0.025.
+        QTest::newRow("g6 35") << u"g6"_s << u"35"_s << u"34.991"_s << u"34.975"_s;
+        // JS6 at 6～10 is "±" over "0.0045": 6.5 ± 0.0045, the half micrometre kept.
+        QTest::newRow("JS6 6.5") << u"JS6"_s << u"6.5"_s << u"6.5045"_s << u"6.4955"_s;
+        // M7 at 0～3 is "-0.002" over "-0.012"; 3 is still in 0～3.
+        QTest::newRow("M7 on a boundary") << u"M7"_s << u"3"_s << u"2.998"_s << u"2.988"_s;
+        // B10 at 450～500 is "+1.090" over "+0.840": 450.0001 + 1.090 and + 0.840.
+        QTest::newRow("B10 just over 450")
+            << u"B10"_s << u"450.0001"_s << u"451.0901"_s << u"450.8401"_s;
+        // h7 at 450～500 is " 0" over "-0.063".
+        QTest::newRow("h7 500") << u"h7"_s << u"500"_s << u"500.000"_s << u"499.937"_s;
+    }
+
+    void limitsOfSize()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, size);
+        QFETCH(QString, maximum);
+        QFETCH(QString, minimum);
+        const Record record = ask(code, size);
+        QCOMPARE(field(record, "class"), code);
+        QCOMPARE(field(record, "maximum"), maximum);
+        QCOMPARE(field(record, "minimum"), minimum);
+        QVERIFY(field(record, "note").isNull());
+    }
+
+    void limitsBelowZeroAreFlagged()
+    {
+        // b9 at 0～3 is "-0.140" over "-0.165": 0.1 - 0.140 = -0.040, 0.1 - 0.165 = -0.065.
+        const Record record = ask(u"b9"_s, u"0.1"_s);
+        QCOMPARE(field(record, "maximum"), u"-0.040"_s);
+        QCOMPARE(field(record, "minimum"), u"-0.065"_s);
+        QVERIFY(field(record, "note").contains(u"not over 0 mm"_s));
+    }
+
+    void aRangeGivesNoLimits()
+    {
+        const Record record = ask(u"H7"_s, u"30-40"_s);
+        QCOMPARE(keysOf(record),
+                 QStringList({u"class"_s, u"side"_s, u"range"_s, u"upper"_s, u"lower"_s}));
+        QCOMPARE(field(record, "lower"), u" 0"_s);
+    }
+
+    void fits_data()
+    {
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QStringList>("figures"); // key=value, in output order
+
+        // H7 +0.025/0, g6 -0.009/-0.025 (30～40). Loosest: 0.025 - (-0.025) = 0.050;
+        // tightest: 0 - (-0.009) = 0.009. Both clear.
+        QTest::newRow("clearance H7/g6")
+            << u"H7/g6"_s << u"35"_s
+            << QStringList{u"maximum_clearance=0.050"_s, u"minimum_clearance=0.009"_s,
+                           u"fit=clearance"_s};
+        // H7 +0.025/0, h6 0/-0.016: 0.025 + 0.016 = 0.041; 0 - 0 = 0, still a clearance fit.
+        QTest::newRow("clearance down to zero H7/h6")
+            << u"H7/h6"_s << u"35"_s
+            << QStringList{u"maximum_clearance=0.041"_s, u"minimum_clearance=0.000"_s,
+                           u"fit=clearance"_s};
+        // H7 +0.025/0, k6 +0.018/+0.002: 0.025 - 0.002 = 0.023 clear;
+        // 0 - 0.018 = -0.018, an interference of 0.018.
+        QTest::newRow("transition H7/k6")
+            << u"H7/k6"_s << u"35"_s
+            << QStringList{u"maximum_clearance=0.023"_s, u"maximum_interference=0.018"_s,
+                           u"fit=transition"_s};
+        // JS7 ±0.007, js6 ±0.0045 (6～10): 0.007 + 0.0045 = 0.0115 either way.
+        QTest::newRow("transition in half micrometres JS7/js6")
+            << u"JS7/js6"_s << u"6-10"_s
+            << QStringList{u"maximum_clearance=0.0115"_s, u"maximum_interference=0.0115"_s,
+                           u"fit=transition"_s};
+        // H7 +0.025/0, p6 +0.042/+0.026: 0.025 - 0.026 = -0.001; 0 - 0.042 = -0.042.
+        QTest::newRow("interference H7/p6")
+            << u"H7/p6"_s << u"35"_s
+            << QStringList{u"minimum_interference=0.001"_s, u"maximum_interference=0.042"_s,
+                           u"fit=interference"_s};
+        // H7 +0.010/0, r6 +0.016/+0.010 (0～3): 0.010 - 0.010 = 0; 0 - 0.016 = -0.016.
+        QTest::newRow("interference from zero H7/r6")
+            << u"H7/r6"_s << u"0~3"_s
+            << QStringList{u"minimum_interference=0.000"_s, u"maximum_interference=0.016"_s,
+                           u"fit=interference"_s};
+    }
+
+    void fits()
+    {
+        QFETCH(QString, fit);
+        QFETCH(QString, size);
+        QFETCH(QStringList, figures);
+        const Record record = ask(fit, size);
+        QStringList actual;
+        for (const QString& key : keysOf(record)) {
+            if (key.contains(u"clearance"_s) || key.contains(u"interference"_s) || key == u"fit")
+                actual << key + u'=' + field(record, utf8(key));
+        }
+        QCOMPARE(actual, figures);
+    }
+
+    void fitCarriesBothClassesAndLimits()
+    {
+        const Record record = ask(u"H7/g6"_s, u"35"_s);
+        QCOMPARE(
+            keysOf(record),
+            QStringList({u"hole"_s, u"shaft"_s, u"size"_s, u"range"_s, u"hole_upper"_s,
+                         u"hole_lower"_s, u"shaft_upper"_s, u"shaft_lower"_s, u"hole_maximum"_s,
+                         u"hole_minimum"_s, u"shaft_maximum"_s, u"shaft_minimum"_s,
+                         u"maximum_clearance"_s, u"minimum_clearance"_s, u"fit"_s}));
+        QCOMPARE(field(record, "range"), u"30～40"_s);
+        QCOMPARE(field(record, "shaft_maximum"), u"34.991"_s);
+        QCOMPARE(field(record, "shaft_minimum"), u"34.975"_s);
+    }
+
+    void undefinedEntriesComputeNothing_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("note");
+
+        QTest::newRow("shaft without value")
+            << u"H7/t6"_s << u"12"_s << u"t6 has no value for 10～14; nothing computed"_s;
+        QTest::newRow("both without value")
+            << u"T7/t6"_s << u"3"_s << u"T7 and t6 have no value for 0～3; nothing computed"_s;
+        QTest::newRow("single class")
+            << u"x6"_s << u"450-500"_s << u"x6 has no value for 450～500; nothing computed"_s;
+    }
+
+    void undefinedEntriesComputeNothing()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, size);
+        QFETCH(QString, note);
+        const Record record = ask(query, size);
+        QCOMPARE(field(record, "note"), note);
+        for (const QString& key : keysOf(record)) {
+            QVERIFY2(!key.contains(u"imum"_s) && key != u"fit", qPrintable(key));
+            if (key.endsWith(u"upper"_s) || key.endsWith(u"lower"_s))
+                QVERIFY(!field(record, utf8(key)).isEmpty());
+        }
+        QVERIFY(keysOf(record).contains(u"range"_s));
+    }
+
+    void refusedClasses_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("shaft as hole") << u"h7/g6"_s << u"h7 is a shaft class; did you mean H7?"_s;
+        QTest::newRow("hole as shaft") << u"H7/G6"_s << u"G6 is a hole class; did you mean g6?"_s;
+        QTest::newRow("swapped") << u"g6/H7"_s << u"write the hole first: H7/g6"_s;
+        QTest::newRow("shaft as hole, no counterpart")
+            << u"x6/h6"_s << u"x6 is a shaft class; HOLE/SHAFT takes the hole class first"_s;
+        QTest::newRow("case of both sides") << u"Js6"_s << u"did you mean JS6 or js6?"_s;
+        QTest::newRow("case within a fit")
+            << u"Js6/h6"_s << u"hole class \"Js6\"; did you mean JS6?"_s;
+        QTest::newRow("stray space") << u"H7 "_s << u"did you mean H7?"_s;
+        QTest::newRow("grade not listed")
+            << u"H11"_s << u"the H classes are H6, H7, H8, H9 and H10"_s;
+        QTest::newRow("unknown") << u"Q7"_s << u"unknown class \"Q7\"; see --help"_s;
+        QTest::newRow("empty") << QString() << u"empty class"_s;
+        QTest::newRow("empty shaft") << u"H7/"_s << u"empty shaft class"_s;
+        QTest::newRow("three parts") << u"H7/g6/h6"_s << u"is not a fit"_s;
+        QTest::newRow("control character") << u"H\u00077"_s << u"\"H\\x077\""_s;
+    }
+
+    void refusedClasses()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, message);
+        const QString error = inputErrorOf([&] { ask(query, u"35"_s); });
+        QVERIFY2(error.contains(message), qPrintable(error));
+    }
+
+    void classIsCheckedBeforeSize()
+    {
+        QVERIFY(inputErrorOf([] { ask(u"Q7"_s, u"abc"_s); }).contains(u"unknown class"_s));
+        QVERIFY(inputErrorOf([] { ask(u"h7/g6"_s, u"abc"_s); }).contains(u"shaft class"_s));
+        QVERIFY(inputErrorOf([] { ask(u"H7/g6"_s, u"abc"_s); }).contains(u"\"abc\""_s));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCliFits)
+#include "tst_cli_fits.moc"

@@ -1,0 +1,229 @@
+// What leaves the tool: the whole table in CSV and JSON, and escaping that keeps text intact.
+#include "cli_test_support.h"
+
+#include "cli/escape.h"
+#include "cli/query.h"
+#include "cli/table.h"
+
+#include "tolerance/classes.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+#include <algorithm>
+#include <sstream>
+
+using namespace cli;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Entry
+{
+    QString side, code, range, upper, lower;
+    bool defined;
+};
+
+// The core's entries in table order, as the spreadsheet should receive them.
+QList<Entry> coreEntries()
+{
+    QList<Entry> entries;
+    for (const tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft}) {
+        for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side)) {
+            for (std::size_t r = 0; r < tolerance::kSizeRangeCount; ++r) {
+                const tolerance::DeviationPair& e = cls.entries[r];
+                entries.append({side == tolerance::Side::Hole ? u"hole"_s : u"shaft"_s, q(cls.code),
+                                q(tolerance::kSizeRanges[r]), q(e.upper), q(e.lower),
+                                e.upper != tolerance::kUndefinedText});
+            }
+        }
+    }
+    return entries;
+}
+
+// One CSV line split into fields, quotes undone.
+QStringList csvFields(const QString& line)
+{
+    QStringList fields{QString()};
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == u'"' && inQuotes && i + 1 < line.size() && line[i + 1] == u'"')
+            fields.last() += line[++i];
+        else if (c == u'"')
+            inQuotes = !inQuotes;
+        else if (c == u',' && !inQuotes)
+            fields.append(QString());
+        else
+            fields.last() += c;
+    }
+    return fields;
+}
+
+// Tenths of a micrometre from a table text, by its digits alone: "+0.025" -> 250, "0.0045" -> 45.
+int tenthsOf(QString text)
+{
+    const qsizetype decimals = text.size() - text.indexOf(u'.') - 1;
+    return text.remove(u'.').toInt() * (decimals == 3 ? 10 : 1);
+}
+
+// Tenths of a micrometre from the tool's micrometres: "25" -> 250, "-4.5" -> -45.
+int tenthsOfMicrometres(const QString& text)
+{
+    return text.contains(u'.') ? QString(text).remove(u'.').toInt() : text.toInt() * 10;
+}
+
+void checkMicrometres(const Entry& e, const QString& upper, const QString& lower)
+{
+    if (!e.defined) {
+        QVERIFY(upper.isEmpty() && lower.isEmpty());
+    } else if (e.upper == u"±") {
+        QCOMPARE(tenthsOfMicrometres(upper), tenthsOf(e.lower));
+        QCOMPARE(tenthsOfMicrometres(lower), -tenthsOf(e.lower));
+    } else {
+        QCOMPARE(tenthsOfMicrometres(upper), e.upper == u" 0" ? 0 : tenthsOf(e.upper));
+        QCOMPARE(tenthsOfMicrometres(lower), e.lower == u" 0" ? 0 : tenthsOf(e.lower));
+    }
+}
+
+template <typename Write> QByteArray captured(Write write)
+{
+    std::ostringstream out;
+    write(out);
+    return QByteArray::fromStdString(out.str());
+}
+
+} // namespace
+
+class TestCliOutput : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tableCsvRoundTrips()
+    {
+        const QByteArray csv = captured([](std::ostream& out) { writeTableCsv(out); });
+        QVERIFY(isValidUtf8(csv.toStdString()));
+        QStringList lines = QString::fromUtf8(csv).split(u'\n');
+        QCOMPARE(lines.takeLast(), QString()); // ends with a line break
+        QCOMPARE(lines.takeFirst(), u"side,class,range,upper,lower,upper_um,lower_um"_s);
+        const QList<Entry> entries = coreEntries();
+        QCOMPARE(lines.size(), 1625);
+        QCOMPARE(entries.size(), 1625);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QStringList f = csvFields(lines[i]);
+            const Entry& e = entries[i];
+            QCOMPARE(f.size(), 7);
+            QCOMPARE(f.mid(0, 5), QStringList({e.side, e.code, e.range, e.upper, e.lower}));
+            checkMicrometres(e, f[5], f[6]);
+        }
+    }
+
+    void tableJsonRoundTrips()
+    {
+        const QByteArray json = captured([](std::ostream& out) { writeTableJson(out); });
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray rows = doc.array();
+        const QList<Entry> entries = coreEntries();
+        QCOMPARE(rows.size(), 1625);
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const QJsonObject o = rows[i].toObject();
+            const Entry& e = entries[i];
+            QCOMPARE(
+                QStringList({o[u"side"].toString(), o[u"class"].toString(), o[u"range"].toString(),
+                             o[u"upper"].toString(), o[u"lower"].toString()}),
+                QStringList({e.side, e.code, e.range, e.upper, e.lower}));
+            QCOMPARE(o[u"upper_um"].isNull(), !e.defined);
+            const auto text = [&](const char16_t* key) {
+                return o[key].isNull() ? QString() : QString::number(o[key].toDouble());
+            };
+            checkMicrometres(e, text(u"upper_um"), text(u"lower_um"));
+        }
+    }
+
+    void queryJsonHoldsTheTextFields()
+    {
+        const Record record = describe("JS7/js6", "6.5");
+        const QByteArray json = captured([&](std::ostream& out) { writeJson(out, record); });
+        const QJsonObject o = QJsonDocument::fromJson(json).object();
+        QCOMPARE(o.size(), qsizetype(record.size()));
+        for (const Field& f : record)
+            QCOMPARE(o[q(f.key)].toString(), q(f.value));
+        QCOMPARE(o[u"hole_upper"].toString(), u"±"_s);
+    }
+
+    void jsonStringsParseBack_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("quote and backslash") << u"a\"b\\c"_s;
+        QTest::newRow("line breaks and tab") << u"a\nb\r\tc"_s;
+        QTest::newRow("control characters") << QString(QChar(1)) + QChar(0x1F) + QChar(0x7F);
+        QTest::newRow("non-ASCII") << u"±～ 0"_s;
+    }
+
+    void jsonStringsParseBack()
+    {
+        QFETCH(QString, text);
+        const std::string literal = jsonString(utf8(text));
+        // JSON forbids raw control characters in a string, though lenient parsers take them.
+        QVERIFY(std::none_of(literal.begin(), literal.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
+        const QByteArray json = QByteArray("[") + literal.c_str() + "]";
+        QJsonParseError error;
+        const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(doc.array().at(0).toString(), text);
+    }
+
+    void csvFieldsParseBack()
+    {
+        for (const QString& text : {u"plain"_s, u" 0"_s, u"a,b"_s, u"say \"x\""_s, u"a\nb"_s}) {
+            const QString field = q(csvField(utf8(text)));
+            QCOMPARE(field.startsWith(u'"'), text != u"plain");
+            if (!text.contains(u'\n'))
+                QCOMPARE(csvFields(field), QStringList{text});
+        }
+    }
+
+    void utf8Validity_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("ASCII") << QByteArray("H7") << true;
+        QTest::newRow("labels and signs") << u"±30～40"_s.toUtf8() << true;
+        QTest::newRow("largest code point") << QByteArray("\xF4\x8F\xBF\xBF") << true;
+        QTest::newRow("stray byte") << QByteArray("\xFF") << false;
+        QTest::newRow("lone continuation") << QByteArray("a\x80") << false;
+        QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << false;
+        QTest::newRow("overlong three bytes") << QByteArray("\xE0\x80\xAF") << false;
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+        QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+        QTest::newRow("cut short") << QByteArray("30\xEF\xBD") << false;
+    }
+
+    void utf8Validity()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QCOMPARE(isValidUtf8(bytes.toStdString()), valid);
+    }
+
+    void quotedTextStaysOnOneValidLine()
+    {
+        const std::string nasty = "a\nb\x1B[2J\xFF\xC2\x85" + std::string(100, 'x');
+        const std::string shown = quote(nasty);
+        QVERIFY(isValidUtf8(shown));
+        QVERIFY2(q(shown).startsWith(u"\"a\\x0Ab\\x1B[2J\\xFF\\xC2\\x85xx"_s), shown.c_str());
+        QVERIFY(std::none_of(shown.begin(), shown.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
+        QVERIFY(q(shown).endsWith(u"\"…"_s));
+        QCOMPARE(q(quote("～")), u"\"～\""_s);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCliOutput)
+#include "tst_cli_output.moc"

@@ -1,0 +1,141 @@
+// The built tool as a user's shell runs it: arguments, standard streams and exit statuses.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runProcess(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    process.closeWriteChannel();
+    Outcome outcome;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return outcome; // a crash or a hang shows as exit code -1
+    outcome.exitCode = process.exitCode();
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    return outcome;
+}
+
+Outcome runCli(const QStringList& args)
+{
+    return runProcess(QStringLiteral(TESSALY_CLI_PATH), args);
+}
+
+} // namespace
+
+class TestCliProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void classQuery()
+    {
+        const Outcome r = runCli({u"H7"_s, u"35"_s});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.out, u"class: H7\nside: hole\nsize: 35\nrange: 30～40\nupper: +0.025\n"
+                        "lower:  0\nmaximum: 35.025\nminimum: 35.000\n"_s);
+    }
+
+    void fitQueryAsJson()
+    {
+        const Outcome r = runCli({u"H7/p6"_s, u"35"_s, u"--format"_s, u"json"_s});
+        QCOMPARE(r.exitCode, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+        QCOMPARE(o[u"fit"].toString(), u"interference"_s);
+        QCOMPARE(o[u"shaft_minimum"].toString(), u"35.026"_s);
+    }
+
+    void operandsAfterDoubleDash()
+    {
+        const Outcome r = runCli({u"--"_s, u"g6"_s, u"30~40"_s});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(u"\nupper: -0.009\n"_s));
+    }
+
+    void tableHasEveryEntry()
+    {
+        for (const QString& format : {u"csv"_s, u"json"_s}) {
+            const Outcome r = runCli({u"--table"_s, u"--format="_s + format});
+            QCOMPARE(r.exitCode, 0);
+            // CSV: a header and 1625 rows; JSON: "[", 1625 objects, "]".
+            QCOMPARE(r.out.count(u'\n'), format == u"csv" ? 1626 : 1627);
+        }
+    }
+
+    void helpAndVersion()
+    {
+        const Outcome help = runCli({u"--help"_s});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.startsWith(u"Usage: tessaly-cli"_s));
+        QVERIFY(help.out.contains(u" JS6 JS7 "_s) && help.out.contains(u" 450～500\n"_s));
+        const Outcome version = runCli({u"--version"_s});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(version.out, u"tessaly-cli " TESSALY_VERSION "\n"_s);
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("nothing") << QStringList() << u"missing CLASS and SIZE"_s;
+        QTest::newRow("no size") << QStringList{u"H7"_s} << u"missing SIZE"_s;
+        QTest::newRow("too many") << QStringList{u"H7"_s, u"3"_s, u"4"_s} << u"too many"_s;
+        QTest::newRow("empty arguments") << QStringList{QString(), QString()} << u"empty class"_s;
+        QTest::newRow("empty size") << QStringList{u"H7"_s, QString()} << u"empty size"_s;
+        QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << u"unknown option"_s;
+        QTest::newRow("format without value")
+            << QStringList{u"H7"_s, u"3"_s, u"--format"_s} << u"needs a value"_s;
+        QTest::newRow("csv for a query")
+            << QStringList{u"--format=csv"_s, u"H7"_s, u"3"_s} << u"is for --table"_s;
+        QTest::newRow("table with operands") << QStringList{u"--table"_s, u"H7"_s} << u"no CLASS"_s;
+        QTest::newRow("shaft first in a fit")
+            << QStringList{u"h7/g6"_s, u"35"_s} << u"h7 is a shaft class; did you mean H7?"_s;
+        QTest::newRow("hole as the shaft")
+            << QStringList{u"H7/G6"_s, u"35"_s} << u"G6 is a hole class; did you mean g6?"_s;
+        QTest::newRow("negative size") << QStringList{u"H7"_s, u"-5"_s} << u"not over 0 mm"_s;
+        QTest::newRow("over 500") << QStringList{u"H7"_s, u"1e9"_s} << u"neither"_s;
+        QTest::newRow("junk after number") << QStringList{u"H7"_s, u"35x"_s} << u"neither"_s;
+        QTest::newRow("line break in size") << QStringList{u"H7"_s, u"3\n5"_s} << u"\"3\\x0A5\""_s;
+    }
+
+    void badInput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Outcome r = runCli(args);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.out, QString());
+        QVERIFY2(r.err.startsWith(u"tessaly-cli: "_s) && r.err.contains(message),
+                 qPrintable(r.err));
+        QCOMPARE(r.err.count(u'\n'), 1);
+        QVERIFY(r.err.endsWith(u'\n'));
+    }
+
+    // QProcess can only pass text; the shell hands the tool a raw byte 0xFF.
+    void invalidUtf8Argument()
+    {
+        const Outcome r =
+            runProcess(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" H7 \"$(printf '3\\377')\""_s,
+                                      QStringLiteral(TESSALY_CLI_PATH)});
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, u"tessaly-cli: argument 2, \"3\\xFF\", is not valid UTF-8\n"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliProcess)
+#include "tst_cli_process.moc"
