@@ -4,6 +4,7 @@
 #include "layout.h"
 #include "page_builder.h"
 #include "picture_box.h"
+#include "resources/resources.h"
 #include "tab_control.h"
 #include "tight_style.h"
 #include "twips.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -57,7 +57,7 @@ Form1::Form1(QWidget* parent)
     m_tightStyle->setParent(this);
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Morvane【Tessaly】 JIS B 0401(1984)"_s);
-    setWindowIcon(QIcon(u":/icon_32.png"_s));
+    setWindowIcon(tessaly::resources::windowIcon());
 
     createMenus();
     setCentralWidget(createClientArea());
@@ -93,7 +93,7 @@ QWidget* Form1::createClientArea()
     m_tabs->setGeometry(layout::pixelRect(tabs));
     m_tabs->setTabFont(fonts::designFont(layout::kTabCaptionPointSize));
 
-    const QPixmap diagram(u":/fit_diagram.png"_s);
+    const QPixmap diagram(tessaly::resources::fitDiagramPath.toString());
     const Page hole = buildPage(layout::Container::HolePage, diagram, m_tightStyle);
     const Page shaft = buildPage(layout::Container::ShaftPage, diagram, m_tightStyle);
     m_tabs->addPage(hole.picture, u"常用するはめあいの寸法（穴）"_s);
