@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "core_texts.h"
 #include "fonts.h"
 #include "layout.h"
 #include "page_builder.h"
@@ -23,22 +24,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QStringList toStrings(auto&& texts)
-{
-    QStringList list;
-    for (std::string_view text : texts)
-        list << QString::fromUtf8(text.data(), qsizetype(text.size()));
-    return list;
-}
-
-QStringList classCodes(tolerance::Side side)
-{
-    QStringList codes;
-    for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
-        codes << QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size()));
-    return codes;
-}
 
 // The program ends at once: no close step runs, so nothing is saved.
 void quitAtOnce()
@@ -199,11 +184,11 @@ void Form1::fillAndPickFirst(QComboBox* list, const QStringList& items, Handler 
 void Form1::load()
 {
     show();
-    const QStringList ranges = toStrings(tolerance::kSizeRanges);
+    const QStringList ranges = coreTexts::rangeLabels();
     fillAndPickFirst(m_hole.range, ranges, &rangePicked, m_hole);
-    fillAndPickFirst(m_hole.toleranceClass, classCodes(tolerance::Side::Hole), &classPicked,
-                     m_hole);
+    fillAndPickFirst(m_hole.toleranceClass, coreTexts::classCodes(tolerance::Side::Hole),
+                     &classPicked, m_hole);
     fillAndPickFirst(m_shaft.range, ranges, &rangePicked, m_shaft);
-    fillAndPickFirst(m_shaft.toleranceClass, classCodes(tolerance::Side::Shaft), &classPicked,
-                     m_shaft);
+    fillAndPickFirst(m_shaft.toleranceClass, coreTexts::classCodes(tolerance::Side::Shaft),
+                     &classPicked, m_shaft);
 }

@@ -1,5 +1,6 @@
 #include "page_builder.h"
 
+#include "core_texts.h"
 #include "fonts.h"
 #include "picture_box.h"
 #include "pointer_area.h"
@@ -40,35 +41,6 @@ void setWhiteBackground(QWidget* widget)
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::Button, Qt::white);
     widget->setPalette(palette);
-}
-
-// Every text a box can show, so the font can be narrowed once for the widest of them.
-QStringList allDeviationTexts()
-{
-    QStringList texts;
-    for (tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft})
-        for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
-            for (const tolerance::DeviationPair& entry : cls.entries)
-                for (std::string_view text : {entry.upper, entry.lower})
-                    texts << QString::fromUtf8(text.data(), qsizetype(text.size()));
-    texts.removeDuplicates();
-    return texts;
-}
-
-QStringList rangeLabels()
-{
-    QStringList labels;
-    for (std::string_view label : tolerance::kSizeRanges)
-        labels << QString::fromUtf8(label.data(), qsizetype(label.size()));
-    return labels;
-}
-
-QStringList classCodes(tolerance::Side side)
-{
-    QStringList codes;
-    for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
-        codes << QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size()));
-    return codes;
 }
 
 QLabel* addLabel(QWidget* page, layout::Container which, QStringView name, int index)
@@ -142,11 +114,12 @@ Page buildPage(layout::Container which, const QPixmap& diagram, QStyle* style)
     page.lower = addBox(page.picture, layout::placement(names.lower, which), style);
 
     const auto side = index == 0 ? tolerance::Side::Hole : tolerance::Side::Shaft;
-    page.range->setFont(
-        fonts::fittedToWidth(page.range->font(), rangeLabels(), textAreaWidth(page.range)));
-    page.toleranceClass->setFont(fonts::fittedToWidth(page.toleranceClass->font(), classCodes(side),
+    page.range->setFont(fonts::fittedToWidth(page.range->font(), coreTexts::rangeLabels(),
+                                             textAreaWidth(page.range)));
+    page.toleranceClass->setFont(fonts::fittedToWidth(page.toleranceClass->font(),
+                                                      coreTexts::classCodes(side),
                                                       textAreaWidth(page.toleranceClass)));
-    static const QStringList deviations = allDeviationTexts();
+    static const QStringList deviations = coreTexts::deviationTexts();
     for (QLineEdit* box : {page.upper, page.lower})
         box->setFont(fonts::fittedToWidth(box->font(), deviations, textAreaWidth(box)));
     return page;

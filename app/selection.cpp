@@ -1,5 +1,7 @@
 #include "selection.h"
 
+#include "core_texts.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +16,7 @@ std::string_view view(const QByteArray& utf8)
 
 void write(QLineEdit* box, std::string_view text)
 {
-    box->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    box->setText(coreTexts::toQString(text));
     box->setCursorPosition(0); // a long text shows its sign, never its tail alone
 }
 
