@@ -1,3 +1,4 @@
+#include "first_paint.h"
 #include "fonts.h"
 #include "main_window.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     fonts::installSubstitutes();
 
     Form1 form;
+    exitAtFirstPaintIfAsked(form);
     form.load();
     return QApplication::exec();
 }

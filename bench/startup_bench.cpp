@@ -1,0 +1,180 @@
+// Launch to first painted frame, and peak resident memory, of the program against a bare
+// QMainWindow of the same size: launched alternately, program then baseline, pair after pair,
+// so that drift of a noisy machine falls on both alike. Each child prints the steady clock at
+// its first paint and exits (see app/first_paint.h); the launcher reads the clock just before
+// fork and the peak RSS from wait4.
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run
+{
+    double milliseconds;
+    double peakMegabytes;
+    int width;
+    int height;
+};
+
+long long steadyNanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Reads the child's report line, giving up after a timeout.
+std::optional<std::string> readLine(int fd, int timeoutMs)
+{
+    std::string line;
+    const long long deadline = steadyNanoseconds() + timeoutMs * 1'000'000LL;
+    while (line.find('\n') == std::string::npos) {
+        const long long left = (deadline - steadyNanoseconds()) / 1'000'000;
+        pollfd p{fd, POLLIN, 0};
+        if (left <= 0 || poll(&p, 1, int(left)) <= 0)
+            return std::nullopt;
+        char buffer[256];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return std::nullopt;
+        line.append(buffer, std::size_t(n));
+    }
+    return line;
+}
+
+std::optional<Run> launch(const std::vector<std::string>& command)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return std::nullopt;
+    std::vector<char*> argv;
+    for (const std::string& arg : command)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    const long long start = steadyNanoseconds();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        close(fds[1]);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    const std::optional<std::string> line = pid > 0 ? readLine(fds[0], 20'000) : std::nullopt;
+    close(fds[0]);
+    if (pid < 0)
+        return std::nullopt;
+    if (!line)
+        kill(pid, SIGKILL);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    long long paintedAt = 0;
+    Run run{};
+    if (!line || std::sscanf(line->c_str(), "first-paint %lld %d %d", &paintedAt, &run.width,
+                             &run.height) != 3)
+        return std::nullopt;
+    run.milliseconds = double(paintedAt - start) / 1e6;
+    run.peakMegabytes = double(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB
+    return run;
+}
+
+Run launchOrDie(const std::vector<std::string>& command)
+{
+    if (const auto run = launch(command))
+        return *run;
+    std::fprintf(stderr, "startup_bench: %s did not report its first paint\n",
+                 command.front().c_str());
+    std::exit(1);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Series
+{
+    std::vector<double> ms;
+    std::vector<double> mb;
+    void add(const Run& run)
+    {
+        ms.push_back(run.milliseconds);
+        mb.push_back(run.peakMegabytes);
+    }
+};
+
+int pairsFromArguments(int argc, char* argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--pairs") == 0)
+            return std::max(1, std::atoi(argv[i + 1]));
+    }
+    return 15;
+}
+
+void printRows(const Series& app, const Series& bare, int pairs)
+{
+    const double appMs = median(app.ms), bareMs = median(bare.ms);
+    const double appMb = median(app.mb), bareMb = median(bare.mb);
+    std::printf("| start-up to first paint, median of %d: tessaly | %.1f ms | | |\n", pairs, appMs);
+    std::printf("| start-up to first paint, median of %d: bare QMainWindow | %.1f ms | | |\n",
+                pairs, bareMs);
+    std::printf("| start-up ratio tessaly / bare | %.2f | ≤ 1.10 | %s |\n", appMs / bareMs,
+                appMs / bareMs <= 1.10 ? "yes" : "no");
+    std::printf("| peak RSS, median of %d: tessaly | %.1f MB | | |\n", pairs, appMb);
+    std::printf("| peak RSS, median of %d: bare QMainWindow | %.1f MB | | |\n", pairs, bareMb);
+    std::printf("| peak RSS ratio tessaly / bare | %.2f | ≤ 1.15 | %s |\n", appMb / bareMb,
+                appMb / bareMb <= 1.15 ? "yes" : "no");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int pairs = pairsFromArguments(argc, argv);
+    setenv("TESSALY_EXIT_AT_FIRST_PAINT", "1", 1);
+    // An empty settings folder: every run starts from the designed position, never the user's.
+    char config[] = "/tmp/tessaly-startup-XXXXXX";
+    if (!mkdtemp(config)) {
+        std::perror("startup_bench: mkdtemp");
+        return 1;
+    }
+    setenv("XDG_CONFIG_HOME", config, 1);
+
+    // A first run of each, not counted, warms the file cache and tells the window's size.
+    const Run first = launchOrDie({TESSALY_APP_PATH});
+    const std::vector<std::string> bareCommand = {TESSALY_BARE_PATH, std::to_string(first.width),
+                                                  std::to_string(first.height)};
+    launchOrDie(bareCommand);
+
+    Series app, bare;
+    for (int i = 0; i < pairs; ++i) {
+        const Run a = launchOrDie({TESSALY_APP_PATH});
+        const Run b = launchOrDie(bareCommand);
+        std::fprintf(stderr, "pair %2d: tessaly %6.1f ms %5.1f MB | bare %6.1f ms %5.1f MB\n",
+                     i + 1, a.milliseconds, a.peakMegabytes, b.milliseconds, b.peakMegabytes);
+        app.add(a);
+        bare.add(b);
+    }
+    std::printf("window %d × %d px\n", first.width, first.height);
+    printRows(app, bare, pairs);
+    rmdir(config); // the runs end before any close step could write a settings file
+    return 0;
+}
