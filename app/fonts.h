@@ -18,7 +18,8 @@ QFont designFont(qreal pointSize);
 
 // The font narrowed just enough (by its horizontal stretch, never its size) that the widest of
 // texts fits width pixels. The stand-in's digits are wider than the designed family's, and a
-// deviation shown without its sign would be a wrong result.
+// deviation shown without its sign would be a wrong result. The result draws without kerning,
+// as the design's text does; the same question asked again is answered from memory.
 QFont fittedToWidth(const QFont& font, const QStringList& texts, int width);
 
 } // namespace fonts

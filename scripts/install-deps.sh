@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ make qt6-base-dev
+    # benchmarks of the core lookups
+    libbenchmark-dev
     # the window's Japanese text: IPAPGothic stands in for the designed family
     fonts-ipafont-gothic
     # tests that drive the real window on a virtual display

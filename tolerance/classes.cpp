@@ -1,5 +1,7 @@
 #include "tolerance/classes.h"
 
+#include "tolerance/text_index.h"
+
 namespace tolerance {
 
 namespace {
@@ -25,6 +27,20 @@ constexpr std::array<std::size_t, kShaftCount> kShaftDispatch = [] {
     return order;
 }();
 
+// Several times as many slots as codes leaves nearly every code at its first probe.
+using ClassIndex = TextIndex<256>;
+static_assert(kHoleCount < 256 && kShaftCount < 256);
+
+// Codes entered in dispatch order, so that the index answers as the dispatch's scan would.
+ClassIndex indexOf(Side side)
+{
+    ClassIndex index;
+    const auto classes = classesOf(side);
+    for (const std::size_t i : dispatchOrder(side))
+        index.add(classes[i].code, i);
+    return index;
+}
+
 } // namespace
 
 std::span<const ToleranceClass> classesOf(Side side) noexcept
@@ -41,12 +57,12 @@ std::span<const std::size_t> dispatchOrder(Side side) noexcept
 
 const ToleranceClass* findClass(Side side, std::string_view code) noexcept
 {
-    const auto classes = classesOf(side);
-    for (const std::size_t index : dispatchOrder(side)) {
-        if (classes[index].code == code)
-            return &classes[index];
-    }
-    return nullptr;
+    // The tables live in their own files, out of reach of a constant expression: build on first
+    // use instead.
+    static const ClassIndex holes = indexOf(Side::Hole);
+    static const ClassIndex shafts = indexOf(Side::Shaft);
+    const auto position = (side == Side::Hole ? holes : shafts).find(code);
+    return position ? &classesOf(side)[*position] : nullptr;
 }
 
 std::optional<DeviationPair> ShowDeviations(const ToleranceClass& cls,

@@ -1,0 +1,36 @@
+// The start-up baselines: an empty QMainWindow of a given size, built with the same compiler,
+// flags and Qt as the program, reporting its first paint the same way. With --label it also
+// shows one caption in the design font, the least a window of Japanese text must load.
+#include "first_paint.h"
+#include "fonts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const bool label = argc == 4 && std::strcmp(argv[3], "--label") == 0;
+    if (argc != 3 && !label) {
+        std::fprintf(stderr, "usage: %s WIDTH HEIGHT [--label]\n", argv[0]);
+        return 2;
+    }
+    QMainWindow window;
+    window.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
+    if (label) {
+        fonts::installSubstitutes();
+        auto* caption = new QLabel(u"基準軸"_s);
+        caption->setFont(fonts::designFont(14.25));
+        window.setCentralWidget(caption);
+    }
+    exitAtFirstPaintIfAsked(window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,208 @@
+// Launch to first painted frame, and peak resident memory, of the program against a bare
+// QMainWindow of the same size, and against that window showing one caption in the design font
+// (what any window of Japanese text pays for fonts): launched in turn, round after round, so that
+// drift of a noisy machine falls on all alike. Each child prints the steady clock at
+// its first paint and exits (see app/first_paint.h); the launcher reads the clock just before
+// fork and the peak RSS from wait4.
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run
+{
+    double milliseconds;
+    double peakMegabytes;
+    int width;
+    int height;
+};
+
+long long steadyNanoseconds()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Reads the child's report line, giving up after a timeout.
+std::optional<std::string> readLine(int fd, int timeoutMs)
+{
+    std::string line;
+    const long long deadline = steadyNanoseconds() + timeoutMs * 1'000'000LL;
+    while (line.find('\n') == std::string::npos) {
+        const long long left = (deadline - steadyNanoseconds()) / 1'000'000;
+        pollfd p{fd, POLLIN, 0};
+        if (left <= 0 || poll(&p, 1, int(left)) <= 0)
+            return std::nullopt;
+        char buffer[256];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0)
+            return std::nullopt;
+        line.append(buffer, std::size_t(n));
+    }
+    return line;
+}
+
+std::optional<Run> launch(const std::vector<std::string>& command)
+{
+    int fds[2];
+    if (pipe(fds) != 0)
+        return std::nullopt;
+    std::vector<char*> argv;
+    for (const std::string& arg : command)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+
+    const long long start = steadyNanoseconds();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDOUT_FILENO);
+        close(fds[0]);
+        close(fds[1]);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    const std::optional<std::string> line = pid > 0 ? readLine(fds[0], 20'000) : std::nullopt;
+    close(fds[0]);
+    if (pid < 0)
+        return std::nullopt;
+    if (!line)
+        kill(pid, SIGKILL);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    long long paintedAt = 0;
+    Run run{};
+    if (!line || std::sscanf(line->c_str(), "first-paint %lld %d %d", &paintedAt, &run.width,
+                             &run.height) != 3)
+        return std::nullopt;
+    run.milliseconds = double(paintedAt - start) / 1e6;
+    run.peakMegabytes = double(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB
+    return run;
+}
+
+Run launchOrDie(const std::vector<std::string>& command)
+{
+    if (const auto run = launch(command))
+        return *run;
+    std::fprintf(stderr, "startup_bench: %s did not report its first paint\n",
+                 command.front().c_str());
+    std::exit(1);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+struct Series
+{
+    std::vector<double> ms;
+    std::vector<double> mb;
+    void add(const Run& run)
+    {
+        ms.push_back(run.milliseconds);
+        mb.push_back(run.peakMegabytes);
+    }
+};
+
+// --rounds N (default 15) and --app PATH, to time another build of the program.
+struct Options
+{
+    int rounds = 15;
+    std::string app = TESSALY_APP_PATH;
+};
+
+Options optionsFrom(int argc, char* argv[])
+{
+    Options options;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--rounds") == 0)
+            options.rounds = std::max(1, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--app") == 0)
+            options.app = argv[i + 1];
+    }
+    return options;
+}
+
+void printRows(const Series& app, const Series& bare, const Series& label, int rounds)
+{
+    const double appMs = median(app.ms), bareMs = median(bare.ms), labelMs = median(label.ms);
+    const double appMb = median(app.mb), bareMb = median(bare.mb), labelMb = median(label.mb);
+    const auto row = [rounds](const char* what, const char* who, double value, const char* unit) {
+        std::printf("| %s, median of %d: %s | %.1f %s | | |\n", what, rounds, who, value, unit);
+    };
+    row("start-up to first paint", "tessaly", appMs, "ms");
+    row("start-up to first paint", "bare QMainWindow", bareMs, "ms");
+    row("start-up to first paint", "bare QMainWindow + one label in the design font", labelMs,
+        "ms");
+    std::printf("| start-up ratio tessaly / bare | %.2f | ≤ 1.10 | %s |\n", appMs / bareMs,
+                appMs / bareMs <= 1.10 ? "yes" : "no");
+    std::printf("| start-up ratio tessaly / bare + label | %.2f | | |\n", appMs / labelMs);
+    row("peak RSS", "tessaly", appMb, "MB");
+    row("peak RSS", "bare QMainWindow", bareMb, "MB");
+    row("peak RSS", "bare QMainWindow + one label in the design font", labelMb, "MB");
+    std::printf("| peak RSS ratio tessaly / bare | %.2f | ≤ 1.15 | %s |\n", appMb / bareMb,
+                appMb / bareMb <= 1.15 ? "yes" : "no");
+    std::printf("| peak RSS ratio tessaly / bare + label | %.2f | | |\n", appMb / labelMb);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const Options options = optionsFrom(argc, argv);
+    const int rounds = options.rounds;
+    setenv("TESSALY_EXIT_AT_FIRST_PAINT", "1", 1);
+    // An empty settings folder: every run starts from the designed position, never the user's.
+    char config[] = "/tmp/tessaly-startup-XXXXXX";
+    if (!mkdtemp(config)) {
+        std::perror("startup_bench: mkdtemp");
+        return 1;
+    }
+    setenv("XDG_CONFIG_HOME", config, 1);
+
+    // A first run of each, not counted, warms the file cache and tells the window's size.
+    const Run first = launchOrDie({options.app});
+    const std::vector<std::string> bareCommand = {TESSALY_BARE_PATH, std::to_string(first.width),
+                                                  std::to_string(first.height)};
+    std::vector<std::string> labelCommand = bareCommand;
+    labelCommand.push_back("--label");
+    launchOrDie(bareCommand);
+    launchOrDie(labelCommand);
+
+    // Each round launches the three in turn: A B C A B C …
+    Series app, bare, label;
+    for (int i = 0; i < rounds; ++i) {
+        const Run a = launchOrDie({options.app});
+        const Run b = launchOrDie(bareCommand);
+        const Run c = launchOrDie(labelCommand);
+        std::fprintf(stderr,
+                     "round %2d: tessaly %6.1f ms %5.1f MB | bare %6.1f ms %5.1f MB | "
+                     "bare + label %6.1f ms %5.1f MB\n",
+                     i + 1, a.milliseconds, a.peakMegabytes, b.milliseconds, b.peakMegabytes,
+                     c.milliseconds, c.peakMegabytes);
+        app.add(a);
+        bare.add(b);
+        label.add(c);
+    }
+    std::printf("window %d × %d px\n", first.width, first.height);
+    printRows(app, bare, label, rounds);
+    rmdir(config); // the runs end before any close step could write a settings file
+    return 0;
+}

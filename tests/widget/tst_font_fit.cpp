@@ -1,0 +1,95 @@
+// Narrowing a font to a width: the widest text, as drawn, fits; one percent wider would not;
+// family and size stay; a repeated question gets the same answer, a different one its own.
+#include "widget_test_main.h"
+
+#include "tolerance/classes.h"
+
+#include <QFontMetricsF>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QStringList deviationTexts()
+{
+    QStringList texts;
+    for (tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft})
+        for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
+            for (const tolerance::DeviationPair& entry : cls.entries)
+                for (std::string_view text : {entry.upper, entry.lower})
+                    texts << QString::fromUtf8(text.data(), qsizetype(text.size()));
+    texts.removeDuplicates();
+    return texts;
+}
+
+// Width as drawn: the whole text shaped, not its characters added up.
+qreal widest(const QFont& font, const QStringList& texts)
+{
+    const QFontMetricsF metrics(font);
+    qreal w = 0;
+    for (const QString& text : texts)
+        w = std::max(w, metrics.horizontalAdvance(text));
+    return w;
+}
+
+} // namespace
+
+class TestFontFit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void narrowsJustEnough_data()
+    {
+        QTest::addColumn<qreal>("pointSize");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<int>("width");
+
+        const QStringList deviations = deviationTexts();
+        QTest::newRow("deviations in a box") << 12.0 << deviations << 49;
+        QTest::newRow("deviations, a little more room") << 12.0 << deviations << 52;
+        QTest::newRow("deviations fit unnarrowed") << 12.0 << deviations << 80;
+        QTest::newRow("range labels") << 11.25 << QStringList{u"0～3"_s, u"450～500"_s} << 60;
+        QTest::newRow("one text") << 12.0 << QStringList{u"+1.090"_s} << 45;
+        QTest::newRow("combining mark") << 12.0 << QStringList{u"e\u0301e\u0301e\u0301"_s} << 20;
+        QTest::newRow("outside the basic plane")
+            << 12.0 << QStringList{u"\U0001D7CE.\U0001D7CF"_s, u"+0.1"_s} << 20;
+        QTest::newRow("too narrow for any stretch") << 12.0 << deviations << 10;
+    }
+
+    void narrowsJustEnough()
+    {
+        QFETCH(qreal, pointSize);
+        QFETCH(QStringList, texts);
+        QFETCH(int, width);
+        const QFont design = fonts::designFont(pointSize);
+        const QFont fitted = fonts::fittedToWidth(design, texts, width);
+
+        QCOMPARE(fitted.family(), design.family());
+        QCOMPARE(fitted.pointSizeF(), design.pointSizeF());
+        QVERIFY(fitted.stretch() >= 75 && fitted.stretch() <= 100);
+        if (fitted.stretch() > 75)
+            QVERIFY(widest(fitted, texts) <= width);
+        if (fitted.stretch() < 100) {
+            QFont wider = fitted;
+            wider.setStretch(fitted.stretch() + 1);
+            QVERIFY(widest(wider, texts) > width);
+        }
+    }
+
+    void remembersEachQuestionApart()
+    {
+        const QStringList texts = deviationTexts();
+        const QFont design = fonts::designFont(12);
+        const QFont narrow = fonts::fittedToWidth(design, texts, 47);
+        const QFont wide = fonts::fittedToWidth(design, texts, 54);
+        QVERIFY(narrow.stretch() < wide.stretch());
+        QCOMPARE(fonts::fittedToWidth(design, texts, 47), narrow);
+        QCOMPARE(fonts::fittedToWidth(design, {u"+0"_s}, 47).stretch(), 100); // other texts
+        QVERIFY(fonts::fittedToWidth(fonts::designFont(9.75), texts, 47).stretch() >
+                narrow.stretch());
+    }
+};
+
+TESSALY_WIDGET_TEST_MAIN(TestFontFit)
+#include "tst_font_fit.moc"
