@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
@@ -15,10 +16,14 @@ QString designFamily()
     return u"ＭＳ Ｐゴシック"_s;
 }
 
-void installSubstitutes()
+void installApplicationFonts()
 {
     if (!QFontDatabase::hasFamily(designFamily()))
         QFont::insertSubstitution(designFamily(), u"IPAPGothic"_s);
+    // As a Japanese system's menus use its Japanese font. Left to the platform default, the
+    // menus' kana would load a second Japanese font as a fallback at start (about 2.5 MB and 15%
+    // of the start-up instructions).
+    QApplication::setFont(designFont(9));
 }
 
 QFont designFont(qreal pointSize)

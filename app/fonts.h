@@ -8,9 +8,10 @@ namespace fonts {
 // The family every text of the window is designed in.
 QString designFamily();
 
-// Where the designed family is not installed, let IPAPGothic stand in for it. Call once, before
-// any widget is created.
-void installSubstitutes();
+// Where the designed family is not installed, let IPAPGothic stand in for it; menus and dialogs,
+// which the design gives no font, use the design family too. Call once, before any widget is
+// created.
+void installApplicationFonts();
 
 // The designed family at a point size (9.75, 11.25, 12 and 14.25 pt are 13, 15, 16 and 19 px
 // at 96 dots per inch), regular weight.

@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     QMainWindow window;
     window.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
     if (label) {
-        fonts::installSubstitutes();
+        fonts::installApplicationFonts();
         auto* caption = new QLabel(u"基準軸"_s);
         caption->setFont(fonts::designFont(14.25));
         window.setCentralWidget(caption);

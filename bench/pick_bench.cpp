@@ -138,7 +138,7 @@ int main(int argc, char* argv[])
     QTemporaryDir config; // never the user's settings
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    fonts::installSubstitutes();
+    fonts::installApplicationFonts();
     const int picks = picksFromArguments(argc, argv);
 
     Form1 form;

@@ -18,7 +18,7 @@
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
         QApplication app(argc, argv);                                                              \
-        fonts::installSubstitutes();                                                               \
+        fonts::installApplicationFonts();                                                               \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }
