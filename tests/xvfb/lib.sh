@@ -41,7 +41,8 @@ xv_log() { echo "xvfb: $*" >&2; }
 # Ends what this test started, newest first: TERM, then KILL for anything still there after 3 s.
 xv_cleanup() {
     local status=$? i pid
-    trap - EXIT INT TERM
+    trap - EXIT INT TERM HUP PIPE
+    [ -z "$XV_WATCHER" ] || kill "$XV_WATCHER" 2>/dev/null || true
     for ((i = ${#XV_PIDS[@]} - 1; i >= 0; i--)); do
         pid=${XV_PIDS[i]}
         kill -TERM "$pid" 2>/dev/null || continue
@@ -59,6 +60,29 @@ xv_cleanup() {
 trap xv_cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+trap 'exit 129' HUP
+trap 'exit 141' PIPE
+
+# A shell killed outright runs no trap, and CTest ends a test that times out with SIGKILL to the
+# script alone. This watcher then ends what the script started, as listed in $XV_TMP/pids.
+XV_WATCHER=
+xv_watch() {
+    local parent=$$
+    (
+        while kill -0 "$parent" 2>/dev/null; do sleep 0.5; done
+        while read -r pid; do kill -TERM "$pid" 2>/dev/null; done <"$XV_TMP/pids"
+        sleep 1
+        while read -r pid; do kill -KILL "$pid" 2>/dev/null; done <"$XV_TMP/pids"
+    ) </dev/null >/dev/null 2>&1 &
+    XV_WATCHER=$!
+}
+
+# Remembers a process this test started, for the exit trap and for the watcher.
+xv_own() {
+    XV_PIDS+=("$1")
+    echo "$1" >>"$XV_TMP/pids"
+    [ -n "$XV_WATCHER" ] || xv_watch
+}
 
 # Runs "$@" until it succeeds or $1 seconds have passed.
 xv_retry() {
@@ -91,7 +115,7 @@ xv_start() {
     # connects during the reset (the window manager, right after the readiness probe) is refused.
     Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset -auth "$XAUTHORITY" \
         3>"$XV_TMP/displayfd" >"$XV_TMP/Xvfb.log" 2>&1 &
-    XV_PIDS+=($!)
+    xv_own $!
     if ! xv_retry "$XV_TIMEOUT" grep -q '^[0-9]' "$XV_TMP/displayfd"; then
         xv_log "Xvfb did not report a display within ${XV_TIMEOUT}s"
         cat "$XV_TMP/Xvfb.log" >&2
@@ -108,7 +132,7 @@ xv_start() {
     # openbox runs its --startup command once it manages windows; _NET_SUPPORTING_WM_CHECK comes
     # earlier, and a window mapped in between can stay unmapped and unmanaged.
     openbox --sm-disable --startup "touch $XV_TMP/wm-ready" >"$XV_TMP/openbox.log" 2>&1 &
-    XV_PIDS+=($!)
+    xv_own $!
     xv_retry "$XV_TIMEOUT" test -e "$XV_TMP/wm-ready" || {
         xv_log "openbox did not take over $DISPLAY within ${XV_TIMEOUT}s"
         cat "$XV_TMP/openbox.log" >&2
@@ -120,7 +144,7 @@ xv_start() {
 start_program() {
     "$@" >"$XV_TMP/program.out" 2>"$XV_TMP/program.err" &
     XV_PROGRAM_PID=$!
-    XV_PIDS+=("$XV_PROGRAM_PID")
+    xv_own "$XV_PROGRAM_PID"
 }
 
 # Waits for the program to end and sets XV_EXIT to its exit code; fails if it still runs after
@@ -131,6 +155,7 @@ wait_program() {
     xv_retry "$limit" xv_gone "$XV_PROGRAM_PID" || fail "program still running after ${limit}s"
     XV_EXIT=0
     wait "$XV_PROGRAM_PID" || XV_EXIT=$?
+    sed -i "/^$XV_PROGRAM_PID\$/d" "$XV_TMP/pids" # its number may be reused from now on
 }
 
 xv_gone() { ! kill -0 "$1" 2>/dev/null; }

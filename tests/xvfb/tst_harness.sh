@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The harness itself, against a program that is always there: a window asked for at +300+200 is
-# found, its frame stands there, a screenshot shows it, and a test that ends, well or badly, leaves
-# none of its processes running.
+# found, its frame stands there, its state and a screenshot are read, and a test that ends, well,
+# badly or killed outright, leaves none of its processes running.
 # Usage: tst_harness.sh /usr/bin/xlogo
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
@@ -41,9 +41,10 @@ start_program bash -c 'exit 3'
 wait_program "$XV_TIMEOUT"
 assert_eq "$XV_EXIT" 3 "the program's exit code is collected"
 
-# A nested test that records what it started, then ends with the given status.
+# A nested test that records what it started, then ends: "pass", "fail", or "killed" (SIGKILL to
+# its shell, as CTest does on a time-out, so that no trap runs).
 nested() {
-    local status=$1 record=$2
+    local ending=$1 record=$2
     bash -c '
         source "$1/lib.sh"
         xv_start 640x480x24
@@ -51,22 +52,36 @@ nested() {
         wait_window "^xlogo$" >/dev/null
         echo "${XV_PIDS[*]}" >"$3"
         echo "$XV_TMP" >>"$3"
-        [ "$4" -eq 0 ] || fail "deliberate failure"
-    ' nested "$here" "$program" "$record" "$status" 2>/dev/null
+        case $4 in
+        fail) fail "deliberate failure" ;;
+        killed) kill -KILL $$ ;;
+        esac
+    ' nested "$here" "$program" "$record" "$ending" 2>/dev/null
 }
 
-for status in 0 1; do
-    record=$XV_TMP/nested-$status
+all_gone() {
+    local pid
+    for pid in "$@"; do
+        xv_gone "$pid" || return 1
+    done
+}
+
+for ending in pass:0 fail:1 killed:137; do
+    expected=${ending#*:}
+    ending=${ending%:*}
+    record=$XV_TMP/nested-$ending
     rc=0
-    nested "$status" "$record" || rc=$?
-    assert_eq "$rc" "$status" "nested test with status $status keeps it"
+    { nested "$ending" "$record" || rc=$?; } 2>/dev/null # no "Killed" notice from bash
+    assert_eq "$rc" "$expected" "nested test that ends by '$ending' has status $expected"
     read -r -a pids <"$record"
     tmp=$(sed -n 2p "$record")
     assert_eq "${#pids[@]}" 3 'nested test started Xvfb, openbox and the program'
-    for pid in "${pids[@]}"; do
-        assert_true "process $pid ended with the nested test" xv_gone "$pid"
-    done
-    if [ "$status" -eq 0 ]; then
+    if [ "$ending" = killed ]; then
+        wait_until 'the watcher ended what the killed test started' all_gone "${pids[@]}"
+    else
+        assert_true "processes ${pids[*]} ended with the nested test" all_gone "${pids[@]}"
+    fi
+    if [ "$ending" = pass ]; then
         assert_true 'temporary folder removed after success' test ! -e "$tmp"
     else
         assert_true 'temporary folder kept after failure' test -d "$tmp"
