@@ -4,6 +4,9 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace position {
 
@@ -80,7 +83,7 @@ QString twipsText(float twips)
     if (!std::isfinite(twips))
         return {};
     if (twips == 0.0f)
-        return QStringLiteral("0");
+        return u"0"_s;
     // Scientific form with 6 decimals is the float correctly rounded to 7 significant digits.
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
