@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <iostream>
+#include <optional>
+
+namespace position {
+
+// The window's left and top edges as saved at the last close, in twips; each may be missing.
+struct SavedPosition
+{
+    std::optional<float> x1;
+    std::optional<float> y1;
+
+    friend bool operator==(const SavedPosition&, const SavedPosition&) = default;
+};
+
+// Where the position lives: section "Form1_StrtUp", keys "X1" and "Y1", text values, in the
+// per-user settings of application "Kelvan". On Linux that is the file Kelvan.ini in
+// $XDG_CONFIG_HOME (by default ~/.config), the file QSettings(IniFormat, UserScope, "Kelvan")
+// uses; on Windows the registry key HKEY_CURRENT_USER\Software\Kelvan.
+QString positionStoreLocation();
+
+// Reads both edges, each on its own: a key that is absent, not a text, or not a valid edge
+// (twipsFromText) gives nothing for that edge. A store that cannot be read or does not parse
+// cleanly reads as nothing saved. Reading never writes to the store.
+SavedPosition readSavedPosition();
+
+// Writes "X1" then "Y1" as texts (twipsText) and makes sure they reached the store. On failure
+// prints one line naming the store to `report` and returns false; the store keeps what it held.
+// A damaged file is replaced by a clean one holding only the two keys.
+bool writeSavedPosition(float x1, float y1, std::ostream& report = std::cerr);
+
+} // namespace position
