@@ -183,6 +183,7 @@ void Form1::fillAndPickFirst(QComboBox* list, const QStringList& items, Handler 
 
 void Form1::load()
 {
+    placeAtStart();
     show();
     const QStringList ranges = coreTexts::rangeLabels();
     fillAndPickFirst(m_hole.range, ranges, &rangePicked, m_hole);

@@ -3,6 +3,7 @@
 #include "selection.h"
 
 #include <QMainWindow>
+#include <QMargins>
 
 class QComboBox;
 class QLabel;
@@ -30,7 +31,20 @@ Q_SIGNALS:
     // A pick on side was handled (whether or not it found something to show).
     void pickHandled(tolerance::Side side);
 
+protected:
+    // The close box and every other close route of the platform save the position; the quit
+    // commands end the program without coming here.
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Load steps 1 and 2: the frame where it was last closed, or at its design position.
+    void placeAtStart();
+    // The frame's corner on the primary screen when nothing usable was saved.
+    QRect designFrame() const;
+    void rememberFrameMargins();
+
     using Handler = void (*)(const SideControls&);
     void pick(Handler handler, const SideControls& side);
     void fillAndPickFirst(QComboBox* list, const QStringList& items, Handler handler,
@@ -46,4 +60,7 @@ private:
     QLabel* m_panel2 = nullptr;
     SideControls m_hole{};
     SideControls m_shaft{};
+    // The frame around the window in its normal state: what a minimized or maximized window
+    // will have again when restored, and so what its saved position must allow for.
+    QMargins m_restoredMargins;
 };

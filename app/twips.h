@@ -5,7 +5,8 @@
 #include <QSize>
 
 // The window is designed in twips (1/1440 inch); at 96 dots per inch 15 twips make one pixel.
-// Everything the design gives goes through here, and nowhere else, on its way to the screen.
+// Everything the design gives goes through here on its way to the screen; the saved window
+// position, a float of twips, converts with the same factor in app/position/placement.h.
 // Qt's high-DPI scaling maps these device-independent pixels onto denser screens.
 namespace twips {
 

@@ -13,12 +13,12 @@ namespace position {
 int pixelsFromTwips(float twips)
 {
     const float limited = std::clamp(twips, -kMaxEdgeTwips, kMaxEdgeTwips);
-    return static_cast<int>(std::lround(limited / static_cast<float>(kTwipsPerPixel)));
+    return static_cast<int>(std::lround(limited / static_cast<float>(twips::kPerPixel)));
 }
 
 float twipsFromPixels(int pixels)
 {
-    return static_cast<float>(pixels) * static_cast<float>(kTwipsPerPixel);
+    return static_cast<float>(pixels) * static_cast<float>(twips::kPerPixel);
 }
 
 QPoint startFramePosition(const SavedPosition& saved, const QRect& designFrame,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/position/position_store.h"
+#include "app/twips.h"
 
 #include <QList>
 #include <QMargins>
@@ -10,9 +11,6 @@
 #include <optional>
 
 namespace position {
-
-// Twips per device-independent pixel (96 per inch): the one place where the two units meet.
-inline constexpr int kTwipsPerPixel = 15;
 
 // The nearest pixel, halves away from zero; values beyond ±kMaxEdgeTwips are taken at that limit.
 int pixelsFromTwips(float twips);

@@ -1,0 +1,70 @@
+// Where Form1 opens and what it saves when it closes.
+#include "main_window.h"
+
+#include "app/position/placement.h"
+#include "app/position/position_store.h"
+#include "layout.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
+
+void Form1::placeAtStart()
+{
+    const QPoint at = position::startFramePosition(position::readSavedPosition(), designFrame(),
+                                                   position::availableScreenAreas());
+    // Placing the frame, not the client area, before the window is shown keeps a save/restore
+    // cycle from drifting by the frame's size under X11.
+    move(at);
+    adjustSize();
+    winId();
+    windowHandle()->setFramePosition(at);
+}
+
+QRect Form1::designFrame() const
+{
+    // The design puts the client area 150 twips from the left and 435 from the top of the
+    // primary screen; here the title bar and the menu bar sit above it, so the frame starts as
+    // far up as that allows without leaving the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const int above = titleBar + menuBar()->sizeHint().height();
+    const QPoint client(twips::toPixels(layout::kDesignClientLeft),
+                        twips::toPixels(layout::kDesignClientTop));
+    const QPoint corner = screen.topLeft() + QPoint(client.x(), std::max(0, client.y() - above));
+    return QRect(corner, sizeHint() + QSize(0, titleBar));
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // Whatever happens to the store, the window closes: a failed write says so on stderr.
+    if (const auto at = position::framePositionToSave(windowState(), pos(), normalGeometry(),
+                                                      m_restoredMargins)) {
+        position::writeSavedPosition(position::twipsFromPixels(at->x()),
+                                     position::twipsFromPixels(at->y()));
+    }
+    event->accept();
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    rememberFrameMargins();
+    QMainWindow::moveEvent(event);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        rememberFrameMargins();
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::rememberFrameMargins()
+{
+    if (windowState() == Qt::WindowNoState && windowHandle() && isVisible())
+        m_restoredMargins = windowHandle()->frameMargins();
+}

@@ -1,0 +1,209 @@
+// Form1 opens where it was closed and saves where it is when closed by any route but the quit
+// commands; a stored value it cannot use, or a store it cannot write, never stops it.
+#include "widget_test_main.h"
+#include "window_helpers.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <iostream>
+#include <sstream>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString iniPath()
+{
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + u"/Kelvan.ini"_s;
+}
+
+void store(const QByteArray& content)
+{
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QString stored(const QString& key)
+{
+    QSettings settings(iniPath(), QSettings::IniFormat);
+    return settings.value(u"Form1_StrtUp/"_s + key).toString();
+}
+
+// Where a window opens with nothing stored.
+QPoint designPosition()
+{
+    QFile::remove(iniPath());
+    const auto form = loadedForm();
+    return form->pos();
+}
+
+// Captures what the program prints on std::cerr while alive.
+class CerrCapture
+{
+public:
+    CerrCapture() : m_old(std::cerr.rdbuf(m_buffer.rdbuf())) {}
+    ~CerrCapture() { std::cerr.rdbuf(m_old); }
+    std::string text() const { return m_buffer.str(); }
+
+private:
+    std::ostringstream m_buffer;
+    std::streambuf* m_old;
+};
+
+} // namespace
+
+class TestWindowPosition : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QFile::remove(iniPath()); }
+
+    void closeSavesBothEdgesAsWholeTwips()
+    {
+        auto form = loadedForm();
+        form->move(200, 100);
+        QVERIFY(form->close());
+        QCOMPARE(stored(u"X1"_s), u"3000"_s);
+        QCOMPARE(stored(u"Y1"_s), u"1500"_s);
+    }
+
+    void opensWhereItWasClosed_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("inside the screen") << QPoint(200, 100);
+        QTest::newRow("partly left of the screen") << QPoint(-96, 60);
+    }
+
+    void opensWhereItWasClosed()
+    {
+        QFETCH(QPoint, at);
+        {
+            auto form = loadedForm();
+            form->move(at);
+            QVERIFY(form->close());
+        }
+        auto again = loadedForm();
+        QCOMPARE(again->pos(), at);
+        QCOMPARE(stored(u"X1"_s), QString::number(at.x() * 15));
+    }
+
+    void onlyTheStoredEdgeMoves()
+    {
+        const QPoint design = designPosition();
+        store("[Form1_StrtUp]\nX1=3000\n");
+        auto form = loadedForm();
+        QCOMPARE(form->pos(), QPoint(200, design.y()));
+    }
+
+    void unusableValuesKeepTheDesignPosition_data()
+    {
+        QTest::addColumn<QByteArray>("x1");
+        QTest::newRow("empty") << QByteArray("");
+        QTest::newRow("letters") << QByteArray("abc");
+        QTest::newRow("out of float range") << QByteArray("1e40");
+        QTest::newRow("nan") << QByteArray("nan");
+        QTest::newRow("inf") << QByteArray("inf");
+        QTest::newRow("trailing junk") << QByteArray("3000px");
+        QTest::newRow("far beyond any screen") << QByteArray("99999999");
+        QTest::newRow("off every screen") << QByteArray("200000");
+    }
+
+    void unusableValuesKeepTheDesignPosition()
+    {
+        QFETCH(QByteArray, x1);
+        const QPoint design = designPosition();
+        store("[Form1_StrtUp]\nX1=" + x1 + "\nY1=1500\n");
+        const QByteArray before = [] {
+            QFile f(iniPath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        auto form = loadedForm();
+        QCOMPARE(form->pos().x(), design.x());
+        QCOMPARE(form->hole().upper->text(), u"+0.180"_s); // started normally
+        QFile file(iniPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before); // reading never rewrites the store
+    }
+
+    void corruptFileReadsAsNothingAndIsWrittenClean()
+    {
+        const QPoint design = designPosition();
+        QByteArray garbage(4096, '\0');
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = char((i * 7919 + 13) % 251);
+        store(garbage);
+        auto form = loadedForm();
+        QCOMPARE(form->pos(), design);
+        form->move(150, 90);
+        QVERIFY(form->close());
+        QSettings settings(iniPath(), QSettings::IniFormat);
+        QCOMPARE(settings.status(), QSettings::NoError);
+        QCOMPARE(settings.allKeys(), QStringList({u"Form1_StrtUp/X1"_s, u"Form1_StrtUp/Y1"_s}));
+        QCOMPARE(stored(u"X1"_s), u"2250"_s);
+    }
+
+    void minimizedWindowSavesItsNormalPlace()
+    {
+        auto form = loadedForm();
+        form->move(200, 100);
+        form->showMinimized();
+        QVERIFY(form->close());
+        QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s), u"3000 1500"_s);
+    }
+
+    void quitCommandsSaveNothing_data()
+    {
+        QTest::addColumn<bool>("byEsc");
+        QTest::newRow("Quit") << false;
+        QTest::newRow("Esc") << true;
+    }
+
+    void quitCommandsSaveNothing()
+    {
+        QFETCH(bool, byEsc);
+        store("[Form1_StrtUp]\nX1=3000\nY1=1500\n");
+        auto form = loadedForm();
+        form->move(300, 200);
+        QTimer::singleShot(0, form.get(), [&] {
+            if (byEsc)
+                QTest::keyClick(form.get(), Qt::Key_Escape);
+            else
+                child<QAction>(form.get(), u"Quit"_s)->trigger();
+        });
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        form.reset(); // destroying the window is no close either
+        QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s), u"3000 1500"_s);
+    }
+
+    void unwritableStoreStillCloses()
+    {
+        // Root ignores permissions: a folder below a regular file cannot be created by anyone.
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(u"file"_s));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", dir.filePath(u"file/sub"_s).toLocal8Bit());
+        CerrCapture cerr;
+        {
+            auto form = loadedForm();
+            QVERIFY(form->close());
+            QVERIFY(!form->isVisible());
+        }
+        qputenv("XDG_CONFIG_HOME", saved);
+        const std::string said = cerr.text();
+        QCOMPARE(std::count(said.begin(), said.end(), '\n'), 1);
+        QVERIFY2(said.find("file/sub") != std::string::npos, said.c_str());
+    }
+};
+
+TESSALY_WIDGET_TEST_MAIN(TestWindowPosition)
+#include "tst_window_position.moc"

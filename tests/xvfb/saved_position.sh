@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The window reopens exactly where the close box left it, over any number of runs and also partly
+# off the screen; the quit commands save nothing; a place no screen shows is not used.
+# Usage: saved_position.sh path/to/tessaly
+source "$(dirname "$0")/lib.sh"
+TESSALY=${1:?path of tessaly}
+xv_start 1280x1024x24
+ini=$XDG_CONFIG_HOME/Kelvan.ini
+
+store() { printf '[Form1_StrtUp]\nX1=%s\nY1=%s\n' "$1" "$2" >"$ini"; }
+
+# Starts the program (in this shell, so wait_program can collect it), waits for its frame to
+# settle and sets wid, x and y.
+launch() {
+    start_program "$TESSALY"
+    local pos last=""
+    wid=$(wait_window '^Morvane')
+    # Right after mapping the frame may still be on its way; take it once it holds still.
+    for _ in $(seq 50); do
+        pos=$(frame_position "$wid")
+        [ "$pos" = "$last" ] && break
+        last=$pos
+        sleep 0.1
+    done
+    read -r x y <<<"$pos"
+}
+
+close_and_wait() {
+    close_window "$1"
+    wait_program
+    assert_eq "$XV_EXIT" 0 "$2"
+}
+
+quit_by_esc() {
+    xq xdotool windowactivate --sync "$1" key Escape
+    wait_program
+    assert_eq "$XV_EXIT" 0 "$2"
+}
+
+# First launch: the design position near the primary screen's top-left corner, fully visible.
+launch
+dx=$x dy=$y
+read -r w h < <(frame_size "$wid")
+assert_true 'opens near the top-left corner' test "$dx" -ge 0 -a "$dx" -le 20 -a "$dy" -ge 0 -a "$dy" -le 40
+assert_true 'the whole frame is on the screen' test $((dx + w)) -le 1280 -a $((dy + h)) -le 1024
+close_and_wait "$wid" 'the close box ends the program'
+assert_eq "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)" "$((dx * 15)) $((dy * 15))" \
+    'the close box saves both edges in twips'
+
+# A stored position opens there, and open/close cycles do not drift, left of the screen as well.
+for start in "3000 1500" "-1440 900"; do
+    read -r x1 y1 <<<"$start"
+    store "$x1" "$y1"
+    for cycle in 1 2 3 4 5; do
+        launch
+        assert_eq "$x $y" "$((x1 / 15)) $((y1 / 15))" "cycle $cycle opens at X1=$x1 Y1=$y1"
+        close_and_wait "$wid" "cycle $cycle ends"
+        assert_eq "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)" "$x1 $y1" \
+            "cycle $cycle saves the same edges"
+    done
+done
+
+# Only X1 stored: the left edge as stored, the top as designed.
+printf '[Form1_StrtUp]\nX1=3000\n' >"$ini"
+launch
+assert_eq "$x $y" "200 $dy" 'only X1 stored moves only the left edge'
+quit_by_esc "$wid" 'Esc ends the program'
+
+# Move, then Esc: the move is lost.
+store 3000 1500
+launch
+xq xdotool windowmove --sync "$wid" 420 330
+read -r mx my < <(frame_position "$wid")
+assert_true 'the window moved' test "$mx $my" != "$x $y"
+quit_by_esc "$wid" 'Esc after a move ends the program'
+assert_eq "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)" "3000 1500" 'Esc saves nothing'
+launch
+assert_eq "$x $y" "200 100" 'after Esc the window opens where the close box left it'
+
+# Move, then close: the new place is saved and used.
+xq xdotool windowmove --sync "$wid" 420 330
+read -r mx my < <(frame_position "$wid")
+close_and_wait "$wid" 'Alt+F4 after a move ends the program'
+launch
+assert_eq "$x $y" "$mx $my" 'after Alt+F4 the window opens where it was moved'
+screenshot "$wid" moved >/dev/null
+close_and_wait "$wid" 'ends again'
+
+# A place no screen shows (a monitor since unplugged) is not used: the window stays visible.
+store 200000 150000
+launch
+assert_eq "$x $y" "$dx $dy" 'a position off every screen opens at the design position'
+close_and_wait "$wid" 'ends from the design position'
