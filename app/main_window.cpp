@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "fonts.h"
+#include "hints.h"
 #include "layout.h"
 #include "page_builder.h"
 #include "picture_box.h"
@@ -62,6 +63,7 @@ Form1::Form1(QWidget* parent)
     createMenus();
     setCentralWidget(createClientArea());
     createStatusBar();
+    new PointerHints(this, m_panel1);
     // Nothing inside follows a change of size, so the size is fixed: menu bar plus client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
