@@ -1,5 +1,6 @@
 #pragma once
 
+#include "on_top.h"
 #include "selection.h"
 
 #include <QMainWindow>
@@ -44,6 +45,7 @@ private:
     TabControl* m_tabs = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;
+    OnTopControls m_onTop{};
     SideControls m_hole{};
     SideControls m_shaft{};
 };

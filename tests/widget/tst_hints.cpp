@@ -188,13 +188,16 @@ private Q_SLOTS:
         QCOMPARE(m_panel1->text(), hint);
     }
 
-    void switchingTabsKeepsTheHint()
+    void switchingTabsChangesNeitherPanel()
     {
         moveOver(m_form->hole().upper, m_form->hole().upper->rect().center());
+        child<QAction>(m_form.get(), u"FormTop_ON"_s)->trigger();
         const QString hint = m_panel1->text();
+        QCOMPARE(m_panel2->text(), u"FormTop"_s);
         for (int index : {1, 0, 1}) {
             clickTab(*m_form, index);
             QCOMPARE(m_panel1->text(), hint);
+            QCOMPARE(m_panel2->text(), u"FormTop"_s);
         }
     }
 
