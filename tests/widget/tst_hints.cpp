@@ -165,6 +165,41 @@ private Q_SLOTS:
         QCOMPARE(m_panel1->text(), hint);
     }
 
+    void aButtonHeldDownMakesNoDifference_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("writes");
+        QTest::newRow("Image1 writes") << 0 << u"Image1"_s << true;
+        QTest::newRow("Text2 writes") << 0 << u"Text2"_s << true;
+        QTest::newRow("Image4 writes") << 1 << u"Image4"_s << true;
+        // A label passes a move with a button down on to its page, which still must not wipe.
+        QTest::newRow("基準軸 keeps") << 0 << u"Label3"_s << false;
+        QTest::newRow("range box keeps") << 0 << u"Label5"_s << false;
+    }
+    void aButtonHeldDownMakesNoDifference()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(bool, writes);
+        if (page == 1)
+            clickTab(*m_form, 1);
+        QWidget* target = onPage(*m_form, page, name);
+        const QPoint at = pointOf(target, At::Uncovered);
+        QCOMPARE(topmostAt(target, at + QPoint(1, 0)), target);
+
+        m_panel1->setText(u"before"_s);
+        QWindow* window = m_form->windowHandle();
+        QTest::mousePress(window, Qt::LeftButton, {}, target->mapTo(m_form.get(), at));
+        QTest::mouseMove(window, target->mapTo(m_form.get(), at + QPoint(1, 0)));
+        QCoreApplication::processEvents();
+        const QString during = m_panel1->text();
+        QTest::mouseRelease(window, Qt::LeftButton, {},
+                            target->mapTo(m_form.get(), at + QPoint(1, 0)));
+        QCOMPARE(during != u"before"_s, writes);
+        QCOMPARE(during.isEmpty(), false);
+    }
+
     void anOpenMenuOrListKeepsTheLastHint()
     {
         moveOver(m_form->hole().lower, m_form->hole().lower->rect().center());
