@@ -163,24 +163,6 @@ private Q_SLOTS:
         QVERIFY(panel1->text() != u"before"_s);
     }
 
-    void escWhileTheBoxIsActiveNeverQuits()
-    {
-        auto* command3 = child<QPushButton>(m_form.get(), u"Command3"_s);
-        QSignalSpy quits(command3, &QPushButton::clicked);
-        const ModalRun run =
-            whileModal([this] { child<QAction>(m_form.get(), u"About"_s)->trigger(); },
-                       [this](QWidget* box) {
-                           QVERIFY(QTest::qWaitForWindowActive(box));
-                           // Even addressed to the main window, the key is the box's: it closes the
-                           // box.
-                           QTest::keyClick(m_form->windowHandle(), Qt::Key_Escape);
-                       });
-        QVERIFY(run.appeared);
-        QVERIFY(run.closedInTime);
-        QCOMPARE(quits.count(), 0);
-        QVERIFY(m_form->isVisible());
-    }
-
 private:
     std::unique_ptr<Form1> m_form;
 };

@@ -206,17 +206,6 @@ private Q_SLOTS:
         }
     }
 
-    void f4AndF5TakeTurns()
-    {
-        m_form->hole().range->setFocus();
-        for (int round = 0; round < 2; ++round) {
-            QTest::keyClick(m_form->windowHandle(), Qt::Key_F4);
-            QCOMPARE(state(), kOn);
-            QTest::keyClick(m_form->windowHandle(), Qt::Key_F5);
-            QCOMPARE(state(), kOff);
-        }
-    }
-
 private:
     OnTopState state() const
     {
