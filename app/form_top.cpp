@@ -4,6 +4,9 @@
 #include <QWindow>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 
@@ -13,18 +16,25 @@ std::int32_t SetFormTop(QWidget& window, const std::int16_t& flag)
 {
     if (flag != 0 && flag != 1)
         return 0;
+    const bool onTop = flag == 1;
 #ifdef Q_OS_WIN
-    const HWND insertAfter = flag == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
+    const HWND insertAfter = onTop ? HWND_TOPMOST : HWND_NOTOPMOST;
     return SetWindowPos(reinterpret_cast<HWND>(window.winId()), insertAfter, 0, 0, 0, 0,
                         SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
 #else
-    // Setting the flag on the existing native window changes its stacking state in place; going
-    // through QWidget::setWindowFlag would create a new native window and flicker.
+    // The flag goes onto the existing native window, which changes its stacking state in place
+    // (_NET_WM_STATE_ABOVE under X11). QWidget::setWindowFlag would re-create the native window:
+    // a new id, unmapped and mapped again. The widget is only told, so that its flags stay true
+    // and any later re-creation keeps the choice.
     window.winId();
     QWindow* handle = window.windowHandle();
     if (!handle)
         return 0;
-    handle->setFlag(Qt::WindowStaysOnTopHint, flag == 1);
+    handle->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    Qt::WindowFlags flags = window.windowFlags();
+    window.overrideWindowFlags(flags.setFlag(Qt::WindowStaysOnTopHint, onTop));
+    if (!window.isVisible())
+        window.show(); // as SetWindowPos's SWP_SHOWWINDOW does
     return 1;
 #endif
 }

@@ -2,6 +2,7 @@
 
 #include "core_texts.h"
 #include "fonts.h"
+#include "hints.h"
 #include "layout.h"
 #include "page_builder.h"
 #include "picture_box.h"
@@ -47,6 +48,7 @@ Form1::Form1(QWidget* parent)
     createMenus();
     setCentralWidget(createClientArea());
     createStatusBar();
+    new PointerHints(this, m_panel1);
     // Nothing inside follows a change of size, so the size is fixed: menu bar plus client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -137,11 +139,19 @@ void Form1::createMenus()
     off->setObjectName(u"FormTop_OFF"_s);
     off->setShortcut(QKeySequence(Qt::Key_F5));
     off->setCheckable(true);
+    // Qt flips a checkable item's mark just before it reports the choice; the handlers then set
+    // both marks themselves, so what the menu shows afterwards is always theirs.
+    m_onTop.window = this;
+    m_onTop.on = on;
+    m_onTop.off = off;
+    connect(on, &QAction::triggered, this, [this] { formTopOn(m_onTop); });
+    connect(off, &QAction::triggered, this, [this] { formTopOff(m_onTop); });
 
     QMenu* help = bar->addMenu(u"ﾍﾙﾌﾟ(&H)"_s);
     help->setObjectName(u"Help"_s);
     QAction* about = help->addAction(u"Morvaneについて"_s);
     about->setObjectName(u"About"_s);
+    connect(about, &QAction::triggered, this, [this] { aboutChosen(m_onTop); });
 }
 
 void Form1::createStatusBar()
@@ -160,6 +170,7 @@ void Form1::createStatusBar()
     m_panel2 = new QLabel;
     m_panel2->setObjectName(u"Panel2"_s);
     m_panel2->setFixedWidth(twips::toPixels(layout::kStatusPanel2Width));
+    m_onTop.panel2 = m_panel2;
     for (QLabel* panel : {m_panel1, m_panel2}) {
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         bar->addPermanentWidget(panel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "on_top.h"
 #include "selection.h"
 
 #include <QMainWindow>
@@ -58,6 +59,7 @@ private:
     TabControl* m_tabs = nullptr;
     QLabel* m_panel1 = nullptr;
     QLabel* m_panel2 = nullptr;
+    OnTopControls m_onTop{};
     SideControls m_hole{};
     SideControls m_shaft{};
     // The frame around the window in its normal state: what a minimized or maximized window

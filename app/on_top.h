@@ -1,0 +1,24 @@
+#pragma once
+
+class QAction;
+class QLabel;
+class QWidget;
+
+// What the View menu's always-on-top items and the Help menu's about item act on. The choice is
+// held nowhere else: it is the window's stacking together with the check marks and panel 2.
+struct OnTopControls
+{
+    QWidget* window;
+    QLabel* panel2; // says "FormTop" while the window stays on top
+    QAction* on;    // FormTop_ON
+    QAction* off;   // FormTop_OFF
+};
+
+// Each handler's steps run in a fixed order: the panel first, then the window manager, then the
+// check marks, ON's before OFF's.
+void formTopOn(const OnTopControls& controls);
+void formTopOff(const OnTopControls& controls);
+
+// Returns the window to ordinary stacking exactly as formTopOff does, then shows the modal about
+// box until it closes. The earlier choice is not restored afterwards.
+void aboutChosen(const OnTopControls& controls);
