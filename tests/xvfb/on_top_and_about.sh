@@ -4,66 +4,25 @@
 # to ordinary stacking; Esc closes the about box alone, and then ends the program.
 #
 # Usage: on_top_and_about.sh path/to/tessaly
-# Starts its own display and window manager, and ends only what it started. Needs Xvfb, openbox,
-# xdotool, xprop, xwininfo and xev (x11-utils) and xlogo (x11-apps).
-set -uo pipefail
-
+source "$(dirname "$0")/lib.sh"
 app=${1:?usage: $0 path/to/tessaly}
-[ -x "$app" ] || { echo "not executable: $app" >&2; exit 2; }
 
-tmp=$(mktemp -d)
-started=()
-cleanup() {
-    local pid
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        pid=${started[i]}
-        kill "$pid" 2>/dev/null && timeout 5 tail --pid="$pid" -f /dev/null
-    done
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$tmp/app.log" ] && sed 's/^/  tessaly: /' "$tmp/app.log" >&2
-    exit 1
-}
-pass() { echo "ok: $*"; }
+pass() { echo "ok - $*"; }
 
 # Retries a command until it succeeds, for at most $1 seconds.
-wait_until() {
+wait_for() {
     local seconds=$1
     shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
+    xv_retry "$seconds" "$@"
 }
 
 # --- display, window manager, program -------------------------------------------------------
 
-exec 3>"$tmp/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-started+=($!)
-exec 3>&-
-wait_until 10 test -s "$tmp/display" || fail "Xvfb gave no display"
-DISPLAY=":$(head -n1 "$tmp/display")"
-export DISPLAY
-
-openbox >"$tmp/openbox.log" 2>&1 &
-started+=($!)
-wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    fail "openbox did not start"
-
-export XDG_CONFIG_HOME="$tmp/config"
-QT_QPA_PLATFORM=xcb "$app" >"$tmp/app.log" 2>&1 &
-program=$!
-started+=("$program")
-
-main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Morvane' | head -n1)
-[ -n "$main" ] || fail "the main window did not appear"
-timeout 10 xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
+xv_start 1280x1024x24
+start_program "$app"
+program=$XV_PROGRAM_PID
+main=$(wait_window '^Morvane')
+xq xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
 
 # --- what can be read of a window -------------------------------------------------------------
 
@@ -107,15 +66,15 @@ key() {
 # --- F4: above the others, in place ----------------------------------------------------------
 
 place=$(upper_left "$main") || fail "no geometry for the main window"
-xev -id "$main" -event structure >"$tmp/xev.log" 2>&1 &
+xev -id "$main" -event structure >"$XV_TMP/xev.log" 2>&1 &
 xev=$!
-started+=("$xev")
+xv_own "$xev"
 sleep 0.2
 
 # F4 reaches the item also with the focus in a list, where a combo box could take it for itself.
 key Tab
 key F4
-wait_until 5 is_above "$main" || fail "F4 did not set _NET_WM_STATE_ABOVE: $(state_of "$main")"
+wait_for 5 is_above "$main" || fail "F4 did not set _NET_WM_STATE_ABOVE: $(state_of "$main")"
 [ "$(upper_left "$main")" = "$place" ] || fail "F4 moved the window: $place -> $(upper_left "$main")"
 [ "$(program_windows)" = "$main" ] || fail "F4 changed the window id: $(program_windows)"
 pass "F4 sets _NET_WM_STATE_ABOVE on window $(hex "$main") at $place"
@@ -124,12 +83,12 @@ pass "F4 sets _NET_WM_STATE_ABOVE on window $(hex "$main") at $place"
 x=${place%,*}
 y=${place#*,}
 xlogo -geometry "200x200+$((x + 60))+$((y + 60))" >/dev/null 2>&1 &
-started+=($!)
+xv_own $!
 logo=$(timeout 10 xdotool search --sync --onlyvisible --class '^xlogo$' | head -n1)
 [ -n "$logo" ] || fail "xlogo did not appear"
 timeout 10 xdotool windowactivate --sync "$logo" || fail "cannot activate xlogo"
 [ "$(xdotool getactivewindow)" = "$logo" ] || fail "xlogo is not the active window"
-wait_until 2 stacked_above "$main" "$logo" ||
+wait_for 2 stacked_above "$main" "$logo" ||
     fail "the window fell below the activated xlogo: $(xprop -root _NET_CLIENT_LIST_STACKING)"
 sleep 0.3
 stacked_above "$main" "$logo" || fail "the window did not stay above the activated xlogo"
@@ -139,16 +98,16 @@ pass "stays above the activated xlogo"
 
 timeout 10 xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
 key F5
-wait_until 5 sh -c "! xprop -id $main _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
+wait_for 5 sh -c "! xprop -id $main _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
     fail "F5 left _NET_WM_STATE_ABOVE: $(state_of "$main")"
 [ "$(upper_left "$main")" = "$place" ] || fail "F5 moved the window"
 timeout 10 xdotool windowactivate --sync "$logo" || fail "cannot activate xlogo"
-wait_until 2 stacked_above "$logo" "$main" || fail "xlogo activated after F5 stayed below the window"
+wait_for 2 stacked_above "$logo" "$main" || fail "xlogo activated after F5 stayed below the window"
 pass "F5 clears it: the activated xlogo comes above"
 
 kill "$xev" 2>/dev/null
-if grep -Eq 'UnmapNotify|DestroyNotify|ReparentNotify' "$tmp/xev.log"; then
-    fail "the window was unmapped or re-created: $(grep -E 'Unmap|Destroy|Reparent' "$tmp/xev.log")"
+if grep -Eq 'UnmapNotify|DestroyNotify|ReparentNotify' "$XV_TMP/xev.log"; then
+    fail "the window was unmapped or re-created: $(grep -E 'Unmap|Destroy|Reparent' "$XV_TMP/xev.log")"
 fi
 pass "never unmapped, destroyed or reparented while switching"
 
@@ -156,7 +115,7 @@ pass "never unmapped, destroyed or reparented while switching"
 
 timeout 10 xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
 key F4
-wait_until 5 is_above "$main" || fail "F4 did not set _NET_WM_STATE_ABOVE again"
+wait_for 5 is_above "$main" || fail "F4 did not set _NET_WM_STATE_ABOVE again"
 key alt+h
 key Return
 box=$(timeout 10 xdotool search --sync --onlyvisible --name '^information$' | head -n1)
@@ -182,21 +141,20 @@ pass "about box: modal, transient for the window, no minimize or maximize, centr
 
 # Esc closes only the box.
 key Escape
-wait_until 5 sh -c "! xdotool search --onlyvisible --name '^information\$' >/dev/null" ||
+wait_for 5 sh -c "! xdotool search --onlyvisible --name '^information\$' >/dev/null" ||
     fail "Esc did not close the about box"
 sleep 0.3
 kill -0 "$program" 2>/dev/null || fail "Esc in the about box ended the program"
 is_above "$main" && fail "the window is on top again after the about box"
 timeout 10 xdotool windowactivate --sync "$logo" || fail "cannot activate xlogo"
-wait_until 2 stacked_above "$logo" "$main" || fail "after the about box the window still stays on top"
+wait_for 2 stacked_above "$logo" "$main" || fail "after the about box the window still stays on top"
 pass "Esc closes the box; the program runs on in ordinary stacking"
 
 # --- Esc in the window ends the program -------------------------------------------------------
 
 timeout 10 xdotool windowactivate --sync "$main" || fail "cannot activate the main window"
 key Escape
-wait_until 5 sh -c "! kill -0 $program 2>/dev/null" || fail "Esc did not end the program"
-wait "$program"
-status=$?
+wait_program 5
+status=$XV_EXIT
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 pass "Esc ends the program with status 0"
