@@ -35,6 +35,15 @@ std::span<const Hint> table()
     return kHints;
 }
 
+QString textOf(QStringView control)
+{
+    for (const Hint& hint : kHints) {
+        if (hint.control == control)
+            return hint.text.toString();
+    }
+    qFatal("hints: no hint for %s", qPrintable(control.toString()));
+}
+
 } // namespace hints
 
 PointerHints::PointerHints(QWidget* window, QLabel* panel) : QObject(panel), m_panel(panel)

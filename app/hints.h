@@ -21,6 +21,9 @@ struct Hint
 // hole page's row stands for its bare surface only, and its text is empty: it wipes the hint.
 std::span<const Hint> table();
 
+// The hint of the control named control; a name the table lacks is a programming error.
+QString textOf(QStringView control);
+
 } // namespace hints
 
 // Writes the hint of the control under the pointer into a status panel. Anything not in the

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "accessible_names.h"
 #include "core_texts.h"
 #include "fonts.h"
 #include "hints.h"
@@ -49,6 +50,7 @@ Form1::Form1(QWidget* parent)
     setCentralWidget(createClientArea());
     createStatusBar();
     new PointerHints(this, m_panel1);
+    accessibleNames::apply(*this);
     // Nothing inside follows a change of size, so the size is fixed: menu bar plus client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

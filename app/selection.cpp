@@ -1,5 +1,6 @@
 #include "selection.h"
 
+#include "accessible_names.h"
 #include "core_texts.h"
 
 #include <QComboBox>
@@ -25,6 +26,7 @@ void write(QLineEdit* box, std::string_view text)
 void rangePicked(const SideControls& side)
 {
     side.rangeCaption->setText(side.range->currentText());
+    accessibleNames::rangeShown(*side.rangeCaption);
     showDeviations(side);
 }
 
