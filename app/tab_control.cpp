@@ -1,6 +1,7 @@
 #include "tab_control.h"
 
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -34,6 +35,17 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), m_tabBar(new EqualTab
     m_tabBar->setElideMode(Qt::ElideNone);
     m_tabBar->setUsesScrollButtons(false);
     connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
+
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is inside, as in a tab
+    // widget; the tab bar itself also turns them with the arrow keys. Shortcuts, because a
+    // focused list would take the key press for a search.
+    const auto addTurn = [this](QKeyCombination keys, int step) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { turn(step); });
+    };
+    addTurn(Qt::CTRL | Qt::Key_Tab, 1);
+    addTurn(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1);
 }
 
 void TabControl::addPage(QWidget* page, const QString& caption)
@@ -61,8 +73,20 @@ void TabControl::setCurrentIndex(int index)
 
 void TabControl::showPage(int index)
 {
-    for (qsizetype i = 0; i < m_pages.size(); ++i)
-        m_pages[i]->setVisible(i == index);
+    // The new page first: a focus on the page being hidden then moves on into the new one.
+    if (index >= 0 && index < m_pages.size())
+        m_pages[index]->setVisible(true);
+    for (qsizetype i = 0; i < m_pages.size(); ++i) {
+        if (i != index)
+            m_pages[i]->setVisible(false);
+    }
+}
+
+void TabControl::turn(int step)
+{
+    const int count = m_tabBar->count();
+    if (count > 1)
+        setCurrentIndex((currentIndex() + step + count) % count);
 }
 
 void TabControl::resizeEvent(QResizeEvent*)

@@ -27,6 +27,7 @@ protected:
 
 private:
     void showPage(int index);
+    void turn(int step);
 
     QTabBar* m_tabBar;
     QList<QWidget*> m_pages;
