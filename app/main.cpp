@@ -9,6 +9,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelvan"));
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
+    // Lets the desktop match the window with its installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
     fonts::installApplicationFonts();
 
     Form1 form;

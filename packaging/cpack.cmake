@@ -1,0 +1,23 @@
+# `cpack -G DEB` in the build folder: one Debian package of everything installed. Included from
+# the top-level list after every install rule.
+set(CPACK_PACKAGE_NAME tessaly)
+set(CPACK_PACKAGE_VENDOR Kelvan)
+set(CPACK_PACKAGE_CONTACT "Kelvan <tessaly@kelvan.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "limits and fits of holes and shafts after JIS B 0401")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Tessaly shows the upper and lower limit deviations of a hole or a shaft for a nominal-size\n"
+    "range and a tolerance class, as the tables of JIS B 0401 (ISO 286) give them, in a window\n"
+    "with a Japanese interface. tessaly-cli reads the same tables on the command line.")
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT) # tessaly_<version>_<arch>.deb
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The Qt libraries and the C++ runtime are found by dpkg-shlibdeps from what the programs link.
+# The Japanese font is not linked, only asked for by name: without it the kana and kanji fall
+# back to whatever font the system has, and the designed sizes no longer fit.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+
+include(CPack)

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
+# at every size, each file named by the one application ID and naming it inside; under the
+# prefix asked for and below DESTDIR only.
+# Usage: installed_files.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=${1:?build folder} id=${2:?application ID}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+failed=0
+fail() { echo "FAIL: $*" >&2; failed=1; }
+ok() { echo "ok - $*"; }
+check() {
+    local what=$1
+    shift
+    if "$@"; then ok "$what"; else fail "$what"; fi
+}
+
+sizes=(16 24 32 48 64 128 256)
+expected_files() {
+    local prefix=$1
+    echo "$prefix/bin/tessaly"
+    echo "$prefix/bin/tessaly-cli"
+    echo "$prefix/share/applications/$id.desktop"
+    echo "$prefix/share/metainfo/$id.metainfo.xml"
+    for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$id.png"; done
+}
+
+for prefix in /usr /opt/tessaly; do
+    root=$work/root${prefix//\//_}
+    "$here/stage.sh" "$build" "$root" "$prefix"
+    # Exactly these files, nothing outside the prefix, nothing left out.
+    if diff <(cd "$root" && find . -type f | sed 's|^\.||' | sort) \
+        <(expected_files "$prefix" | sort) >"$work/diff"; then
+        ok "prefix $prefix: exactly the programs, entry, metainfo and 7 icons"
+    else
+        fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
+    fi
+    check "prefix $prefix: both programs executable" \
+        test -x "$root$prefix/bin/tessaly" -a -x "$root$prefix/bin/tessaly-cli"
+done
+
+root=$work/root_usr/usr
+entry=$root/share/applications/$id.desktop
+metainfo=$root/share/metainfo/$id.metainfo.xml
+
+# Each icon has the size its folder says.
+for s in "${sizes[@]}"; do
+    icon=$root/share/icons/hicolor/${s}x$s/apps/$id.png
+    check "icon ${s}x$s is a ${s}x$s PNG" test "$(identify -format '%m %wx%h' "$icon")" = "PNG ${s}x$s"
+done
+
+# The ID inside the files, spelled as in their names.
+value() { sed -n "s/^$1=//p" "$entry"; }
+check "desktop entry: Icon= is the ID" test "$(value Icon)" = "$id"
+check "desktop entry: Exec= runs the installed tessaly" test "$(value Exec)" = tessaly
+check "desktop entry: English and Japanese name and comment" \
+    test -n "$(value Name)" -a -n "$(value 'Name\[ja\]')" -a -n "$(value Comment)" -a -n "$(value 'Comment\[ja\]')"
+check "desktop entry: an engineering application" grep -qx 'Categories=.*Engineering;.*' "$entry"
+check "metainfo: <id> is the ID" grep -q "<id>$id</id>" "$metainfo"
+check "metainfo: launches the desktop entry" \
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
+check "metainfo: licences" grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo"
+# No other spelling of the ID anywhere: every reverse-DNS name in them is the ID itself.
+others=$(grep -ohE '\b[A-Za-z]{2,}(\.[A-Za-z0-9_-]+){3}' "$entry" "$metainfo" |
+    sed -E 's/\.(desktop|png|metainfo\.xml)$//' | sort -u | grep -vx "$id" || true)
+check "no other spelling of the ID (${others:-none})" test -z "$others"
+# The window names its desktop entry by the same ID (a QString literal: UTF-16 in the binary).
+check "tessaly carries the ID" grep -qxF "$id" <(strings -el "$root/bin/tessaly")
+
+# The installed programs run from where they were installed.
+check "installed tessaly-cli answers" test "$("$root/bin/tessaly-cli" H7 35 | sed -n 's/^upper: //p')" = +0.025
+
+exit "$failed"
