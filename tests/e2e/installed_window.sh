@@ -17,9 +17,9 @@ for tool in xclip identify; do
 done
 app=$root$prefix/bin/tessaly
 cli=$root$prefix/bin/tessaly-cli
-entries=("$root$prefix"/share/applications/*.desktop)
-assert_eq "${#entries[@]}" 1 'one desktop entry installed'
-entry=${entries[0]}
+desktop_entries=("$root$prefix"/share/applications/*.desktop)
+assert_eq "${#desktop_entries[@]}" 1 'one desktop entry installed'
+entry=${desktop_entries[0]}
 started=$SECONDS
 caption='Morvane【Tessaly】 JIS B 0401(1984)'
 
@@ -103,7 +103,7 @@ index_in() {
         [ "$item" = "$2" ] && echo "$i" && return 0
         i=$((i + 1))
     done
-    fail "'$2' is not in the list"
+    return 1
 }
 
 popups() { xdotool search --onlyvisible --classname '^tessaly$' 2>/dev/null | wc -l; }
@@ -111,13 +111,13 @@ popups() { xdotool search --onlyvisible --classname '^tessaly$' 2>/dev/null | wc
 # Clicks a list open, then in the open list goes to the first entry and down to the one wanted,
 # and takes it with Return.
 pick() {
-    local list_x=$1 list_y=$2 entries=$3 wanted=$4 before
+    local list_x=$1 list_y=$2 items=$3 wanted=$4 before
     before=$(popups)
     click_at "$list_x" "$list_y"
     xv_retry "$XV_TIMEOUT" test "$(popups)" -gt "$before" || fail "the list did not open"
     key Home
     local n
-    n=$(index_in "$entries" "$wanted")
+    n=$(index_in "$items" "$wanted") || fail "'$wanted' is not among the entries"
     [ "$n" -eq 0 ] || key --repeat "$n" --delay 20 Down
     key Return
     xv_retry "$XV_TIMEOUT" test "$(popups)" -eq "$before" || fail "the list did not close"
@@ -130,8 +130,7 @@ pick() {
 clipboard() { xq xclip -o -selection clipboard 2>/dev/null; }
 token_pid=
 put_token() {
-    local try
-    for try in 1 2 3; do
+    for _ in 1 2 3; do
         printf 'e2e-token-%s' "$1" | xclip -quiet -selection clipboard -i >"$XV_TMP/xclip.log" 2>&1 &
         token_pid=$!
         xv_own "$token_pid"

@@ -34,6 +34,7 @@ in_root apt-get update -qq >"$XV_TMP/apt.log" 2>&1 || fail "apt-get update faile
 in_root DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
     "/tmp/$(basename "${debs[0]}")" >>"$XV_TMP/apt.log" 2>&1 ||
     fail "apt-get install failed: $(tail -n 5 "$XV_TMP/apt.log")"
+# shellcheck disable=SC2016 # dpkg-query's own ${Status}
 assert_eq "$(in_root dpkg-query -W -f='${Status}' tessaly fonts-ipafont-gothic)" \
     'install ok installedinstall ok installed' 'tessaly and its font are installed'
 assert_eq "$(in_root tessaly-cli H7 35 | sed -n 's/^upper: //p')" +0.025 'tessaly-cli answers'
