@@ -11,7 +11,9 @@ packages=(
     # the window's Japanese text: IPAPGothic stands in for the designed family
     fonts-ipafont-gothic
     # tests that drive the real window on a virtual display
-    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick xclip
+    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick xclip wmctrl
+    # memory checks: valgrind memcheck, and the fuzz build (clang with libFuzzer and sanitizers)
+    valgrind clang-14 libclang-rt-14-dev
 )
 
 missing=()
