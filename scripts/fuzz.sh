@@ -32,7 +32,7 @@ for target in "${targets[@]}"; do
     build-fuzz/bin/"$target" "$work/$target" "fuzz/corpus/$target" \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
         -print_final_stats=1 -artifact_prefix="$artifacts/$target-" >"$log" 2>&1 || status=$?
-    runs=$(awk -F': *' '/^stat::number_of_executed_units/ {print $2}' "$log")
+    runs=$(awk '/^stat::number_of_executed_units/ {print $NF}' "$log")
     if [ "$status" -ne 0 ]; then
         failed=1
         echo "fuzz: $target FAILED (exit $status); its log:" >&2
