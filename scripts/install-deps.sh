@@ -11,10 +11,12 @@ packages=(
     # the window's Japanese text: IPAPGothic stands in for the designed family
     fonts-ipafont-gothic
     # tests that drive the real window on a virtual display
-    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick xclip
+    xvfb xauth openbox xdotool x11-utils x11-apps imagemagick xclip wmctrl
     # installing: the validators of the desktop entry and the metainfo, dpkg-shlibdeps for
     # `cpack -G DEB`, and a fresh Debian root to install the package into
     desktop-file-utils appstream dpkg-dev debootstrap
+    # memory checks: valgrind memcheck, and the fuzz build (clang with libFuzzer and sanitizers)
+    valgrind clang-14 libclang-rt-14-dev
 )
 
 missing=()

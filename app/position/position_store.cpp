@@ -2,13 +2,16 @@
 
 #include "app/position/twips_text.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QThread>
 
+#include <chrono>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -55,6 +58,40 @@ bool isFileOrAbsent(const QString& path)
     return !info.exists() || info.isFile();
 }
 
+// How long one holder may keep the lock before it counts as never letting go (a hung process).
+constexpr std::chrono::milliseconds kHolderPatience{2000};
+// Polling at this step, a lock that changes hands many times a second is still seen free now and
+// then; QLockFile's own waits double from 100 ms and miss such gaps.
+constexpr std::chrono::milliseconds kPollStep{5};
+
+// Whether the lock can be taken now or soon. Many copies closing at once (the end of a session)
+// each hold it for a few milliseconds: as long as it changes hands, keep trying; give up only on
+// one holder that keeps it for kHolderPatience.
+bool lockCanBeTaken(const QString& lock)
+{
+    QLockFile probe(lock);
+    qint64 holder = -1;
+    QDeadlineTimer holderLimit(kHolderPatience);
+    while (!probe.tryLock(0)) {
+        if (probe.error() != QLockFile::LockFailedError)
+            return false;
+        qint64 pid = -1;
+        QString hostname;
+        QString application;
+        if (!probe.getLockInfo(&pid, &hostname, &application))
+            pid = -1; // between two holders, or not written yet
+        if (pid != -1 && pid != holder) {
+            holder = pid;
+            holderLimit.setRemainingTime(kHolderPatience);
+        }
+        if (holderLimit.hasExpired())
+            return false;
+        QThread::msleep(static_cast<unsigned long>(kPollStep.count()));
+    }
+    probe.unlock();
+    return true;
+}
+
 // What stands in the way of a write that QSettings would not report: it waits without limit for
 // its lock file, also when the lock can never be taken (a folder in its place, a live holder).
 std::optional<QString> obstacleToWriting(const QString& file)
@@ -66,10 +103,8 @@ std::optional<QString> obstacleToWriting(const QString& file)
         return u"its lock file is not a regular file"_s;
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return u"its folder cannot be created"_s;
-    QLockFile probe(lock);
-    if (!probe.tryLock(2000))
+    if (!lockCanBeTaken(lock))
         return u"its lock cannot be taken"_s;
-    probe.unlock();
     return std::nullopt;
 }
 
