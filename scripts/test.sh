@@ -2,7 +2,8 @@
 # From a fresh clone: install what is missing, then build and test three ways, each in a build
 # folder of its own:
 #   dev   (build/)       every test: unit, widget, real-window, the soak, valgrind memcheck
-#   asan  (build-asan/)  every test again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   asan  (build-asan/)  every test again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                        but the packaging ones, which are about the release build
 #   fuzz  (build-fuzz/)  each libFuzzer target for FUZZ_SECONDS (default 45) from its seeds
 # Any failure stops the run with a non-zero status.
 set -euo pipefail
