@@ -31,15 +31,8 @@ xv_start 1280x1024x24
 # still; sets wid, x and y (the frame's corner).
 launch() {
     start_program "$app"
-    local pos last=""
     wid=$(wait_window "^Morvane【Tessaly】 JIS B 0401\\(1984\\)\$")
-    for _ in $(seq 50); do
-        pos=$(frame_position "$wid")
-        [ "$pos" = "$last" ] && break
-        last=$pos
-        sleep 0.1
-    done
-    read -r x y <<<"$pos"
+    read -r x y < <(settled_frame_position "$wid")
     xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
 }
 

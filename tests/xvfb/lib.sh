@@ -203,6 +203,18 @@ frame_position() {
         <<<"$info"
 }
 
+# "X Y" of a window's frame once it holds still: right after mapping it may still be on its way.
+settled_frame_position() {
+    local pos last=""
+    for _ in $(seq 50); do
+        pos=$(frame_position "$1")
+        [ "$pos" = "$last" ] && break
+        last=$pos
+        sleep 0.1
+    done
+    echo "$pos"
+}
+
 # "W H" of a window's outer frame.
 frame_size() {
     local frame info

@@ -13,16 +13,8 @@ store() { printf '[Form1_StrtUp]\nX1=%s\nY1=%s\n' "$1" "$2" >"$ini"; }
 # settle and sets wid, x and y.
 launch() {
     start_program "$TESSALY"
-    local pos last=""
     wid=$(wait_window '^Morvane')
-    # Right after mapping the frame may still be on its way; take it once it holds still.
-    for _ in $(seq 50); do
-        pos=$(frame_position "$wid")
-        [ "$pos" = "$last" ] && break
-        last=$pos
-        sleep 0.1
-    done
-    read -r x y <<<"$pos"
+    read -r x y < <(settled_frame_position "$wid")
 }
 
 close_and_wait() {
