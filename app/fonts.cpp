@@ -31,6 +31,9 @@ QFont designFont(qreal pointSize)
     QFont font(designFamily());
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
+    // Every text of the window is a fixed one the family covers (a test checks each glyph), so
+    // fallback fonts are never needed; not looking them up saves a tenth of the start-up.
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
