@@ -17,6 +17,14 @@ packages=(
     desktop-file-utils appstream dpkg-dev debootstrap
     # memory checks: valgrind memcheck, and the fuzz build (clang with libFuzzer and sanitizers)
     valgrind clang-14 libclang-rt-14-dev
+    # the companion's options, JSON and UTF-8 checks (header-only)
+    libcli11-dev nlohmann-json3-dev libutfcpp-dev
+    # desktops other than ours: a GNOME-like Wayland session with Xwayland, a session bus,
+    # the X11 session protocol, X resources for a font DPI, a dark gtk3 theme
+    mutter xwayland qt6-wayland dbus libsm-dev x11-xserver-utils
+    qt6-gtk-platformtheme gnome-themes-extra
+    # a Japanese font other than the stand-in, as most Linux desktops have it
+    fonts-noto-cjk
 )
 
 missing=()
