@@ -1,5 +1,7 @@
 #include "form_top.h"
 
+#include "platform_choice.h"
+
 #include <QWidget>
 #include <QWindow>
 
@@ -26,6 +28,8 @@ std::int32_t SetFormTop(QWidget& window, const std::int16_t& flag)
     // (_NET_WM_STATE_ABOVE under X11). QWidget::setWindowFlag would re-create the native window:
     // a new id, unmapped and mapped again. The widget is only told, so that its flags stay true
     // and any later re-creation keeps the choice.
+    if (!platformChoice::currentPlatformPlacesWindows())
+        return 0; // the flag would be accepted and ignored
     window.winId();
     QWindow* handle = window.windowHandle();
     if (!handle)

@@ -1,11 +1,14 @@
 #include "first_paint.h"
 #include "fonts.h"
 #include "main_window.h"
+#include "platform_choice.h"
+#include "session_end.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    platformChoice::preferX11OnWayland(argc, argv);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelvan"));
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
@@ -16,5 +19,6 @@ int main(int argc, char* argv[])
     Form1 form;
     exitAtFirstPaintIfAsked(form);
     form.load();
+    SessionEnd sessionEnd(form);
     return QApplication::exec();
 }

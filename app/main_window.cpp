@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "page_builder.h"
 #include "picture_box.h"
+#include "platform_choice.h"
 #include "resources/resources.h"
 #include "tab_control.h"
 #include "tight_style.h"
@@ -25,16 +26,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// The program ends at once: no close step runs, so nothing is saved.
-void quitAtOnce()
-{
-    QCoreApplication::exit(0);
-}
-
-} // namespace
-
 Form1::Form1(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -49,6 +40,7 @@ Form1::Form1(QWidget* parent)
     createMenus();
     setCentralWidget(createClientArea());
     createStatusBar();
+    offerOnTop(m_onTop, platformChoice::currentPlatformPlacesWindows());
     new PointerHints(this, m_panel1);
     accessibleNames::apply(*this);
     // Nothing inside follows a change of size, so the size is fixed: menu bar plus client area.
@@ -74,7 +66,7 @@ QWidget* Form1::createClientArea()
     // animate the press first and end the program a moment later).
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, command3, &QPushButton::click);
-    connect(command3, &QPushButton::clicked, this, &quitAtOnce);
+    connect(command3, &QPushButton::clicked, this, &Form1::endWithoutSaving);
 
     const layout::Placement& tabs = layout::placement(u"SSTab1", layout::Container::Window);
     m_tabs = new TabControl(client);
@@ -127,7 +119,7 @@ void Form1::createMenus()
     file->setObjectName(u"file"_s);
     QAction* quit = file->addAction(u"終了"_s);
     quit->setObjectName(u"Quit"_s);
-    connect(quit, &QAction::triggered, this, &quitAtOnce);
+    connect(quit, &QAction::triggered, this, &Form1::endWithoutSaving);
 
     QMenu* view = bar->addMenu(u"表示(&V)"_s);
     view->setObjectName(u"View"_s);

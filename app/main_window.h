@@ -5,6 +5,9 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QPoint>
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -24,6 +27,17 @@ public:
     // Shows the window, then fills the four lists in order and picks the first item of each
     // right after filling it, so that the first hole and shaft lookups run exactly once each.
     void load();
+
+    // The close step's save, also asked for by a session manager before the session ends: the
+    // frame position the window has now, or, while minimized or maximized, the one it has when
+    // restored. Nothing on a platform that cannot tell where the window is (native Wayland): the
+    // stored position is left as it was rather than overwritten with a guess.
+    void savePosition();
+    // The same for a window whose display has gone: the position as of its last move.
+    void saveLastKnownPosition();
+    // True once the close step has run or a quit command has ended the program; no route saves
+    // after that.
+    bool hasEnded() const { return m_ended; }
 
     const SideControls& hole() const { return m_hole; }
     const SideControls& shaft() const { return m_shaft; }
@@ -45,6 +59,9 @@ private:
     // The frame's corner on the primary screen when nothing usable was saved.
     QRect designFrame() const;
     void rememberFrameMargins();
+    std::optional<QPoint> framePositionToSave() const;
+    // The quit commands: the program ends at once, without the close step, so nothing is saved.
+    void endWithoutSaving();
 
     using Handler = void (*)(const SideControls&);
     void pick(Handler handler, const SideControls& side);
@@ -65,4 +82,7 @@ private:
     // The frame around the window in its normal state: what a minimized or maximized window
     // will have again when restored, and so what its saved position must allow for.
     QMargins m_restoredMargins;
+    // framePositionToSave() as of the last move or change of state, known without the display.
+    std::optional<QPoint> m_lastFramePosition;
+    bool m_ended = false;
 };

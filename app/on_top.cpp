@@ -8,10 +8,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+void offerOnTop(const OnTopControls& controls, bool platformKeepsOnTop)
+{
+    controls.on->setEnabled(platformKeepsOnTop);
+}
+
 void formTopOn(const OnTopControls& controls)
 {
     controls.panel2->setText(u"FormTop"_s);
-    FormTop::SetFormTop(*controls.window, 1); // a refusal goes unnoticed: the marks follow anyway
+    // Panel 2 and the marks never claim what the window manager refused.
+    if (FormTop::SetFormTop(*controls.window, 1) == 0) {
+        controls.panel2->clear();
+        return;
+    }
     controls.on->setChecked(true);
     controls.off->setChecked(false);
 }

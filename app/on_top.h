@@ -14,8 +14,15 @@ struct OnTopControls
     QAction* off;   // FormTop_OFF
 };
 
+// Where the platform cannot keep a window above others (native Wayland, where the compositor
+// alone decides the stacking), ON and its F4 are unavailable, shown greyed: choosing them could
+// only pretend. OFF and the about item keep all their steps, since normal stacking is what such
+// a platform gives anyway.
+void offerOnTop(const OnTopControls& controls, bool platformKeepsOnTop);
+
 // Each handler's steps run in a fixed order: the panel first, then the window manager, then the
-// check marks, ON's before OFF's.
+// check marks, ON's before OFF's. Should the window manager refuse ON, panel 2 is cleared again
+// and the marks stay as they were.
 void formTopOn(const OnTopControls& controls);
 void formTopOff(const OnTopControls& controls);
 

@@ -4,9 +4,11 @@
 #include "app/position/placement.h"
 #include "app/position/position_store.h"
 #include "layout.h"
+#include "platform_choice.h"
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -39,15 +41,48 @@ QRect Form1::designFrame() const
     return QRect(corner, sizeHint() + QSize(0, titleBar));
 }
 
+namespace {
+
+void writeFramePosition(const std::optional<QPoint>& at)
+{
+    // A platform that cannot tell where the window is reports some place of its own: never
+    // store that over the user's.
+    if (!at || !platformChoice::currentPlatformPlacesWindows())
+        return;
+    position::writeSavedPosition(position::twipsFromPixels(at->x()),
+                                 position::twipsFromPixels(at->y()));
+}
+
+} // namespace
+
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Whatever happens to the store, the window closes: a failed write says so on stderr.
-    if (const auto at = position::framePositionToSave(windowState(), pos(), normalGeometry(),
-                                                      m_restoredMargins)) {
-        position::writeSavedPosition(position::twipsFromPixels(at->x()),
-                                     position::twipsFromPixels(at->y()));
-    }
+    if (!m_ended)
+        savePosition();
+    m_ended = true;
     event->accept();
+}
+
+void Form1::savePosition()
+{
+    writeFramePosition(framePositionToSave());
+}
+
+void Form1::saveLastKnownPosition()
+{
+    writeFramePosition(m_lastFramePosition);
+}
+
+void Form1::endWithoutSaving()
+{
+    m_ended = true;
+    QCoreApplication::exit(0);
+}
+
+std::optional<QPoint> Form1::framePositionToSave() const
+{
+    return position::framePositionToSave(windowState(), pos(), normalGeometry(), m_restoredMargins);
 }
 
 void Form1::moveEvent(QMoveEvent* event)
@@ -67,4 +102,6 @@ void Form1::rememberFrameMargins()
 {
     if (windowState() == Qt::WindowNoState && windowHandle() && isVisible())
         m_restoredMargins = windowHandle()->frameMargins();
+    if (isVisible())
+        m_lastFramePosition = framePositionToSave();
 }

@@ -16,10 +16,17 @@ namespace position {
 int pixelsFromTwips(float twips);
 float twipsFromPixels(int pixels);
 
+// The part of the frame that must lie on one available screen area for the user to grab the
+// title bar and drag the window: its top kGripHeight pixels over kGripWidth of its width.
+inline constexpr int kGripHeight = 24;
+inline constexpr int kGripWidth = 100;
+
 // Where the frame goes at start, in pixels: the saved edges where there are any (an edge that is
-// missing keeps its design value), unless the frame would then overlap none of the available
-// screen areas at all, in which case the whole design position is used. A frame that is still
-// partly on some screen, say left of the primary one, is placed exactly as saved.
+// missing keeps its design value). A frame that overlaps an available screen area but whose title
+// bar could not be grabbed there (a sliver at an edge, the title bar above the top) is moved the
+// least distance that puts its grip on that area, so a window half off the left edge stays
+// where it was; a frame that overlaps no area at all (its screen is gone) goes to the whole
+// design position.
 // `designFrame` is the frame at its design position with its expected size (before the window is
 // shown its frame margins are not known yet; the client size plus the margins last seen, or the
 // client size alone, is close enough for this test); `availableAreas` is what

@@ -2,17 +2,24 @@
 
 #include "app/position/twips_text.h"
 
+#ifndef Q_OS_WIN
+#include "app/position/atomic_file.h"
+#include "app/position/ini_text.h"
+#endif
+
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
 #include <QThread>
 
 #include <chrono>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -51,11 +58,16 @@ void reportFailure(std::ostream& report, const QString& why)
 
 #ifndef Q_OS_WIN
 // Opening a FIFO or a device blocks or reads without end, so only a regular file, or nothing yet,
-// is ever handed to QSettings.
+// is ever opened.
 bool isFileOrAbsent(const QString& path)
 {
     const QFileInfo info(path);
     return !info.exists() || info.isFile();
+}
+
+QString systemMessage(const std::error_code& error)
+{
+    return QString::fromStdString(error.message());
 }
 
 // How long one holder may keep the lock before it counts as never letting go (a hung process).
@@ -64,68 +76,87 @@ constexpr std::chrono::milliseconds kHolderPatience{2000};
 // then; QLockFile's own waits double from 100 ms and miss such gaps.
 constexpr std::chrono::milliseconds kPollStep{5};
 
-// Whether the lock can be taken now or soon. Many copies closing at once (the end of a session)
-// each hold it for a few milliseconds: as long as it changes hands, keep trying; give up only on
-// one holder that keeps it for kHolderPatience.
-bool lockCanBeTaken(const QString& lock)
+// Takes the lock that QSettings, and so every other program of "Kelvan", takes around a change of
+// the file. Many copies closing at once (the end of a session) each hold it for a few
+// milliseconds: as long as it changes hands, keep trying; give up only on one holder that keeps
+// it for kHolderPatience. Gives the reason when the lock cannot be taken.
+std::optional<QString> takeLock(QLockFile& lock, const QString& folder)
 {
-    QLockFile probe(lock);
     qint64 holder = -1;
+    QString holderHost;
     QDeadlineTimer holderLimit(kHolderPatience);
-    while (!probe.tryLock(0)) {
-        if (probe.error() != QLockFile::LockFailedError)
-            return false;
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            // QLockFile tells neither a read-only disk from a denied folder nor a full disk.
+            if (const std::error_code error = probeFolderWritable(folder))
+                return systemMessage(error);
+            return u"its lock file cannot be created"_s;
+        }
         qint64 pid = -1;
         QString hostname;
         QString application;
-        if (!probe.getLockInfo(&pid, &hostname, &application))
+        if (!lock.getLockInfo(&pid, &hostname, &application))
             pid = -1; // between two holders, or not written yet
         if (pid != -1 && pid != holder) {
             holder = pid;
+            holderHost = hostname;
             holderLimit.setRemainingTime(kHolderPatience);
         }
-        if (holderLimit.hasExpired())
-            return false;
+        if (holderLimit.hasExpired()) {
+            if (holder == -1)
+                return u"its lock file cannot be read"_s;
+            return u"its lock is held by process %1 on %2"_s.arg(holder).arg(holderHost);
+        }
         QThread::msleep(static_cast<unsigned long>(kPollStep.count()));
     }
-    probe.unlock();
-    return true;
-}
-
-// What stands in the way of a write that QSettings would not report: it waits without limit for
-// its lock file, also when the lock can never be taken (a folder in its place, a live holder).
-std::optional<QString> obstacleToWriting(const QString& file)
-{
-    const QString lock = file + u".lock"_s;
-    if (!isFileOrAbsent(file))
-        return u"it is not a regular file"_s;
-    if (!isFileOrAbsent(lock))
-        return u"its lock file is not a regular file"_s;
-    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return u"its folder cannot be created"_s;
-    if (!lockCanBeTaken(lock))
-        return u"its lock cannot be taken"_s;
     return std::nullopt;
 }
 
-// True when the file holds more than our two keys or did not parse: random bytes read as keys of
-// their own, and QSettings would carry them over into the file it writes.
-bool isDamaged(const QSettings& store)
+std::optional<QString> readWhole(const QString& path, QByteArray& bytes)
 {
-    if (store.status() != QSettings::NoError)
-        return true;
-    const QStringList ours{kSection + u'/' + kLeftKey, kSection + u'/' + kTopKey};
-    const QStringList keys = store.allKeys();
-    for (const QString& key : keys) {
-        if (!ours.contains(key))
-            return true;
-    }
-    return false;
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return std::nullopt;
 }
-#endif
 
-// QSettings reports FormatError after replacing a damaged file, even though the new file is clean:
-// read it again and compare.
+// Sets our two keys in the file and keeps everything else in it, under the lock, replacing the
+// file as a whole. Gives the reason when the file could not be written.
+std::optional<QString> writeIniFile(const QString& file, const QString& left, const QString& top)
+{
+    const QString lockPath = file + u".lock"_s;
+    const QFileInfo info(file);
+    if (info.isDir())
+        return systemMessage(std::make_error_code(std::errc::is_a_directory));
+    if (!isFileOrAbsent(file))
+        return u"it is not a regular file"_s;
+    if (!isFileOrAbsent(lockPath))
+        return u"its lock file is not a regular file"_s;
+    const QString folder = info.absolutePath();
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), error);
+    if (error)
+        return u"its folder cannot be created: "_s + systemMessage(error);
+
+    QLockFile lock(lockPath);
+    if (auto busy = takeLock(lock, folder))
+        return busy;
+    QByteArray old;
+    if (auto unreadable = readWhole(file, old))
+        return unreadable;
+    error = replaceFileAtomically(file, iniWithPosition(old, left.toUtf8(), top.toUtf8()));
+    if (error)
+        return systemMessage(error);
+    return std::nullopt;
+}
+#else
+// QSettings reports FormatError after replacing a damaged value, even though what it wrote is
+// clean: read it again and compare.
 bool holds(const QString& left, const QString& top)
 {
     const std::unique_ptr<QSettings> store = openStore();
@@ -133,6 +164,28 @@ bool holds(const QString& left, const QString& top)
     return store->status() == QSettings::NoError && store->value(kLeftKey) == left &&
            store->value(kTopKey) == top;
 }
+
+std::optional<QString> writeRegistry(const QString& left, const QString& top)
+{
+    const std::unique_ptr<QSettings> store = openStore();
+    store->beginGroup(kSection);
+    store->setValue(kLeftKey, left);
+    store->setValue(kTopKey, top);
+    store->endGroup();
+    store->sync();
+    switch (store->status()) {
+    case QSettings::NoError:
+        return std::nullopt;
+    case QSettings::FormatError:
+        if (holds(left, top))
+            return std::nullopt;
+        return u"the file did not keep the values written"_s;
+    case QSettings::AccessError:
+        break;
+    }
+    return u"access denied"_s;
+}
+#endif
 
 } // namespace
 
@@ -166,36 +219,16 @@ SavedPosition readSavedPosition()
 
 bool writeSavedPosition(float x1, float y1, std::ostream& report)
 {
-#ifndef Q_OS_WIN
-    if (const auto obstacle = obstacleToWriting(positionStoreLocation())) {
-        reportFailure(report, *obstacle);
-        return false;
-    }
-#endif
     const QString left = twipsText(x1);
     const QString top = twipsText(y1);
-    const std::unique_ptr<QSettings> store = openStore();
-#ifndef Q_OS_WIN
-    if (isDamaged(*store))
-        store->clear();
+#ifdef Q_OS_WIN
+    const std::optional<QString> failure = writeRegistry(left, top);
+#else
+    const std::optional<QString> failure = writeIniFile(positionStoreLocation(), left, top);
 #endif
-    store->beginGroup(kSection);
-    store->setValue(kLeftKey, left);
-    store->setValue(kTopKey, top);
-    store->endGroup();
-    store->sync();
-    switch (store->status()) {
-    case QSettings::NoError:
+    if (!failure)
         return true;
-    case QSettings::FormatError:
-        if (holds(left, top))
-            return true;
-        reportFailure(report, u"the file did not keep the values written"_s);
-        return false;
-    case QSettings::AccessError:
-        break;
-    }
-    reportFailure(report, u"access denied"_s);
+    reportFailure(report, *failure);
     return false;
 }
 

@@ -28,8 +28,11 @@ QString positionStoreLocation();
 SavedPosition readSavedPosition();
 
 // Writes "X1" then "Y1" as texts (twipsText) and makes sure they reached the store. On failure
-// prints one line naming the store to `report` and returns false; the store keeps what it held.
-// A damaged file is replaced by a clean one holding only the two keys.
+// prints one line naming the store and the cause as the system gave it (no space left on device,
+// permission denied, the process holding the lock...) to `report` and returns false; the store
+// keeps what it held. Every other section and key of the file is kept as it was; only what no
+// reader can parse is dropped (iniWithPosition). The file is replaced as a whole, so a crash or a
+// full disk leaves the old one.
 bool writeSavedPosition(float x1, float y1, std::ostream& report = std::cerr);
 
 } // namespace position

@@ -74,10 +74,24 @@ private Q_SLOTS:
         QTest::newRow("only Y1") << SavedPosition{{}, 3000.0f} << one << QPoint(design.x(), 200);
         QTest::newRow("partly left of the primary screen")
             << SavedPosition{-1440.0f, 1500.0f} << one << QPoint(-96, 100);
-        QTest::newRow("partly above the primary screen")
-            << SavedPosition{3000.0f, -150.0f} << one << QPoint(200, -10);
+        // Only the title bar above the top, or a sliver at an edge: moved the least distance
+        // that leaves its top 24 pixels over 100 of its width on the screen.
+        QTest::newRow("title bar above the primary screen")
+            << SavedPosition{3000.0f, -150.0f} << one << QPoint(200, 0);
         QTest::newRow("one column still on screen")
-            << SavedPosition{-301.0f * 15, 0.0f} << one << QPoint(-301, 0);
+            << SavedPosition{-301.0f * 15, 0.0f} << one << QPoint(-202, 0);
+        QTest::newRow("just enough to grab on the left")
+            << SavedPosition{-202.0f * 15, 1500.0f} << one << QPoint(-202, 100);
+        QTest::newRow("sliver at the right edge")
+            << SavedPosition{1270.0f * 15, 1500.0f} << one << QPoint(1180, 100);
+        QTest::newRow("title bar in the bottom panel")
+            << SavedPosition{3000.0f, 980.0f * 15} << one << QPoint(200, 970);
+        QTest::newRow("sliver in a corner")
+            << SavedPosition{-300.0f * 15, 990.0f * 15} << one << QPoint(-202, 970);
+        QTest::newRow("sliver of the screen to the left")
+            << SavedPosition{-2221.0f * 15, 1500.0f} << two << QPoint(-2122, 100);
+        QTest::newRow("nearer of two screens")
+            << SavedPosition{-290.0f * 15, -100.0f * 15} << two << QPoint(-290, 0);
         QTest::newRow("just off the left edge")
             << SavedPosition{-302.0f * 15, 0.0f} << one << design;
         QTest::newRow("just off the bottom edge, in the panel")

@@ -2,12 +2,14 @@
 // damaged files, and stores that cannot be written, each in a fresh XDG_CONFIG_HOME.
 #include "app/position/position_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -226,12 +228,11 @@ private Q_SLOTS:
         verifyRead(both(-15, 30));
     }
 
-    // Whatever was there, a normal write leaves a clean file with the two keys only.
+    // What no reader can parse gives way to a clean file with the two keys.
     void writeOverDamagedFile_data()
     {
         damagedFileReadsAsNothing_data();
         QTest::newRow("bad values") << QByteArray("[Form1_StrtUp]\nX1=abc\nY1=1e40\n");
-        QTest::newRow("keys of no use") << QByteArray("[General]\nZ=1\n[Form1_StrtUp]\nX1=1\n");
     }
 
     void writeOverDamagedFile()
@@ -245,23 +246,74 @@ private Q_SLOTS:
         verifyRead(both(2880, -1440));
     }
 
+    // The file is shared by the programs of "Kelvan": a save changes our two values and keeps
+    // every other section, key, value and comment as it was.
+    void writeKeepsWhatIsNotOurs_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("expected");
+        const QByteArray ours = "[Form1_StrtUp]\nX1=2880\nY1=-1440\n";
+        const QByteArray other = "[Form2_Other]\nColour=blue\n";
+
+        QTest::newRow("another section after ours")
+            << "[Form1_StrtUp]\nX1=1\nY1=2\n\n" + other << ours + '\n' + other;
+        QTest::newRow("only another section") << other << other + '\n' + ours;
+        QTest::newRow("keys before any section")
+            << QByteArray("Z=1\n[Form1_StrtUp]\nX1=1\n") << "Z=1\n" + ours;
+        QTest::newRow("other keys of ours, comments, values QSettings would rewrite")
+            << QByteArray("; kept\n[Form1_StrtUp]\nWidth = 300\nY1=5\nList=a,b\nS=\"x\"\n")
+            << QByteArray("; kept\n[Form1_StrtUp]\nWidth = 300\nY1=-1440\nList=a,b\nS=\"x\"\n"
+                          "X1=2880\n");
+        QTest::newRow("CRLF and byte order mark")
+            << QByteArray("\xEF\xBB\xBF[Form2_Other]\r\nColour=blue\r\n")
+            << QByteArray("\xEF\xBB\xBF[Form2_Other]\r\nColour=blue\r\n\r\n"
+                          "[Form1_StrtUp]\r\nX1=2880\r\nY1=-1440\r\n");
+        QTest::newRow("a broken header drops only the lines below it")
+            << other + "[Broken\nA=1\n[Form1_StrtUp]\nX1=1\n"
+            << other + ours;
+        QTest::newRow("a line that is no key dropped")
+            << QByteArray("[Form2_Other]\nColour=blue\njunk\n") << other + '\n' + ours;
+        QTest::newRow("copies of our keys dropped")
+            << QByteArray("[Form1_StrtUp]\nX1=1\nX1=2\n[A]\nB=1\n[Form1_StrtUp]\nY1=3\nC=4\n")
+            << QByteArray("[Form1_StrtUp]\nX1=2880\nY1=-1440\n[A]\nB=1\n[Form1_StrtUp]\nC=4\n");
+    }
+
+    void writeKeepsWhatIsNotOurs()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, expected);
+        putFile(storeFile(), file);
+        std::ostringstream report;
+        QVERIFY(writeSavedPosition(2880, -1440, report));
+        QCOMPARE(QString::fromStdString(report.str()), QString());
+        QCOMPARE(contentsOf(storeFile()), expected);
+        verifyRead(both(2880, -1440));
+    }
+
     // Stores that cannot be written: one line on the report naming the file, false, no hang, and
     // what was there stays. Reading them does not hang either.
     void unwritableStore_data()
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<SavedPosition>("readBefore");
-        QTest::newRow("folder below a regular file") << u"file"_s << kNothing;
-        QTest::newRow("store is a folder") << u"folder"_s << kNothing;
-        QTest::newRow("store is a pipe") << u"pipe"_s << kNothing;
-        QTest::newRow("lock is a folder") << u"lock folder"_s << both(2880, 1215);
-        QTest::newRow("lock held by a live process") << u"lock held"_s << both(2880, 1215);
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("folder below a regular file")
+            << u"file"_s << kNothing << u"its folder cannot be created: Not a directory"_s;
+        QTest::newRow("store is a folder") << u"folder"_s << kNothing << u"Is a directory"_s;
+        QTest::newRow("store is a pipe") << u"pipe"_s << kNothing << u"it is not a regular file"_s;
+        QTest::newRow("lock is a folder")
+            << u"lock folder"_s << both(2880, 1215) << u"its lock file is not a regular file"_s;
+        QTest::newRow("lock held by a live process")
+            << u"lock held"_s << both(2880, 1215)
+            << u"its lock is held by process %1 on %2"_s.arg(QCoreApplication::applicationPid())
+                   .arg(QSysInfo::machineHostName());
     }
 
     void unwritableStore()
     {
         QFETCH(QString, obstacle);
         QFETCH(SavedPosition, readBefore);
+        QFETCH(QString, cause);
         const QByteArray saved = "[Form1_StrtUp]\nX1=2880\nY1=1215\n";
         std::unique_ptr<QLockFile> heldLock;
         if (obstacle == u"file") {
@@ -292,7 +344,8 @@ private Q_SLOTS:
         const QString text = QString::fromStdString(report.str());
         QCOMPARE(text.count(u'\n'), 1);
         QVERIFY(text.endsWith(u'\n'));
-        QVERIFY2(text.contains(location), qPrintable(text));
+        QCOMPARE(text,
+                 u"tessaly: could not save the window position to %1: %2\n"_s.arg(location, cause));
         const QFileInfo after(location);
         QCOMPARE(after.exists(), before.exists());
         QCOMPARE(after.isDir(), before.isDir());

@@ -206,6 +206,26 @@ private Q_SLOTS:
         }
     }
 
+    // Where the platform cannot keep a window on top (native Wayland), ON and F4 are unavailable
+    // and claim nothing; OFF keeps its steps.
+    void onTopUnavailableClaimsNothing()
+    {
+        const OnTopControls controls{m_form.get(), child<QLabel>(m_form.get(), u"Panel2"_s),
+                                     child<QAction>(m_form.get(), u"FormTop_ON"_s),
+                                     child<QAction>(m_form.get(), u"FormTop_OFF"_s)};
+        offerOnTop(controls, false);
+        QVERIFY(!controls.on->isEnabled());
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_F4);
+        QCOMPARE(state(), kInitial);
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_F5);
+        QCOMPARE(state(), kOff);
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_F4);
+        QCOMPARE(state(), kOff);
+        offerOnTop(controls, true);
+        QTest::keyClick(m_form->windowHandle(), Qt::Key_F4);
+        QCOMPARE(state(), kOn);
+    }
+
 private:
     OnTopState state() const
     {

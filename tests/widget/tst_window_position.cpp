@@ -1,5 +1,7 @@
 // Form1 opens where it was closed and saves where it is when closed by any route but the quit
 // commands; a stored value it cannot use, or a store it cannot write, never stops it.
+#include "platform_choice.h"
+#include "session_end.h"
 #include "widget_test_main.h"
 #include "window_helpers.h"
 
@@ -10,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
 #include <iostream>
+#include <memory>
 #include <sstream>
 
 using namespace Qt::Literals::StringLiterals;
@@ -55,6 +59,17 @@ private:
     std::ostringstream m_buffer;
     std::streambuf* m_old;
 };
+
+// Ends a run of the event loop that has gone on too long; gone with the test that started it, so
+// it cannot end a later test's loop.
+std::unique_ptr<QTimer> exitAfterFiveSeconds()
+{
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    timer->start(5000);
+    return timer;
+}
 
 } // namespace
 
@@ -177,10 +192,109 @@ private Q_SLOTS:
             else
                 child<QAction>(form.get(), u"Quit"_s)->trigger();
         });
-        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); });
+        const auto guard = exitAfterFiveSeconds();
         QCOMPARE(QCoreApplication::exec(), 0);
         form.reset(); // destroying the window is no close either
         QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s), u"3000 1500"_s);
+    }
+
+    // The end of the system or the session is a close route; after a quit command it saves
+    // nothing, whatever arrives while the program ends.
+    void signalRunsTheCloseStep_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("quitFirst");
+        QTest::newRow("SIGTERM") << SIGTERM << false;
+        QTest::newRow("SIGHUP") << SIGHUP << false;
+        QTest::newRow("SIGINT") << SIGINT << false;
+        QTest::newRow("SIGTERM after Quit") << SIGTERM << true;
+    }
+
+    void signalRunsTheCloseStep()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, quitFirst);
+        store("[Form1_StrtUp]\nX1=3000\nY1=1500\n");
+        auto form = loadedForm();
+        const SessionEnd sessionEnd(*form);
+        form->move(300, 200);
+        QTimer::singleShot(0, form.get(), [&] {
+            if (quitFirst)
+                child<QAction>(form.get(), u"Quit"_s)->trigger();
+            std::raise(signal);
+        });
+        const auto guard = exitAfterFiveSeconds();
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCoreApplication::processEvents(); // after Quit the signal is still to be seen
+        QCOMPARE(form->isVisible(), quitFirst);
+        QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s),
+                 quitFirst ? u"3000 1500"_s : u"4500 3000"_s);
+    }
+
+    void preferredPlatform_data()
+    {
+        QTest::addColumn<bool>("userChose");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("sessionType");
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("expected"); // empty: Qt's own choice
+        const QByteArray x11First = "xcb;wayland";
+        QTest::newRow("GNOME or KDE on Wayland") << false << "wayland-0"_ba
+                                                 << "wayland"_ba
+                                                 << ":0"_ba << x11First;
+        QTest::newRow("Wayland display, no session type") << false << "wayland-0"_ba
+                                                          << ""_ba
+                                                          << ":1"_ba << x11First;
+        QTest::newRow("Wayland session type only") << false << ""_ba
+                                                   << "wayland"_ba
+                                                   << ":0"_ba << x11First;
+        QTest::newRow("Wayland without Xwayland") << false << "wayland-0"_ba
+                                                  << "wayland"_ba
+                                                  << ""_ba
+                                                  << ""_ba;
+        QTest::newRow("the user chose") << true << "wayland-0"_ba
+                                        << "wayland"_ba
+                                        << ":0"_ba
+                                        << ""_ba;
+        QTest::newRow("X11 session") << false << ""_ba
+                                     << "x11"_ba
+                                     << ":0"_ba
+                                     << ""_ba;
+        QTest::newRow("no display at all") << false << ""_ba
+                                           << ""_ba
+                                           << ""_ba
+                                           << ""_ba;
+    }
+
+    void preferredPlatform()
+    {
+        QFETCH(bool, userChose);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, sessionType);
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, expected);
+        const auto chosen =
+            platformChoice::preferredPlatform(userChose, waylandDisplay, sessionType, display);
+        QCOMPARE(chosen.value_or(QByteArray()), expected);
+        QCOMPARE(chosen.has_value(), !expected.isEmpty());
+    }
+
+    void placesWindows_data()
+    {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("places");
+        QTest::newRow("X11") << u"xcb"_s << true;
+        QTest::newRow("Windows") << u"windows"_s << true;
+        QTest::newRow("offscreen") << u"offscreen"_s << true;
+        QTest::newRow("Wayland") << u"wayland"_s << false;
+        QTest::newRow("Wayland with EGL") << u"wayland-egl"_s << false;
+    }
+
+    void placesWindows()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, places);
+        QCOMPARE(platformChoice::placesWindows(platform), places);
     }
 
     void unwritableStoreStillCloses()

@@ -77,7 +77,7 @@ cannot_save() {
 
 fresh_config folder
 mkdir "$ini"
-run_case 'settings file is a folder' "$(cannot_save "$ini" 'it is not a regular file')"
+run_case 'settings file is a folder' "$(cannot_save "$ini" 'Is a directory')"
 assert_true 'the folder is left alone' test -d "$ini"
 
 fresh_config pipe
@@ -104,4 +104,4 @@ printf 'a regular file\n' >"$XDG_CONFIG_HOME/file"
 export XDG_CONFIG_HOME=$XDG_CONFIG_HOME/file/sub
 ini=$XDG_CONFIG_HOME/Kelvan.ini
 run_case 'settings folder below a regular file' \
-    "$(cannot_save "$ini" 'its folder cannot be created')"
+    "$(cannot_save "$ini" 'its folder cannot be created: Not a directory')"

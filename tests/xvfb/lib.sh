@@ -26,6 +26,7 @@ XV_TMP=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-xvfb.XXXXXX")
 XV_FAILED=0
 XV_PIDS=()     # everything started here, in start order
 XV_PROGRAM_PID=
+XV_ON_EXIT=() # commands the exit trap runs once everything started here has ended
 # shellcheck disable=SC2034 # read by the tests
 XV_EXIT= # exit code of the program, set by wait_program
 
@@ -48,6 +49,9 @@ xv_cleanup() {
         kill -TERM "$pid" 2>/dev/null || continue
         xv_retry 3 xv_gone "$pid" || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
+    done
+    for ((i = ${#XV_ON_EXIT[@]} - 1; i >= 0; i--)); do
+        eval "${XV_ON_EXIT[i]}" || true
     done
     if [ "$status" -ne 0 ] || [ "$XV_FAILED" -ne 0 ]; then
         xv_log "failed; screenshots and logs kept in $XV_TMP"
@@ -257,6 +261,22 @@ screenshot() {
     xq convert "xwd:$XV_TMP/$2.xwd" "$file"
     rm -f "$XV_TMP/$2.xwd"
     echo "$file"
+}
+
+# Moves a window with the window manager and prints "X Y" of its frame once it stands still. The
+# program hears of the move from the server a moment later; the pause lets it.
+move_window() {
+    xv_check_id "$1"
+    xq xdotool windowmove --sync "$1" "$2" "$3" || fail "could not move window $1"
+    settled_frame_position "$1"
+    sleep 0.3
+}
+
+# Ends the display under the program, as the X server ends at logout: Xvfb, the first process
+# xv_start started (the window manager goes with it).
+kill_display() {
+    kill -TERM "${XV_PIDS[0]}" 2>/dev/null || true
+    xv_retry "$XV_TIMEOUT" xv_gone "${XV_PIDS[0]}" || fail "Xvfb did not end"
 }
 
 # Asks the window to close the way the close box does (WM_DELETE_WINDOW through the manager).

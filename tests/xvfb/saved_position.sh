@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The window reopens exactly where the close box left it, over any number of runs and also partly
 # off the screen; the quit commands save nothing; a place no screen shows is not used.
+# A frame with only a sliver on the screen opens where its title bar can be grabbed.
 # Usage: saved_position.sh path/to/tessaly
 source "$(dirname "$0")/lib.sh"
 TESSALY=${1:?path of tessaly}
@@ -77,6 +78,18 @@ launch
 assert_eq "$x $y" "$mx $my" 'after Alt+F4 the window opens where it was moved'
 screenshot "$wid" moved >/dev/null
 close_and_wait "$wid" 'ends again'
+
+# A frame saved so that only a sliver of it shows, at the right edge or with its title bar above
+# the top: it opens moved just so far that its title bar can be grabbed (100 of its width, its
+# top 24 pixels), the other edge as saved.
+store $(((1280 - 10) * 15)) 1500
+launch
+assert_eq "$x $y" "1180 100" 'a sliver at the right edge opens with 100 pixels of it on the screen'
+close_and_wait "$wid" 'ends from the right edge'
+store 3000 -300
+launch
+assert_eq "$x $y" "200 0" 'a title bar above the top of the screen opens at the top'
+close_and_wait "$wid" 'ends from the top'
 
 # A place no screen shows (a monitor since unplugged) is not used: the window stays visible.
 store 200000 150000

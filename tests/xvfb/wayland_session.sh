@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# A GNOME-like Wayland session: mutter, headless, with Xwayland, run inside dbus-run-session.
+# Started as a desktop starts it (WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE=wayland set, no
+# QT_QPA_PLATFORM), the program goes through Xwayland: it opens at its saved place, F4 sets
+# _NET_WM_STATE_ABOVE, and the close box saves. Forced onto native Wayland, where it cannot know
+# where its window is, a close route leaves the stored position alone.
+# Usage: dbus-run-session -- wayland_session.sh path/to/tessaly
+source "$(dirname "$0")/lib.sh"
+TESSALY=${1:?path of tessaly}
+for tool in mutter Xwayland; do
+    command -v "$tool" >/dev/null || {
+        echo "skip - '$tool' is missing; run scripts/install-deps.sh"
+        exit 77
+    }
+done
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || fail 'run this inside dbus-run-session'
+
+export XDG_RUNTIME_DIR=$XV_TMP/run XDG_CONFIG_HOME=$XV_TMP/config
+export XDG_CACHE_HOME=$XV_TMP/cache XDG_DATA_HOME=$XV_TMP/data
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
+ini=$XDG_CONFIG_HOME/Kelvan.ini
+store() { printf '[Form1_StrtUp]\nX1=%s\nY1=%s\n' "$1" "$2" >"$ini"; }
+saved() { echo "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)"; }
+
+socket=tessaly-wayland-$$
+mutter --wayland --headless --virtual-monitor 1280x1024 --wayland-display "$socket" \
+    >"$XV_TMP/mutter.log" 2>&1 &
+xv_own $!
+XV_TIMEOUT=30 wait_until 'mutter starts Xwayland' \
+    grep -q 'Using public X11 display' "$XV_TMP/mutter.log"
+DISPLAY=$(sed -n 's/.*Using public X11 display \(:[0-9]*\).*/\1/p' "$XV_TMP/mutter.log" | head -n1)
+XAUTHORITY=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '.mutter-Xwaylandauth.*' | head -n1)
+[ -n "$XAUTHORITY" ] || fail 'mutter wrote no Xwayland cookie'
+export DISPLAY XAUTHORITY WAYLAND_DISPLAY=$socket XDG_SESSION_TYPE=wayland
+XV_TIMEOUT=30 wait_until "Xwayland answers on $DISPLAY" xq xwininfo -root
+
+# As the desktop starts it: through Xwayland, at the saved place, and F4 keeps it on top.
+store 2880 1215
+start_program "$TESSALY"
+wid=$(wait_window '^Morvane' 30)
+echo "ok - the window is an X11 window: the program went through Xwayland"
+read -r x y < <(settled_frame_position "$wid")
+assert_eq "$x $y" '192 81' 'the saved position is applied'
+xq xdotool windowactivate --sync "$wid" key F4
+wait_until 'F4 sets _NET_WM_STATE_ABOVE' has_state "$wid" _NET_WM_STATE_ABOVE
+read -r mx my < <(move_window "$wid" 300 200)
+close_window "$wid"
+wait_program "$XV_TIMEOUT"
+assert_eq "$XV_EXIT" 0 'the close box ends the program with status 0'
+assert_eq "$(saved)" "$((mx * 15)) $((my * 15))" 'the close box saves where the window was moved'
+
+# Forced onto native Wayland: the compositor places the window, and what Qt reports there is
+# not where it is, so a close route (here the end of the session) stores nothing.
+store 3000 1500
+QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client start_program "$TESSALY"
+XV_TIMEOUT=30 wait_until 'the window opens on native Wayland' \
+    grep -q 'xdg_toplevel@[0-9]*\.set_title("Morvane' "$XV_TMP/program.err"
+sleep 1 # the load step fills the lists, then the bridge from signals is in place
+kill -TERM "$XV_PROGRAM_PID"
+wait_program "$XV_TIMEOUT"
+assert_eq "$XV_EXIT" 0 'SIGTERM ends the program on native Wayland with status 0'
+assert_eq "$(saved)" '3000 1500' 'on native Wayland the stored position is left alone'
