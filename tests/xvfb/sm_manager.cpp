@@ -81,6 +81,46 @@ void ignoreInteract(SmsConn conn, SmPointer data, int type)
     SmsInteract(conn);
 }
 
+void deleteProperties(SmsConn conn, SmPointer data, int count, char** names)
+{
+    (void)conn;
+    (void)data;
+    for (int i = 0; i < count; ++i)
+        free(names[i]);
+    free(names);
+}
+
+void getProperties(SmsConn conn, SmPointer data)
+{
+    (void)data;
+    SmsReturnProperties(conn, 0, nullptr);
+}
+
+void interactDone(SmsConn conn, SmPointer data, Bool cancelShutdown)
+{
+    (void)conn;
+    (void)data;
+    (void)cancelShutdown;
+}
+
+void saveRequest(SmsConn conn, SmPointer data, int type, Bool shutdown, int style, Bool fast,
+                 Bool global)
+{
+    (void)conn;
+    (void)data;
+    (void)type;
+    (void)shutdown;
+    (void)style;
+    (void)fast;
+    (void)global;
+}
+
+void phase2Request(SmsConn conn, SmPointer data)
+{
+    (void)data;
+    SmsSaveYourselfPhase2(conn);
+}
+
 Status newClient(SmsConn conn, SmPointer data, unsigned long* mask, SmsCallbacks* callbacks,
                  char** failure)
 {
@@ -92,8 +132,16 @@ Status newClient(SmsConn conn, SmPointer data, unsigned long* mask, SmsCallbacks
     callbacks->set_properties.callback = setProperties;
     callbacks->close_connection.callback = closeConnection;
     callbacks->interact_request.callback = ignoreInteract;
-    *mask = SmsRegisterClientProcMask | SmsSaveYourselfDoneProcMask | SmsSetPropertiesProcMask |
-            SmsCloseConnectionProcMask | SmsInteractRequestProcMask;
+    callbacks->interact_done.callback = interactDone;
+    callbacks->save_yourself_request.callback = saveRequest;
+    callbacks->save_yourself_phase2_request.callback = phase2Request;
+    callbacks->delete_properties.callback = deleteProperties;
+    callbacks->get_properties.callback = getProperties;
+    // libSM calls every callback without looking at the mask: each one must be there.
+    *mask = SmsRegisterClientProcMask | SmsInteractRequestProcMask | SmsInteractDoneProcMask |
+            SmsSaveYourselfRequestProcMask | SmsSaveYourselfP2RequestProcMask |
+            SmsSaveYourselfDoneProcMask | SmsCloseConnectionProcMask | SmsSetPropertiesProcMask |
+            SmsDeletePropertiesProcMask | SmsGetPropertiesProcMask;
     client = conn;
     return 1;
 }
