@@ -33,10 +33,22 @@ void store(const QByteArray& content)
     file.write(content);
 }
 
+// Read from the file itself: QSettings keeps what it read last for a file whose size and time
+// stamp look unchanged, and two saves within the same clock tick can look just so.
 QString stored(const QString& key)
 {
-    QSettings settings(iniPath(), QSettings::IniFormat);
-    return settings.value(u"Form1_StrtUp/"_s + key).toString();
+    QFile file(iniPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    bool inSection = false;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith('['))
+            inSection = line == "[Form1_StrtUp]";
+        else if (inSection && line.startsWith(QByteArray(key.toLatin1() + '=')))
+            return QString::fromUtf8(line.sliced(key.size() + 1));
+    }
+    return {};
 }
 
 // Where a window opens with nothing stored.
