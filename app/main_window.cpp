@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>

@@ -58,7 +58,9 @@ private:
     void placeAtStart();
     // The frame's corner on the primary screen when nothing usable was saved.
     QRect designFrame() const;
-    void rememberFrameMargins();
+    // On every move and change of state: the frame margins while shown normally, and the
+    // position to save, so that both are known once the display has gone.
+    void rememberPlace();
     std::optional<QPoint> framePositionToSave() const;
     // The quit commands: the program ends at once, without the close step, so nothing is saved.
     void endWithoutSaving();

@@ -87,18 +87,18 @@ std::optional<QPoint> Form1::framePositionToSave() const
 
 void Form1::moveEvent(QMoveEvent* event)
 {
-    rememberFrameMargins();
+    rememberPlace();
     QMainWindow::moveEvent(event);
 }
 
 void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange)
-        rememberFrameMargins();
+        rememberPlace();
     QMainWindow::changeEvent(event);
 }
 
-void Form1::rememberFrameMargins()
+void Form1::rememberPlace()
 {
     if (windowState() == Qt::WindowNoState && windowHandle() && isVisible())
         m_restoredMargins = windowHandle()->frameMargins();
