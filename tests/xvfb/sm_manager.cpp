@@ -24,32 +24,26 @@ void say(const char* format, const char* text)
     fflush(stdout);
 }
 
-Bool anyHost(char* host)
+Bool anyHost(char*)
 {
-    (void)host;
     return True;
 }
 
-Status registerClient(SmsConn conn, SmPointer data, char* previousId)
+Status registerClient(SmsConn conn, SmPointer, char* previousId)
 {
-    (void)data;
     free(previousId);
     SmsRegisterClientReply(conn, SmsGenerateClientID(conn));
     say("%s", "registered");
     return 1;
 }
 
-void saveDone(SmsConn conn, SmPointer data, Bool success)
+void saveDone(SmsConn, SmPointer, Bool success)
 {
-    (void)conn;
-    (void)data;
     say("save-done %s", success ? "1" : "0");
 }
 
-void setProperties(SmsConn conn, SmPointer data, int count, SmProp** props)
+void setProperties(SmsConn, SmPointer, int count, SmProp** props)
 {
-    (void)conn;
-    (void)data;
     for (int i = 0; i < count; ++i) {
         if (strcmp(props[i]->type, SmCARD8) == 0 && props[i]->num_vals == 1) {
             printf("property %s %d\n", props[i]->name,
@@ -61,9 +55,8 @@ void setProperties(SmsConn conn, SmPointer data, int count, SmProp** props)
     free(props);
 }
 
-void closeConnection(SmsConn conn, SmPointer data, int count, char** reasons)
+void closeConnection(SmsConn conn, SmPointer, int count, char** reasons)
 {
-    (void)data;
     SmFreeReasons(count, reasons);
     IceConn ice = SmsGetIceConnection(conn);
     SmsCleanUp(conn);
@@ -74,58 +67,34 @@ void closeConnection(SmsConn conn, SmPointer data, int count, char** reasons)
     say("%s", "closed");
 }
 
-void ignoreInteract(SmsConn conn, SmPointer data, int type)
+void ignoreInteract(SmsConn conn, SmPointer, int)
 {
-    (void)data;
-    (void)type;
     SmsInteract(conn);
 }
 
-void deleteProperties(SmsConn conn, SmPointer data, int count, char** names)
+void deleteProperties(SmsConn, SmPointer, int count, char** names)
 {
-    (void)conn;
-    (void)data;
     for (int i = 0; i < count; ++i)
         free(names[i]);
     free(names);
 }
 
-void getProperties(SmsConn conn, SmPointer data)
+void getProperties(SmsConn conn, SmPointer)
 {
-    (void)data;
     SmsReturnProperties(conn, 0, nullptr);
 }
 
-void interactDone(SmsConn conn, SmPointer data, Bool cancelShutdown)
-{
-    (void)conn;
-    (void)data;
-    (void)cancelShutdown;
-}
+void interactDone(SmsConn, SmPointer, Bool) {}
 
-void saveRequest(SmsConn conn, SmPointer data, int type, Bool shutdown, int style, Bool fast,
-                 Bool global)
-{
-    (void)conn;
-    (void)data;
-    (void)type;
-    (void)shutdown;
-    (void)style;
-    (void)fast;
-    (void)global;
-}
+void saveRequest(SmsConn, SmPointer, int, Bool, int, Bool, Bool) {}
 
-void phase2Request(SmsConn conn, SmPointer data)
+void phase2Request(SmsConn conn, SmPointer)
 {
-    (void)data;
     SmsSaveYourselfPhase2(conn);
 }
 
-Status newClient(SmsConn conn, SmPointer data, unsigned long* mask, SmsCallbacks* callbacks,
-                 char** failure)
+Status newClient(SmsConn conn, SmPointer, unsigned long* mask, SmsCallbacks* callbacks, char**)
 {
-    (void)data;
-    (void)failure;
     memset(callbacks, 0, sizeof *callbacks);
     callbacks->register_client.callback = registerClient;
     callbacks->save_yourself_done.callback = saveDone;
