@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QRawFont>
 #include <QSet>
 
 #include <algorithm>
@@ -92,16 +92,21 @@ QStringList standInChain()
 QString firstCovering(const QStringList& families, const QStringList& texts)
 {
     const QList<char32_t> characters = distinctCharacters(texts);
+    // Only an installed family: an absent one would be answered by fontconfig's best match. The
+    // list of families is made once (each hasFamily() makes it anew); the chain names the design
+    // family under both of its names, so aliases need no resolving.
+    const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
-        // Only an installed family: an absent one would be answered by fontconfig's best match.
-        if (!QFontDatabase::hasFamily(family))
+        if (!installed.contains(family, Qt::CaseInsensitive))
             continue;
         QFont font(family);
         font.setPointSizeF(9);
         font.setStyleStrategy(QFont::NoFontMerging);
-        const QFontMetrics metrics(font);
+        // A look-up in the font's character map, without asking the font metrics for an engine
+        // on every character.
+        const QRawFont raw = QRawFont::fromFont(font);
         if (std::all_of(characters.begin(), characters.end(),
-                        [&](char32_t c) { return metrics.inFontUcs4(c); }))
+                        [&](char32_t c) { return raw.supportsCharacter(c); }))
             return family;
     }
     return {};

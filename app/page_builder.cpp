@@ -124,7 +124,7 @@ Page buildPage(layout::Container which, const QPixmap& diagram, QStyle* style)
     page.toleranceClass->setFont(fonts::fittedToWidth(page.toleranceClass->font(),
                                                       coreTexts::classCodes(side),
                                                       textAreaWidth(page.toleranceClass)));
-    static const QStringList deviations = coreTexts::deviationTexts();
+    const QStringList& deviations = coreTexts::deviationTexts();
     for (QLineEdit* box : {page.upper, page.lower})
         box->setFont(fonts::fittedToWidth(box->font(), deviations, textAreaWidth(box)));
     return page;
