@@ -13,8 +13,6 @@
 #include <array>
 #include <cstdio>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace fonts {
 
 namespace {
