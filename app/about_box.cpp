@@ -30,6 +30,7 @@ constexpr std::array kLines = {
 };
 // clang-format on
 constexpr qreal kLinePointSize = 12;
+constexpr QStringView kCancelCaption = u"ｷｬﾝｾﾙ";
 
 // The widest line has equal margins left and right; the button sits centred below the text.
 constexpr int kClientWidth = 4920;
@@ -78,7 +79,7 @@ AboutBox::AboutBox(QWidget* owner)
         label->setGeometry(place);
     }
 
-    auto* cancel = new QPushButton(u"ｷｬﾝｾﾙ"_s, this);
+    auto* cancel = new QPushButton(kCancelCaption.toString(), this);
     cancel->setObjectName(u"AboutCancel"_s);
     cancel->setGeometry(kCancel);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -86,6 +87,14 @@ AboutBox::AboutBox(QWidget* owner)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setObjectName(u"AboutEscape"_s);
     connect(escape, &QShortcut::activated, cancel, &QPushButton::click);
+}
+
+QStringList aboutBoxTexts()
+{
+    QStringList texts;
+    for (const Line& line : kLines)
+        texts << line.text.toString();
+    return texts << kCancelCaption.toString();
 }
 
 void showAboutBox(QWidget* owner)

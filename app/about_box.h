@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 // The Help menu's box: the series, the program and its version, and one button that Esc clicks.
 // Its close box closes it too.
@@ -15,3 +16,6 @@ public:
 // Shows the box centred on owner's screen, modal to the whole program, and returns once it has
 // closed.
 void showAboutBox(QWidget* owner);
+
+// The texts the box shows: its lines and its button's caption.
+QStringList aboutBoxTexts();

@@ -17,7 +17,7 @@ inline QString toQString(std::string_view text)
 
 QStringList rangeLabels();
 QStringList classCodes(tolerance::Side side);
-// Every distinct text a deviation box can show.
-QStringList deviationTexts();
+// Every distinct text a deviation box can show, in the order of the tables.
+const QStringList& deviationTexts();
 
 } // namespace coreTexts

@@ -1,25 +1,131 @@
 #include "fonts.h"
 
+#include "window_texts.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QRawFont>
+#include <QSet>
 
 #include <algorithm>
-
-using namespace Qt::Literals::StringLiterals;
+#include <array>
+#include <cstdio>
 
 namespace fonts {
 
+namespace {
+
+// The design family and its stand-ins, best first: the first installed one that draws every
+// character of the window is used for all of it. README's "Japanese fonts" says who gets which.
+// clang-format off
+constexpr std::array kChain = {
+    // The design, on Japanese Windows or with the Japanese Supplemental Fonts; then the same
+    // font where it is listed under its English name.
+    QStringView(u"ＭＳ Ｐゴシック"), QStringView(u"MS PGothic"),
+    // Drawn to its metrics: IPAPGothic (README's commands and the .deb bring it) and its fork
+    // TakaoPGothic (older Ubuntu Japanese desktops).
+    QStringView(u"IPAPGothic"), QStringView(u"TakaoPGothic"),
+    // Proportional kana as well (older Debian and Fedora Japanese desktops).
+    QStringView(u"VL PGothic"),
+    // Narrow kana made for menus and dialogs: Meiryo UI, hinted for small sizes on screen, and
+    // Yu Gothic UI, which every Windows 10 and 11 has.
+    QStringView(u"Meiryo UI"), QStringView(u"Yu Gothic UI"),
+    // From here on full-width kana, wider than the design's: the text-fit rules narrow them.
+    QStringView(u"Meiryo"), QStringView(u"Yu Gothic"),
+    // The Japanese font of most Linux desktops (fonts-noto-cjk), the same design under Adobe's
+    // names, and its Japanese subset as Google Fonts hands it out.
+    QStringView(u"Noto Sans CJK JP"), QStringView(u"Source Han Sans JP"),
+    QStringView(u"Source Han Sans"), QStringView(u"Noto Sans JP"),
+};
+// clang-format on
+
+#ifdef Q_OS_WIN
+constexpr char kNoFontMessage[] =
+    "tessaly: no installed font has every character of the window, so some may show as boxes; "
+    "add the Japanese Supplemental Fonts (Settings, Apps, Optional features)\n";
+#else
+constexpr char kNoFontMessage[] =
+    "tessaly: no installed font has every character of the window, so some may show as boxes; "
+    "install the package fonts-ipafont-gothic\n";
+#endif
+
+struct Choice
+{
+    QString family;       // empty when no family covers the window's texts
+    bool merging = false; // Qt's per-character fallback, only for want of a family that covers
+};
+
+Choice& choice()
+{
+    static Choice chosen;
+    return chosen;
+}
+
+QList<char32_t> distinctCharacters(const QStringList& texts)
+{
+    QSet<char32_t> seen;
+    for (const QString& text : texts)
+        for (char32_t c : text.toUcs4())
+            seen.insert(c);
+    return {seen.begin(), seen.end()};
+}
+
+} // namespace
+
 QString designFamily()
 {
-    return u"ＭＳ Ｐゴシック"_s;
+    return kChain.front().toString();
+}
+
+QStringList standInChain()
+{
+    QStringList families;
+    for (QStringView family : kChain)
+        families << family.toString();
+    return families;
+}
+
+QString firstCovering(const QStringList& families, const QStringList& texts)
+{
+    const QList<char32_t> characters = distinctCharacters(texts);
+    // Only an installed family: an absent one would be answered by fontconfig's best match. The
+    // list of families is made once (each hasFamily() makes it anew); the chain names the design
+    // family under both of its names, so aliases need no resolving.
+    const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families) {
+        if (!installed.contains(family, Qt::CaseInsensitive))
+            continue;
+        QFont font(family);
+        font.setPointSizeF(9);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        // A look-up in the font's character map, without asking the font metrics for an engine
+        // on every character.
+        const QRawFont raw = QRawFont::fromFont(font);
+        if (std::all_of(characters.begin(), characters.end(),
+                        [&](char32_t c) { return raw.supportsCharacter(c); }))
+            return family;
+    }
+    return {};
+}
+
+QString chosenFamily()
+{
+    return choice().family;
 }
 
 void installApplicationFonts()
 {
-    if (!QFontDatabase::hasFamily(designFamily()))
-        QFont::insertSubstitution(designFamily(), u"IPAPGothic"_s);
+    Choice& chosen = choice();
+    chosen.family = firstCovering(standInChain(), windowTexts::everyText());
+    if (chosen.family.isEmpty()) {
+        // The window still opens; what other fonts have, Qt's fallback then finds per character.
+        chosen.merging = true;
+        std::fputs(kNoFontMessage, stderr);
+    } else if (chosen.family != designFamily()) {
+        QFont::insertSubstitution(designFamily(), chosen.family);
+    }
     // As a Japanese system's menus use its Japanese font. Left to the platform default, the
     // menus' kana would load a second Japanese font as a fallback at start (about 2.5 MB and 15%
     // of the start-up instructions).
@@ -31,9 +137,10 @@ QFont designFont(qreal pointSize)
     QFont font(designFamily());
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
-    // Every text of the window is a fixed one the family covers (a test checks each glyph), so
-    // fallback fonts are never needed; not looking them up saves a tenth of the start-up.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    // The chosen family covers every text of the window, so fallback fonts are never needed; not
+    // looking them up saves a tenth of the start-up.
+    if (!choice().merging)
+        font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 

@@ -8,10 +8,23 @@ namespace fonts {
 // The family every text of the window is designed in.
 QString designFamily();
 
-// Where the designed family is not installed, let IPAPGothic stand in for it; menus and dialogs,
-// which the design gives no font, use the design family too. Call once, before any widget is
-// created.
+// The design family and the families that stand in for it where it is not installed, best
+// first; README's "Japanese fonts" says which one each common desktop gets.
+QStringList standInChain();
+
+// The first of families that is installed and has a glyph for every character of texts, or
+// empty when none has.
+QString firstCovering(const QStringList& families, const QStringList& texts);
+
+// Chooses the first family of the chain that covers every text of the window and the about box,
+// and lets it stand in for the design family; menus and dialogs, which the design gives no font,
+// use the design family too. Where no installed family covers them, the window still opens,
+// Qt's fallback fonts may fill in characters, and one line on stderr names the font to install.
+// Call once, before any widget is created.
 void installApplicationFonts();
+
+// The family chosen by installApplicationFonts(); empty when none covers the window's texts.
+QString chosenFamily();
 
 // The designed family at a point size (9.75, 11.25, 12 and 14.25 pt are 13, 15, 16 and 19 px
 // at 96 dots per inch), regular weight.

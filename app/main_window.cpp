@@ -12,6 +12,7 @@
 #include "tab_control.h"
 #include "tight_style.h"
 #include "twips.h"
+#include "window_texts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -76,8 +77,8 @@ QWidget* Form1::createClientArea()
     const QPixmap diagram(tessaly::resources::fitDiagramPath.toString());
     const Page hole = buildPage(layout::Container::HolePage, diagram, m_tightStyle);
     const Page shaft = buildPage(layout::Container::ShaftPage, diagram, m_tightStyle);
-    m_tabs->addPage(hole.picture, u"常用するはめあいの寸法（穴）"_s);
-    m_tabs->addPage(shaft.picture, u"常用するはめあいの寸法（軸）"_s);
+    m_tabs->addPage(hole.picture, windowTexts::kHoleTab.toString());
+    m_tabs->addPage(shaft.picture, windowTexts::kShaftTab.toString());
     m_tabs->setCurrentIndex(0);
 
     m_hole = {tolerance::Side::Hole, hole.range, hole.toleranceClass, hole.upper, hole.lower,
@@ -114,21 +115,21 @@ void Form1::createMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(u"MenuBar"_s);
 
-    QMenu* file = bar->addMenu(u"ﾌｧｲﾙ(&F)"_s);
+    QMenu* file = bar->addMenu(windowTexts::kFileMenu.toString());
     file->setObjectName(u"file"_s);
-    QAction* quit = file->addAction(u"終了"_s);
+    QAction* quit = file->addAction(windowTexts::kQuit.toString());
     quit->setObjectName(u"Quit"_s);
     connect(quit, &QAction::triggered, this, &Form1::endWithoutSaving);
 
-    QMenu* view = bar->addMenu(u"表示(&V)"_s);
+    QMenu* view = bar->addMenu(windowTexts::kViewMenu.toString());
     view->setObjectName(u"View"_s);
-    QMenu* frontTop = view->addMenu(u"常に手前表示"_s);
+    QMenu* frontTop = view->addMenu(windowTexts::kFrontTop.toString());
     frontTop->setObjectName(u"FrontTop"_s);
-    QAction* on = frontTop->addAction(u"ON"_s);
+    QAction* on = frontTop->addAction(windowTexts::kOn.toString());
     on->setObjectName(u"FormTop_ON"_s);
     on->setShortcut(QKeySequence(Qt::Key_F4));
     on->setCheckable(true);
-    QAction* off = frontTop->addAction(u"OFF"_s);
+    QAction* off = frontTop->addAction(windowTexts::kOff.toString());
     off->setObjectName(u"FormTop_OFF"_s);
     off->setShortcut(QKeySequence(Qt::Key_F5));
     off->setCheckable(true);
@@ -140,9 +141,9 @@ void Form1::createMenus()
     connect(on, &QAction::triggered, this, [this] { formTopOn(m_onTop); });
     connect(off, &QAction::triggered, this, [this] { formTopOff(m_onTop); });
 
-    QMenu* help = bar->addMenu(u"ﾍﾙﾌﾟ(&H)"_s);
+    QMenu* help = bar->addMenu(windowTexts::kHelpMenu.toString());
     help->setObjectName(u"Help"_s);
-    QAction* about = help->addAction(u"Morvaneについて"_s);
+    QAction* about = help->addAction(windowTexts::kAbout.toString());
     about->setObjectName(u"About"_s);
     connect(about, &QAction::triggered, this, [this] { aboutChosen(m_onTop); });
 }

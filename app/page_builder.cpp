@@ -8,6 +8,7 @@
 #include "tolerance/classes.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -50,6 +51,10 @@ QLabel* addLabel(QWidget* page, layout::Container which, QStringView name, int i
     label->setProperty("index", index);
     label->setText(p.caption.toString());
     label->setAttribute(Qt::WA_TranslucentBackground);
+    // A stand-in family with full-width kana can run wider than the design's, off the page: it is
+    // then narrowed to the width the design's own text takes.
+    if (QFontMetricsF(label->font()).horizontalAdvance(label->text()) > page->width() - label->x())
+        label->setFont(fonts::fittedToWidth(label->font(), {label->text()}, label->width()));
     label->adjustSize(); // sized to its text; only the position is designed
     return label;
 }
@@ -119,7 +124,7 @@ Page buildPage(layout::Container which, const QPixmap& diagram, QStyle* style)
     page.toleranceClass->setFont(fonts::fittedToWidth(page.toleranceClass->font(),
                                                       coreTexts::classCodes(side),
                                                       textAreaWidth(page.toleranceClass)));
-    static const QStringList deviations = coreTexts::deviationTexts();
+    const QStringList& deviations = coreTexts::deviationTexts();
     for (QLineEdit* box : {page.upper, page.lower})
         box->setFont(fonts::fittedToWidth(box->font(), deviations, textAreaWidth(box)));
     return page;

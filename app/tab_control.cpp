@@ -1,7 +1,10 @@
 #include "tab_control.h"
 
+#include "fonts.h"
+
 #include <QPainter>
 #include <QShortcut>
+#include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
@@ -56,12 +59,35 @@ void TabControl::addPage(QWidget* page, const QString& caption)
     page->setParent(this);
     m_pages.append(page);
     m_tabBar->addTab(caption);
+    fitCaptions();
     showPage(m_tabBar->currentIndex());
 }
 
 void TabControl::setTabFont(const QFont& font)
 {
-    m_tabBar->setFont(font);
+    m_tabFont = font;
+    fitCaptions();
+}
+
+void TabControl::fitCaptions()
+{
+    // A stand-in family with full-width kana runs wider than the design's: narrowed, every
+    // caption still shows whole in the narrowest of the equal tabs.
+    QStringList captions;
+    int room = 0;
+    for (int i = 0; i < m_tabBar->count(); ++i) {
+        QStyleOptionTab option;
+        option.initFrom(m_tabBar);
+        option.rect = QRect(0, 0, width() / m_tabBar->count(), kTabStripHeight);
+        option.text = m_tabBar->tabText(i);
+        option.shape = m_tabBar->shape();
+        const QRect text =
+            m_tabBar->style()->subElementRect(QStyle::SE_TabBarTabText, &option, m_tabBar);
+        room = i == 0 ? text.width() : std::min(room, text.width());
+        captions << option.text;
+    }
+    m_tabBar->setFont(captions.isEmpty() ? m_tabFont
+                                         : fonts::fittedToWidth(m_tabFont, captions, room));
 }
 
 int TabControl::currentIndex() const

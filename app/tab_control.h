@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 
 class QTabBar;
@@ -15,6 +16,7 @@ public:
 
     // page keeps the geometry it was given, relative to this control.
     void addPage(QWidget* page, const QString& caption);
+    // The captions' font, narrowed where needed so that each caption fits its tab.
     void setTabFont(const QFont& font);
 
     int currentIndex() const;
@@ -26,9 +28,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitCaptions();
     void showPage(int index);
     void turn(int step);
 
     QTabBar* m_tabBar;
+    QFont m_tabFont;
     QList<QWidget*> m_pages;
 };

@@ -90,5 +90,9 @@ int textAreaWidth(const QLineEdit* box)
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
     const QMargins margins = box->textMargins();
     constexpr int kLineEditInnerMargin = 2; // fixed inside QLineEdit, on each side
-    return contents.width() - margins.left() - margins.right() - 2 * kLineEditInnerMargin;
+    // QLineEdit scrolls its text unless the rounded width and one more column, for the cursor,
+    // fit; a stand-in family whose widest text lands just under the room would lose its sign.
+    constexpr int kCursorColumn = 1;
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditInnerMargin -
+           kCursorColumn;
 }

@@ -1,5 +1,6 @@
 // Narrowing a font to a width: the widest text, as drawn, fits; one percent wider would not;
 // family and size stay; a repeated question gets the same answer, a different one its own.
+// Choosing the stand-in: the first installed family that has every character.
 #include "widget_test_main.h"
 
 #include "tolerance/classes.h"
@@ -75,6 +76,35 @@ private Q_SLOTS:
             wider.setStretch(fitted.stretch() + 1);
             QVERIFY(widest(wider, texts) > width);
         }
+    }
+
+    void firstCoveringFamily_data()
+    {
+        QTest::addColumn<QStringList>("families");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QString>("chosen");
+
+        // DejaVu Sans has Latin and ±, no kana, no full-width forms; Noto Sans CJK JP has all.
+        const QStringList chain{u"Tessaly No Such Family"_s, u"DejaVu Sans"_s,
+                                u"Noto Sans CJK JP"_s};
+        QTest::newRow("Latin: the first installed")
+            << chain << QStringList{u"+0.025"_s, u"±"_s} << u"DejaVu Sans"_s;
+        QTest::newRow("one full-width tilde passes a family over")
+            << chain << QStringList{u"+0.025"_s, u"0～3"_s} << u"Noto Sans CJK JP"_s;
+        QTest::newRow("half-width kana")
+            << chain << QStringList{u"ﾌｧｲﾙ(F)"_s} << u"Noto Sans CJK JP"_s;
+        QTest::newRow("an absent family is never taken, though some font would answer")
+            << QStringList{u"Tessaly No Such Family"_s} << QStringList{u"a"_s} << QString();
+        QTest::newRow("none covers")
+            << QStringList{u"DejaVu Sans"_s} << QStringList{u"基準軸"_s} << QString();
+    }
+
+    void firstCoveringFamily()
+    {
+        QFETCH(QStringList, families);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, chosen);
+        QCOMPARE(fonts::firstCovering(families, texts), chosen);
     }
 
     void remembersEachQuestionApart()
