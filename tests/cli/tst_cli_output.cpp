@@ -156,27 +156,30 @@ private Q_SLOTS:
         QCOMPARE(o[u"hole_upper"].toString(), u"±"_s);
     }
 
-    void jsonStringsParseBack_data()
+    // Byte for byte what scripts have always read: one field per line for a query, one object
+    // per line for the table, the characters of the tables unescaped.
+    void jsonLayout()
     {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("quote and backslash") << u"a\"b\\c"_s;
-        QTest::newRow("line breaks and tab") << u"a\nb\r\tc"_s;
-        QTest::newRow("control characters") << QString(QChar(1)) + QChar(0x1F) + QChar(0x7F);
-        QTest::newRow("non-ASCII") << u"±～ 0"_s;
-    }
-
-    void jsonStringsParseBack()
-    {
-        QFETCH(QString, text);
-        const std::string literal = jsonString(utf8(text));
-        // JSON forbids raw control characters in a string, though lenient parsers take them.
-        QVERIFY(std::none_of(literal.begin(), literal.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
-        const QByteArray json = QByteArray("[") + literal.c_str() + "]";
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
-        QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(doc.array().at(0).toString(), text);
+        const Record record{{"hole_upper", "±"}, {"say", "a\"b\\c\n"}};
+        QCOMPARE(captured([&](std::ostream& out) { writeJson(out, record); }),
+                 QByteArray("{\n  \"hole_upper\": \"±\",\n  \"say\": \"a\\\"b\\\\c\\n\"\n}\n"));
+        const QList<QByteArray> lines =
+            captured([](std::ostream& out) { writeTableJson(out); }).split('\n');
+        QCOMPARE(lines.first(), QByteArray("["));
+        QCOMPARE(lines[1], QByteArray("  {\"side\": \"hole\", \"class\": \"B10\", \"range\": "
+                                      "\"0～3\", \"upper\": \"+0.180\", \"lower\": \"+0.140\", "
+                                      "\"upper_um\": 180, \"lower_um\": 140},"));
+        QCOMPARE(lines.mid(lines.size() - 2), QList<QByteArray>({"]", ""}));
+        // JS6 at 6～10 is "±" over "0.0045"; T7 has no value at 0～3.
+        const auto lineOf = [&](const char* code, const char* range) {
+            const QByteArray key = QByteArray("\"class\": \"") + code + "\", \"range\": \"" + range;
+            const auto at = std::find_if(lines.begin(), lines.end(), [&](const QByteArray& line) {
+                return line.contains(key);
+            });
+            return at == lines.end() ? QByteArray() : *at;
+        };
+        QVERIFY(lineOf("JS6", "6～10").endsWith("\"upper_um\": 4.5, \"lower_um\": -4.5},"));
+        QVERIFY(lineOf("T7", "0～3").endsWith("\"upper_um\": null, \"lower_um\": null},"));
     }
 
     void csvFieldsParseBack()
