@@ -1,6 +1,7 @@
 // What leaves the tool: the whole table in CSV and JSON, and escaping that keeps text intact.
 #include "cli_test_support.h"
 
+#include "cli/app.h"
 #include "cli/escape.h"
 #include "cli/query.h"
 #include "cli/table.h"
@@ -180,6 +181,41 @@ private Q_SLOTS:
         };
         QVERIFY(lineOf("JS6", "6～10").endsWith("\"upper_um\": 4.5, \"lower_um\": -4.5},"));
         QVERIFY(lineOf("T7", "0～3").endsWith("\"upper_um\": null, \"lower_um\": null},"));
+    }
+
+    // The same fits, in the same order, in all three formats.
+    void fitsInEveryFormat()
+    {
+        const auto answer = [](const char* format) {
+            const std::vector<std::string_view> args{"--fits",         "35",       "--clearance",
+                                                     "-0.060..-0.020", "--format", format};
+            std::ostringstream out;
+            std::ostringstream err;
+            return run(args, out, err) == kExitSuccess ? q(out.str()) : QString();
+        };
+        QStringList text = answer("text").split(u'\n', Qt::SkipEmptyParts);
+        QStringList csv = answer("csv").split(u'\n', Qt::SkipEmptyParts);
+        QJsonParseError error;
+        const QJsonArray json = QJsonDocument::fromJson(answer("json").toUtf8(), &error).array();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+
+        const QStringList header = csv.takeFirst().split(u',');
+        QCOMPARE(header, QStringList({u"hole"_s, u"shaft"_s, u"range"_s, u"maximum_clearance"_s,
+                                      u"minimum_clearance"_s, u"fit"_s}));
+        QCOMPARE(text.takeLast(), u"%1 fits at 30～40"_s.arg(csv.size()));
+        QVERIFY(csv.size() > 1);
+        QCOMPARE(json.size(), csv.size());
+        for (qsizetype i = 0; i < csv.size(); ++i) {
+            const QStringList fields = csvFields(csv[i]);
+            const QStringList words = text[i].simplified().split(u' ');
+            QCOMPARE(words, QStringList({fields[0] + u'/' + fields[1], u"max"_s, fields[3],
+                                         u"min"_s, fields[4], fields[5]}));
+            QCOMPARE(fields[2], u"30～40"_s);
+            const QJsonObject o = json[i].toObject();
+            QCOMPARE(o.keys().size(), header.size());
+            for (qsizetype k = 0; k < header.size(); ++k)
+                QCOMPARE(o[header[k]].toString(), fields[k]); // strings, not numbers
+        }
     }
 
     void csvFieldsParseBack()
