@@ -67,7 +67,10 @@ struct Parser
         try {
             app.parse(reversed);
         } catch (const CLI::ArgumentMismatch&) {
-            if (help->count() > 0 || version->count() > 0)
+            // The help or the version is answered even so; their values are not read yet.
+            helpWanted = help->count() > 0;
+            versionWanted = version->count() > 0;
+            if (helpWanted || versionWanted)
                 return;
             // A value option takes whatever follows it, so only the last argument can lack one.
             const std::string_view last = args.empty() ? std::string_view() : args.back();

@@ -85,6 +85,9 @@ private Q_SLOTS:
         const Outcome version = runCli({u"--version"_s});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, u"tessaly-cli " TESSALY_VERSION "\n"_s);
+        // Either wins over anything else, even an option left without its value.
+        QCOMPARE(runCli({u"--bogus"_s, u"--version"_s}).out, version.out);
+        QCOMPARE(runCli({u"--help"_s, u"--format"_s}).out, help.out);
     }
 
     // The example in the help is the tool's real answer to the command it shows.
