@@ -243,11 +243,6 @@ private Q_SLOTS:
             << QStringList{u"--fits"_s, u"30-40"_s, u"--clearance"_s, u"-0.060..-0.020"_s}
             << QStringList{u"H6/s6 max -0.027 min -0.059 interference"_s}
             << QStringList{u"H7/s6"_s};
-        // H8/f7 again, now that only MIN is asked for; H7/s6 has no clearance at all.
-        QTest::newRow("MIN only") << QStringList{u"--fits"_s, u"35"_s, u"--clearance"_s,
-                                                 u"0.025.."_s}
-                                  << QStringList{u"H8/f7 max 0.089 min 0.025 clearance"_s}
-                                  << QStringList{u"H7/s6"_s, u"H7/g6"_s};
     }
 
     void finder()
