@@ -1,6 +1,8 @@
 #include "cli/app.h"
 
 #include "cli/escape.h"
+#include "cli/fit_finder.h"
+#include "cli/fit_list.h"
 #include "cli/input_error.h"
 #include "cli/options.h"
 #include "cli/query.h"
@@ -25,6 +27,23 @@ void checkEncoding(std::span<const std::string_view> args)
     }
 }
 
+void writeFits(const Options& options, std::ostream& out)
+{
+    const std::size_t range = parseSize(options.fitsSize).range;
+    const std::vector<FoundFit> fits = findFits(range, options.requirement);
+    switch (options.format) {
+    case Format::Text:
+        writeFitsText(out, range, fits);
+        return;
+    case Format::Json:
+        writeFitsJson(out, range, fits);
+        return;
+    case Format::Csv:
+        writeFitsCsv(out, range, fits);
+        return;
+    }
+}
+
 void answer(const Options& options, std::ostream& out)
 {
     switch (options.action) {
@@ -36,6 +55,9 @@ void answer(const Options& options, std::ostream& out)
         return;
     case Action::Table:
         options.format == Format::Json ? writeTableJson(out) : writeTableCsv(out);
+        return;
+    case Action::Fits:
+        writeFits(options, out);
         return;
     case Action::Query:
         break;

@@ -10,10 +10,6 @@ namespace cli {
 // Well-formed UTF-8: shortest forms only, no surrogates, nothing past U+10FFFF.
 bool isValidUtf8(std::string_view text) noexcept;
 
-// A JSON string literal, quotes included; the text must be valid UTF-8 and passes through as
-// UTF-8, with quotes, backslashes and control characters escaped.
-std::string jsonString(std::string_view text);
-
 // A CSV field: quoted when it holds a comma, a quote, a line break or an outer space (" 0"
 // would lose its space in a spreadsheet otherwise), with quotes doubled.
 std::string csvField(std::string_view text);

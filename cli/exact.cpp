@@ -33,7 +33,7 @@ Length digitsValue(std::string_view digits) noexcept
 
 } // namespace
 
-Length parseDiameter(std::string_view text)
+std::optional<Decimal> splitDecimal(std::string_view text) noexcept
 {
     const bool negative = text.starts_with('-');
     const std::string_view number = negative ? text.substr(1) : text;
@@ -43,25 +43,41 @@ Length parseDiameter(std::string_view text)
         point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
     if (whole.empty() || !allDigits(whole) || !allDigits(fraction) ||
         (point != std::string_view::npos && fraction.empty()))
-        notADiameter(text);
+        return std::nullopt;
+    return Decimal{negative, whole.substr(std::min(whole.find_first_not_of('0'), whole.size())),
+                   fraction};
+}
 
+bool isTooFine(const Decimal& decimal) noexcept
+{
+    return decimal.fraction.size() > kDiameterDecimals &&
+           decimal.fraction.substr(kDiameterDecimals).find_first_not_of('0') !=
+               std::string_view::npos;
+}
+
+Length unitsOf(const Decimal& decimal)
+{
+    std::string decimals(decimal.fraction.substr(0, kDiameterDecimals));
+    decimals.resize(kDiameterDecimals, '0');
+    return digitsValue(decimal.whole) * kUnitsPerMm + digitsValue(decimals);
+}
+
+Length parseDiameter(std::string_view text)
+{
+    const auto decimal = splitDecimal(text);
+    if (!decimal)
+        notADiameter(text);
     const std::string notAbove = "diameter " + quote(text) + " is not over 0 mm";
-    if (negative)
+    if (decimal->negative)
         throw InputError(notAbove);
-    // Leading zeros are harmless; more than three significant digits is over 500 whatever follows.
-    const std::string_view significant =
-        whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
+    // More than three significant digits is over 500 whatever follows.
     const std::string tooLarge = "diameter " + quote(text) + " is over 500 mm, the largest size";
-    if (significant.size() > 3)
+    if (decimal->whole.size() > 3)
         throw InputError(tooLarge);
-    if (fraction.size() > kDiameterDecimals &&
-        fraction.substr(kDiameterDecimals).find_first_not_of('0') != std::string_view::npos)
+    if (isTooFine(*decimal))
         throw InputError("diameter " + quote(text) +
                          " has more than 4 decimals; sizes go in steps of 0.0001 mm");
-
-    std::string decimals(fraction.substr(0, kDiameterDecimals));
-    decimals.resize(kDiameterDecimals, '0');
-    const Length value = digitsValue(significant) * kUnitsPerMm + digitsValue(decimals);
+    const Length value = unitsOf(*decimal);
     if (value == 0)
         throw InputError(notAbove);
     if (value > kLargestDiameter)

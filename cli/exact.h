@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,21 @@ inline constexpr Length kUnitsPerMm = 10000;
 inline constexpr Length kUnitsPerHalfMicrometre = 5;
 inline constexpr std::size_t kDiameterDecimals = 4;
 inline constexpr Length kLargestDiameter = 500 * kUnitsPerMm;
+
+// A decimal as typed: an optional "-", digits, optionally a point and at least one more digit.
+struct Decimal
+{
+    bool negative;
+    std::string_view whole;    // leading zeros dropped
+    std::string_view fraction; // as typed
+};
+std::optional<Decimal> splitDecimal(std::string_view text) noexcept;
+
+// Whether the fraction has a non-zero digit past the fourth, finer than the tool's unit.
+bool isTooFine(const Decimal& decimal) noexcept;
+
+// The magnitude in units; the whole part must have at most 3 significant digits.
+Length unitsOf(const Decimal& decimal);
 
 // A diameter in mm: digits, optionally a point and at least one more digit; zeros beyond the
 // fourth decimal are accepted, anything finer is not. Throws InputError naming the fault,

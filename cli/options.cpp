@@ -3,17 +3,87 @@
 #include "cli/escape.h"
 #include "cli/input_error.h"
 
-#include "tolerance/classes.h"
+#include <CLI/CLI.hpp>
 
+#include <array>
 #include <optional>
-
-#ifndef TESSALY_VERSION
-#error "TESSALY_VERSION must name the project version"
-#endif
 
 namespace cli {
 
 namespace {
+
+// An option that takes a value, and what to say when the value is missing.
+struct ValueOption
+{
+    ValueOption(const char* name, const char* wants) : name(name), wants(wants) {}
+
+    const char* name;
+    const char* wants;
+    CLI::Option* option = nullptr;
+    std::string value;
+
+    bool given() const { return option->count() > 0; }
+
+    template <typename Read> auto read(Read named) const
+    {
+        return given() ? std::optional(named(value)) : std::nullopt;
+    }
+};
+
+struct Parser
+{
+    CLI::App app;
+    CLI::Option* help = nullptr;
+    CLI::Option* version = nullptr;
+    // CLI11's flags also take a value: "--table=false" leaves the table out.
+    bool helpWanted = false;
+    bool versionWanted = false;
+    bool tableWanted = false;
+    ValueOption format{"--format", "text, json or csv"};
+    ValueOption fits{"--fits", "a SIZE such as 35 or 30～40"};
+    ValueOption clearance{"--clearance", "MIN..MAX in mm, such as 0.010..0.040"};
+    ValueOption type{"--type", "clearance, transition or interference"};
+    ValueOption basis{"--basis", "hole or shaft"};
+    std::array<ValueOption*, 5> values{&format, &fits, &clearance, &type, &basis};
+    std::vector<std::string> operands;
+
+    Parser()
+    {
+        // Unknown options and the help are ours to report, in our own words.
+        app.set_help_flag();
+        app.allow_extras();
+        help = app.add_flag("-h,--help", helpWanted);
+        version = app.add_flag("--version", versionWanted);
+        app.add_flag("--table", tableWanted);
+        for (ValueOption* v : values)
+            v->option = app.add_option(v->name, v->value)
+                            ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        app.add_option("operands", operands);
+    }
+
+    void parse(std::span<const std::string_view> args)
+    {
+        std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 reads from the back
+        try {
+            app.parse(reversed);
+        } catch (const CLI::ArgumentMismatch&) {
+            // The help or the version is answered even so; their values are not read yet.
+            helpWanted = help->count() > 0;
+            versionWanted = version->count() > 0;
+            if (helpWanted || versionWanted)
+                return;
+            // A value option takes whatever follows it, so only the last argument can lack one.
+            const std::string_view last = args.empty() ? std::string_view() : args.back();
+            for (const ValueOption* v : values) {
+                if (last.substr(0, last.find('=')) == v->name)
+                    throw InputError(std::string(v->name) + " needs a value: " + v->wants);
+            }
+            throw InputError("cannot read the options; try --help");
+        } catch (const CLI::ParseError&) {
+            throw InputError("cannot read the options; try --help");
+        }
+    }
+};
 
 Format formatNamed(std::string_view name)
 {
@@ -26,111 +96,78 @@ Format formatNamed(std::string_view name)
     throw InputError("unknown format " + quote(name) + "; use text, json or csv");
 }
 
-bool isOption(std::string_view arg) noexcept
+void checkOperands(const std::vector<std::string>& operands)
 {
-    return arg.size() > 1 && arg.front() == '-' && !(arg[1] >= '0' && arg[1] <= '9');
+    if (operands.empty())
+        throw InputError("missing CLASS and SIZE; try --help");
+    if (operands.size() == 1)
+        throw InputError("missing SIZE after " + quote(operands.front()));
+    if (operands.size() > 2)
+        throw InputError("too many arguments from " + quote(operands[2]) +
+                         "; give CLASS (or HOLE/SHAFT) and SIZE");
 }
 
-// Checks what the options read add up to and settles the default format.
-Options settled(Options options, std::optional<Format> format)
+// What the options read add up to, the default format settled.
+Options settled(Parser& parser)
 {
-    if (options.action == Action::Table) {
+    Options options;
+    options.operands = std::move(parser.operands);
+    const std::optional<Format> format = parser.format.read(formatNamed);
+    const bool table = parser.tableWanted;
+    if (table && parser.fits.given())
+        throw InputError("--fits and --table do not go together");
+    for (const ValueOption* v : {&parser.clearance, &parser.type, &parser.basis}) {
+        if (v->given() && !parser.fits.given())
+            throw InputError(std::string(v->name) + " is for --fits");
+    }
+    if (table) {
         if (!options.operands.empty())
             throw InputError("--table takes no CLASS or SIZE");
         if (format == Format::Text)
             throw InputError("--table writes csv or json");
+        options.action = Action::Table;
         options.format = format.value_or(Format::Csv);
         return options;
     }
-    if (format == Format::Csv)
-        throw InputError("--format csv is for --table; a query writes text or json");
     options.format = format.value_or(Format::Text);
-    if (options.operands.empty())
-        throw InputError("missing CLASS and SIZE; try --help");
-    if (options.operands.size() == 1)
-        throw InputError("missing SIZE after " + quote(options.operands.front()));
-    if (options.operands.size() > 2)
-        throw InputError("too many arguments from " + quote(options.operands[2]) +
-                         "; give CLASS (or HOLE/SHAFT) and SIZE");
+    if (!parser.fits.given()) {
+        if (format == Format::Csv)
+            throw InputError("--format csv is for --table and --fits; a query writes text or json");
+        checkOperands(options.operands);
+        return options;
+    }
+    if (!options.operands.empty())
+        throw InputError("too many arguments from " + quote(options.operands.front()) +
+                         "; --fits takes SIZE alone");
+    options.action = Action::Fits;
+    options.fitsSize = parser.fits.value;
+    if (parser.clearance.given())
+        parseClearanceRange(parser.clearance.value, options.requirement);
+    options.requirement.type = parser.type.read(fitTypeNamed);
+    options.requirement.basis = parser.basis.read(basisNamed).value_or(Basis::Any);
     return options;
-}
-
-std::string codesOf(tolerance::Side side)
-{
-    std::string codes;
-    for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
-        codes += ' ' + std::string(cls.code);
-    return codes;
 }
 
 } // namespace
 
 Options parseOptions(std::span<const std::string_view> args)
 {
-    Options options;
-    std::optional<Format> format;
-    bool operandsOnly = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (operandsOnly || !isOption(arg)) {
-            options.operands.push_back(arg);
-        } else if (arg == "--") {
-            operandsOnly = true;
-        } else if (arg == "--help" || arg == "-h") {
-            return Options{Action::Help, Format::Text, {}};
-        } else if (arg == "--version") {
-            return Options{Action::Version, Format::Text, {}};
-        } else if (arg == "--table") {
-            options.action = Action::Table;
-        } else if (arg == "--format") {
-            if (i + 1 == args.size())
-                throw InputError("--format needs a value: text, json or csv");
-            format = formatNamed(args[++i]);
-        } else if (arg.starts_with("--format=")) {
-            format = formatNamed(arg.substr(9));
-        } else {
-            throw InputError("unknown option " + quote(arg) + "; try --help");
+    Parser parser;
+    parser.parse(args);
+    for (const CLI::Option* option : parser.app.parse_order()) {
+        if ((option == parser.help && parser.helpWanted) ||
+            (option == parser.version && parser.versionWanted)) {
+            Options options;
+            options.action = option == parser.help ? Action::Help : Action::Version;
+            return options;
         }
     }
-    return settled(std::move(options), format);
-}
-
-std::string helpText()
-{
-    std::string ranges;
-    for (const std::string_view label : tolerance::kSizeRanges)
-        ranges += ' ' + std::string(label);
-    return R"(Usage: tessaly-cli [--format text|json] CLASS SIZE
-       tessaly-cli [--format text|json] HOLE/SHAFT SIZE
-       tessaly-cli --table [--format csv|json]
-       tessaly-cli --help | --version
-
-Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly.
-
-  CLASS        a hole class in capitals (H7) or a shaft class in small letters (g6)
-  HOLE/SHAFT   a fit such as H7/g6: both classes, the clearance or interference
-               and the type of fit
-  SIZE         a size range (30～40, also written 30-40 or 30~40), or a diameter
-               in mm over 0 up to 500 with at most 4 decimals (35, 35.5); a
-               diameter on a boundary belongs to the lower range (30 is in 24～30),
-               and a diameter also gives the limits of size
-  --table      all entries of both tables, one per row, with micrometres
-  --format F   text (queries, default), json, or csv (--table, default)
-  -h, --help   show this help
-  --version    show the version
-
-Output: text is one "key: value" field per line; every figure is an exact
-decimal in mm. A negative clearance is shown as an interference.
-Exit status: 0 on success, 2 for a usage or input error.
-
-Hole classes:)" +
-           codesOf(tolerance::Side::Hole) + "\nShaft classes:" + codesOf(tolerance::Side::Shaft) +
-           "\nSize ranges:" + ranges + '\n';
-}
-
-std::string_view versionText() noexcept
-{
-    return "tessaly-cli " TESSALY_VERSION;
+    // CLI11 keeps the "--" that ends the options among what it did not know.
+    for (const std::string& unknown : parser.app.remaining()) {
+        if (unknown != "--")
+            throw InputError("unknown option " + quote(unknown) + "; try --help");
+    }
+    return settled(parser);
 }
 
 } // namespace cli

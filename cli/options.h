@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/requirement.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +13,7 @@ enum class Action
 {
     Query,
     Table,
+    Fits,
     Help,
     Version,
 };
@@ -26,15 +29,19 @@ struct Options
 {
     Action action = Action::Query;
     Format format = Format::Text;
-    std::vector<std::string_view> operands; // CLASS or HOLE/SHAFT, then SIZE
+    std::vector<std::string> operands; // CLASS or HOLE/SHAFT, then SIZE
+    std::string fitsSize;              // the SIZE of --fits
+    Requirement requirement;           // what --fits keeps
 };
 
-// The arguments after the program name. "--help" or "--version" ends the reading; an argument
-// such as "-5" is an operand (a size to reject with its own message), not an option. Throws
-// InputError for an unknown option, a missing or wrong format, or the wrong number of operands.
+// The arguments after the program name. "--help" or "--version" wins over anything else, the
+// first of them if both are given; an argument such as "-5" is an operand (a size to reject with
+// its own message), not an option. Throws InputError for an unknown option, a missing or wrong
+// value, options that do not go together, or the wrong number of operands.
 Options parseOptions(std::span<const std::string_view> args);
 
-// The --help text, with the class codes and range labels listed from the core.
+// The --help text, with the class codes and range labels listed from the core and an example
+// of --fits with its answer.
 std::string helpText();
 
 std::string_view versionText() noexcept;

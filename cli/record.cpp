@@ -1,6 +1,6 @@
 #include "cli/record.h"
 
-#include "cli/escape.h"
+#include "cli/json_out.h"
 
 #include <ostream>
 
@@ -14,12 +14,10 @@ void writeText(std::ostream& out, const Record& record)
 
 void writeJson(std::ostream& out, const Record& record)
 {
-    out << "{\n";
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        out << "  " << jsonString(record[i].key) << ": " << jsonString(record[i].value)
-            << (i + 1 < record.size() ? ",\n" : "\n");
-    }
-    out << "}\n";
+    JsonObject object = JsonObject::object();
+    for (const Field& field : record)
+        object[field.key] = field.value;
+    writeJsonObject(out, object);
 }
 
 } // namespace cli

@@ -3,11 +3,13 @@
 #include "cli/class_code.h"
 #include "cli/escape.h"
 #include "cli/fit.h"
+#include "cli/json_out.h"
 
 #include "tolerance/classes.h"
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -54,23 +56,24 @@ void writeTableCsv(std::ostream& out)
 
 void writeTableJson(std::ostream& out)
 {
+    // Half micrometres are exact in a double; whole ones stay integers, written without ".0".
     const auto micrometres = [](const std::optional<HalfMicrometres>& values, bool upper) {
         if (!values)
-            return std::string("null");
-        return formatMicrometres(upper ? values->upper : values->lower);
+            return JsonObject();
+        const int half = upper ? values->upper : values->lower;
+        return half % 2 == 0 ? JsonObject(half / 2) : JsonObject(half / 2.0);
     };
-    out << "[\n";
-    bool first = true;
+    std::vector<JsonObject> rows;
     forEachRow([&](const Row& row) {
-        out << (first ? "" : ",\n") << "  {\"side\": " << jsonString(row.side)
-            << ", \"class\": " << jsonString(row.code) << ", \"range\": " << jsonString(row.range)
-            << ", \"upper\": " << jsonString(row.entry.upper)
-            << ", \"lower\": " << jsonString(row.entry.lower)
-            << ", \"upper_um\": " << micrometres(row.values, true)
-            << ", \"lower_um\": " << micrometres(row.values, false) << '}';
-        first = false;
+        rows.push_back({{"side", row.side},
+                        {"class", row.code},
+                        {"range", row.range},
+                        {"upper", row.entry.upper},
+                        {"lower", row.entry.lower},
+                        {"upper_um", micrometres(row.values, true)},
+                        {"lower_um", micrometres(row.values, false)}});
     });
-    out << "\n]\n";
+    writeJsonRows(out, rows);
 }
 
 } // namespace cli

@@ -1,9 +1,15 @@
-// Limits of size and fits worked out by hand from the table texts, and the class codes refused.
+// Limits of size, fits and the fit finder worked out by hand from the table texts, and the class
+// codes refused.
 #include "cli_test_support.h"
 
+#include "cli/app.h"
 #include "cli/query.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <optional>
+#include <sstream>
 
 using namespace cli;
 using namespace Qt::Literals::StringLiterals;
@@ -13,6 +19,43 @@ namespace {
 Record ask(const QString& classOrFit, const QString& size)
 {
     return describe(utf8(classOrFit), utf8(size));
+}
+
+// The text answer of the tool to args, one entry per line with runs of spaces made single.
+QStringList answerOf(const QStringList& args)
+{
+    std::vector<std::string> texts;
+    for (const QString& arg : args)
+        texts.push_back(utf8(arg));
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    if (run(views, out, err) != kExitSuccess)
+        return {u"failed: "_s + q(err.str())};
+    QStringList lines = q(out.str()).split(u'\n', Qt::SkipEmptyParts);
+    for (QString& line : lines)
+        line = line.simplified();
+    return lines;
+}
+
+// "0.0115" and "-0.018" in tenths of a micrometre.
+int units(const QString& mm)
+{
+    const QStringList parts = mm.split(u'.');
+    const int whole = parts[0].toInt() * 10000;
+    const int fraction = parts.value(1).leftJustified(4, u'0').toInt();
+    return mm.startsWith(u'-') ? whole - fraction : whole + fraction;
+}
+
+// The least and the greatest clearance of a fit, as the pair query reports them.
+std::pair<int, int> clearancesOf(const Record& fit)
+{
+    const QString type = field(fit, "fit");
+    if (type == u"clearance")
+        return {units(field(fit, "minimum_clearance")), units(field(fit, "maximum_clearance"))};
+    if (type == u"transition")
+        return {-units(field(fit, "maximum_interference")), units(field(fit, "maximum_clearance"))};
+    return {-units(field(fit, "maximum_interference")), -units(field(fit, "minimum_interference"))};
 }
 
 } // namespace
@@ -169,6 +212,166 @@ private Q_SLOTS:
                 QVERIFY(!field(record, utf8(key)).isEmpty());
         }
         QVERIFY(keysOf(record).contains(u"range"_s));
+    }
+
+    // Two qualifying pairs and one just outside, by hand from the table texts. At 30～40: H7
+    // +0.025/0, H6 +0.016/0, H8 +0.039/0, f7 -0.025/-0.050, s6 +0.059/+0.043. At 100～120:
+    // F7 +0.071/+0.036, H6 +0.022/0, h6 0/-0.022, h7 0/-0.035, f7 -0.036/-0.071.
+    void finder_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("found");
+        QTest::addColumn<QStringList>("missing");
+
+        // H7/f7: 0.025 + 0.050 = 0.075, 0 + 0.025 = 0.025, on MIN; H6/f7: 0.016 + 0.050 =
+        // 0.066, 0.025; H8/f7: 0.039 + 0.050 = 0.089, a micrometre over MAX.
+        QTest::newRow("30～40") << QStringList{u"--fits"_s, u"35"_s, u"--clearance"_s,
+                                               u"0.025..0.088"_s}
+                                << QStringList{u"H7/f7 max 0.075 min 0.025 clearance"_s,
+                                               u"H6/f7 max 0.066 min 0.025 clearance"_s}
+                                << QStringList{u"H8/f7"_s};
+        // F7/h6: 0.071 + 0.022 = 0.093, 0.036 - 0 = 0.036; H6/f7: 0.022 + 0.071 = 0.093,
+        // 0 + 0.036 = 0.036; F7/h7: 0.071 + 0.035 = 0.106, a micrometre over MAX.
+        QTest::newRow("100～120") << QStringList{u"--fits"_s, u"110"_s, u"--clearance"_s,
+                                                 u"0.036..0.105"_s}
+                                  << QStringList{u"F7/h6 max 0.093 min 0.036 clearance"_s,
+                                                 u"H6/f7 max 0.093 min 0.036 clearance"_s}
+                                  << QStringList{u"F7/h7"_s};
+        // H6/s6: 0.016 - 0.043 = -0.027, 0 - 0.059 = -0.059; H7/s6: 0.025 - 0.043 = -0.018,
+        // short of the 0.020 of interference always wanted.
+        QTest::newRow("interference")
+            << QStringList{u"--fits"_s, u"30-40"_s, u"--clearance"_s, u"-0.060..-0.020"_s}
+            << QStringList{u"H6/s6 max -0.027 min -0.059 interference"_s}
+            << QStringList{u"H7/s6"_s};
+    }
+
+    void finder()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, found);
+        QFETCH(QStringList, missing);
+        const QStringList lines = answerOf(args);
+        for (const QString& line : found)
+            QVERIFY2(lines.contains(line), qPrintable(line));
+        for (const QString& pair : missing) {
+            const auto named = [&](const QString& line) { return line.startsWith(pair + u' '); };
+            QVERIFY2(std::none_of(lines.begin(), lines.end(), named), qPrintable(pair));
+        }
+        QVERIFY2(lines.last().startsWith(u"%1 fits at "_s.arg(lines.size() - 1)),
+                 qPrintable(lines.last()));
+    }
+
+    // The finder keeps exactly the pairs whose fit, as the pair query reports it, meets the
+    // requirement.
+    void finderAgreesWithPairQuery_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<std::optional<int>>("least"); // tenths of a micrometre
+        QTest::addColumn<std::optional<int>>("most");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("basis");
+
+        const std::optional<int> open;
+        QTest::newRow("everything") << QStringList() << open << open << QString() << QString();
+        QTest::newRow("both bounds")
+            << QStringList{u"--clearance"_s, u"0.010..0.100"_s} << std::optional(100)
+            << std::optional(1000) << QString() << QString();
+        QTest::newRow("MAX only, an interference")
+            << QStringList{u"--clearance"_s, u"..-0.05"_s} << open << std::optional(-500)
+            << QString() << QString();
+        QTest::newRow("transition") << QStringList{u"--type"_s, u"transition"_s} << open << open
+                                    << u"transition"_s << QString();
+        QTest::newRow("hole basis, clearance from zero")
+            << QStringList{u"--basis"_s, u"hole"_s, u"--clearance"_s, u"0.."_s} << std::optional(0)
+            << open << QString() << u"hole"_s;
+        QTest::newRow("shaft basis, interference")
+            << QStringList{u"--basis=shaft"_s, u"--type=interference"_s} << open << open
+            << u"interference"_s << u"shaft"_s;
+    }
+
+    void finderAgreesWithPairQuery()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(std::optional<int>, least);
+        QFETCH(std::optional<int>, most);
+        QFETCH(QString, type);
+        QFETCH(QString, basis);
+        QStringList expected;
+        for (const tolerance::ToleranceClass& hole : tolerance::holeClasses()) {
+            for (const tolerance::ToleranceClass& shaft : tolerance::shaftClasses()) {
+                const QString pair = q(hole.code) + u'/' + q(shaft.code);
+                const Record fit = ask(pair, u"35"_s);
+                if (!field(fit, "note").isNull())
+                    continue;
+                const auto [low, high] = clearancesOf(fit);
+                if ((least && low < *least) || (most && high > *most) ||
+                    (!type.isEmpty() && field(fit, "fit") != type) ||
+                    (basis == u"hole" && !pair.contains(QRegularExpression(u"^H\\d"_s))) ||
+                    (basis == u"shaft" && !pair.contains(QRegularExpression(u"/h\\d"_s))))
+                    continue;
+                expected << pair;
+            }
+        }
+        QStringList lines = answerOf(QStringList{u"--fits"_s, u"35"_s} + args);
+        QCOMPARE(lines.takeLast(), u"%1 fits at 30～40"_s.arg(expected.size()));
+        QStringList pairs;
+        for (const QString& line : lines)
+            pairs << line.section(u' ', 0, 0);
+        std::sort(pairs.begin(), pairs.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(pairs, expected);
+    }
+
+    // The widest fit tolerance first; ties in list order, hole first. At 30～40 the widest is
+    // an IT10 hole (B10 +0.270/+0.170: 0.100) on an IT9 shaft (b9 -0.170/-0.232: 0.062), five
+    // such shafts in list order for B10 before C10 comes.
+    void finderOrder()
+    {
+        const QStringList lines = answerOf({u"--fits"_s, u"35"_s});
+        QStringList first;
+        for (const QString& line : lines.mid(0, 6))
+            first << line.section(u' ', 0, 0);
+        QCOMPARE(first, QStringList({u"B10/b9"_s, u"B10/c9"_s, u"B10/d9"_s, u"B10/e9"_s,
+                                     u"B10/h9"_s, u"C10/b9"_s}));
+        QCOMPARE(lines.first(), u"B10/b9 max 0.502 min 0.340 clearance"_s);
+        const auto indexOf = [](tolerance::Side side, const QString& code) {
+            const auto classes = tolerance::classesOf(side);
+            return std::find_if(classes.begin(), classes.end(),
+                                [&](const auto& cls) { return q(cls.code) == code; }) -
+                   classes.begin();
+        };
+        std::optional<std::tuple<int, long, long>> previous;
+        for (const QString& line : lines.mid(0, lines.size() - 1)) {
+            const QStringList words = line.split(u' ');
+            const QStringList codes = words[0].split(u'/');
+            // Wider first, so the width is negated for an ascending comparison.
+            const std::tuple<int, long, long> key{units(words[4]) - units(words[2]),
+                                                  indexOf(tolerance::Side::Hole, codes[0]),
+                                                  indexOf(tolerance::Side::Shaft, codes[1])};
+            if (previous)
+                QVERIFY2(*previous < key, qPrintable(line));
+            previous = key;
+        }
+    }
+
+    void finderEmptyAnswer_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("text") << u"text"_s << u"no fit at 30～40 meets the requirement"_s;
+        QTest::newRow("csv") << u"csv"_s
+                             << u"hole,shaft,range,maximum_clearance,minimum_clearance,fit"_s;
+        QTest::newRow("json") << u"json"_s << u"[]"_s;
+    }
+
+    void finderEmptyAnswer()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, answer);
+        // No fit of the tables clears by at most 0.0002 mm yet by at least 0.0001 mm.
+        QCOMPARE(answerOf({u"--fits"_s, u"35"_s, u"--clearance"_s, u"0.0001..0.0002"_s,
+                           u"--format"_s, format}),
+                 QStringList{answer});
     }
 
     void refusedClasses_data()

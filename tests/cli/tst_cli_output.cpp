@@ -1,6 +1,7 @@
 // What leaves the tool: the whole table in CSV and JSON, and escaping that keeps text intact.
 #include "cli_test_support.h"
 
+#include "cli/app.h"
 #include "cli/escape.h"
 #include "cli/query.h"
 #include "cli/table.h"
@@ -156,27 +157,65 @@ private Q_SLOTS:
         QCOMPARE(o[u"hole_upper"].toString(), u"±"_s);
     }
 
-    void jsonStringsParseBack_data()
+    // Byte for byte what scripts have always read: one field per line for a query, one object
+    // per line for the table, the characters of the tables unescaped.
+    void jsonLayout()
     {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("quote and backslash") << u"a\"b\\c"_s;
-        QTest::newRow("line breaks and tab") << u"a\nb\r\tc"_s;
-        QTest::newRow("control characters") << QString(QChar(1)) + QChar(0x1F) + QChar(0x7F);
-        QTest::newRow("non-ASCII") << u"±～ 0"_s;
+        const Record record{{"hole_upper", "±"}, {"say", "a\"b\\c\n"}};
+        QCOMPARE(captured([&](std::ostream& out) { writeJson(out, record); }),
+                 QByteArray("{\n  \"hole_upper\": \"±\",\n  \"say\": \"a\\\"b\\\\c\\n\"\n}\n"));
+        const QList<QByteArray> lines =
+            captured([](std::ostream& out) { writeTableJson(out); }).split('\n');
+        QCOMPARE(lines.first(), QByteArray("["));
+        QCOMPARE(lines[1], QByteArray("  {\"side\": \"hole\", \"class\": \"B10\", \"range\": "
+                                      "\"0～3\", \"upper\": \"+0.180\", \"lower\": \"+0.140\", "
+                                      "\"upper_um\": 180, \"lower_um\": 140},"));
+        QCOMPARE(lines.mid(lines.size() - 2), QList<QByteArray>({"]", ""}));
+        // JS6 at 6～10 is "±" over "0.0045"; T7 has no value at 0～3.
+        const auto lineOf = [&](const char* code, const char* range) {
+            const QByteArray key = QByteArray("\"class\": \"") + code + "\", \"range\": \"" + range;
+            const auto at = std::find_if(lines.begin(), lines.end(), [&](const QByteArray& line) {
+                return line.contains(key);
+            });
+            return at == lines.end() ? QByteArray() : *at;
+        };
+        QVERIFY(lineOf("JS6", "6～10").endsWith("\"upper_um\": 4.5, \"lower_um\": -4.5},"));
+        QVERIFY(lineOf("T7", "0～3").endsWith("\"upper_um\": null, \"lower_um\": null},"));
     }
 
-    void jsonStringsParseBack()
+    // The same fits, in the same order, in all three formats.
+    void fitsInEveryFormat()
     {
-        QFETCH(QString, text);
-        const std::string literal = jsonString(utf8(text));
-        // JSON forbids raw control characters in a string, though lenient parsers take them.
-        QVERIFY(std::none_of(literal.begin(), literal.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x20; }));
-        const QByteArray json = QByteArray("[") + literal.c_str() + "]";
+        const auto answer = [](const char* format) {
+            const std::vector<std::string_view> args{"--fits",         "35",       "--clearance",
+                                                     "-0.060..-0.020", "--format", format};
+            std::ostringstream out;
+            std::ostringstream err;
+            return run(args, out, err) == kExitSuccess ? q(out.str()) : QString();
+        };
+        QStringList text = answer("text").split(u'\n', Qt::SkipEmptyParts);
+        QStringList csv = answer("csv").split(u'\n', Qt::SkipEmptyParts);
         QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+        const QJsonArray json = QJsonDocument::fromJson(answer("json").toUtf8(), &error).array();
         QCOMPARE(error.error, QJsonParseError::NoError);
-        QCOMPARE(doc.array().at(0).toString(), text);
+
+        const QStringList header = csv.takeFirst().split(u',');
+        QCOMPARE(header, QStringList({u"hole"_s, u"shaft"_s, u"range"_s, u"maximum_clearance"_s,
+                                      u"minimum_clearance"_s, u"fit"_s}));
+        QCOMPARE(text.takeLast(), u"%1 fits at 30～40"_s.arg(csv.size()));
+        QVERIFY(csv.size() > 1);
+        QCOMPARE(json.size(), csv.size());
+        for (qsizetype i = 0; i < csv.size(); ++i) {
+            const QStringList fields = csvFields(csv[i]);
+            const QStringList words = text[i].simplified().split(u' ');
+            QCOMPARE(words, QStringList({fields[0] + u'/' + fields[1], u"max"_s, fields[3],
+                                         u"min"_s, fields[4], fields[5]}));
+            QCOMPARE(fields[2], u"30～40"_s);
+            const QJsonObject o = json[i].toObject();
+            QCOMPARE(o.keys().size(), header.size());
+            for (qsizetype k = 0; k < header.size(); ++k)
+                QCOMPARE(o[header[k]].toString(), fields[k]); // strings, not numbers
+        }
     }
 
     void csvFieldsParseBack()

@@ -85,6 +85,26 @@ private Q_SLOTS:
         const Outcome version = runCli({u"--version"_s});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, u"tessaly-cli " TESSALY_VERSION "\n"_s);
+        // Either wins over anything else, even an option left without its value.
+        QCOMPARE(runCli({u"--bogus"_s, u"--version"_s}).out, version.out);
+        QCOMPARE(runCli({u"--help"_s, u"--format"_s}).out, help.out);
+    }
+
+    // The example in the help is the tool's real answer to the command it shows.
+    void helpShowsTheFinder()
+    {
+        const QStringList help = runCli({u"--help"_s}).out.split(u'\n');
+        const QString prompt = u"  $ tessaly-cli "_s;
+        const auto command = std::find_if(help.begin(), help.end(),
+                                          [&](const QString& l) { return l.startsWith(prompt); });
+        QVERIFY(command != help.end() && command->contains(u"--fits"_s));
+        const Outcome example = runCli(command->mid(prompt.size()).split(u' '));
+        QCOMPARE(example.exitCode, 0);
+        QStringList shown;
+        for (auto line = command + 1; line != help.end() && line->startsWith(u"  "_s); ++line)
+            shown << line->mid(2);
+        QVERIFY(shown.size() > 1);
+        QCOMPARE(shown.join(u'\n') + u'\n', example.out);
     }
 
     void badInput_data()
@@ -111,6 +131,31 @@ private Q_SLOTS:
         QTest::newRow("over 500") << QStringList{u"H7"_s, u"1e9"_s} << u"neither"_s;
         QTest::newRow("junk after number") << QStringList{u"H7"_s, u"35x"_s} << u"neither"_s;
         QTest::newRow("line break in size") << QStringList{u"H7"_s, u"3\n5"_s} << u"\"3\\x0A5\""_s;
+        QTest::newRow("fits without SIZE") << QStringList{u"--fits"_s} << u"--fits needs a value"_s;
+        QTest::newRow("fits with a class")
+            << QStringList{u"--fits"_s, u"35"_s, u"H7"_s} << u"--fits takes SIZE alone"_s;
+        QTest::newRow("fits and table")
+            << QStringList{u"--fits=35"_s, u"--table"_s} << u"do not go together"_s;
+        QTest::newRow("fits over 500") << QStringList{u"--fits"_s, u"501"_s} << u"over 500 mm"_s;
+        const QStringList fits{u"--fits"_s, u"35"_s, u"--clearance"_s};
+        QTest::newRow("bound with junk")
+            << fits + QStringList{u"0.01x..0.04"_s} << u"bound \"0.01x\" is not a number"_s;
+        QTest::newRow("bound too fine")
+            << fits + QStringList{u"..0.00001"_s} << u"\"0.00001\" has more than 4 decimals"_s;
+        QTest::newRow("MIN over MAX")
+            << fits + QStringList{u"-0.020..-0.060"_s} << u"has MIN over MAX"_s;
+        QTest::newRow("one number") << fits + QStringList{u"0.010"_s} << u"is not MIN..MAX"_s;
+        QTest::newRow("no bound") << fits + QStringList{u".."_s} << u"has no bound"_s;
+        QTest::newRow("clearance without value") << fits << u"--clearance needs a value"_s;
+        QTest::newRow("clearance without fits")
+            << QStringList{u"--clearance"_s, u"0.01.."_s, u"H7/g6"_s, u"35"_s}
+            << u"--clearance is for --fits"_s;
+        QTest::newRow("basis without fits")
+            << QStringList{u"--basis=hole"_s, u"--table"_s} << u"--basis is for --fits"_s;
+        QTest::newRow("unknown type")
+            << QStringList{u"--fits=35"_s, u"--type=loose"_s} << u"unknown fit type \"loose\""_s;
+        QTest::newRow("unknown basis")
+            << QStringList{u"--fits=35"_s, u"--basis"_s, u"H"_s} << u"unknown basis \"H\""_s;
     }
 
     void badInput()
