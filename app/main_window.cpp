@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "core_texts.h"
+#include "designed_palette.h"
 #include "fonts.h"
 #include "hints.h"
 #include "layout.h"
@@ -41,6 +42,7 @@ Form1::Form1(QWidget* parent)
                               Qt::WindowCloseButtonHint),
       m_tightStyle(new TightStyle)
 {
+    designedPalette::install();
     m_tightStyle->setParent(this);
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Morvane【Tessaly】 JIS B 0401(1984)"_s);
@@ -82,9 +84,8 @@ QWidget* Form1::createClientArea()
     m_tabs->setGeometry(layout::pixelRect(tabs));
     m_tabs->setTabFont(fonts::designFont(layout::kTabCaptionPointSize));
 
-    const QPixmap diagram(tessaly::resources::fitDiagramPath.toString());
-    const Page hole = buildPage(layout::Container::HolePage, diagram, m_tightStyle);
-    const Page shaft = buildPage(layout::Container::ShaftPage, diagram, m_tightStyle);
+    const Page hole = buildPage(layout::Container::HolePage, m_tightStyle);
+    const Page shaft = buildPage(layout::Container::ShaftPage, m_tightStyle);
     m_tabs->addPage(hole.picture, u"常用するはめあいの寸法（穴）"_s);
     m_tabs->addPage(shaft.picture, u"常用するはめあいの寸法（軸）"_s);
     m_tabs->setCurrentIndex(0);
