@@ -5,6 +5,9 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QPoint>
+
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -65,4 +68,10 @@ private:
     // The frame around the window in its normal state: what a minimized or maximized window
     // will have again when restored, and so what its saved position must allow for.
     QMargins m_restoredMargins;
+    // Where placeAtStart() put the frame, and where the window first reported it once shown.
+    // At a scale such as 150 % the two can differ by a pixel (the toolkit rounds the frame's
+    // margins and the client's corner apart); a window not moved since then saves the first, so
+    // that closing and reopening never walks the window across the screen.
+    QPoint m_placedAt;
+    std::optional<QPoint> m_shownAt;
 };

@@ -19,6 +19,8 @@ void Form1::placeAtStart()
                                                    position::availableScreenAreas());
     // Placing the frame, not the client area, before the window is shown keeps a save/restore
     // cycle from drifting by the frame's size under X11.
+    m_placedAt = at;
+    m_shownAt.reset();
     move(at);
     adjustSize();
     winId();
@@ -42,8 +44,11 @@ QRect Form1::designFrame() const
 void Form1::closeEvent(QCloseEvent* event)
 {
     // Whatever happens to the store, the window closes: a failed write says so on stderr.
-    if (const auto at = position::framePositionToSave(windowState(), pos(), normalGeometry(),
-                                                      m_restoredMargins)) {
+    auto at =
+        position::framePositionToSave(windowState(), pos(), normalGeometry(), m_restoredMargins);
+    if (at && at == m_shownAt)
+        at = m_placedAt;
+    if (at) {
         position::writeSavedPosition(position::twipsFromPixels(at->x()),
                                      position::twipsFromPixels(at->y()));
     }
@@ -65,6 +70,9 @@ void Form1::changeEvent(QEvent* event)
 
 void Form1::rememberFrameMargins()
 {
-    if (windowState() == Qt::WindowNoState && windowHandle() && isVisible())
+    if (windowState() == Qt::WindowNoState && windowHandle() && isVisible()) {
         m_restoredMargins = windowHandle()->frameMargins();
+        if (!m_shownAt && !m_restoredMargins.isNull())
+            m_shownAt = pos();
+    }
 }
