@@ -99,17 +99,18 @@ QPolygonF wallSection(int outer, int bore, int toward)
 void hatch(QImage& image, const Grid& grid)
 {
     const qreal pitch = hatchPitch * grid.ratio;
-    for (int y = grid.at(partTop); y < grid.end(partBottom); ++y)
+    for (int y = grid.at(partTop); y < grid.end(partBottom); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = grid.at(partLeft); x < grid.end(partRight); ++x)
-            if (std::fmod(x + y, pitch) < grid.line && image.pixel(x, y) == surface)
-                image.setPixel(x, y, ink);
+            if (row[x] == surface && std::fmod(x + y, pitch) < grid.line)
+                row[x] = ink;
+    }
 }
 
 void fill(QImage& image, int left, int top, int right, int bottom)
 {
     for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
-            image.setPixel(x, y, ink);
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)) + left, right - left + 1, ink);
 }
 
 // A filled arrowhead, its tip on the outline at device column `tipX`, widening by one device
