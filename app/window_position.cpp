@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QWindow>
 
+#include <cstdlib>
+
 void Form1::placeAtStart()
 {
     const QPoint at = position::startFramePosition(position::readSavedPosition(), designFrame(),
@@ -46,7 +48,10 @@ void Form1::closeEvent(QCloseEvent* event)
     // Whatever happens to the store, the window closes: a failed write says so on stderr.
     auto at =
         position::framePositionToSave(windowState(), pos(), normalGeometry(), m_restoredMargins);
-    if (at && at == m_shownAt)
+    // Only the toolkit's rounding is undone: a window first seen more than a pixel from where
+    // it was placed was moved by someone, and that place is kept.
+    if (at && at == m_shownAt && std::abs(at->x() - m_placedAt.x()) <= 1 &&
+        std::abs(at->y() - m_placedAt.y()) <= 1)
         at = m_placedAt;
     if (at) {
         position::writeSavedPosition(position::twipsFromPixels(at->x()),
