@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "core_texts.h"
+#include "designed_palette.h"
 #include "fonts.h"
 #include "hints.h"
 #include "layout.h"
@@ -14,6 +15,7 @@
 #include "twips.h"
 #include "window_texts.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -32,6 +35,7 @@ Form1::Form1(QWidget* parent)
                               Qt::WindowCloseButtonHint),
       m_tightStyle(new TightStyle)
 {
+    designedPalette::install();
     m_tightStyle->setParent(this);
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Morvane【Tessaly】 JIS B 0401(1984)"_s);
@@ -74,9 +78,8 @@ QWidget* Form1::createClientArea()
     m_tabs->setGeometry(layout::pixelRect(tabs));
     m_tabs->setTabFont(fonts::designFont(layout::kTabCaptionPointSize));
 
-    const QPixmap diagram(tessaly::resources::fitDiagramPath.toString());
-    const Page hole = buildPage(layout::Container::HolePage, diagram, m_tightStyle);
-    const Page shaft = buildPage(layout::Container::ShaftPage, diagram, m_tightStyle);
+    const Page hole = buildPage(layout::Container::HolePage, m_tightStyle);
+    const Page shaft = buildPage(layout::Container::ShaftPage, m_tightStyle);
     m_tabs->addPage(hole.picture, windowTexts::kHoleTab.toString());
     m_tabs->addPage(shaft.picture, windowTexts::kShaftTab.toString());
     m_tabs->setCurrentIndex(0);
@@ -181,6 +184,12 @@ void Form1::fillAndPickFirst(QComboBox* list, const QStringList& items, Handler 
                              const SideControls& side)
 {
     list->addItems(items);
+    // Styles that open a long list as a scrolled one (Windows) take the scroll bar from the
+    // list's width, and the class codes would be elided: the open list is at least as wide as
+    // its widest entry, as its own items measure it, beside a scroll bar.
+    QAbstractItemView* view = list->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() +
+                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
     // Selecting the first item is a pick like the user's, so the same handling runs once.
     list->setCurrentIndex(0);
     pick(handler, side);

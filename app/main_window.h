@@ -87,4 +87,11 @@ private:
     // framePositionToSave() as of the last move or change of state, known without the display.
     std::optional<QPoint> m_lastFramePosition;
     bool m_ended = false;
+    // Where placeAtStart() put the frame, and where the window first reported it once shown.
+    // At a scale such as 150 % the two can differ by a pixel (the toolkit rounds the frame's
+    // margins and the client's corner apart); a window not moved since then saves the first, so
+    // that closing and reopening never walks the window across the screen. Only a report within
+    // a pixel of the placement counts as that rounding.
+    QPoint m_placedAt;
+    std::optional<QPoint> m_shownAt;
 };

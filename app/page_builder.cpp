@@ -1,6 +1,7 @@
 #include "page_builder.h"
 
 #include "core_texts.h"
+#include "designed_palette.h"
 #include "fonts.h"
 #include "picture_box.h"
 #include "pointer_area.h"
@@ -35,15 +36,6 @@ template <typename W> W* place(W* widget, const layout::Placement& p)
     return widget;
 }
 
-void setWhiteBackground(QWidget* widget)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Button, Qt::white);
-    widget->setPalette(palette);
-}
-
 QLabel* addLabel(QWidget* page, layout::Container which, QStringView name, int index)
 {
     const layout::Placement& p = layout::placement(name, which);
@@ -67,7 +59,7 @@ QLabel* addRangeCaption(QWidget* page, layout::Container which, int index)
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
-    setWhiteBackground(label);
+    designedPalette::makeWhite(label);
     return label;
 }
 
@@ -78,7 +70,7 @@ QComboBox* addList(QWidget* page, const layout::Placement& p, QStyle* style)
     combo->setEditable(false);
     combo->setMaxVisibleItems(25);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
-    setWhiteBackground(combo);
+    designedPalette::makeWhite(combo);
     return combo;
 }
 
@@ -87,19 +79,19 @@ QLineEdit* addBox(QWidget* page, const layout::Placement& p, QStyle* style)
     auto* box = place(new QLineEdit(page), p);
     box->setStyle(style);
     box->setTextMargins(TightStyle::lineEditTextMargins());
-    setWhiteBackground(box);
+    designedPalette::makeWhite(box);
     return box;
 }
 
 } // namespace
 
-Page buildPage(layout::Container which, const QPixmap& diagram, QStyle* style)
+Page buildPage(layout::Container which, QStyle* style)
 {
     const Names& names = which == layout::Container::HolePage ? kHoleNames : kShaftNames;
     const int index = which == layout::Container::HolePage ? 0 : 1;
 
     Page page{};
-    page.picture = new PictureBox(diagram);
+    page.picture = new PictureBox;
     place(page.picture, layout::placement(names.picture, layout::Container::Tab));
 
     // Creation order is stacking order: labels, then the pointer areas over them, then the

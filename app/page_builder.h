@@ -7,7 +7,6 @@ class PointerArea;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPixmap;
 class QStyle;
 class QWidget;
 
@@ -25,4 +24,4 @@ struct Page
 };
 
 // which is HolePage or ShaftPage. style draws the lists and text boxes.
-Page buildPage(layout::Container which, const QPixmap& diagram, QStyle* style);
+Page buildPage(layout::Container which, QStyle* style);

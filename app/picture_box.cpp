@@ -1,10 +1,11 @@
 #include "picture_box.h"
 
+#include "resources/resources.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
-    : QWidget(parent), m_picture(picture)
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -14,7 +15,7 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawPixmap(0, 0, tessaly::resources::fitDiagram(devicePixelRatioF()));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
 
 // A tab page: the fit diagram drawn unscaled from its top-left corner and clipped to the box,
-// with the page's controls on it.
+// with the page's controls on it. The diagram is the one drawn for the device-pixel ratio the
+// page paints at, so moving to a screen of another scale redraws it for that screen.
 class PictureBox : public QWidget
 {
     Q_OBJECT
 
 public:
-    PictureBox(const QPixmap& picture, QWidget* parent = nullptr);
+    explicit PictureBox(QWidget* parent = nullptr);
 
 Q_SIGNALS:
     // The pointer moved over the page itself, with no control under it. Labels let their moves
@@ -20,7 +20,4 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-
-private:
-    QPixmap m_picture;
 };

@@ -15,12 +15,16 @@
 #include <QStyle>
 #include <QWindow>
 
+#include <cstdlib>
+
 void Form1::placeAtStart()
 {
     const QPoint at = position::startFramePosition(position::readSavedPosition(), designFrame(),
                                                    position::availableScreenAreas());
     // Placing the frame, not the client area, before the window is shown keeps a save/restore
     // cycle from drifting by the frame's size under X11.
+    m_placedAt = at;
+    m_shownAt.reset();
     move(at);
     adjustSize();
     winId();
@@ -82,7 +86,14 @@ void Form1::endWithoutSaving()
 
 std::optional<QPoint> Form1::framePositionToSave() const
 {
-    return position::framePositionToSave(windowState(), pos(), normalGeometry(), m_restoredMargins);
+    auto at =
+        position::framePositionToSave(windowState(), pos(), normalGeometry(), m_restoredMargins);
+    // Only the toolkit's rounding is undone: a window first seen more than a pixel from where
+    // it was placed was moved by someone, and that place is kept.
+    if (at && at == m_shownAt && std::abs(at->x() - m_placedAt.x()) <= 1 &&
+        std::abs(at->y() - m_placedAt.y()) <= 1)
+        at = m_placedAt;
+    return at;
 }
 
 void Form1::moveEvent(QMoveEvent* event)
@@ -100,8 +111,11 @@ void Form1::changeEvent(QEvent* event)
 
 void Form1::rememberPlace()
 {
-    if (windowState() == Qt::WindowNoState && windowHandle() && isVisible())
+    if (windowState() == Qt::WindowNoState && windowHandle() && isVisible()) {
         m_restoredMargins = windowHandle()->frameMargins();
+        if (!m_shownAt && !m_restoredMargins.isNull())
+            m_shownAt = pos();
+    }
     if (isVisible())
         m_lastFramePosition = framePositionToSave();
 }

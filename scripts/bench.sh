@@ -11,7 +11,8 @@ quick=0
 
 scripts/install-deps.sh
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j2 --target bench_core bench_pick bench_startup >/dev/null
+cmake --build --preset dev -j2 --target bench_core bench_pick bench_startup bench_diagram \
+    >/dev/null
 
 bin=build/bin
 work=$(mktemp -d)
@@ -50,15 +51,19 @@ start_display() {
 
 if [ $quick = 1 ]; then
     core_args=(--benchmark_min_time=0.01) pick_args=(--picks 50) startup_args=(--rounds 2)
+    diagram_args=(--rounds 3)
 else
     core_args=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
-    pick_args=(--picks 5000) startup_args=(--rounds 20)
+    pick_args=(--picks 5000) startup_args=(--rounds 20) diagram_args=(--rounds 50)
 fi
 
 echo "== core lookups (Google Benchmark)"
 "$bin/bench_core" "${core_args[@]}" --benchmark_out="$work/core.csv" --benchmark_out_format=csv
 echo "== picks in the window (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/bench_pick" "${pick_args[@]}" 2>/dev/null | tee "$work/pick.txt"
+echo "== the fit diagram on scaled screens (offscreen)"
+QT_QPA_PLATFORM=offscreen "$bin/bench_diagram" "${diagram_args[@]}" 2>/dev/null |
+    tee "$work/diagram.txt"
 echo "== start-up under Xvfb + openbox, tessaly and the baselines in turn"
 start_display
 QT_QPA_PLATFORM=xcb "$bin/bench_startup" "${startup_args[@]}" 2>"$work/startup.log" |
@@ -88,4 +93,5 @@ echo "| figure | value | target | met |"
 echo "|---|---|---|---|"
 core_rows
 grep '^|' "$work/pick.txt"
+grep '^|' "$work/diagram.txt"
 grep '^|' "$work/startup.txt"

@@ -1,5 +1,6 @@
 // The diagram the program ships, checked against the design's coordinates and against the
-// controls the two tab pages place on it.
+// controls the two tab pages place on it; and as the window draws it for scaled screens: in
+// device pixels, never the design's pixels enlarged.
 #include "bitmap_support.h"
 
 #include "resources/resources.h"
@@ -31,6 +32,22 @@ enum class Ground
     Bore,  // in the empty bore, above its dimension line
     Clear, // on the background, away from both parts
 };
+
+// The drawing as the window draws it for a screen of that ratio, read as ARGB.
+QImage drawnAt(qreal ratio)
+{
+    return argb(tessaly::resources::fitDiagram(ratio).toImage());
+}
+
+void addRatioRows()
+{
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0})
+        QTest::addRow("%d %%", int(ratio * 100)) << ratio;
+}
+
+// Device rows of the left wall's cut face, clear of its chamfers and outline.
+constexpr int sectionTop = partTop + 10, sectionBottom = partBottom - 10;
 
 } // namespace
 
@@ -64,6 +81,106 @@ private Q_SLOTS:
     {
         QCOMPARE(diagram.size(), QSize(470, 408));
         QCOMPARE(coloursIn(diagram), (QSet<QRgb>{background, surface, ink}));
+    }
+
+    void drawnForEachRatio_data() { addRatioRows(); }
+    void drawnForEachRatio()
+    {
+        QFETCH(qreal, ratio);
+        const QPixmap drawn = tessaly::resources::fitDiagram(ratio);
+        QCOMPARE(drawn.devicePixelRatio(), ratio);
+        QCOMPARE(drawn.size(), (QSize(qRound(470 * ratio), qRound(408 * ratio))));
+        QCOMPARE(coloursIn(drawn.toImage()), (QSet<QRgb>{background, surface, ink}));
+        if (ratio == 1.0)
+            QCOMPARE(argb(drawn.toImage()), diagram);
+    }
+
+    // Each section line crosses a row as one run `line` device pixels wide (the ratio rounded),
+    // one device pixel further left on each row down. A resampled bitmap has runs of uneven
+    // width at 1.25 and 1.5, a doubled one moves them two pixels every second row.
+    void sectionLinesStepByDevicePixels_data() { addRatioRows(); }
+    void sectionLinesStepByDevicePixels()
+    {
+        QFETCH(qreal, ratio);
+        const QImage image = drawnAt(ratio);
+        const int line = std::max(1, qRound(ratio));
+        const int left = qRound((partLeft + 2) * ratio), right = qRound((diameterLeft - 2) * ratio);
+        // Where each whole run of ink in row y starts.
+        const auto starts = [&](int y) {
+            QList<int> found;
+            for (int x = left; x <= right; ++x) {
+                if (image.pixel(x, y) != ink || image.pixel(x - 1, y) == ink)
+                    continue;
+                int run = 0;
+                while (image.pixel(x + run, y) == ink)
+                    ++run;
+                if (x + run <= right) {
+                    found << x;
+                    if (run != line)
+                        return QList<int>{-run};
+                }
+            }
+            return found;
+        };
+        for (int y = qRound(sectionTop * ratio); y < qRound(sectionBottom * ratio); ++y) {
+            const QList<int> here = starts(y), below = starts(y + 1);
+            QVERIFY2(here.size() >= 3 && here.first() > 0,
+                     qPrintable(u"row %1: a run of %2"_s.arg(y).arg(-here.first())));
+            for (int start : here)
+                if (start - 1 > left)
+                    QVERIFY2(below.contains(start - 1),
+                             qPrintable(u"row %1: the line at %2 jumps"_s.arg(y).arg(start)));
+        }
+    }
+
+    // At ratio 2 a doubled bitmap is made of 2 x 2 blocks of one colour aligned to the origin;
+    // drawn in device pixels, the section lines cut through many such blocks.
+    void ratioTwoIsNoDoubledBitmap()
+    {
+        const QImage image = drawnAt(2.0);
+        int mixed = 0;
+        for (int y = 2 * sectionTop; y < 2 * sectionBottom; y += 2)
+            for (int x = 2 * (partLeft + 2); x < 2 * (diameterLeft - 2); x += 2) {
+                const QRgb c = image.pixel(x, y);
+                mixed += image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+                         image.pixel(x + 1, y + 1) != c;
+            }
+        QVERIFY2(mixed > 100, qPrintable(u"%1 mixed blocks"_s.arg(mixed)));
+    }
+
+    // The break line and the arrowheads rise by at most one device pixel per device column.
+    void edgesStepByDevicePixels_data() { addRatioRows(); }
+    void edgesStepByDevicePixels()
+    {
+        QFETCH(qreal, ratio);
+        const QImage image = drawnAt(ratio);
+        const auto top = [&](int x) {
+            int y = 0;
+            while (image.pixel(x, y) == background)
+                ++y;
+            return y;
+        };
+        for (int x = qRound((diameterLeft + 1) * ratio); x < qRound(diameterRight * ratio); ++x)
+            QVERIFY2(std::abs(top(x) - top(x - 1)) <= 1, qPrintable(u"break line at %1"_s.arg(x)));
+
+        for (const int line : {shaftDimension, boreDimension}) {
+            const int y = qRound(line * ratio);
+            const auto height = [&](int x) {
+                int up = 0, down = 0;
+                while (image.pixel(x, y - up - 1) == ink)
+                    ++up;
+                while (image.pixel(x, y + down + 1) == ink)
+                    ++down;
+                return up + down + 1;
+            };
+            // From beside the bore wall to the arrowhead's base, 12 design pixels from its tip.
+            const int tip = qRound(diameterLeft * ratio);
+            const int length = qRound(12 * ratio);
+            QVERIFY(height(tip + length) >= qRound(6 * ratio));
+            for (int x = tip + std::max(1, qRound(ratio)) + 1; x <= tip + length; ++x)
+                QVERIFY2(std::abs(height(x) - height(x - 1)) <= 2,
+                         qPrintable(u"arrowhead at %1,%2"_s.arg(x).arg(y)));
+        }
     }
 
     void areas_data()

@@ -92,6 +92,12 @@ private Q_SLOTS:
         // A title bar's 16 pixels get the drawing made for them, not the 32 shrunk.
         const QImage small = icon.pixmap(QSize(16, 16)).toImage();
         QCOMPARE(argb(small), argb(tessaly::drawing::drawIcon(16)));
+        // On a 125 % screen the 32-pixel icon is drawn at 40 pixels, not the 48 shrunk.
+        const QPixmap scaled = icon.pixmap(QSize(32, 32), 1.25);
+        QCOMPARE(scaled.size(), QSize(40, 40));
+        QImage drawn = argb(tessaly::drawing::drawIcon(40));
+        drawn.setDevicePixelRatio(1.25);
+        QCOMPARE(argb(scaled.toImage()), drawn);
     }
 
     void bookWithGears_data() { addSizeRows(); }

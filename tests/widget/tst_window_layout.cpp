@@ -6,6 +6,7 @@
 #include "core_texts.h"
 #include "hints.h"
 #include "layout.h"
+#include "resources/resources.h"
 
 #include <QAction>
 #include <QFontInfo>
@@ -15,6 +16,8 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
+
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -43,6 +46,12 @@ QWidget* directChild(QWidget* container, const QString& name)
 bool autoSized(const QString& name)
 {
     return name == u"Label1" || name == u"Label2" || name == u"Label3" || name == u"Label4";
+}
+
+// Text in `ink` on `ground` reads only when the two are far apart in lightness.
+bool readable(const QColor& ink, const QColor& ground)
+{
+    return std::abs(qGray(ink.rgb()) - qGray(ground.rgb())) >= 128;
 }
 
 } // namespace
@@ -74,6 +83,68 @@ private Q_SLOTS:
             if (p.pointSize > 0 && name != u"SSTab1")
                 QCOMPARE(widget->font().pointSizeF(), p.pointSize);
         }
+    }
+
+    void designedColoursWhateverTheDesktopPalette()
+    {
+        // As a dark gtk3 theme leaves the application palette before the window is built.
+        QApplication::setPalette(QPalette(QColor(240, 240, 240), QColor(50, 50, 50)));
+        m_form = loadedForm();
+        const QColor white(Qt::white), black(Qt::black);
+        for (const SideControls* side : {&m_form->hole(), &m_form->shaft()}) {
+            for (QWidget* box : std::initializer_list<QWidget*>{side->range, side->toleranceClass,
+                                                                side->upper, side->lower}) {
+                const QPalette p = box->palette();
+                QCOMPARE(p.color(QPalette::Base), white);
+                QCOMPARE(p.color(QPalette::Button), white);
+                QCOMPARE(p.color(QPalette::Text), black);
+                QCOMPARE(p.color(QPalette::ButtonText), black);
+                QVERIFY(readable(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)));
+                QVERIFY(readable(p.color(QPalette::Text), p.color(QPalette::Highlight)) ||
+                        readable(p.color(QPalette::HighlightedText), p.color(QPalette::Highlight)));
+            }
+            QCOMPARE(side->rangeCaption->palette().color(QPalette::Window), white);
+            QCOMPARE(side->rangeCaption->palette().color(QPalette::WindowText), black);
+        }
+        for (int index : {0, 1})
+            for (const QString& name : {u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Label4"_s})
+                QCOMPARE(labelOn(*m_form, name, index)->palette().color(QPalette::WindowText),
+                         black);
+        // Tab strip, status bar and menus may have any colours, as long as they read.
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 child<QTabBar>(m_form.get(), u"SSTab1Tabs"_s), m_form->statusBar(),
+                 child<QLabel>(m_form.get(), u"Panel1"_s), m_form->menuBar(),
+                 child<QMenu>(m_form.get(), u"file"_s)}) {
+            const QPalette p = w->palette();
+            QVERIFY2(readable(p.color(QPalette::WindowText), p.color(QPalette::Window)) &&
+                         readable(p.color(QPalette::ButtonText), p.color(QPalette::Button)),
+                     qPrintable(w->objectName()));
+        }
+    }
+
+    // The page paints the diagram drawn for its own device-pixel ratio, not the design's bitmap
+    // enlarged: compared on the left wall's cut face, where no control stands.
+    void pagesShowTheDiagramDrawnForTheirRatio()
+    {
+        auto* page = child<QWidget>(m_form.get(), u"Picture1"_s);
+        const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = shown.devicePixelRatio();
+        QCOMPARE(ratio, page->devicePixelRatioF());
+        const QImage drawn =
+            tessaly::resources::fitDiagram(ratio).toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect wall = QRectF(QPointF(23, 210) * ratio, QPointF(87, 312) * ratio).toRect();
+        QCOMPARE(shown.copy(wall), drawn.copy(wall));
+        if (ratio != 2)
+            return;
+        // A doubled bitmap is made of 2 x 2 blocks of one colour.
+        int mixed = 0;
+        for (int y = wall.top(); y < wall.bottom(); y += 2)
+            for (int x = wall.left() & ~1; x < wall.right(); x += 2) {
+                const QRgb c = shown.pixel(x, y);
+                mixed += shown.pixel(x + 1, y) != c || shown.pixel(x, y + 1) != c ||
+                         shown.pixel(x + 1, y + 1) != c;
+            }
+        QVERIFY2(mixed > 100, qPrintable(QString::number(mixed)));
     }
 
     void pixelGeometryOfKeyControls_data()

@@ -142,7 +142,23 @@ xv_start() {
         cat "$XV_TMP/openbox.log" >&2
         return 1
     }
+    if [ -n "${XV_XFT_DPI:-}" ]; then
+        echo "Xft.dpi: $XV_XFT_DPI" | xq xrdb -merge || fail "could not set Xft.dpi"
+    fi
 }
+
+# The scale the program runs at: QT_SCALE_FACTOR, or XV_XFT_DPI (merged into the X resources
+# by xv_start, as GNOME and KDE set Xft.dpi for a scaled screen) over 96; 1 when neither is set.
+if [ -n "${XV_XFT_DPI:-}" ]; then
+    XV_SCALE=$(awk -v d="$XV_XFT_DPI" 'BEGIN { print d / 96 }')
+else
+    XV_SCALE=${QT_SCALE_FACTOR:-1}
+fi
+
+# Device pixels of the screen to the twips the program saves (15 per device-independent pixel)
+# and back, to the nearest whole one.
+twips_of() { awk -v v="$1" -v s="$XV_SCALE" 'BEGIN { v = v * 15 / s; printf "%d\n", v < 0 ? v - 0.5 : v + 0.5 }'; }
+pixels_of() { awk -v v="$1" -v s="$XV_SCALE" 'BEGIN { v = v / 15 * s; printf "%d\n", v < 0 ? v - 0.5 : v + 0.5 }'; }
 
 # Starts the program under test in the background; its output goes to program.out/program.err.
 start_program() {
