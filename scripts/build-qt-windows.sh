@@ -56,8 +56,7 @@ if [ ! -f "$src/.unpacked" ]; then
 fi
 
 # The toolchain file goes into the prefix: Qt's qt.toolchain.cmake chains it by absolute path, so
-# it must outlive the clone that built the prefix.
-rm -rf "$prefix" "$prefix.build"
+# it must outlive the clone that built the prefix. A build cut short goes on where it stopped.
 mkdir -p "$prefix"
 cp "$toolchain" "$prefix/mingw-w64-x86_64.cmake"
 
