@@ -134,16 +134,21 @@ ranges=$(entries_of 'Size ranges')
 hole_classes=$(entries_of 'Hole classes')
 shaft_classes=$(entries_of 'Shaft classes')
 
+# Wine names every window of the program after its .exe, the open list's too.
+windows_of_program() { xdotool search --onlyvisible --classname '^tessaly\.exe$' 2>/dev/null | wc -l; }
+
 # Clicks a list open, goes to its first entry and down to the one wanted, takes it with Return.
+# The boxes read afterwards tell whether the pick took.
 pick() {
-    local list_x=$1 list_y=$2 items=$3 wanted=$4 n
+    local list_x=$1 list_y=$2 items=$3 wanted=$4 n before
     n=$(index_in "$items" "$wanted") || fail "'$wanted' is not among the entries"
+    before=$(windows_of_program)
     click_at "$list_x" "$list_y"
-    sleep 0.5
+    xv_retry 5 test "$(windows_of_program)" -gt "$before" || xv_log "no window for the open list seen"
     key Home
     [ "$n" -eq 0 ] || key --repeat "$n" --delay 30 Down
     key Return
-    sleep 0.3
+    xv_retry 5 test "$(windows_of_program)" -le "$before" || fail "the list did not close"
     echo "ok - picked $wanted"
 }
 
