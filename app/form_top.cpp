@@ -21,8 +21,16 @@ std::int32_t SetFormTop(QWidget& window, const std::int16_t& flag)
     const bool onTop = flag == 1;
 #ifdef Q_OS_WIN
     const HWND insertAfter = onTop ? HWND_TOPMOST : HWND_NOTOPMOST;
-    return SetWindowPos(reinterpret_cast<HWND>(window.winId()), insertAfter, 0, 0, 0, 0,
-                        SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    // 0x43, as designed: neither moved nor resized, and shown.
+    const BOOL done = SetWindowPos(reinterpret_cast<HWND>(window.winId()), insertAfter, 0, 0, 0, 0,
+                                   SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    // Qt re-applies its own stacking whenever it re-creates the native window: told of the
+    // choice, the widget's flags stay true and a re-created window keeps it.
+    if (done) {
+        Qt::WindowFlags flags = window.windowFlags();
+        window.overrideWindowFlags(flags.setFlag(Qt::WindowStaysOnTopHint, onTop));
+    }
+    return done;
 #else
     // The flag goes onto the existing native window, which changes its stacking state in place
     // (_NET_WM_STATE_ABOVE under X11). QWidget::setWindowFlag would re-create the native window:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs whatever Debian 12 packages the build, the window and the tests need and are missing.
-# Needs root, or sudo for a normal user.
+# Needs root, or sudo for a normal user. With --windows also what the Windows build and its tests
+# under Wine need (scripts/build-windows.sh, scripts/test-windows.sh).
 set -euo pipefail
 
 packages=(
@@ -26,6 +27,14 @@ packages=(
     # a Japanese font other than the stand-in, as most Linux desktops have it
     fonts-noto-cjk
 )
+if [ "${1:-}" = --windows ]; then
+    packages+=(
+        # Qt for Windows from Debian's qtbase source, and our programs, cross-compiled
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build
+        # the Windows programs run and tested here
+        wine wine64
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,9 @@
 #   asan  (build-asan/)  every test again under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                        but the packaging ones, which are about the release build
 #   fuzz  (build-fuzz/)  each libFuzzer target for FUZZ_SECONDS (default 45) from its seeds
+#   windows (build-windows/) the Windows zip, cross-compiled, and its programs under Wine
+#                        (scripts/test-windows.sh; the first run on a machine builds Qt for
+#                        Windows, about 25 minutes)
 # Any failure stops the run with a non-zero status.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,4 +30,7 @@ ctest --preset asan -j"$jobs"
 stage "fuzz: build and run the libFuzzer targets"
 scripts/fuzz.sh "${FUZZ_SECONDS:-45}"
 
-echo "test.sh: dev, asan and fuzz passed in $((SECONDS - start)) s"
+stage "windows: the zip and its programs under Wine"
+scripts/test-windows.sh
+
+echo "test.sh: dev, asan, fuzz and windows passed in $((SECONDS - start)) s"
