@@ -96,10 +96,22 @@ copied=
 read_box() {
     local token_pid
     reads=$((reads + 1))
-    printf 'wine-token-%s' "$reads" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-    token_pid=$!
-    xv_own "$token_pid"
-    xv_retry 5 test "$(clipboard)" = "wine-token-$reads" || fail "xclip did not take the clipboard"
+    local offered=
+    for _ in 1 2 3; do
+        printf 'wine-token-%s' "$reads" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+        token_pid=$!
+        xv_own "$token_pid"
+        if xv_retry 5 test "$(clipboard)" = "wine-token-$reads"; then
+            offered=1
+            break
+        fi
+        # Taken over before it was read (the program asks for the clipboard's targets as its
+        # owner changes): let this one go and offer the token again.
+        xv_log "the clipboard holds '$(clipboard)' instead of token $reads; offering it again"
+        kill "$token_pid" 2>/dev/null || true
+        wait "$token_pid" 2>/dev/null || true
+    done
+    [ -n "$offered" ] || fail "xclip did not take the clipboard: it holds '$(clipboard)'"
     click_at "$1" "$2"
     key ctrl+a
     key ctrl+c
