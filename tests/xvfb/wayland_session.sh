@@ -72,8 +72,12 @@ assert_eq "$(saved)" "$((mx * 15)) $((my * 15))" 'the close box saves where the 
 
 # Forced onto native Wayland: the compositor places the window, and what Qt reports there is
 # not where it is, so a close route (here the end of the session) stores nothing.
+# Under the sanitizer build, Qt unloads its Wayland plugins before LeakSanitizer reports, so
+# what they keep for the life of the process cannot be named in a suppression: leaks are not
+# looked for in this one run.
 store 3000 1500
-QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client start_program "$TESSALY"
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+    start_program "$TESSALY"
 XV_TIMEOUT=30 wait_until 'the window opens on native Wayland' \
     grep -q 'xdg_toplevel@[0-9]*\.set_title("Morvane' "$XV_TMP/program.err"
 sleep 1 # the load step fills the lists, then the bridge from signals is in place
