@@ -1,7 +1,6 @@
 #include "tolerance/fit_finder.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace tolerance {
 
@@ -61,16 +60,9 @@ std::vector<FoundFit> findFits(std::span<const Candidate> holes, std::span<const
                 found.push_back({hole, shaft, fit});
         }
     }
-    // Each list is one array, so the addresses keep its order.
-    const std::less<const Candidate*> before;
-    std::sort(found.begin(), found.end(), [&](const FoundFit& a, const FoundFit& b) {
-        const Length widthA = fitTolerance(a.fit);
-        const Length widthB = fitTolerance(b.fit);
-        if (widthA != widthB)
-            return widthA > widthB;
-        if (a.hole != b.hole)
-            return before(a.hole, b.hole);
-        return before(a.shaft, b.shaft);
+    // Found in list order, hole first, so a stable sort on the width alone keeps ties in it.
+    std::stable_sort(found.begin(), found.end(), [](const FoundFit& a, const FoundFit& b) {
+        return fitTolerance(a.fit) > fitTolerance(b.fit);
     });
     return found;
 }
