@@ -40,4 +40,13 @@ std::string formatDiameter(Length value);
 // In micrometres, as few decimals as needed: "25", "-4.5", "0.15".
 std::string formatMicrometres(Length value);
 
+// The upper and lower limit deviation of a class at one size.
+struct Deviations
+{
+    Length upper;
+    Length lower;
+
+    friend bool operator==(const Deviations&, const Deviations&) = default;
+};
+
 } // namespace tolerance
