@@ -1,69 +1,48 @@
 #include "fit_query.h"
 
-#include "cli/fit.h"
-#include "cli/fit_finder.h"
-#include "cli/sizes.h"
-
 #include "tolerance/classes.h"
+#include "tolerance/editions.h"
+#include "tolerance/fit.h"
+#include "tolerance/fit_finder.h"
+#include "tolerance/iso286.h"
+#include "tolerance/nominal_size.h"
 
-#include <QRegularExpression>
-
-#include <algorithm>
+#include <string>
+#include <variant>
 
 namespace workbench {
 
 namespace {
 
-constexpr Nanometres kPerMm = 1'000'000;
-constexpr Nanometres kPerCliUnit = 100; // the command line's 0.1 µm
-constexpr int kSizeDecimals = 4;
-constexpr Nanometres kLargestSize = 500 * kPerMm;
+using tolerance::ClassCode;
+using tolerance::Length;
+
+static_assert(std::is_same_v<Nanometres, Length>);
 
 tolerance::Side coreSide(Side side)
 {
     return side == Side::Hole ? tolerance::Side::Hole : tolerance::Side::Shaft;
 }
 
-// Full-width digits and points, as a Japanese input method types them, read as ASCII.
+tolerance::Edition coreEdition(Edition edition)
+{
+    return edition == Edition::Jis1984 ? tolerance::Edition::Jis1984 : tolerance::Edition::Iso2010;
+}
+
+// Full-width digits, letters and points, as a Japanese input method types them, read as ASCII.
 QString asTyped(const QString& text)
 {
     return text.normalized(QString::NormalizationForm_KC).trimmed();
 }
 
-struct Decimal
+std::string utf8(const QString& text)
 {
-    bool negative = false;
-    QString whole;
-    QString fraction;
-};
-
-std::optional<Decimal> splitDecimal(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(-?)([0-9]+)(?:\\.([0-9]+))?$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return Decimal{!match.captured(1).isEmpty(), match.captured(2), match.captured(3)};
+    return text.toStdString();
 }
 
-bool tooFine(const Decimal& decimal)
+QString qt(std::string_view text)
 {
-    for (qsizetype i = kSizeDecimals; i < decimal.fraction.size(); ++i) {
-        if (decimal.fraction[i] != u'0')
-            return true;
-    }
-    return false;
-}
-
-// The magnitude in nanometres, or nothing past what any length here can be.
-std::optional<Nanometres> magnitudeOf(const Decimal& decimal)
-{
-    QString whole = decimal.whole;
-    whole.remove(QRegularExpression(QStringLiteral("^0+(?=.)")));
-    if (whole.size() > 6)
-        return std::nullopt;
-    const QString fraction = decimal.fraction.left(6).leftJustified(6, u'0');
-    return whole.toLongLong() * kPerMm + fraction.toLongLong();
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 QString notANumber(const QString& text)
@@ -73,6 +52,24 @@ QString notANumber(const QString& text)
     return QStringLiteral("数字で入力してください（例: 35、35.5）");
 }
 
+FitKind kindOf(tolerance::FitType type)
+{
+    switch (type) {
+    case tolerance::FitType::Clearance:
+        return FitKind::Clearance;
+    case tolerance::FitType::Transition:
+        return FitKind::Transition;
+    case tolerance::FitType::Interference:
+        break;
+    }
+    return FitKind::Interference;
+}
+
+PairFigures pairOf(const tolerance::Fit& fit)
+{
+    return {fit.maximumClearance, fit.minimumClearance, kindOf(fit.type)};
+}
+
 } // namespace
 
 SizeReading readSize(const QString& typed)
@@ -80,17 +77,21 @@ SizeReading readSize(const QString& typed)
     const QString text = asTyped(typed);
     if (text.isEmpty())
         return {std::nullopt, QStringLiteral("寸法を mm で入力してください")};
-    const auto decimal = splitDecimal(text);
-    if (!decimal)
+    const auto reading = tolerance::readDiameter(utf8(text), tolerance::kLargestSize);
+    switch (reading.fault) {
+    case tolerance::DiameterFault::None:
+        return {reading.diameter, {}};
+    case tolerance::DiameterFault::NotANumber:
         return {std::nullopt, notANumber(text)};
-    if (tooFine(*decimal))
-        return {std::nullopt, QStringLiteral("寸法の小数は 4 桁までです")};
-    const auto value = magnitudeOf(*decimal);
-    if (decimal->negative || (value && *value == 0))
+    case tolerance::DiameterFault::NotPositive:
         return {std::nullopt, QStringLiteral("0 より大きい寸法を入力してください")};
-    if (!value || *value > kLargestSize)
-        return {std::nullopt, QStringLiteral("寸法は %1 mm までです").arg(kLargestSize / kPerMm)};
-    return {value, {}};
+    case tolerance::DiameterFault::TooLarge:
+        return {std::nullopt, QStringLiteral("寸法は %1 mm までです")
+                                  .arg(tolerance::kLargestSize / tolerance::kNanometresPerMm)};
+    case tolerance::DiameterFault::TooFine:
+        break;
+    }
+    return {std::nullopt, QStringLiteral("寸法の小数は 4 桁までです")};
 }
 
 BoundReading readBound(const QString& typed)
@@ -98,88 +99,84 @@ BoundReading readBound(const QString& typed)
     const QString text = asTyped(typed);
     if (text.isEmpty())
         return {};
-    const auto decimal = splitDecimal(text);
+    const std::string bytes = utf8(text);
+    const auto decimal = tolerance::splitDecimal(bytes);
     if (!decimal)
         return {std::nullopt, notANumber(text)};
-    if (tooFine(*decimal))
+    if (tolerance::hasDigitsBeyond(*decimal, tolerance::kNominalSizeDecimals))
         return {std::nullopt, QStringLiteral("小数は 4 桁までです")};
-    const auto value = magnitudeOf(*decimal);
-    if (!value)
+    const auto magnitude = tolerance::magnitudeOf(*decimal);
+    if (!magnitude)
         return {std::nullopt, QStringLiteral("大きすぎます")};
-    return {decimal->negative ? -*value : *value, {}};
+    return {decimal->negative ? -*magnitude : *magnitude, {}};
 }
 
 QStringList commonClasses(Side side)
 {
     QStringList codes;
     for (const tolerance::ToleranceClass& cls : tolerance::classesOf(coreSide(side)))
-        codes << QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size()));
+        codes << qt(cls.code);
     return codes;
 }
 
 namespace {
 
-FitKind kindOf(cli::FitType type)
-{
-    switch (type) {
-    case cli::FitType::Clearance:
-        return FitKind::Clearance;
-    case cli::FitType::Transition:
-        return FitKind::Transition;
-    case cli::FitType::Interference:
-        break;
-    }
-    return FitKind::Interference;
-}
-
-PairFigures pairOf(const cli::Fit& fit)
-{
-    return {fit.maximumClearance * kPerCliUnit, fit.minimumClearance * kPerCliUnit,
-            kindOf(fit.type)};
-}
-
 struct ClassReading
 {
-    const tolerance::ToleranceClass* cls = nullptr;
+    std::optional<ClassCode> code;
     QString problem;
 };
+
+QString codeProblem(const tolerance::ClassCodeError& error, const QString& text, Side side)
+{
+    using Kind = tolerance::ClassCodeError::Kind;
+    switch (error.kind) {
+    case Kind::Empty:
+        return QStringLiteral("公差クラスを入力してください（例: %1）")
+            .arg(side == Side::Hole ? u"H7" : u"g6");
+    case Kind::NoSuchLetter:
+        return QStringLiteral("%1 という記号の公差クラスはありません").arg(text);
+    case Kind::NoGrade:
+        return QStringLiteral("%1 に公差等級の数字がありません（例: %1%2）")
+            .arg(text, side == Side::Hole ? u"7" : u"6");
+    case Kind::NoSuchGrade:
+        break;
+    }
+    return QStringLiteral("%1: 公差等級は 01、0、1～18 です").arg(text);
+}
 
 ClassReading readClass(Side side, const QString& typed)
 {
     const QString text = asTyped(typed);
-    if (text.isEmpty())
-        return {nullptr, QStringLiteral("公差クラスを入力してください（例: %1）")
-                             .arg(side == Side::Hole ? u"H7" : u"g6")};
-    const QByteArray code = text.toUtf8();
-    const std::string_view view(code.constData(), std::size_t(code.size()));
-    if (const auto* cls = tolerance::findClass(coreSide(side), view))
-        return {cls, {}};
-    const Side other = side == Side::Hole ? Side::Shaft : Side::Hole;
-    if (tolerance::findClass(coreSide(other), view))
-        return {nullptr,
+    const auto parsed = tolerance::parseClassCode(utf8(text));
+    if (const auto* error = std::get_if<tolerance::ClassCodeError>(&parsed))
+        return {std::nullopt, codeProblem(*error, text, side)};
+    const ClassCode& code = std::get<ClassCode>(parsed);
+    if (code.side != coreSide(side))
+        return {std::nullopt,
                 side == Side::Hole
-                    ? QStringLiteral("%1 は軸のクラスです。穴は大文字で入力します").arg(text)
-                    : QStringLiteral("%1 は穴のクラスです。軸は小文字で入力します").arg(text)};
-    return {nullptr, QStringLiteral("%1 という公差クラスはありません").arg(text)};
+                    ? QStringLiteral("%1 は軸の公差クラスです。穴は大文字で入力します").arg(text)
+                    : QStringLiteral("%1 は穴の公差クラスです。軸は小文字で入力します").arg(text)};
+    return {code, {}};
 }
 
-std::optional<SideFigures> figuresOf(const tolerance::ToleranceClass& cls, std::size_t range,
-                                     Nanometres diameter, QString& problem)
+std::optional<SideFigures> figuresOf(const ClassCode& code, Length diameter, Edition edition,
+                                     QString& problem)
 {
-    const auto deviations = cli::deviationsOf(cls.entries[range]);
-    if (!deviations) {
-        problem = QStringLiteral("%1 にはこの寸法の値がありません")
-                      .arg(QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size())));
+    const tolerance::EditionAnswer answer = tolerance::lookUp(code, diameter, coreEdition(edition));
+    const QString name = qt(tolerance::textOf(code));
+    if (!answer.deviations) {
+        problem = QStringLiteral("%1 にはこの寸法の値がありません").arg(name);
         return std::nullopt;
     }
-    const Nanometres upper = deviations->upper * kPerCliUnit;
-    const Nanometres lower = deviations->lower * kPerCliUnit;
-    return SideFigures{QString::fromUtf8(cls.code.data(), qsizetype(cls.code.size())),
-                       upper,
-                       lower,
-                       diameter + upper,
-                       diameter + lower,
-                       Source::Table1984};
+    const tolerance::Limits limits = tolerance::limitsOfSize(diameter, *answer.deviations);
+    return SideFigures{name,
+                       answer.deviations->upper,
+                       answer.deviations->lower,
+                       limits.maximum,
+                       limits.minimum,
+                       answer.source == tolerance::Source::Table1984 ? Source::Table1984
+                                                                     : Source::Iso2010};
 }
 
 } // namespace
@@ -196,43 +193,53 @@ Answer answerFor(const Inputs& inputs)
     answer.shaftProblem = shaft.problem;
     if (!size.diameter)
         return answer;
-    const std::size_t range = *cli::rangeOfDiameter(*size.diameter / kPerCliUnit);
-    if (hole.cls)
-        answer.hole = figuresOf(*hole.cls, range, *size.diameter, answer.holeProblem);
-    if (shaft.cls)
-        answer.shaft = figuresOf(*shaft.cls, range, *size.diameter, answer.shaftProblem);
-    if (answer.hole && answer.shaft) {
-        const cli::Deviations h{answer.hole->upper / kPerCliUnit, answer.hole->lower / kPerCliUnit};
-        const cli::Deviations s{answer.shaft->upper / kPerCliUnit,
-                                answer.shaft->lower / kPerCliUnit};
-        answer.pair = pairOf(cli::fitOf(h, s));
-    }
+    if (hole.code)
+        answer.hole = figuresOf(*hole.code, *size.diameter, inputs.edition, answer.holeProblem);
+    if (shaft.code)
+        answer.shaft = figuresOf(*shaft.code, *size.diameter, inputs.edition, answer.shaftProblem);
+    if (answer.hole && answer.shaft)
+        answer.pair = pairOf(tolerance::fitOf({answer.hole->upper, answer.hole->lower},
+                                              {answer.shaft->upper, answer.shaft->lower}));
     return answer;
 }
 
+namespace {
+
+// The classes to search on one side, each with its deviations at the size in the edition.
+std::vector<tolerance::Candidate> candidates(Side side, const FinderQuery& query)
+{
+    std::vector<ClassCode> codes;
+    if (query.everyClass) {
+        codes = tolerance::classesAt(coreSide(side), query.diameter);
+    } else {
+        for (const tolerance::ToleranceClass& cls : tolerance::classesOf(coreSide(side)))
+            codes.push_back(std::get<ClassCode>(tolerance::parseClassCode(cls.code)));
+    }
+    std::vector<tolerance::Candidate> found;
+    found.reserve(codes.size());
+    for (const ClassCode& code : codes) {
+        const auto answer = tolerance::lookUp(code, query.diameter, coreEdition(query.edition));
+        if (answer.deviations)
+            found.push_back({tolerance::textOf(code), *answer.deviations});
+    }
+    return found;
+}
+
+} // namespace
+
 std::vector<FoundPair> findPairs(const FinderQuery& query)
 {
-    cli::Requirement requirement;
-    if (query.minimumClearance)
-        requirement.minimumClearance = *query.minimumClearance / kPerCliUnit;
-    if (query.maximumClearance)
-        requirement.maximumClearance = *query.maximumClearance / kPerCliUnit;
+    tolerance::Requirement requirement{query.minimumClearance, query.maximumClearance, std::nullopt,
+                                       tolerance::Basis(query.basis)};
     if (query.kind)
-        requirement.type = *query.kind == FitKind::Clearance    ? cli::FitType::Clearance
-                           : *query.kind == FitKind::Transition ? cli::FitType::Transition
-                                                                : cli::FitType::Interference;
-    requirement.basis = query.basis == Basis::Hole    ? cli::Basis::Hole
-                        : query.basis == Basis::Shaft ? cli::Basis::Shaft
-                                                      : cli::Basis::Any;
-    const auto range = cli::rangeOfDiameter(query.diameter / kPerCliUnit);
+        requirement.type = *query.kind == FitKind::Clearance    ? tolerance::FitType::Clearance
+                           : *query.kind == FitKind::Transition ? tolerance::FitType::Transition
+                                                                : tolerance::FitType::Interference;
+    const auto holes = candidates(Side::Hole, query);
+    const auto shafts = candidates(Side::Shaft, query);
     std::vector<FoundPair> found;
-    if (!range)
-        return found;
-    for (const cli::FoundFit& fit : cli::findFits(*range, requirement))
-        found.push_back(
-            {QString::fromUtf8(fit.hole->code.data(), qsizetype(fit.hole->code.size())),
-             QString::fromUtf8(fit.shaft->code.data(), qsizetype(fit.shaft->code.size())),
-             pairOf(fit.fit)});
+    for (const tolerance::FoundFit& fit : tolerance::findFits(holes, shafts, requirement))
+        found.push_back({qt(fit.hole->code), qt(fit.shaft->code), pairOf(fit.fit)});
     return found;
 }
 
