@@ -55,6 +55,7 @@ expected=$(
     printf './usr/bin/%s\n' tessaly tessaly-cli
     echo "./usr/share/applications/$id.desktop"
     echo "./usr/share/metainfo/$id.metainfo.xml"
+    echo "./usr/share/doc/tessaly/copyright"
     for s in 16 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
 )
 assert_eq "$contents" "$(sort <<<"$expected")" 'the package holds exactly the installed files'
