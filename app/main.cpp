@@ -1,8 +1,8 @@
 #include "first_paint.h"
-#include "fonts.h"
+#include "look/fonts.h"
 #include "main_window.h"
-#include "platform_choice.h"
-#include "session_end.h"
+#include "platform/platform_choice.h"
+#include "platform/session_end.h"
 
 #include <QApplication>
 

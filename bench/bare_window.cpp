@@ -2,7 +2,7 @@
 // flags and Qt as the program, reporting its first paint the same way. With --label it also
 // shows one caption in the design font, the least a window of Japanese text must load.
 #include "first_paint.h"
-#include "fonts.h"
+#include "look/fonts.h"
 
 #include <QApplication>
 #include <QLabel>
