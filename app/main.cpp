@@ -1,4 +1,3 @@
-#include "first_paint.h"
 #include "look/fonts.h"
 #include "main_window.h"
 #include "platform/platform_choice.h"
@@ -17,7 +16,6 @@ int main(int argc, char* argv[])
     fonts::installApplicationFonts();
 
     Form1 form;
-    exitAtFirstPaintIfAsked(form);
     form.load();
     SessionEnd sessionEnd(form);
     return QApplication::exec();
