@@ -1,6 +1,6 @@
 #include "form_top.h"
 
-#include "platform_choice.h"
+#include "platform/platform_choice.h"
 
 #include <QWidget>
 #include <QWindow>

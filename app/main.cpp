@@ -1,8 +1,7 @@
-#include "first_paint.h"
-#include "fonts.h"
+#include "look/fonts.h"
 #include "main_window.h"
-#include "platform_choice.h"
-#include "session_end.h"
+#include "platform/platform_choice.h"
+#include "platform/session_end.h"
 
 #include <QApplication>
 
@@ -17,7 +16,6 @@ int main(int argc, char* argv[])
     fonts::installApplicationFonts();
 
     Form1 form;
-    exitAtFirstPaintIfAsked(form);
     form.load();
     SessionEnd sessionEnd(form);
     return QApplication::exec();

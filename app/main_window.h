@@ -1,7 +1,7 @@
 #pragma once
 
-#include "on_top.h"
-#include "selection.h"
+#include "actions/on_top_and_about.h"
+#include "actions/picks.h"
 
 #include <QMainWindow>
 #include <QMargins>

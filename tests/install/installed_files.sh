@@ -25,6 +25,7 @@ expected_files() {
     echo "$prefix/bin/tessaly-cli"
     echo "$prefix/share/applications/$id.desktop"
     echo "$prefix/share/metainfo/$id.metainfo.xml"
+    echo "$prefix/share/doc/tessaly/copyright"
     for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$id.png"; done
 }
 
@@ -34,7 +35,7 @@ for prefix in /usr /opt/tessaly; do
     # Exactly these files, nothing outside the prefix, nothing left out.
     if diff <(cd "$root" && find . -type f | sed 's|^\.||' | sort) \
         <(expected_files "$prefix" | sort) >"$work/diff"; then
-        ok "prefix $prefix: exactly the programs, entry, metainfo and 7 icons"
+        ok "prefix $prefix: exactly the programs, entry, metainfo, icons and copyright"
     else
         fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
     fi
@@ -63,6 +64,7 @@ check "metainfo: <id> is the ID" grep -q "<id>$id</id>" "$metainfo"
 check "metainfo: launches the desktop entry" \
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "metainfo: licences" grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo"
+check "metainfo: the project is MIT-licensed" grep -q '<project_license>MIT</project_license>' "$metainfo"
 # No other spelling of the ID anywhere: every reverse-DNS name in them is the ID itself.
 others=$(grep -ohE '\b[A-Za-z]{2,}(\.[A-Za-z0-9_-]+){3}' "$entry" "$metainfo" |
     sed -E 's/\.(desktop|png|metainfo\.xml)$//' | sort -u | grep -vx "$id" || true)

@@ -4,7 +4,7 @@
 //
 // Usage: tessaly_soak [--actions N] [--seed S] [--warm-up N]
 // Exit status 0 when every check matched and memory stayed put, 1 otherwise, 2 for bad arguments.
-#include "fonts.h"
+#include "look/fonts.h"
 #include "soak_session.h"
 
 #include <QApplication>

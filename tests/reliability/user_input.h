@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tab_control.h"
+#include "window/tab_control.h"
 #include "window_helpers.h"
 
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
 // The about box: what it shows and where, that it holds the whole program while open, and that
 // Esc or its close box close only the box.
-#include "about_box.h"
+#include "actions/about_box.h"
 #include "modal_helpers.h"
 #include "pointer_helpers.h"
 #include "twips.h"

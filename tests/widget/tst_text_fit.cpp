@@ -4,7 +4,7 @@
 #include "widget_test_main.h"
 #include "window_helpers.h"
 
-#include "tight_style.h"
+#include "look/tight_style.h"
 
 #include <QAbstractItemView>
 #include <QFontMetricsF>

@@ -3,10 +3,10 @@
 #include "widget_test_main.h"
 #include "window_helpers.h"
 
-#include "core_texts.h"
-#include "hints.h"
-#include "layout.h"
 #include "resources/resources.h"
+#include "window/core_texts.h"
+#include "window/hints.h"
+#include "window/layout.h"
 
 #include <QAction>
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 // Form1 opens where it was closed and saves where it is when closed by any route but the quit
 // commands; a stored value it cannot use, or a store it cannot write, never stops it.
-#include "platform_choice.h"
-#include "session_end.h"
+#include "platform/platform_choice.h"
+#include "platform/session_end.h"
 #include "widget_test_main.h"
 #include "window_helpers.h"
 

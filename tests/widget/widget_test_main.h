@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fonts.h"
+#include "look/fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -18,7 +18,7 @@
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
         QApplication app(argc, argv);                                                              \
-        fonts::installApplicationFonts();                                                               \
+        fonts::installApplicationFonts();                                                          \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,7 +1,7 @@
 #include "hints.h"
 
-#include "picture_box.h"
-#include "pointer_area.h"
+#include "window/picture_box.h"
+#include "window/pointer_area.h"
 
 #include <QEvent>
 #include <QLabel>

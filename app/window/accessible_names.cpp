@@ -1,6 +1,6 @@
 #include "accessible_names.h"
 
-#include "hints.h"
+#include "window/hints.h"
 
 #include <QLabel>
 #include <QWidget>

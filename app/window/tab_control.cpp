@@ -1,6 +1,6 @@
 #include "tab_control.h"
 
-#include "fonts.h"
+#include "look/fonts.h"
 
 #include <QPainter>
 #include <QShortcut>

@@ -1,7 +1,7 @@
-#include "selection.h"
+#include "picks.h"
 
-#include "accessible_names.h"
-#include "core_texts.h"
+#include "window/accessible_names.h"
+#include "window/core_texts.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "page_builder.h"
 
-#include "core_texts.h"
-#include "designed_palette.h"
-#include "fonts.h"
-#include "picture_box.h"
-#include "pointer_area.h"
-#include "tight_style.h"
+#include "look/designed_palette.h"
+#include "look/fonts.h"
+#include "look/tight_style.h"
 #include "tolerance/classes.h"
+#include "window/core_texts.h"
+#include "window/picture_box.h"
+#include "window/pointer_area.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #include "about_box.h"
 
-#include "fonts.h"
+#include "look/fonts.h"
 #include "twips.h"
 
 #include <QLabel>

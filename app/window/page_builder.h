@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout.h"
+#include "window/layout.h"
 
 class PictureBox;
 class PointerArea;

@@ -1,9 +1,9 @@
 #include "window_texts.h"
 
-#include "about_box.h"
-#include "core_texts.h"
-#include "hints.h"
-#include "layout.h"
+#include "actions/about_box.h"
+#include "window/core_texts.h"
+#include "window/hints.h"
+#include "window/layout.h"
 
 namespace windowTexts {
 

@@ -3,9 +3,9 @@
 
 #include "app/position/placement.h"
 #include "app/position/position_store.h"
-#include "layout.h"
-#include "platform_choice.h"
+#include "platform/platform_choice.h"
 #include "twips.h"
+#include "window/layout.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

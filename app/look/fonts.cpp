@@ -1,6 +1,6 @@
 #include "fonts.h"
 
-#include "window_texts.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
-#include "on_top.h"
+#include "on_top_and_about.h"
 
-#include "about_box.h"
+#include "actions/about_box.h"
 #include "form_top.h"
 
 #include <QAction>
