@@ -3,7 +3,7 @@
 #include "copy_route.h"
 #include "finder_panel.h"
 #include "fit_texts.h"
-#include "platform_choice.h"
+#include "platform/platform_choice.h"
 #include "resources/resources.h"
 #include "zone_picture.h"
 

@@ -1,6 +1,6 @@
-#include "first_paint.h"
 #include "fits_window.h"
-#include "fonts.h"
+#include "look/fonts.h"
+#include "platform/session_end.h"
 
 #include <QApplication>
 
@@ -43,8 +43,11 @@ int main(int argc, char* argv[])
     useJapaneseFont();
 
     FitsWindow window;
-    exitAtFirstPaintIfAsked(window);
     window.restoreLast();
     window.show();
+    // Signals at shutdown and logout, the session manager and a lost display save as a close does.
+    // The workbench has no quit without saving, and its geometry is still known without a display.
+    SessionEnd sessionEnd({[] { return false; }, [&window] { window.close(); },
+                           [&window] { window.saveNow(); }, [&window] { window.saveNow(); }});
     return QApplication::exec();
 }
