@@ -4,7 +4,7 @@
 # prefix asked for and below DESTDIR only.
 # Usage: installed_files.sh BUILD_DIR APP_ID
 set -euo pipefail
-build=${1:?build folder} id=${2:?application ID}
+build=${1:?build folder} id=${2:?application ID} fits_id=${3:?the workbench's application ID}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -39,8 +39,9 @@ for prefix in /usr /opt/tessaly; do
     else
         fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
     fi
-    check "prefix $prefix: both programs executable" \
-        test -x "$root$prefix/bin/tessaly" -a -x "$root$prefix/bin/tessaly-cli"
+    check "prefix $prefix: the three programs executable" \
+        test -x "$root$prefix/bin/tessaly" -a -x "$root$prefix/bin/tessaly-cli" \
+        -a -x "$root$prefix/bin/tessaly-fits"
 done
 
 root=$work/root_usr/usr
@@ -71,6 +72,15 @@ others=$(grep -ohE '\b[A-Za-z]{2,}(\.[A-Za-z0-9_-]+){3}' "$entry" "$metainfo" |
 check "no other spelling of the ID (${others:-none})" test -z "$others"
 # The window names its desktop entry by the same ID (a QString literal: UTF-16 in the binary).
 check "tessaly carries the ID" grep -qxF "$id" <(strings -el "$root/bin/tessaly")
+
+# The workbench's entry and metainfo, by its own ID; it carries the ID too.
+fits_entry=$root/share/applications/$fits_id.desktop
+fits_metainfo=$root/share/metainfo/$fits_id.metainfo.xml
+check "workbench entry: Icon= is its ID, Exec= tessaly-fits" \
+    test "$(sed -n 's/^Icon=//p' "$fits_entry") $(sed -n 's/^Exec=//p' "$fits_entry")" = "$fits_id tessaly-fits"
+check "workbench metainfo: <id> and launchable are its ID" grep -q \
+    "<launchable type=\"desktop-id\">$fits_id.desktop</launchable>" "$fits_metainfo"
+check "tessaly-fits carries its ID" grep -qxF "$fits_id" <(strings -el "$root/bin/tessaly-fits")
 
 # The installed programs run from where they were installed.
 check "installed tessaly-cli answers" test "$("$root/bin/tessaly-cli" H7 35 | sed -n 's/^upper: //p')" = +0.025

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The fit workbench typed into as a person would, on a display of its own: the focus starts in the
+# size, Tab goes to the hole class and then the shaft class, Ctrl+C copies the fit for a drawing
+# (read back from the clipboard) and, with text selected, only that text; a close keeps the inputs
+# in the workbench's own file and leaves Kelvan.ini as it was, byte for byte. In the desktop's
+# light look, under a dark gtk3 theme and at 200 %; the screenshots are kept in $XV_SHOTS.
+# Usage: fits_workbench.sh path/to/tessaly-fits
+source "$(dirname "$0")/lib.sh"
+FITS=${1:?path of tessaly-fits}
+SHOTS=${XV_SHOTS:-$XV_TMP/shots}
+mkdir -p "$SHOTS"
+command -v xclip >/dev/null || fail "'xclip' is missing; run scripts/install-deps.sh"
+xv_start 1280x1024x24
+
+looks=(
+    "light"
+    "dark QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark"
+    "200 QT_SCALE_FACTOR=2"
+)
+fit=$'φ35 H8 (+0.039/0)\nφ35 f7 (-0.025/-0.050)\nφ35 H8/f7 すきまばめ 最大すきま 0.089 最小すきま 0.025'
+shared=$'[Form1_StrtUp]\nX1=2880\nY1=1215\n\n[Elsewhere]\nkey=value\n'
+store=$XDG_CONFIG_HOME/Kelvan/TessalyFits.ini
+
+keys() {
+    xq xdotool key --clearmodifiers "$@" || fail "xdotool key $*"
+    sleep 0.1
+}
+typed() {
+    xq xdotool type --delay 30 "$1" || fail "xdotool type $1"
+    sleep 0.1
+}
+clipboard() { xq xclip -o -selection clipboard 2>/dev/null; }
+
+for look in "${looks[@]}"; do
+    read -r name vars <<<"$look"
+    rm -rf "$XDG_CONFIG_HOME"
+    mkdir -p "$XDG_CONFIG_HOME"
+    printf '%s' "$shared" >"$XDG_CONFIG_HOME/Kelvan.ini"
+    # shellcheck disable=SC2086 # the environment words are split on purpose
+    start_program env $vars "$FITS"
+    wid=$(wait_window '^Tessaly はめあい計算$')
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
+    typed 35
+    keys Tab
+    typed H8
+    keys Tab
+    typed f7
+    keys ctrl+c
+    wait_until "$name: Ctrl+C in the shaft class copies the fit" test "$(clipboard)" = "$fit"
+    keys ctrl+a ctrl+c
+    wait_until "$name: with its text selected it copies that text" test "$(clipboard)" = f7
+    sleep 0.3
+    cp "$(screenshot "$wid" "fits_$name")" "$SHOTS/fits_$name.png"
+    close_window "$wid"
+    wait_program
+    assert_eq "$XV_EXIT" 0 "$name: the close box ends the workbench"
+    assert_eq "$(sed -n 's/^\(size\|hole\|shaft\)=//p' "$store" | tr '\n' ' ')" "f7 H8 35 " \
+        "$name: the inputs kept in Kelvan/TessalyFits.ini"
+    assert_eq "$(cat "$XDG_CONFIG_HOME/Kelvan.ini")" "${shared%$'\n'}" \
+        "$name: Kelvan.ini untouched"
+done
