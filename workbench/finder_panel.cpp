@@ -94,6 +94,8 @@ FinderPanel::FinderPanel(QWidget* parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTabKeyNavigation(false);
     m_list->verticalHeader()->hide();
+    // A few rows are enough to choose from; the window stays within a 200 % laptop screen.
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * 6);
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_list->setStatusTip(QStringLiteral("行を選ぶと、そのはめあいを上に表示します"));
     auto* layout = new QVBoxLayout(this);

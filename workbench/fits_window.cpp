@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -125,7 +126,12 @@ FitsWindow::FitsWindow(QWidget* parent)
     setTabOrder(m_shaft, m_edition);
     m_size->setFocus();
     refresh();
-    resize(sizeHint().expandedTo(QSize(fontMetrics().height() * 60, fontMetrics().height() * 44)));
+    // Roomy where the screen allows, never larger than it.
+    const QSize roomy =
+        sizeHint().expandedTo(QSize(fontMetrics().height() * 60, fontMetrics().height() * 44));
+    resize(screen() ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9)
+                          .expandedTo(minimumSizeHint())
+                    : roomy);
 }
 
 QWidget* FitsWindow::buildInputs()
@@ -229,6 +235,8 @@ QWidget* FitsWindow::buildResults()
     m_copyButton->setStatusTip(copyHint);
     grid->addWidget(m_copyButton, pairRow + 5, 0, 1, 3, Qt::AlignLeft);
     grid->setRowStretch(pairRow + 6, 1);
+    // The notes hold three lines: never squeezed under the button below them.
+    box->setMinimumHeight(box->sizeHint().height());
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);

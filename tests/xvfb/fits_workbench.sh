@@ -10,7 +10,7 @@ FITS=${1:?path of tessaly-fits}
 SHOTS=${XV_SHOTS:-$XV_TMP/shots}
 mkdir -p "$SHOTS"
 command -v xclip >/dev/null || fail "'xclip' is missing; run scripts/install-deps.sh"
-xv_start 1280x1024x24
+xv_start 2560x1600x24 # a 200 % screen of 1280 x 800 logical pixels
 
 looks=(
     "light"
@@ -54,7 +54,8 @@ for look in "${looks[@]}"; do
     close_window "$wid"
     wait_program
     assert_eq "$XV_EXIT" 0 "$name: the close box ends the workbench"
-    assert_eq "$(sed -n 's/^\(size\|hole\|shaft\)=//p' "$store" | tr '\n' ' ')" "f7 H8 35 " \
+    assert_eq "$(sed -n '/^\[inputs\]/,/^\[window\]/s/^\(size\|hole\|shaft\)=//p' "$store" |
+        tr '\n' ' ')" "H8 f7 35 " \
         "$name: the inputs kept in Kelvan/TessalyFits.ini"
     assert_eq "$(cat "$XDG_CONFIG_HOME/Kelvan.ini")" "${shared%$'\n'}" \
         "$name: Kelvan.ini untouched"
