@@ -88,7 +88,7 @@ rules of ISO 286-1.
   --basis B    hole: the hole-basis system only (the H holes); shaft: the
                shaft-basis system only (the h shafts)
   --classes C  table (default): the 65 classes of the table; all: every class
-               the standard defines at the size (about 500 a side)
+               the standard defines at the size (400 to 500 a side)
   --limit N    the text of --fits shows the first N fits and says how many were
                left out; with --classes all it shows 40 unless told otherwise,
                with all every fit, as csv and json always do unless given --limit
