@@ -48,8 +48,10 @@ std::string fitsExample()
 std::string helpText()
 {
     std::string ranges;
+    std::string rangesOver500;
     for (const tolerance::SizeStep& step : tolerance::sizeSteps())
-        ranges += ' ' + std::string(step.label);
+        (step.lower < 500 * tolerance::kNanometresPerMm ? ranges : rangesOver500) +=
+            ' ' + std::string(step.label);
     return R"(Usage: tessaly-cli [--edition 1984|2016] [--format text|json] CLASS SIZE
        tessaly-cli [--edition 1984|2016] [--format text|json] HOLE/SHAFT SIZE
        tessaly-cli --fits SIZE [--clearance MIN..MAX] [--type TYPE]
@@ -112,9 +114,9 @@ error, 3 when the output cannot be written.
 
 The hole-basis fits at 35 mm that always clear by 0.020 to 0.070 mm:
 )" + fitsExample() +
-           "\nThe table's hole classes:" + codesOf(tolerance::Side::Hole) +
-           "\nThe table's shaft classes:" + codesOf(tolerance::Side::Shaft) +
-           "\nSize ranges:" + ranges + '\n';
+           "\nThe table's classes, and the window's:\nHole classes:" +
+           codesOf(tolerance::Side::Hole) + "\nShaft classes:" + codesOf(tolerance::Side::Shaft) +
+           "\nSize ranges:" + ranges + "\nSize ranges over 500 mm:" + rangesOver500 + '\n';
 }
 
 std::string_view versionText() noexcept

@@ -107,7 +107,7 @@ private Q_SLOTS:
         const Outcome help = runCli({u"--help"_s});
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.startsWith(u"Usage: tessaly-cli"_s));
-        QVERIFY(help.out.contains(u" JS6 JS7 "_s) && help.out.contains(u" 2800～3150\n"_s));
+        QVERIFY(help.out.contains(u" JS6 JS7 "_s) && help.out.contains(u" 450～500\n"_s));
         const Outcome version = runCli({u"--version"_s});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(version.out, u"tessaly-cli " TESSALY_VERSION "\n"_s);
