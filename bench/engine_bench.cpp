@@ -1,5 +1,6 @@
 // The ISO 286-1 rules at work: one class at one size, every class of the standard at one size,
 // and every class at every size step to 3150 mm.
+#include "tolerance/fit_finder.h"
 #include "tolerance/iso286.h"
 
 #include <benchmark/benchmark.h>
@@ -64,6 +65,41 @@ void wholeStandardAtEveryStep(benchmark::State& state)
 }
 BENCHMARK(wholeStandardAtEveryStep)
     ->Name("engine: every class at every size step")
+    ->Unit(benchmark::kMillisecond);
+
+// What --fits 35 --classes all searches: every class of the standard with a value at 35 mm,
+// the lists built from the rules as part of the search. Argument 0 keeps every pair, 1 a
+// clearance of 0.010 to 0.030 mm.
+std::vector<Candidate> candidatesAt(Side side, Length size)
+{
+    std::vector<Candidate> candidates;
+    for (const ClassCode& code : classesAt(side, size))
+        candidates.push_back({textOf(code), *deviationsOf(code, size)});
+    return candidates;
+}
+
+void findFitsInTheStandard(benchmark::State& state)
+{
+    const Length size = 35 * kNanometresPerMm;
+    Requirement requirement;
+    if (state.range(0) == 1) {
+        requirement.minimumClearance = 10 * kNanometresPerMicrometre;
+        requirement.maximumClearance = 30 * kNanometresPerMicrometre;
+    }
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto holes = candidatesAt(Side::Hole, size);
+        const auto shafts = candidatesAt(Side::Shaft, size);
+        const auto fits = findFits(holes, shafts, requirement);
+        found = fits.size();
+        benchmark::DoNotOptimize(fits.data());
+    }
+    state.counters["fits"] = double(found);
+}
+BENCHMARK(findFitsInTheStandard)
+    ->Name("finder: every class of the standard at 35 mm")
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

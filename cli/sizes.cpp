@@ -3,6 +3,7 @@
 #include "cli/escape.h"
 #include "cli/input_error.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -52,21 +53,38 @@ Length parseDiameter(std::string_view text)
     throw InputError(diameter + " has more than 4 decimals; sizes go in steps of 0.0001 mm");
 }
 
+std::optional<std::size_t> stepLabelled(std::string_view label)
+{
+    const auto steps = tolerance::sizeSteps();
+    const auto it = std::ranges::find(steps, label, &tolerance::SizeStep::label);
+    return it == steps.end() ? std::nullopt : std::optional(std::size_t(it - steps.begin()));
+}
+
 } // namespace
+
+tolerance::Length Size::nominal() const noexcept
+{
+    return diameter.value_or(tolerance::sizeSteps()[range].upper);
+}
+
+std::string_view Size::label() const noexcept
+{
+    return tolerance::sizeSteps()[range].label;
+}
 
 Size parseSize(std::string_view text)
 {
     if (text.empty())
         throw InputError("empty size; give a range such as 30～40 or a diameter in mm such as 35");
     if (const auto label = asLabel(text)) {
-        if (const auto range = tolerance::findSizeRange(*label))
+        if (const auto range = stepLabelled(*label))
             return {*range, std::nullopt};
         throw InputError("size " + quote(text) +
-                         " is not one of the ranges 0～3, 3～6, … 450～500 (see --help)");
+                         " is not one of the ranges 0～3, 3～6, … 2800～3150 (see --help)");
     }
     const Length diameter = parseDiameter(text);
-    const auto range = tolerance::rangeOfDiameter(diameter);
-    if (!range) // the diameter keeps to (0, 500], which the labels cover without a gap
+    const auto range = tolerance::stepOf(diameter);
+    if (!range) // the diameter keeps to (0, 3150], which the steps cover without a gap
         throw std::logic_error("no size range holds " + tolerance::formatDiameter(diameter) +
                                " mm");
     return {*range, diameter};

@@ -1,12 +1,13 @@
 #include "tolerance/editions.h"
 
+#include "tolerance/fit.h"
+
 #include <algorithm>
 
 namespace tolerance {
 
 namespace {
 
-constexpr Length kHalfMicrometre = kNanometresPerMicrometre / 2;
 constexpr Length k500mm = 500 * kNanometresPerMm;
 
 using Kind = EditionDifference::Kind;
@@ -39,22 +40,11 @@ std::span<const EditionDifference> editionDifferences() noexcept
     return kDifferences;
 }
 
-std::optional<Deviations> lengthsOf(const DeviationPair& entry) noexcept
-{
-    const auto lower = halfMicrometres(entry.lower);
-    if (formOf(entry.upper) == DeviationForm::PlusMinus && lower)
-        return Deviations{*lower * kHalfMicrometre, -*lower * kHalfMicrometre};
-    const auto upper = halfMicrometres(entry.upper);
-    if (!upper || !lower)
-        return std::nullopt;
-    return Deviations{*upper * kHalfMicrometre, *lower * kHalfMicrometre};
-}
-
 EditionAnswer lookUp(const ClassCode& code, Length diameter, Edition edition)
 {
     if (edition == Edition::Jis1984 && diameter > 0 && diameter <= k500mm) {
         if (const ToleranceClass* cls = findClass(code.side, textOf(code)))
-            return {lengthsOf(cls->entries[*stepOf(diameter)]), Source::Table1984};
+            return {deviationsOf(cls->entries[*stepOf(diameter)]), Source::Table1984};
     }
     return {deviationsOf(code, diameter), Source::Iso2010};
 }

@@ -30,9 +30,6 @@ struct EditionAnswer
 
 EditionAnswer lookUp(const ClassCode& code, Length diameter, Edition edition);
 
-// The lengths a table entry stands for; nothing for "  ---" or a text of no known form.
-std::optional<Deviations> lengthsOf(const DeviationPair& entry) noexcept;
-
 // Where the 1984 table and the current edition differ, class by class over spans of the table's
 // size ranges (first and last label, inclusive).
 struct EditionDifference

@@ -15,6 +15,15 @@ using Length = std::int64_t;
 inline constexpr Length kNanometresPerMm = 1'000'000;
 inline constexpr Length kNanometresPerMicrometre = 1000;
 
+// The upper and lower limit deviation of a class at one size.
+struct Deviations
+{
+    Length upper;
+    Length lower;
+
+    friend bool operator==(const Deviations&, const Deviations&) = default;
+};
+
 // A decimal as typed: an optional "-", digits, optionally a point and at least one more digit.
 struct Decimal
 {
@@ -39,14 +48,5 @@ std::string formatDiameter(Length value);
 
 // In micrometres, as few decimals as needed: "25", "-4.5", "0.15".
 std::string formatMicrometres(Length value);
-
-// The upper and lower limit deviation of a class at one size.
-struct Deviations
-{
-    Length upper;
-    Length lower;
-
-    friend bool operator==(const Deviations&, const Deviations&) = default;
-};
 
 } // namespace tolerance

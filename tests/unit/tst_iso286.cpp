@@ -3,6 +3,7 @@
 #include "core_test_support.h"
 
 #include "tolerance/editions.h"
+#include "tolerance/fit.h"
 #include "tolerance/iso286/tables.h"
 
 #include <QTest>
@@ -67,7 +68,7 @@ private Q_SLOTS:
         for (Side side : {Side::Hole, Side::Shaft}) {
             for (const ToleranceClass& cls : classesOf(side)) {
                 for (std::size_t r = 0; r < kSizeRangeCount; ++r) {
-                    const auto table = lengthsOf(cls.entries[r]);
+                    const auto table = deviationsOf(cls.entries[r]);
                     for (const Length size : sizesIn(r)) {
                         const auto jis = lookUp(code(cls.code), size, Edition::Jis1984);
                         QVERIFY(jis.deviations == table && jis.source == Source::Table1984);
