@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace workbench;
@@ -26,16 +27,26 @@ enum Column
 
 } // namespace
 
-void FoundPairsModel::setPairs(std::vector<FoundPair> pairs)
+void FoundPairsModel::setPairs(FoundPairs pairs)
 {
     beginResetModel();
-    m_pairs = std::move(pairs);
+    m_found = std::move(pairs);
     endResetModel();
+}
+
+QString FoundPairsModel::holeAt(int row) const
+{
+    return m_found.holes[m_found.pairs[std::size_t(row)].hole];
+}
+
+QString FoundPairsModel::shaftAt(int row) const
+{
+    return m_found.shafts[m_found.pairs[std::size_t(row)].shaft];
 }
 
 int FoundPairsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_pairs.size());
+    return parent.isValid() ? 0 : int(m_found.pairs.size());
 }
 
 int FoundPairsModel::columnCount(const QModelIndex& parent) const
@@ -50,11 +61,11 @@ QVariant FoundPairsModel::data(const QModelIndex& index, int role) const
     if (role == Qt::TextAlignmentRole)
         return index.column() >= MaximumColumn ? int(Qt::AlignRight | Qt::AlignVCenter)
                                                : int(Qt::AlignLeft | Qt::AlignVCenter);
-    const FoundPair& found = pairAt(index.row());
+    const FoundPair& found = m_found.pairs[std::size_t(index.row())];
     // Clearances as the finder's bounds are typed: negative for an interference.
     switch (index.column()) {
     case FitColumn:
-        return QString(found.hole + u'/' + found.shaft);
+        return m_found.fitText(std::size_t(index.row()));
     case KindColumn:
         return fitTexts::kindName(found.pair.kind);
     case MaximumColumn:
@@ -80,12 +91,18 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
 FinderPanel::FinderPanel(QWidget* parent)
     : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_kind(new QComboBox),
       m_basis(new QComboBox), m_classes(new QComboBox), m_message(new QLabel),
-      m_list(new QTableView), m_model(new FoundPairsModel(this))
+      m_list(new QTableView), m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this))
 {
+    m_searchTimer->setSingleShot(true);
+    m_searchTimer->setInterval(0);
+    connect(m_searchTimer, &QTimer::timeout, this, &FinderPanel::search);
     auto* grid = new QGridLayout;
     addFilters(grid);
     m_message->setObjectName(QStringLiteral("finderMessage"));
-    m_message->setWordWrap(true);
+    // One line that keeps its width, so a new count never moves the list.
+    m_message->setMinimumWidth(m_message->fontMetrics().horizontalAdvance(
+        QStringLiteral("最小すきまが最大すきまより大きくなっています")));
+    m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_list->setObjectName(QStringLiteral("finderList"));
     m_list->setAccessibleName(QStringLiteral("条件に合うはめあい"));
     m_list->setModel(m_model);
@@ -105,6 +122,7 @@ FinderPanel::FinderPanel(QWidget* parent)
     layout->addWidget(m_list, 1);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &FinderPanel::rowChosen);
+    searchSoon();
 }
 
 void FinderPanel::addFilters(QGridLayout* grid)
@@ -123,10 +141,10 @@ void FinderPanel::addFilters(QGridLayout* grid)
     m_classes->addItems({QStringLiteral("よく使う 65 クラス"), QStringLiteral("すべてのクラス")});
     for (QLineEdit* field : {m_minimum, m_maximum}) {
         field->setPlaceholderText(QStringLiteral("制限なし"));
-        connect(field, &QLineEdit::textChanged, this, &FinderPanel::search);
+        connect(field, &QLineEdit::textChanged, this, &FinderPanel::searchSoon);
     }
     for (QComboBox* combo : {m_kind, m_basis, m_classes})
-        connect(combo, &QComboBox::currentIndexChanged, this, &FinderPanel::search);
+        connect(combo, &QComboBox::currentIndexChanged, this, &FinderPanel::searchSoon);
     const QString band = QStringLiteral("mm、負の値はしめしろ。空欄なら制限なし");
     const Field fields[] = {
         {m_minimum, "finderMinimum", QStringLiteral("最小すきま(&N)"),
@@ -161,7 +179,12 @@ void FinderPanel::setSize(std::optional<Nanometres> diameter, Edition edition)
         return;
     m_diameter = diameter;
     m_edition = edition;
-    search();
+    searchSoon();
+}
+
+void FinderPanel::searchSoon()
+{
+    m_searchTimer->start();
 }
 
 void FinderPanel::search()
@@ -189,12 +212,12 @@ void FinderPanel::search()
                       m_classes->currentIndex() == 1};
     if (m_kind->currentIndex() > 0)
         query.kind = FitKind(m_kind->currentIndex() - 1);
-    std::vector<FoundPair> found = findPairs(query);
-    m_message->setText(found.empty() ? QStringLiteral("φ%1 で条件に合うはめあいはありません")
-                                           .arg(fitTexts::sizeText(*m_diameter))
-                                     : QStringLiteral("φ%1 で %2 組（変動量の大きい順）")
-                                           .arg(fitTexts::sizeText(*m_diameter))
-                                           .arg(found.size()));
+    FoundPairs found = findPairs(query);
+    m_message->setText(found.pairs.empty() ? QStringLiteral("φ%1 で条件に合うはめあいはありません")
+                                                 .arg(fitTexts::sizeText(*m_diameter))
+                                           : QStringLiteral("φ%1 で %2 組（変動量の大きい順）")
+                                                 .arg(fitTexts::sizeText(*m_diameter))
+                                                 .arg(found.pairs.size()));
     m_model->setPairs(std::move(found));
 }
 
@@ -202,6 +225,5 @@ void FinderPanel::rowChosen(const QModelIndex& current)
 {
     if (!current.isValid())
         return;
-    const FoundPair& found = m_model->pairAt(current.row());
-    Q_EMIT pairChosen(found.hole, found.shaft);
+    Q_EMIT pairChosen(m_model->holeAt(current.row()), m_model->shaftAt(current.row()));
 }

@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
+class QTimer;
 
 // The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance.
 class FoundPairsModel : public QAbstractTableModel
@@ -21,8 +22,10 @@ class FoundPairsModel : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setPairs(std::vector<workbench::FoundPair> pairs);
-    const workbench::FoundPair& pairAt(int row) const { return m_pairs[std::size_t(row)]; }
+    // The whole list at once: one reset, however many pairs.
+    void setPairs(workbench::FoundPairs pairs);
+    QString holeAt(int row) const;
+    QString shaftAt(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,7 +33,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    std::vector<workbench::FoundPair> m_pairs;
+    workbench::FoundPairs m_found;
 };
 
 // The finder: a required clearance band (either bound may stay empty; negative is interference),
@@ -54,6 +57,9 @@ Q_SIGNALS:
 
 private:
     void addFilters(class QGridLayout* grid);
+    // Searches once the events of the moment are done: never within a keystroke's own paint,
+    // and once for any number of changes.
+    void searchSoon();
     void search();
     void rowChosen(const QModelIndex& current);
 
@@ -65,6 +71,7 @@ private:
     QLabel* m_message;
     QTableView* m_list;
     FoundPairsModel* m_model;
+    QTimer* m_searchTimer;
     std::optional<workbench::Nanometres> m_diameter;
     workbench::Edition m_edition = workbench::Edition::Jis1984;
 };

@@ -7,6 +7,7 @@
 #include "tolerance/iso286.h"
 #include "tolerance/nominal_size.h"
 
+#include <algorithm>
 #include <string>
 #include <variant>
 
@@ -119,6 +120,27 @@ QStringList commonClasses(Side side)
     return codes;
 }
 
+QStringList otherClasses(Side side)
+{
+    const QStringList common = commonClasses(side);
+    QStringList codes;
+    for (const std::string_view letters : tolerance::fundamentalDeviationLetters(coreSide(side))) {
+        for (int grade = tolerance::kFinestGrade; grade <= tolerance::kCoarsestGrade; ++grade) {
+            const ClassCode code{coreSide(side), std::string(letters), grade};
+            // A class the rules give no value for at any size is no choice at all.
+            const bool anywhere =
+                std::any_of(tolerance::sizeSteps().begin(), tolerance::sizeSteps().end(),
+                            [&](const tolerance::SizeStep& step) {
+                                return tolerance::deviationsOf(code, step.upper).has_value();
+                            });
+            const QString text = qt(tolerance::textOf(code));
+            if (anywhere && !common.contains(text))
+                codes << text;
+        }
+    }
+    return codes;
+}
+
 namespace {
 
 struct ClassReading
@@ -135,7 +157,7 @@ QString codeProblem(const tolerance::ClassCodeError& error, const QString& text,
         return QStringLiteral("公差クラスを入力してください（例: %1）")
             .arg(side == Side::Hole ? u"H7" : u"g6");
     case Kind::NoSuchLetter:
-        return QStringLiteral("%1 という記号の公差クラスはありません").arg(text);
+        return QStringLiteral("%1: この記号の公差クラスはありません").arg(text);
     case Kind::NoGrade:
         return QStringLiteral("%1 に公差等級の数字がありません（例: %1%2）")
             .arg(text, side == Side::Hole ? u"7" : u"6");
@@ -227,7 +249,13 @@ std::vector<tolerance::Candidate> candidates(Side side, const FinderQuery& query
 
 } // namespace
 
-std::vector<FoundPair> findPairs(const FinderQuery& query)
+QString FoundPairs::fitText(std::size_t row) const
+{
+    const FoundPair& found = pairs[row];
+    return holes[found.hole] + u'/' + shafts[found.shaft];
+}
+
+FoundPairs findPairs(const FinderQuery& query)
 {
     tolerance::Requirement requirement{query.minimumClearance, query.maximumClearance, std::nullopt,
                                        tolerance::Basis(query.basis)};
@@ -237,9 +265,16 @@ std::vector<FoundPair> findPairs(const FinderQuery& query)
                                                                 : tolerance::FitType::Interference;
     const auto holes = candidates(Side::Hole, query);
     const auto shafts = candidates(Side::Shaft, query);
-    std::vector<FoundPair> found;
-    for (const tolerance::FoundFit& fit : tolerance::findFits(holes, shafts, requirement))
-        found.push_back({qt(fit.hole->code), qt(fit.shaft->code), pairOf(fit.fit)});
+    FoundPairs found;
+    for (const auto& candidate : holes)
+        found.holes << qt(candidate.code);
+    for (const auto& candidate : shafts)
+        found.shafts << qt(candidate.code);
+    const auto fits = tolerance::findFits(holes, shafts, requirement);
+    found.pairs.reserve(fits.size());
+    for (const tolerance::FoundFit& fit : fits)
+        found.pairs.push_back(
+            {int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), pairOf(fit.fit)});
     return found;
 }
 

@@ -102,6 +102,10 @@ BoundReading readBound(const QString& text);
 // The 65 classes of our lists, in list order.
 QStringList commonClasses(Side side);
 
+// Every other class of the side with a value at some size, in the standard's order of letters
+// and grades: what the class lists offer after our 65.
+QStringList otherClasses(Side side);
+
 enum class Basis
 {
     Any,
@@ -120,14 +124,24 @@ struct FinderQuery
     bool everyClass = false; // or only our 65
 };
 
+// Indices into the found pairs' lists of codes, so a search over every class makes no string.
 struct FoundPair
 {
-    QString hole;
-    QString shaft;
+    int hole;
+    int shaft;
     PairFigures pair;
 };
 
+struct FoundPairs
+{
+    QStringList holes;
+    QStringList shafts;
+    std::vector<FoundPair> pairs;
+
+    QString fitText(std::size_t row) const;
+};
+
 // Pairs whose whole clearance range lies within the bounds, widest fit tolerance first.
-std::vector<FoundPair> findPairs(const FinderQuery& query);
+FoundPairs findPairs(const FinderQuery& query);
 
 } // namespace workbench

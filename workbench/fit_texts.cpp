@@ -114,7 +114,7 @@ QString sourceText(Source source, Edition edition)
     if (source == Source::Table1984)
         return QStringLiteral("出典: JIS B 0401 (1984) の表");
     if (edition == Edition::Jis1984)
-        return QStringLiteral("出典: JIS B 0401:2016 (ISO 286:2010)（1984 年版の表にない値）");
+        return QStringLiteral("出典: JIS B 0401:2016（1984 年版の表にない値）");
     return QStringLiteral("出典: JIS B 0401:2016 (ISO 286:2010)");
 }
 

@@ -30,12 +30,22 @@ namespace {
 
 const QString kNone = QStringLiteral("—");
 
+// A label whose changing text never moves the layout: as wide as the sample, whatever it shows.
+// Word wrap would let the window shrink below what its labels need, so lines break only where
+// the text says.
+void steadyWidth(QLabel* label, const QString& sample)
+{
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sample));
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
 QLabel* figureLabel(const char* name)
 {
     auto* label = new QLabel(kNone);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    steadyWidth(label, QStringLiteral("-3150.0000 "));
     return label;
 }
 
@@ -50,7 +60,8 @@ QLabel* messageLabel(const char* name)
 {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    steadyWidth(label, QStringLiteral("JS7x: この記号の公差クラスはありません"));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, problemColour(palette));
     label->setPalette(palette);
@@ -63,7 +74,10 @@ QComboBox* classBox(Side side, const char* name)
     combo->setObjectName(QString::fromLatin1(name));
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Ours first, then every other class of the standard, to pick as well as to type.
     combo->addItems(commonClasses(side));
+    combo->insertSeparator(combo->count());
+    combo->addItems(otherClasses(side));
     combo->setCurrentIndex(-1);
     // A typed "h" must not complete to "H6" in the hole list.
     combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
@@ -201,7 +215,7 @@ void FitsWindow::addSideRows(QGridLayout* grid)
         }
         auto* source = new QLabel;
         source->setObjectName(QString::fromLatin1(names[side][4]));
-        source->setWordWrap(true);
+        steadyWidth(source, QStringLiteral("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
         grid->addWidget(source, 5 + side, 0, 1, 3);
     }
 }
@@ -226,7 +240,10 @@ QWidget* FitsWindow::buildResults()
     m_notes->setObjectName(QStringLiteral("drawingNotes"));
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes->setAccessibleName(QStringLiteral("図面用の表記"));
+    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
+    steadyWidth(m_notes, QStringLiteral(
+                             "φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
     grid->addWidget(m_notes, pairRow + 4, 0, 1, 3);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     const QString copyHint =
@@ -235,8 +252,6 @@ QWidget* FitsWindow::buildResults()
     m_copyButton->setStatusTip(copyHint);
     grid->addWidget(m_copyButton, pairRow + 5, 0, 1, 3, Qt::AlignLeft);
     grid->setRowStretch(pairRow + 6, 1);
-    // The notes hold three lines: never squeezed under the button below them.
-    box->setMinimumHeight(box->sizeHint().height());
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -281,7 +296,10 @@ void FitsWindow::refresh()
 
 void FitsWindow::showProblem(QWidget* field, QLabel* message, const QString& problem)
 {
-    message->setText(problem);
+    QString lines = problem;
+    lines.replace(QStringLiteral("。"), QStringLiteral("。\n"))
+        .replace(u'（', QStringLiteral("\n（"));
+    message->setText(lines.trimmed());
     field->setAccessibleDescription(problem);
 }
 

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSet>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
@@ -276,6 +278,57 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("f7"));
     }
 
+    // At its smallest, whatever the scale: no group over another, every control inside its
+    // group, no problem or figure cut short, and small enough for a 200 % laptop screen
+    // (1280 × 800 logical pixels) with room for a title bar.
+    void layoutAtItsMinimum()
+    {
+        type("sizeField", QStringLiteral("3x5"));
+        type("holeClass", QStringLiteral("h7"));
+        type("shaftClass", QStringLiteral("JS7x"));
+        m_window->resize(1, 1);
+        QTRY_COMPARE(m_window->size(), m_window->minimumSize());
+        QVERIFY(m_window->minimumWidth() <= 1280 && m_window->minimumHeight() <= 760);
+        const auto inWindow = [&](const QWidget* widget) {
+            return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
+        };
+        const QList<QGroupBox*> groups = m_window->findChildren<QGroupBox*>();
+        QCOMPARE(groups.size(), 3);
+        for (const QGroupBox* group : groups) {
+            for (const QGroupBox* other : groups)
+                QVERIFY2(group == other || !inWindow(group).intersects(inWindow(other)),
+                         qPrintable(group->title() + u" / " + other->title()));
+            for (const QWidget* inside : group->findChildren<QWidget*>())
+                QVERIFY2(!inside->isVisible() || inWindow(group).contains(inWindow(inside)),
+                         qPrintable(group->title() + u": " + inside->objectName()));
+        }
+        for (const QLabel* label : m_window->findChildren<QLabel*>())
+            QVERIFY2(!label->isVisible() || label->sizeHint().width() <= label->width() + 1,
+                     qPrintable(label->text()));
+    }
+
+    // Our classes first, then every other class of the standard, each one to pick.
+    void classLists()
+    {
+        auto* holes = child<QComboBox>(m_window.get(), "holeClass");
+        auto* shafts = child<QComboBox>(m_window.get(), "shaftClass");
+        QCOMPARE(holes->itemText(0), workbench::commonClasses(Side::Hole).first());
+        for (const QString& code : {u"H1"_s, u"ZC18"_s, u"JS01"_s, u"A9"_s})
+            QVERIFY2(holes->findText(code) > holes->findText(u"H7"_s), qPrintable(code));
+        for (const QString& code : {u"c11"_s, u"zc18"_s, u"h01"_s})
+            QVERIFY2(shafts->findText(code) >= 0, qPrintable(code));
+        QStringList all;
+        for (int i = 0; i < holes->count(); ++i)
+            all << holes->itemText(i);
+        all.removeAll(QString()); // the separator
+        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size());
+        holes->setCurrentIndex(holes->findText(u"H1"_s));
+        type("sizeField", QStringLiteral("35"));
+        type("shaftClass", QStringLiteral("c11"));
+        QCOMPARE(text(m_window.get(), "holeUpper"), u"+0.0015"_s);
+        QCOMPARE(text(m_window.get(), "looseValue"), u"0.2815"_s);
+    }
+
     void finderChoosesAPair()
     {
         type("sizeField", QStringLiteral("35"));
@@ -283,7 +336,7 @@ private Q_SLOTS:
         type("finderMaximum", QStringLiteral("0.070"));
         child<QComboBox>(m_window.get(), "finderBasis")->setCurrentIndex(1); // hole basis
         auto* list = child<QTableView>(m_window.get(), "finderList");
-        QVERIFY(list->model()->rowCount() > 1);
+        QTRY_VERIFY(list->model()->rowCount() > 1);
         const auto cell = [&](int row, int column) {
             return list->model()->index(row, column).data().toString();
         };
