@@ -289,9 +289,12 @@ void FitsWindow::refresh()
     showPair(m_answer);
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
-    if (m_answer.complete())
-        m_lastComplete = lastInputs::Inputs{typed.size.trimmed(), typed.hole.trimmed(),
-                                            typed.shaft.trimmed(), int(typed.edition)};
+    // Only a complete fit is worth keeping; "3" on the way to "3x5" is not, so a close with bad
+    // input leaves what was kept before.
+    m_complete = m_answer.complete()
+                     ? std::optional(lastInputs::Inputs{typed.size.trimmed(), typed.hole.trimmed(),
+                                                        typed.shaft.trimmed(), int(typed.edition)})
+                     : std::nullopt;
 }
 
 void FitsWindow::showProblem(QWidget* field, QLabel* message, const QString& problem)
@@ -390,7 +393,7 @@ void FitsWindow::restoreLast()
 
 void FitsWindow::saveNow()
 {
-    lastInputs::save(m_lastComplete, {saveGeometry(), size()});
+    lastInputs::save(m_complete, {saveGeometry(), size()});
 }
 
 void FitsWindow::closeEvent(QCloseEvent* event)

@@ -27,7 +27,8 @@ public:
 
     // The last inputs and the size (and, where the platform places windows, the place) saved.
     void restoreLast();
-    // Saves the last complete inputs and the window's geometry; every close route calls it.
+    // Saves the inputs when they make a complete fit, and the window's geometry; every close
+    // route calls it.
     void saveNow();
 
     // The current fit for a drawing, or empty when there is none; Copy puts it on the clipboard.
@@ -68,5 +69,5 @@ private:
     ZonePicture* m_picture;
     FinderPanel* m_finder;
     workbench::Answer m_answer;
-    std::optional<lastInputs::Inputs> m_lastComplete;
+    std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
 };

@@ -4,6 +4,8 @@
 # (read back from the clipboard) and, with text selected, only that text; a close keeps the inputs
 # in the workbench's own file and leaves Kelvan.ini as it was, byte for byte. In the desktop's
 # light look, under a dark gtk3 theme and at 200 %; the screenshots are kept in $XV_SHOTS.
+# SIGTERM, as at shutdown, keeps the window's size and the last complete inputs, never a bad
+# size typed after them, and no inputs at all when none were complete.
 # Usage: fits_workbench.sh path/to/tessaly-fits
 source "$(dirname "$0")/lib.sh"
 FITS=${1:?path of tessaly-fits}
@@ -59,4 +61,36 @@ for look in "${looks[@]}"; do
         "$name: the inputs kept in Kelvan/TessalyFits.ini"
     assert_eq "$(cat "$XDG_CONFIG_HOME/Kelvan.ini")" "${shared%$'\n'}" \
         "$name: Kelvan.ini untouched"
+done
+
+# SIGTERM: the size the window was given and the complete inputs; then, opened again with them,
+# a bad size typed over them changes the size kept but not the inputs ("3" on the way to "3x5"
+# makes a fit, and must not be kept either).
+inputs_kept() { sed -n '/^\[inputs\]/,/^\[/s/^\(size\|hole\|shaft\)=//p' "$store" | tr '\n' ' '; }
+rm -rf "$XDG_CONFIG_HOME"
+mkdir -p "$XDG_CONFIG_HOME"
+for run in "complete 1180x900" "bad 1100x850"; do
+    read -r name window_size <<<"$run"
+    start_program "$FITS"
+    wid=$(wait_window '^Tessaly はめあい計算$')
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
+    xq xdotool windowsize --sync "$wid" "${window_size%x*}" "${window_size#*x}" ||
+        fail "cannot size the window"
+    if [ "$name" = complete ]; then
+        typed 40
+        keys Tab
+        typed H7
+        keys Tab
+        typed p6
+    else
+        keys ctrl+a
+        typed 3x5
+    fi
+    sleep 0.3
+    kill -TERM "$XV_PROGRAM_PID"
+    wait_program
+    assert_eq "$XV_EXIT" 0 "$name: SIGTERM ends the workbench"
+    assert_eq "$(sed -n '/^\[window\]/,/^\[/s/^size=//p' "$store")" "@Size(${window_size/x/ })" \
+        "$name: SIGTERM kept the window's size"
+    assert_eq "$(inputs_kept)" "H7 p6 40 " "$name: the inputs kept are the complete ones"
 done
