@@ -36,7 +36,7 @@ std::span<const FoundFit> shown(const FitSearch& search, std::optional<std::size
 
 std::string_view labelOf(const FitSearch& search)
 {
-    return tolerance::sizeSteps()[search.range].label;
+    return search.label;
 }
 
 // One source for every pair shown, or the edition's rule for mixing them.

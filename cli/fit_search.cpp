@@ -3,6 +3,8 @@
 #include "cli/answer.h"
 #include "cli/class_code.h"
 
+#include <algorithm>
+
 namespace cli {
 
 using tolerance::ClassCode;
@@ -45,13 +47,37 @@ std::string FitSearch::sourceOf(const tolerance::FoundFit& fit) const
     return "hole: " + std::string(nameOf(hole)) + "; shaft: " + std::string(nameOf(shaft));
 }
 
-FitSearch searchFits(const Size& size, const tolerance::Requirement& requirement,
+namespace {
+
+FitSearch searchStep(const Size& size, const tolerance::Requirement& requirement,
                      tolerance::Edition edition, bool allClasses)
 {
-    FitSearch search{size.range, {}, {}, {}, {}, {}};
+    FitSearch search{size.label(), {}, {}, {}, {}, {}};
     addCandidates(Side::Hole, size, edition, allClasses, search.holes, search.holeSources);
     addCandidates(Side::Shaft, size, edition, allClasses, search.shafts, search.shaftSources);
     search.fits = tolerance::findFits(search.holes, search.shafts, requirement);
+    return search;
+}
+
+bool sameFits(const FitSearch& a, const FitSearch& b)
+{
+    return std::ranges::equal(a.fits, b.fits, [](const auto& x, const auto& y) {
+        return x.hole->code == y.hole->code && x.shaft->code == y.shaft->code &&
+               x.fit.maximumClearance == y.fit.maximumClearance &&
+               x.fit.minimumClearance == y.fit.minimumClearance;
+    });
+}
+
+} // namespace
+
+FitSearch searchFits(const Size& size, const tolerance::Requirement& requirement,
+                     tolerance::Edition edition, bool allClasses)
+{
+    FitSearch search = searchStep(size, requirement, edition, allClasses);
+    if (size.first != size.range)
+        for (const Size& step : stepsOf(size))
+            if (!sameFits(search, searchStep(step, requirement, edition, allClasses)))
+                throwNotOneAnswer(size, "the fits found");
     return search;
 }
 

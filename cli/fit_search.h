@@ -15,7 +15,7 @@ namespace cli {
 // the fits that meet the requirement, pointing into them.
 struct FitSearch
 {
-    std::size_t range;
+    std::string label;
     std::vector<tolerance::Candidate> holes;
     std::vector<tolerance::Candidate> shafts;
     std::vector<tolerance::Source> holeSources;

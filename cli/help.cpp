@@ -72,7 +72,9 @@ rules of ISO 286-1.
   SIZE         a size range (30～40, also written 30-40 or 30~40), or a diameter
                in mm over 0 up to 3150 with at most 4 decimals (35, 35.5); a
                diameter on a boundary belongs to the lower range (30 is in 24～30),
-               and a diameter also gives the limits of size
+               and a diameter also gives the limits of size; a coarser step of
+               the standard (10～18, 500～630) is taken where the answer is the
+               same over the ranges it spans
   --edition E  1984 (default): the table of JIS B 0401 (1984), as the window
                shows it, wherever it has the class and size, and the rules of
                ISO 286-1:2010 elsewhere; 2016: JIS B 0401:2016, that is

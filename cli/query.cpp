@@ -22,16 +22,11 @@ using tolerance::Side;
 
 namespace {
 
-std::string label(std::size_t range)
-{
-    return std::string(tolerance::sizeSteps()[range].label);
-}
-
 void addSize(Record& record, const Size& size)
 {
     if (size.diameter)
         record.push_back({"size", tolerance::formatDiameter(*size.diameter)});
-    record.push_back({"range", label(size.range)});
+    record.push_back({"range", size.label()});
 }
 
 // The texts as the table writes them; "±" spelt out for the text form, the signed figures for
@@ -91,10 +86,20 @@ void addClearances(Record& record, const Fit& fit)
     record.push_back({"fit", std::string(nameOf(fit.type))});
 }
 
-std::string undefinedNote(const std::string& codes, bool plural, std::size_t range)
+std::string undefinedNote(const std::string& codes, bool plural, const Size& size)
 {
-    return codes + (plural ? " have" : " has") + " no value for " + label(range) +
+    return codes + (plural ? " have" : " has") + " no value for " + size.label() +
            "; nothing computed";
+}
+
+// One answer over every step the size spans, or an error naming the finer steps.
+ClassAnswer answerOver(const ClassCode& code, const Size& size, Edition edition)
+{
+    const ClassAnswer answer = answerFor(code, size.range, size.nominal(), edition);
+    for (const Size& step : stepsOf(size))
+        if (answerFor(code, step.range, step.nominal(), edition).deviations != answer.deviations)
+            throwNotOneAnswer(size, tolerance::textOf(code));
+    return answer;
 }
 
 } // namespace
@@ -104,10 +109,10 @@ Record describeClass(const ClassCode& code, const Size& size, Edition edition)
     const std::string name = tolerance::textOf(code);
     Record record{{"class", name}, {"side", std::string(nameOf(code.side))}};
     addSize(record, size);
-    const ClassAnswer answer = answerFor(code, size.range, size.nominal(), edition);
+    const ClassAnswer answer = answerOver(code, size, edition);
     addTexts(record, "", answer);
     if (!answer.deviations)
-        record.push_back({"note", undefinedNote(name, false, size.range)});
+        record.push_back({"note", undefinedNote(name, false, size)});
     else if (size.diameter && addLimits(record, "", *size.diameter, *answer.deviations))
         addNonPositiveNote(record);
     record.push_back({"source", std::string(nameOf(answer.source))});
@@ -120,8 +125,8 @@ Record describeFit(const ClassCode& hole, const ClassCode& shaft, const Size& si
     const std::string shaftName = tolerance::textOf(shaft);
     Record record{{"hole", holeName}, {"shaft", shaftName}};
     addSize(record, size);
-    const ClassAnswer holeAnswer = answerFor(hole, size.range, size.nominal(), edition);
-    const ClassAnswer shaftAnswer = answerFor(shaft, size.range, size.nominal(), edition);
+    const ClassAnswer holeAnswer = answerOver(hole, size, edition);
+    const ClassAnswer shaftAnswer = answerOver(shaft, size, edition);
     const auto& holeDeviations = holeAnswer.deviations;
     const auto& shaftDeviations = shaftAnswer.deviations;
     addTexts(record, "hole_", holeAnswer);
@@ -132,8 +137,7 @@ Record describeFit(const ClassCode& hole, const ClassCode& shaft, const Size& si
                                       ? holeName + " and " + shaftName
                                   : !holeDeviations ? holeName
                                                     : shaftName;
-        record.push_back(
-            {"note", undefinedNote(codes, !holeDeviations && !shaftDeviations, size.range)});
+        record.push_back({"note", undefinedNote(codes, !holeDeviations && !shaftDeviations, size)});
         record.push_back(source);
         return record;
     }

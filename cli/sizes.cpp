@@ -53,11 +53,22 @@ Length parseDiameter(std::string_view text)
     throw InputError(diameter + " has more than 4 decimals; sizes go in steps of 0.0001 mm");
 }
 
-std::optional<std::size_t> stepLabelled(std::string_view label)
+// A step's own label, or one spanning whole steps as the standard's coarser steps do
+// ("10～18", "500～630"): the first and last step covered.
+std::optional<std::pair<std::size_t, std::size_t>> stepsLabelled(std::string_view label)
 {
     const auto steps = tolerance::sizeSteps();
     const auto it = std::ranges::find(steps, label, &tolerance::SizeStep::label);
-    return it == steps.end() ? std::nullopt : std::optional(std::size_t(it - steps.begin()));
+    if (it != steps.end())
+        return std::pair(std::size_t(it - steps.begin()), std::size_t(it - steps.begin()));
+    const auto bounds = tolerance::boundsOfLabel(label);
+    if (!bounds)
+        return std::nullopt;
+    const auto first = std::ranges::find(steps, bounds->lower, &tolerance::SizeStep::lower);
+    const auto last = std::ranges::find(steps, bounds->upper, &tolerance::SizeStep::upper);
+    if (first == steps.end() || last == steps.end() || last < first)
+        return std::nullopt;
+    return std::pair(std::size_t(first - steps.begin()), std::size_t(last - steps.begin()));
 }
 
 } // namespace
@@ -67,9 +78,30 @@ tolerance::Length Size::nominal() const noexcept
     return diameter.value_or(tolerance::sizeSteps()[range].upper);
 }
 
-std::string_view Size::label() const noexcept
+std::string Size::label() const
 {
-    return tolerance::sizeSteps()[range].label;
+    const auto steps = tolerance::sizeSteps();
+    if (first == range)
+        return std::string(steps[range].label);
+    return tolerance::formatDiameter(steps[first].lower) + std::string(kWaveDash) +
+           tolerance::formatDiameter(steps[range].upper);
+}
+
+std::vector<Size> stepsOf(const Size& size)
+{
+    std::vector<Size> sizes;
+    for (std::size_t step = size.first; step <= size.range; ++step)
+        sizes.push_back({step, size.diameter, step});
+    return sizes;
+}
+
+void throwNotOneAnswer(const Size& size, std::string_view what)
+{
+    std::string finer;
+    for (const Size& step : stepsOf(size))
+        finer += (finer.empty() ? "" : ", ") + step.label();
+    throw InputError(std::string(what) + " changes within " + size.label() + ": give one of " +
+                     finer + ", or a diameter");
 }
 
 Size parseSize(std::string_view text)
@@ -77,8 +109,8 @@ Size parseSize(std::string_view text)
     if (text.empty())
         throw InputError("empty size; give a range such as 30～40 or a diameter in mm such as 35");
     if (const auto label = asLabel(text)) {
-        if (const auto range = stepLabelled(*label))
-            return {*range, std::nullopt};
+        if (const auto steps = stepsLabelled(*label))
+            return {steps->second, std::nullopt, steps->first};
         throw InputError("size " + quote(text) +
                          " is not one of the ranges 0～3, 3～6, … 2800～3150 (see --help)");
     }
@@ -87,7 +119,7 @@ Size parseSize(std::string_view text)
     if (!range) // the diameter keeps to (0, 3150], which the steps cover without a gap
         throw std::logic_error("no size range holds " + tolerance::formatDiameter(diameter) +
                                " mm");
-    return {*range, diameter};
+    return {*range, diameter, *range};
 }
 
 } // namespace cli

@@ -5,24 +5,33 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
 // The largest diameter the tool takes, the upper bound of the last size step.
 inline constexpr tolerance::Length kLargestDiameter = tolerance::kLargestSize;
 
-// What SIZE named: a size step (the first 25 are the table's ranges), and the diameter when one
-// was given.
+// What SIZE named: the size steps first to range (one step unless a label such as 500～630
+// spans several), and the diameter when one was given.
 struct Size
 {
     std::size_t range;
     std::optional<tolerance::Length> diameter;
+    std::size_t first = range;
 
-    // The size the figures are for: the diameter, or the step's upper bound.
+    // The size the figures are for: the diameter, or the last step's upper bound.
     tolerance::Length nominal() const noexcept;
-    std::string_view label() const noexcept;
+    std::string label() const;
 };
+
+// Each step a spanning label covers, as a size of its own; the size itself otherwise.
+std::vector<Size> stepsOf(const Size& size);
+
+// A label spanning steps where what was asked changes: the finer steps are named instead.
+[[noreturn]] void throwNotOneAnswer(const Size& size, std::string_view what);
 
 // A step label ("30～40", "500～560", or with "-" or "~" for "～") or a diameter in mm ("35",
 // "35.5"). Throws InputError for anything else.

@@ -58,6 +58,11 @@ private Q_SLOTS:
             << QStringList{u"F7"_s, u"630"_s, u"--edition"_s, u"2016"_s}
             << u"class: F7\nside: hole\nsize: 630\nrange: 560～630\nupper: +0.146\n"
                "lower: +0.076\nmaximum: 630.146\nminimum: 630.076\nsource: ISO 286-1:2010 rules\n"_s;
+        // The standard's coarser steps name the finer ones they span.
+        QTest::newRow("coarser step")
+            << QStringList{u"F7"_s, u"500～630"_s}
+            << u"class: F7\nside: hole\nrange: 500～630\nupper: +0.146\nlower: +0.076\n"
+               "source: ISO 286-1:2010 rules\n"_s;
         // a and b begin over 1 mm: a class without a value is an answer, not an error.
         QTest::newRow("no value") << QStringList{u"a11"_s, u"0.5"_s}
                                   << u"class: a11\nside: shaft\nsize: 0.5\nrange: 0～3\n"
@@ -195,7 +200,10 @@ private Q_SLOTS:
         QTest::newRow("over 3150") << QStringList{u"H7"_s, u"3151"_s} << u"over 3150 mm"_s;
         QTest::newRow("zero size") << QStringList{u"H7"_s, u"0"_s} << u"not over 0 mm"_s;
         QTest::newRow("unknown range over 500")
-            << QStringList{u"H7"_s, u"500-630"_s} << u"… 2800～3150"_s;
+            << QStringList{u"H7"_s, u"500-600"_s} << u"… 2800～3150"_s;
+        QTest::newRow("class changing within a coarser step")
+            << QStringList{u"H7/r6"_s, u"500～630"_s}
+            << u"r6 changes within 500～630: give one of 500～560, 560～630, or a diameter"_s;
         QTest::newRow("unknown edition") << QStringList{u"--edition"_s, u"2010"_s, u"H7"_s, u"35"_s}
                                          << u"unknown edition \"2010\"; use 1984"_s;
         QTest::newRow("unknown classes")
