@@ -4,7 +4,7 @@
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.
 # Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID FITS_APP_ID
 source "$(dirname "$0")/../xvfb/lib.sh"
-build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID} fits_id=${4:?the workbench's application ID}
+build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID} fits_id=${4:?application ID of the workbench}
 
 rm -rf "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$XV_TMP/cpack.log" 2>&1) ||

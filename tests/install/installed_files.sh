@@ -2,9 +2,9 @@
 # What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
 # at every size, each file named by the one application ID and naming it inside; under the
 # prefix asked for and below DESTDIR only.
-# Usage: installed_files.sh BUILD_DIR APP_ID
+# Usage: installed_files.sh BUILD_DIR APP_ID FITS_APP_ID
 set -euo pipefail
-build=${1:?build folder} id=${2:?application ID} fits_id=${3:?the workbench's application ID}
+build=${1:?build folder} id=${2:?application ID} fits_id=${3:?application ID of the workbench}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -23,10 +23,14 @@ expected_files() {
     local prefix=$1
     echo "$prefix/bin/tessaly"
     echo "$prefix/bin/tessaly-cli"
-    echo "$prefix/share/applications/$id.desktop"
-    echo "$prefix/share/metainfo/$id.metainfo.xml"
+    echo "$prefix/bin/tessaly-fits"
     echo "$prefix/share/doc/tessaly/copyright"
-    for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$id.png"; done
+    local app
+    for app in "$id" "$fits_id"; do
+        echo "$prefix/share/applications/$app.desktop"
+        echo "$prefix/share/metainfo/$app.metainfo.xml"
+        for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$app.png"; done
+    done
 }
 
 for prefix in /usr /opt/tessaly; do
@@ -35,7 +39,7 @@ for prefix in /usr /opt/tessaly; do
     # Exactly these files, nothing outside the prefix, nothing left out.
     if diff <(cd "$root" && find . -type f | sed 's|^\.||' | sort) \
         <(expected_files "$prefix" | sort) >"$work/diff"; then
-        ok "prefix $prefix: exactly the programs, entry, metainfo, icons and copyright"
+        ok "prefix $prefix: exactly the three programs, two entries, metainfo and icons, the copyright"
     else
         fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
     fi
