@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fit workbench at 200 %: a keystroke in the size field, timed from the key press until the
 // window's first repaint after it is done (the figures and the zone picture), and until every
 // event it caused is done (the finder's list too); the finder over every class at one size, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "finder_panel.h"
 
 #include "fit_texts.h"

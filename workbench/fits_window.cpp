@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fits_window.h"
 
 #include "copy_route.h"

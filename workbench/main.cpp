@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fits_window.h"
 #include "look/fonts.h"
 #include "platform/session_end.h"

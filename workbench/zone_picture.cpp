@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "zone_picture.h"
 
 #include "fit_texts.h"

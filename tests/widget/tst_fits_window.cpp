@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
 // keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The fit workbench typed into as a person would, on a display of its own: the focus starts in the
 # size, Tab goes to the hole class and then the shaft class, Ctrl+C copies the fit for a drawing
 # (read back from the clipboard) and, with text selected, only that text; a close keeps the inputs
