@@ -2,6 +2,7 @@
 #include "main_window.h"
 #include "platform/platform_choice.h"
 #include "platform/session_end.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tessaly"));
     // Lets the desktop match the window with its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
-    fonts::installApplicationFonts();
+    fonts::installApplicationFonts(windowTexts::everyText());
 
     Form1 form;
     form.load();

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "actions/pointer_hints.h"
 #include "look/designed_palette.h"
 #include "look/fonts.h"
 #include "look/tight_style.h"

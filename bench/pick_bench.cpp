@@ -4,6 +4,7 @@
 #include "look/fonts.h"
 #include "main_window.h"
 #include "window/tab_control.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -138,7 +139,7 @@ int main(int argc, char* argv[])
     QTemporaryDir config; // never the user's settings
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    fonts::installApplicationFonts();
+    fonts::installApplicationFonts(windowTexts::everyText());
     const int picks = picksFromArguments(argc, argv);
 
     Form1 form;

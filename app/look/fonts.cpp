@@ -1,7 +1,5 @@
 #include "fonts.h"
 
-#include "window/window_texts.h"
-
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -40,16 +38,6 @@ constexpr std::array kChain = {
     QStringView(u"Source Han Sans"), QStringView(u"Noto Sans JP"),
 };
 // clang-format on
-
-#ifdef Q_OS_WIN
-constexpr char kNoFontMessage[] =
-    "tessaly: no installed font has every character of the window, so some may show as boxes; "
-    "add the Japanese Supplemental Fonts (Settings, Apps, Optional features)\n";
-#else
-constexpr char kNoFontMessage[] =
-    "tessaly: no installed font has every character of the window, so some may show as boxes; "
-    "install the package fonts-ipafont-gothic\n";
-#endif
 
 struct Choice
 {
@@ -115,14 +103,14 @@ QString chosenFamily()
     return choice().family;
 }
 
-void installApplicationFonts()
+void installApplicationFonts(const QStringList& texts)
 {
     Choice& chosen = choice();
-    chosen.family = firstCovering(standInChain(), windowTexts::everyText());
+    chosen.family = firstCovering(standInChain(), texts);
     if (chosen.family.isEmpty()) {
         // The window still opens; what other fonts have, Qt's fallback then finds per character.
         chosen.merging = true;
-        std::fputs(kNoFontMessage, stderr);
+        std::fputs(missingFontAdvice(), stderr);
     } else if (chosen.family != designFamily()) {
         QFont::insertSubstitution(designFamily(), chosen.family);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "look/fonts.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -18,7 +19,7 @@
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
         QApplication app(argc, argv);                                                              \
-        fonts::installApplicationFonts();                                                          \
+        fonts::installApplicationFonts(windowTexts::everyText());                                                  \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -1,0 +1,4 @@
+#include "platform_choice.h"
+
+// Windows has one platform, which places windows.
+void platformChoice::preferX11OnWayland(int, char**) {}

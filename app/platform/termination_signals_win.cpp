@@ -1,0 +1,4 @@
+#include "termination_signals.h"
+
+// Windows ends a session with messages to the window, which reach the close step through Qt.
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {}
