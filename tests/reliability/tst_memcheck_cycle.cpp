@@ -1,10 +1,8 @@
 // One life of the window, as a user would go through it: start, picks on both sides by keyboard,
 // wheel and popup, the pointer over every hint area, typing into a box, then the close box. Run
 // under valgrind memcheck by CTest (label valgrind); it passes on its own as well.
+#include "test_support.h"
 #include "user_input.h"
-#include "widget_test_main.h"
-
-#include <QSettings>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace userInput;
@@ -70,10 +68,7 @@ private Q_SLOTS:
 
         form->move(210, 120);
         QVERIFY(form->close());
-        const QSettings saved(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/Kelvan.ini"_s,
-                              QSettings::IniFormat);
-        QCOMPARE(saved.value(u"Form1_StrtUp/X1"_s).toString(), u"3150"_s);
-        QCOMPARE(saved.value(u"Form1_StrtUp/Y1"_s).toString(), u"1800"_s);
+        QCOMPARE(savedEdges(), u"3150 1800"_s);
     }
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QTabBar>
 #include <QTest>

@@ -3,9 +3,8 @@
 #include "actions/about_box.h"
 #include "modal_helpers.h"
 #include "pointer_helpers.h"
+#include "test_support.h"
 #include "twips.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
 
 #include <QAction>
 #include <QFontMetricsF>

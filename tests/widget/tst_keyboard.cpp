@@ -2,8 +2,7 @@
 // designed order, Ctrl+Tab and the tab bar's arrows turn the pages, Alt and a letter open each
 // menu and its items are chosen with the arrows and Return.
 #include "modal_helpers.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAction>
 #include <QMenu>

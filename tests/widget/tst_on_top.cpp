@@ -4,8 +4,7 @@
 #include "form_top.h"
 #include "modal_helpers.h"
 #include "pointer_helpers.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -2,8 +2,7 @@
 // commands; a stored value it cannot use, or a store it cannot write, never stops it.
 #include "platform/platform_choice.h"
 #include "platform/session_end.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAction>
 #include <QDir>
