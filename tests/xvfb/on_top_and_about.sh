@@ -58,10 +58,6 @@ program_windows() {
     xdotool search --onlyvisible --name '^Morvane' 2>/dev/null
 }
 
-key() {
-    timeout 10 xdotool key --clearmodifiers "$@" || fail "xdotool key $*"
-    sleep 0.1
-}
 
 # --- F4: above the others, in place ----------------------------------------------------------
 
