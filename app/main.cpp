@@ -6,8 +6,17 @@
 
 #include <QApplication>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 int main(int argc, char* argv[])
 {
+#ifdef Q_OS_UNIX
+    // With the terminal that started it gone, a line on stderr (a warning of Qt's, a failed save)
+    // must cost that line only, not the window and its saved place.
+    ::signal(SIGPIPE, SIG_IGN);
+#endif
     platformChoice::preferX11OnWayland(argc, argv);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelvan"));

@@ -1,6 +1,7 @@
 // The core's lookups as the window makes them: a class code and a range text, each a UTF-8
 // copy of what a list shows, to the entry the boxes are written from.
 #include "tolerance/classes.h"
+#include "tolerance/fit_finder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -97,6 +98,58 @@ void allLookups(benchmark::State& state)
     }
 }
 BENCHMARK(allLookups)->Name("all 1625 lookups in a row")->Unit(benchmark::kMicrosecond);
+
+// The finder over our table at 30～40, lists included: the companion's --fits with no bounds.
+void findFitsInTable(benchmark::State& state)
+{
+    constexpr std::size_t kRange = 7;
+    for (auto _ : state) {
+        const auto holes = tolerance::tableCandidates(Side::Hole, kRange);
+        const auto shafts = tolerance::tableCandidates(Side::Shaft, kRange);
+        benchmark::DoNotOptimize(tolerance::findFits(holes, shafts, tolerance::Requirement{}));
+    }
+}
+BENCHMARK(findFitsInTable)->Name("finder: our 65 classes at 30～40")->Unit(benchmark::kMicrosecond);
+
+// Made-up deviations in µm for n classes of a side, spread as the standard's are: positions
+// from -300 to +300 µm, tolerances from 1 to 120 µm.
+std::vector<tolerance::Candidate> madeUpCandidates(std::size_t n, char letter)
+{
+    std::vector<tolerance::Candidate> candidates;
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto lower = tolerance::Length((i * 37) % 601) - 300;
+        const auto width = tolerance::Length((i * 13) % 120) + 1;
+        candidates.push_back({std::string(1, letter) + std::to_string(i),
+                              {(lower + width) * tolerance::kNanometresPerMicrometre,
+                               lower * tolerance::kNanometresPerMicrometre}});
+    }
+    return candidates;
+}
+
+// The size of a search over every class the standard defines at one size: 500 holes by 500
+// shafts. Argument 0 keeps every pair (all 250 000 sorted), 1 a clearance of 10 to 30 µm.
+void findFitsEveryClass(benchmark::State& state)
+{
+    const auto holes = madeUpCandidates(500, 'H');
+    const auto shafts = madeUpCandidates(500, 'h');
+    tolerance::Requirement requirement;
+    if (state.range(0) == 1) {
+        requirement.minimumClearance = 10 * tolerance::kNanometresPerMicrometre;
+        requirement.maximumClearance = 30 * tolerance::kNanometresPerMicrometre;
+    }
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const auto fits = tolerance::findFits(holes, shafts, requirement);
+        found = fits.size();
+        benchmark::DoNotOptimize(fits.data());
+    }
+    state.counters["fits"] = double(found);
+}
+BENCHMARK(findFitsEveryClass)
+    ->Name("finder: 500 x 500 made-up classes")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,13 +1,14 @@
 #include "cli/app.h"
 
 #include "cli/escape.h"
-#include "cli/fit_finder.h"
 #include "cli/fit_list.h"
 #include "cli/input_error.h"
 #include "cli/options.h"
 #include "cli/query.h"
 #include "cli/table.h"
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <ostream>
 #include <string>
@@ -29,8 +30,11 @@ void checkEncoding(std::span<const std::string_view> args)
 
 void writeFits(const Options& options, std::ostream& out)
 {
+    using tolerance::Side;
     const std::size_t range = parseSize(options.fitsSize).range;
-    const std::vector<FoundFit> fits = findFits(range, options.requirement);
+    const auto holes = tolerance::tableCandidates(Side::Hole, range);
+    const auto shafts = tolerance::tableCandidates(Side::Shaft, range);
+    const FoundFits fits = tolerance::findFits(holes, shafts, options.requirement);
     switch (options.format) {
     case Format::Text:
         writeFitsText(out, range, fits);
@@ -72,11 +76,16 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
 {
     try {
         checkEncoding(args);
-        answer(parseOptions(args), out);
+        const Options options = parseOptions(args);
+        // A stream stops writing at its first failure, so errno still holds that write's cause.
+        errno = 0;
+        answer(options, out);
         out.flush();
         if (!out) {
-            err << kName << "cannot write the output\n";
-            return kExitFailure;
+            const int cause = errno;
+            err << kName << "cannot write the output: "
+                << (cause != 0 ? std::strerror(cause) : "the stream refused it") << '\n';
+            return kExitWriteFailure;
         }
         return kExitSuccess;
     } catch (const InputError& error) {

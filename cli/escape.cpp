@@ -2,6 +2,7 @@
 
 #include <utf8.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +25,37 @@ std::string hexEscape(char c)
 bool isControl(std::uint32_t codePoint) noexcept
 {
     return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
+}
+
+// Characters that show as nothing or as a plain space, or that turn the text around them: the
+// format characters (zero-width space and joiners, bidirectional marks and overrides, the byte
+// order mark, soft hyphen, invisible operators, tags), the line and paragraph separators, and the
+// spaces other than U+0020. "H7\u200B" must not look like "H7".
+bool isInvisible(std::uint32_t c) noexcept
+{
+    struct Span
+    {
+        std::uint32_t first, last;
+    };
+    static constexpr std::array<Span, 20> kInvisible = {{
+        {0x00A0, 0x00A0}, {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x061C, 0x061C},
+        {0x115F, 0x1160}, {0x1680, 0x1680},   {0x17B4, 0x17B5},   {0x180B, 0x180E},
+        {0x2000, 0x200F}, {0x2028, 0x202F},   {0x205F, 0x206F},   {0x3000, 0x3000},
+        {0x3164, 0x3164}, {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},
+        {0xFFF9, 0xFFFB}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF}, {0x110BD, 0x110BD},
+    }};
+    return std::any_of(kInvisible.begin(), kInvisible.end(),
+                       [c](const Span& s) { return c >= s.first && c <= s.last; });
+}
+
+// "\u200B", or "\U000E0001" past the basic plane.
+std::string codePointEscape(std::uint32_t c)
+{
+    const int digits = c > 0xFFFF ? 8 : 4;
+    std::string out = c > 0xFFFF ? "\\U" : "\\u";
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        out += "0123456789ABCDEF"[(c >> shift) & 0xF];
+    return out;
 }
 
 } // namespace
@@ -67,6 +99,10 @@ std::string quote(std::string_view text)
         if (isControl(codePoint)) {
             for (auto byte = start; byte != at; ++byte)
                 out += hexEscape(*byte);
+            continue;
+        }
+        if (isInvisible(codePoint)) {
+            out += codePointEscape(codePoint);
             continue;
         }
         if (codePoint == '"' || codePoint == '\\')

@@ -15,7 +15,8 @@ bool isValidUtf8(std::string_view text) noexcept;
 std::string csvField(std::string_view text);
 
 // User text for a one-line message: in double quotes, control characters and any invalid bytes
-// written as escapes, cut short after 40 characters.
+// written as byte escapes ("\x0A"), invisible and direction-changing characters as code points
+// ("\u200B"), cut short after 40 characters.
 std::string quote(std::string_view text);
 
 } // namespace cli

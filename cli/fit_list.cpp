@@ -11,6 +11,9 @@
 
 namespace cli {
 
+using tolerance::formatMillimetres;
+using tolerance::FoundFit;
+
 namespace {
 
 std::string pairName(const FoundFit& f)
@@ -26,7 +29,7 @@ std::string padded(const std::string& text, std::size_t width, bool right)
 
 } // namespace
 
-void writeFitsText(std::ostream& out, std::size_t range, const std::vector<FoundFit>& fits)
+void writeFitsText(std::ostream& out, std::size_t range, const FoundFits& fits)
 {
     const std::string_view label = tolerance::kSizeRanges[range];
     if (fits.empty()) {
@@ -50,7 +53,7 @@ void writeFitsText(std::ostream& out, std::size_t range, const std::vector<Found
     out << fits.size() << (fits.size() == 1 ? " fit at " : " fits at ") << label << '\n';
 }
 
-void writeFitsCsv(std::ostream& out, std::size_t range, const std::vector<FoundFit>& fits)
+void writeFitsCsv(std::ostream& out, std::size_t range, const FoundFits& fits)
 {
     out << "hole,shaft,range,maximum_clearance,minimum_clearance,fit\n";
     for (const FoundFit& f : fits) {
@@ -61,7 +64,7 @@ void writeFitsCsv(std::ostream& out, std::size_t range, const std::vector<FoundF
     }
 }
 
-void writeFitsJson(std::ostream& out, std::size_t range, const std::vector<FoundFit>& fits)
+void writeFitsJson(std::ostream& out, std::size_t range, const FoundFits& fits)
 {
     std::vector<JsonObject> rows;
     for (const FoundFit& f : fits) {

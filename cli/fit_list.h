@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/fit_finder.h"
+#include "tolerance/fit_finder.h"
 
 #include <cstddef>
 #include <iosfwd>
@@ -10,14 +10,16 @@
 // interference, as the pair query writes it.
 namespace cli {
 
+using FoundFits = std::vector<tolerance::FoundFit>;
+
 // "H8/f7  max 0.089  min 0.025  clearance", aligned in columns, then the count; or one line
 // saying that nothing qualifies.
-void writeFitsText(std::ostream& out, std::size_t range, const std::vector<FoundFit>& fits);
+void writeFitsText(std::ostream& out, std::size_t range, const FoundFits& fits);
 
 // A header "hole,shaft,range,maximum_clearance,minimum_clearance,fit", then one row per fit.
-void writeFitsCsv(std::ostream& out, std::size_t range, const std::vector<FoundFit>& fits);
+void writeFitsCsv(std::ostream& out, std::size_t range, const FoundFits& fits);
 
 // An array of objects with the keys of the CSV header, every value a string.
-void writeFitsJson(std::ostream& out, std::size_t range, const std::vector<FoundFit>& fits);
+void writeFitsJson(std::ostream& out, std::size_t range, const FoundFits& fits);
 
 } // namespace cli

@@ -1,4 +1,3 @@
-#include "cli/fit_finder.h"
 #include "cli/fit_list.h"
 #include "cli/options.h"
 #include "cli/sizes.h"
@@ -36,7 +35,9 @@ std::string fitsExample()
     const Options options = parseOptions(kFitsExample);
     std::ostringstream answer;
     const std::size_t range = parseSize(options.fitsSize).range;
-    writeFitsText(answer, range, findFits(range, options.requirement));
+    const auto holes = tolerance::tableCandidates(tolerance::Side::Hole, range);
+    const auto shafts = tolerance::tableCandidates(tolerance::Side::Shaft, range);
+    writeFitsText(answer, range, tolerance::findFits(holes, shafts, options.requirement));
     std::istringstream lines(answer.str());
     for (std::string line; std::getline(lines, line);)
         text += "\n  " + line;
@@ -82,8 +83,12 @@ Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly.
   --version    show the version
 
 Output: a query's text is one "key: value" field per line; every figure is an
-exact decimal in mm. A query shows a negative clearance as an interference.
-Exit status: 0 on success, 2 for a usage or input error.
+exact decimal in mm. A JS or js class shows "±" as its upper text and the
+magnitude m as its lower: the deviations are +m and -m. JSON gives, beside
+the texts, the deviations as signed decimals (upper_mm, lower_mm). A query
+shows a negative clearance as an interference.
+Exit status: 0 on success, 1 for an internal error, 2 for a usage or input
+error, 3 when the output cannot be written.
 
 The hole-basis fits at 35 mm that always clear by 0.020 to 0.070 mm:
 )" + fitsExample() +

@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -61,9 +62,30 @@ struct Parser
         app.add_option("operands", operands);
     }
 
+    // CLI11 reads "--format=" as "--format" and takes the next argument for its value; an empty
+    // argument of its own keeps the value empty.
+    std::vector<std::string> withEmptyValues(std::span<const std::string_view> args) const
+    {
+        std::vector<std::string> split;
+        bool operands = false;
+        for (const std::string_view arg : args) {
+            operands = operands || arg == "--";
+            const bool empty = !operands && arg.ends_with('=') &&
+                               std::any_of(values.begin(), values.end(), [&](const ValueOption* v) {
+                                   return arg.substr(0, arg.size() - 1) == v->name;
+                               });
+            split.emplace_back(empty ? arg.substr(0, arg.size() - 1) : arg);
+            if (empty)
+                split.emplace_back();
+        }
+        return split;
+    }
+
     void parse(std::span<const std::string_view> args)
     {
-        std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 reads from the back
+        const std::vector<std::string> split = withEmptyValues(args);
+        std::vector<std::string> reversed(split.rbegin(),
+                                          split.rend()); // CLI11 reads from the back
         try {
             app.parse(reversed);
         } catch (const CLI::ArgumentMismatch&) {
@@ -87,6 +109,8 @@ struct Parser
 
 Format formatNamed(std::string_view name)
 {
+    if (name.empty())
+        throw InputError("empty format; use text, json or csv");
     if (name == "text")
         return Format::Text;
     if (name == "json")
@@ -144,7 +168,7 @@ Options settled(Parser& parser)
     if (parser.clearance.given())
         parseClearanceRange(parser.clearance.value, options.requirement);
     options.requirement.type = parser.type.read(fitTypeNamed);
-    options.requirement.basis = parser.basis.read(basisNamed).value_or(Basis::Any);
+    options.requirement.basis = parser.basis.read(basisNamed).value_or(tolerance::Basis::Any);
     return options;
 }
 

@@ -29,9 +29,9 @@ struct Options
 {
     Action action = Action::Query;
     Format format = Format::Text;
-    std::vector<std::string> operands; // CLASS or HOLE/SHAFT, then SIZE
-    std::string fitsSize;              // the SIZE of --fits
-    Requirement requirement;           // what --fits keeps
+    std::vector<std::string> operands;  // CLASS or HOLE/SHAFT, then SIZE
+    std::string fitsSize;               // the SIZE of --fits
+    tolerance::Requirement requirement; // what --fits keeps
 };
 
 // The arguments after the program name. "--help" or "--version" wins over anything else, the

@@ -2,13 +2,19 @@
 
 #include "cli/class_code.h"
 #include "cli/escape.h"
-#include "cli/fit.h"
 #include "cli/input_error.h"
+
+#include "tolerance/fit.h"
 
 #include <string>
 
 namespace cli {
 
+using tolerance::Deviations;
+using tolerance::Fit;
+using tolerance::FitType;
+using tolerance::formatMillimetres;
+using tolerance::Length;
 using tolerance::Side;
 using tolerance::ToleranceClass;
 
@@ -27,14 +33,25 @@ std::string label(std::size_t range)
 void addSize(Record& record, const Size& size)
 {
     if (size.diameter)
-        record.push_back({"size", formatDiameter(*size.diameter)});
+        record.push_back({"size", tolerance::formatDiameter(*size.diameter)});
     record.push_back({"range", label(size.range)});
 }
 
-void addTexts(Record& record, const std::string& prefix, const tolerance::DeviationPair& entry)
+// The texts as the table writes them; "±" spelt out for the text form, the signed figures for
+// JSON.
+void addTexts(Record& record, const std::string& prefix, const tolerance::DeviationPair& entry,
+              const std::optional<Deviations>& deviations)
 {
     record.push_back({prefix + "upper", std::string(entry.upper)});
     record.push_back({prefix + "lower", std::string(entry.lower)});
+    if (!deviations)
+        return;
+    if (entry.upper == tolerance::kPlusMinusText)
+        record.push_back({prefix + "plus_minus",
+                          "upper deviation +" + formatMillimetres(deviations->upper) +
+                              ", lower deviation " + formatMillimetres(deviations->lower)});
+    record.figures.push_back({prefix + "upper_mm", formatMillimetres(deviations->upper)});
+    record.figures.push_back({prefix + "lower_mm", formatMillimetres(deviations->lower)});
 }
 
 // Returns whether a limit came out at or below zero: the table's range starts at 0, but a class
@@ -42,7 +59,7 @@ void addTexts(Record& record, const std::string& prefix, const tolerance::Deviat
 bool addLimits(Record& record, const std::string& prefix, Length diameter,
                const Deviations& deviations)
 {
-    const Limits limits = limitsOfSize(diameter, deviations);
+    const tolerance::Limits limits = tolerance::limitsOfSize(diameter, deviations);
     record.push_back({prefix + "maximum", formatMillimetres(limits.maximum)});
     record.push_back({prefix + "minimum", formatMillimetres(limits.minimum)});
     return limits.minimum <= 0;
@@ -90,8 +107,8 @@ Record describeClass(const ToleranceClass& cls, const Size& size)
     Record record{{"class", std::string(cls.code)}, {"side", std::string(nameOf(cls.side))}};
     addSize(record, size);
     const tolerance::DeviationPair entry = entryOf(cls, size.range);
-    addTexts(record, "", entry);
-    const auto deviations = deviationsOf(entry);
+    const auto deviations = tolerance::deviationsOf(entry);
+    addTexts(record, "", entry, deviations);
     if (!deviations)
         record.push_back({"note", undefinedNote(std::string(cls.code), false, size.range)});
     else if (size.diameter && addLimits(record, "", *size.diameter, *deviations))
@@ -105,10 +122,10 @@ Record describeFit(const ToleranceClass& hole, const ToleranceClass& shaft, cons
     addSize(record, size);
     const tolerance::DeviationPair holeEntry = entryOf(hole, size.range);
     const tolerance::DeviationPair shaftEntry = entryOf(shaft, size.range);
-    addTexts(record, "hole_", holeEntry);
-    addTexts(record, "shaft_", shaftEntry);
-    const auto holeDeviations = deviationsOf(holeEntry);
-    const auto shaftDeviations = deviationsOf(shaftEntry);
+    const auto holeDeviations = tolerance::deviationsOf(holeEntry);
+    const auto shaftDeviations = tolerance::deviationsOf(shaftEntry);
+    addTexts(record, "hole_", holeEntry, holeDeviations);
+    addTexts(record, "shaft_", shaftEntry, shaftDeviations);
     if (!holeDeviations || !shaftDeviations) {
         const std::string codes = !holeDeviations && !shaftDeviations
                                       ? std::string(hole.code) + " and " + std::string(shaft.code)
@@ -123,7 +140,7 @@ Record describeFit(const ToleranceClass& hole, const ToleranceClass& shaft, cons
         nonPositive |= addLimits(record, "hole_", *size.diameter, *holeDeviations);
         nonPositive |= addLimits(record, "shaft_", *size.diameter, *shaftDeviations);
     }
-    addClearances(record, fitOf(*holeDeviations, *shaftDeviations));
+    addClearances(record, tolerance::fitOf(*holeDeviations, *shaftDeviations));
     if (nonPositive)
         addNonPositiveNote(record);
     return record;

@@ -17,6 +17,8 @@ void writeJson(std::ostream& out, const Record& record)
     JsonObject object = JsonObject::object();
     for (const Field& field : record)
         object[field.key] = field.value;
+    for (const Field& field : record.figures)
+        object[field.key] = field.value;
     writeJsonObject(out, object);
 }
 

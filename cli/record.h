@@ -6,13 +6,22 @@
 
 namespace cli {
 
-// One answer of a query: named texts in a fixed order, the same keys in every format.
+// One answer of a query: named texts in a fixed order, the same keys in every format, and
+// figures that only JSON carries.
 struct Field
 {
     std::string key;
     std::string value;
 };
-using Record = std::vector<Field>;
+
+struct Record : std::vector<Field>
+{
+    using std::vector<Field>::vector;
+
+    // The deviations as signed decimals in mm, after the fields: JSON's readers take "±" and an
+    // unsigned magnitude for two texts, so they get the numbers as well.
+    std::vector<Field> figures;
+};
 
 // "key: value", one field per line; the value is everything after ": ", spaces included.
 void writeText(std::ostream& out, const Record& record);

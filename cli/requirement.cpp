@@ -7,36 +7,35 @@
 
 namespace cli {
 
+using tolerance::Basis;
+using tolerance::FitType;
+using tolerance::Length;
+
 namespace {
 
 constexpr std::string_view kBoundSeparator = "..";
+constexpr std::size_t kBoundDecimals = 4;
 
 std::optional<Length> parseBound(std::string_view bound)
 {
     if (bound.empty())
         return std::nullopt;
-    const auto decimal = splitDecimal(bound);
+    const auto decimal = tolerance::splitDecimal(bound);
     if (!decimal)
         throw InputError("clearance bound " + quote(bound) +
                          " is not a number in mm such as 0.025 or -0.060");
     if (decimal->whole.size() > 3)
         throw InputError("clearance bound " + quote(bound) + " is not under 1000 mm");
-    if (isTooFine(*decimal))
+    if (tolerance::hasDigitsBeyond(*decimal, kBoundDecimals))
         throw InputError("clearance bound " + quote(bound) +
                          " has more than 4 decimals; clearances go in steps of 0.0001 mm");
-    const Length magnitude = unitsOf(*decimal);
+    const Length magnitude = tolerance::magnitudeOf(*decimal).value();
     return decimal->negative ? -magnitude : magnitude;
-}
-
-// The H holes and the h shafts are the bases: the letter alone, then the grade.
-bool isBasis(const tolerance::ToleranceClass& cls, char letter) noexcept
-{
-    return cls.code.size() > 1 && cls.code[0] == letter && cls.code[1] >= '0' && cls.code[1] <= '9';
 }
 
 } // namespace
 
-void parseClearanceRange(std::string_view text, Requirement& requirement)
+void parseClearanceRange(std::string_view text, tolerance::Requirement& requirement)
 {
     const std::size_t dots = text.find(kBoundSeparator);
     if (dots == std::string_view::npos)
@@ -69,19 +68,6 @@ Basis basisNamed(std::string_view name)
     if (name == "shaft")
         return Basis::Shaft;
     throw InputError("unknown basis " + quote(name) + "; use hole or shaft");
-}
-
-bool admits(const Requirement& requirement, const tolerance::ToleranceClass& hole,
-            const tolerance::ToleranceClass& shaft, const Fit& fit) noexcept
-{
-    if ((requirement.basis == Basis::Hole && !isBasis(hole, 'H')) ||
-        (requirement.basis == Basis::Shaft && !isBasis(shaft, 'h')))
-        return false;
-    if (requirement.type && fit.type != *requirement.type)
-        return false;
-    return (!requirement.minimumClearance ||
-            fit.minimumClearance >= *requirement.minimumClearance) &&
-           (!requirement.maximumClearance || fit.maximumClearance <= *requirement.maximumClearance);
 }
 
 } // namespace cli

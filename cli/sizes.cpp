@@ -8,20 +8,12 @@
 
 namespace cli {
 
+using tolerance::DiameterFault;
+using tolerance::Length;
+
 namespace {
 
 constexpr std::string_view kWaveDash = "～";
-
-RangeBounds boundsOf(std::string_view label)
-{
-    const std::size_t dash = label.find(kWaveDash);
-    RangeBounds bounds{};
-    if (dash == std::string_view::npos ||
-        !parseWholeMillimetres(label.substr(0, dash), bounds.lower) ||
-        !parseWholeMillimetres(label.substr(dash + kWaveDash.size()), bounds.upper))
-        throw std::logic_error("size range label without two bounds: " + std::string(label));
-    return bounds;
-}
 
 // "30-40" and "30~40" are other spellings of "30～40"; a leading "-" is a sign, not a dash.
 std::optional<std::string> asLabel(std::string_view text)
@@ -35,28 +27,32 @@ std::optional<std::string> asLabel(std::string_view text)
     return std::nullopt;
 }
 
-} // namespace
-
-const std::array<RangeBounds, tolerance::kSizeRangeCount>& rangeBounds()
+Length parseDiameter(std::string_view text)
 {
-    static const std::array<RangeBounds, tolerance::kSizeRangeCount> bounds = [] {
-        std::array<RangeBounds, tolerance::kSizeRangeCount> all{};
-        for (std::size_t i = 0; i < all.size(); ++i)
-            all[i] = boundsOf(tolerance::kSizeRanges[i]);
-        return all;
-    }();
-    return bounds;
-}
-
-std::optional<std::size_t> rangeOfDiameter(Length diameter)
-{
-    const auto& bounds = rangeBounds();
-    for (std::size_t i = 0; i < bounds.size(); ++i) {
-        if (diameter > bounds[i].lower && diameter <= bounds[i].upper)
-            return i;
+    const tolerance::DiameterReading read = tolerance::readDiameter(text, kLargestDiameter);
+    const std::string diameter = "diameter " + quote(text);
+    switch (read.fault) {
+    case DiameterFault::None:
+        return read.diameter;
+    case DiameterFault::NotANumber:
+        if (text.find(',') != std::string_view::npos)
+            throw InputError("size " + quote(text) +
+                             " is not a number: write decimals with a point");
+        throw InputError(
+            "size " + quote(text) +
+            " is neither a size range such as 30～40 nor a diameter in mm such as 35.5");
+    case DiameterFault::NotPositive:
+        throw InputError(diameter + " is not over 0 mm");
+    case DiameterFault::TooLarge:
+        throw InputError(diameter + " is over " + tolerance::formatDiameter(kLargestDiameter) +
+                         " mm, the largest size");
+    case DiameterFault::TooFine:
+        break;
     }
-    return std::nullopt;
+    throw InputError(diameter + " has more than 4 decimals; sizes go in steps of 0.0001 mm");
 }
+
+} // namespace
 
 Size parseSize(std::string_view text)
 {
@@ -69,9 +65,10 @@ Size parseSize(std::string_view text)
                          " is not one of the ranges 0～3, 3～6, … 450～500 (see --help)");
     }
     const Length diameter = parseDiameter(text);
-    const auto range = rangeOfDiameter(diameter);
-    if (!range) // parseDiameter keeps to (0, 500], which the labels cover without a gap
-        throw std::logic_error("no size range holds " + formatDiameter(diameter) + " mm");
+    const auto range = tolerance::rangeOfDiameter(diameter);
+    if (!range) // the diameter keeps to (0, 500], which the labels cover without a gap
+        throw std::logic_error("no size range holds " + tolerance::formatDiameter(diameter) +
+                               " mm");
     return {*range, diameter};
 }
 

@@ -2,10 +2,10 @@
 
 #include "cli/class_code.h"
 #include "cli/escape.h"
-#include "cli/fit.h"
 #include "cli/json_out.h"
 
 #include "tolerance/classes.h"
+#include "tolerance/fit.h"
 
 #include <ostream>
 #include <string>
@@ -21,7 +21,7 @@ struct Row
     std::string_view code;
     std::string_view range;
     tolerance::DeviationPair entry;
-    std::optional<HalfMicrometres> values;
+    std::optional<tolerance::Deviations> values;
 };
 
 template <typename Visit> void forEachRow(Visit visit)
@@ -31,7 +31,7 @@ template <typename Visit> void forEachRow(Visit visit)
             for (const std::string_view range : tolerance::kSizeRanges) {
                 const tolerance::DeviationPair entry =
                     tolerance::ShowDeviations(cls, range).value();
-                visit(Row{nameOf(side), cls.code, range, entry, halfMicrometresOf(entry)});
+                visit(Row{nameOf(side), cls.code, range, entry, tolerance::deviationsOf(entry)});
             }
         }
     }
@@ -46,8 +46,8 @@ void writeTableCsv(std::ostream& out)
         out << row.side << ',' << csvField(row.code) << ',' << csvField(row.range) << ','
             << csvField(row.entry.upper) << ',' << csvField(row.entry.lower) << ',';
         if (row.values)
-            out << formatMicrometres(row.values->upper) << ','
-                << formatMicrometres(row.values->lower);
+            out << tolerance::formatMicrometres(row.values->upper) << ','
+                << tolerance::formatMicrometres(row.values->lower);
         else
             out << ',';
         out << '\n';
@@ -56,12 +56,15 @@ void writeTableCsv(std::ostream& out)
 
 void writeTableJson(std::ostream& out)
 {
-    // Half micrometres are exact in a double; whole ones stay integers, written without ".0".
-    const auto micrometres = [](const std::optional<HalfMicrometres>& values, bool upper) {
+    // Whole micrometres stay integers, written without ".0"; the table's finer values are half
+    // micrometres, exact in a double.
+    const auto micrometres = [](const std::optional<tolerance::Deviations>& values, bool upper) {
         if (!values)
             return JsonObject();
-        const int half = upper ? values->upper : values->lower;
-        return half % 2 == 0 ? JsonObject(half / 2) : JsonObject(half / 2.0);
+        const tolerance::Length value = upper ? values->upper : values->lower;
+        constexpr tolerance::Length kPerMicrometre = tolerance::kNanometresPerMicrometre;
+        return value % kPerMicrometre == 0 ? JsonObject(value / kPerMicrometre)
+                                           : JsonObject(double(value) / double(kPerMicrometre));
     };
     std::vector<JsonObject> rows;
     forEachRow([&](const Row& row) {

@@ -3,18 +3,31 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <optional>
+
 namespace position {
 
-// The settings file is shared by every program of the application "Kelvan", so a save changes
-// only what is ours: the text of the file with "X1" and "Y1" of section "Form1_StrtUp" set to the
-// given values and everything else kept byte for byte (other sections, other keys and their
-// values, comments, blank lines, a byte order mark, CRLF line ends).
+// The settings file is shared by every program of the application "Kelvan" and may hold anything
+// (any encoding, NUL bytes, lines that are no key, CR, LF or CRLF line ends, a byte order mark), so
+// it is read and edited as bytes. Ours are only the "X1" and "Y1" lines of a section headed
+// "[Form1_StrtUp]" (a comment after the "]" allowed): everything else is left byte for byte.
 //
-// Dropped, as content no reader can use: a file that is not UTF-8 or holds NUL bytes (random
-// bytes) as a whole; a line that is neither blank, a comment (";" or "#"), a section header nor a
-// "key=value" line; a section header without its "]" and every line below it up to the next
-// good header; further copies of "X1" or "Y1" in our section. A missing key is added after the
-// last line of our section, a missing section at the end of the file.
+// A line is a header when it starts with "[" and holds a "]" followed by nothing or a comment; a
+// line starting with "[" that is no header starts a section that is not ours. A key line is
+// "key=value" with blanks allowed around the key and the value.
+
+// The raw values of "X1" and "Y1" (blanks and one pair of double quotes taken off); the last one
+// counts when the file repeats them, as QSettings reads it.
+struct PositionTexts
+{
+    std::optional<QByteArray> x1;
+    std::optional<QByteArray> y1;
+};
+PositionTexts positionTextsIn(QByteArrayView file);
+
+// The file with every "X1" and "Y1" of our sections set to the given values (only the value's
+// bytes change). A key that is missing goes after the last line of the first of our sections, a
+// missing section at the end of the file; these new lines end as most lines of the file do.
 QByteArray iniWithPosition(QByteArrayView file, QByteArrayView x1, QByteArrayView y1);
 
 } // namespace position

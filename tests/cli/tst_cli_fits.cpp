@@ -395,6 +395,13 @@ private Q_SLOTS:
         QTest::newRow("empty shaft") << u"H7/"_s << u"empty shaft class"_s;
         QTest::newRow("three parts") << u"H7/g6/h6"_s << u"is not a fit"_s;
         QTest::newRow("control character") << u"H\u00077"_s << u"\"H\\x077\""_s;
+        // Invisible or direction-changing characters would make a real code of what is shown.
+        QTest::newRow("zero-width space")
+            << u"H7\u200B"_s << u"unknown class \"H7\\u200B\"; see --help"_s;
+        QTest::newRow("byte order mark") << u"\uFEFFH7"_s << u"class \"\\uFEFFH7\""_s;
+        QTest::newRow("right-to-left override") << u"H\u202E7"_s << u"class \"H\\u202E7\""_s;
+        QTest::newRow("no-break space") << u"H7\u00A0"_s << u"class \"H7\\u00A0\""_s;
+        QTest::newRow("tag character") << u"H7\U000E0041"_s << u"class \"H7\\U000E0041\""_s;
     }
 
     void refusedClasses()

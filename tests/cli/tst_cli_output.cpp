@@ -146,15 +146,38 @@ private Q_SLOTS:
         }
     }
 
+    // The text fields, then the deviations as signed decimals: a JS/js lower is negative.
+    void queryJsonHoldsTheTextFields_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QStringList>("figures"); // key=value
+
+        // JS7 at 6～10 is ±0.007, js6 ±0.0045.
+        QTest::newRow("JS7/js6") << u"JS7/js6"_s << u"6.5"_s
+                                 << QStringList{u"hole_upper_mm=0.007"_s, u"hole_lower_mm=-0.007"_s,
+                                                u"shaft_upper_mm=0.0045"_s,
+                                                u"shaft_lower_mm=-0.0045"_s};
+        // H7 at 30～40 is "+0.025" over " 0".
+        QTest::newRow("H7") << u"H7"_s << u"35"_s
+                            << QStringList{u"upper_mm=0.025"_s, u"lower_mm=0.000"_s};
+        // T7 has no value at 0～3: no figures.
+        QTest::newRow("T7 undefined") << u"T7"_s << u"2"_s << QStringList();
+    }
+
     void queryJsonHoldsTheTextFields()
     {
-        const Record record = describe("JS7/js6", "6.5");
+        QFETCH(QString, query);
+        QFETCH(QString, size);
+        QFETCH(QStringList, figures);
+        const Record record = describe(utf8(query), utf8(size));
         const QByteArray json = captured([&](std::ostream& out) { writeJson(out, record); });
         const QJsonObject o = QJsonDocument::fromJson(json).object();
-        QCOMPARE(o.size(), qsizetype(record.size()));
+        QCOMPARE(o.size(), qsizetype(record.size()) + figures.size());
         for (const Field& f : record)
             QCOMPARE(o[q(f.key)].toString(), q(f.value));
-        QCOMPARE(o[u"hole_upper"].toString(), u"±"_s);
+        for (const QString& figure : figures)
+            QCOMPARE(o[figure.section(u'=', 0, 0)].toString(), figure.section(u'=', 1));
     }
 
     // Byte for byte what scripts have always read: one field per line for a query, one object

@@ -41,13 +41,27 @@ class TestCliProcess : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void classQuery_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("H7") << QStringList{u"H7"_s, u"35"_s}
+                            << u"class: H7\nside: hole\nsize: 35\nrange: 30～40\nupper: +0.025\n"
+                               "lower:  0\nmaximum: 35.025\nminimum: 35.000\n"_s;
+        // "±" over "0.0045" is spelt out, so that nobody reads the lower as +0.0045.
+        QTest::newRow("js6") << QStringList{u"js6"_s, u"6-10"_s}
+                             << u"class: js6\nside: shaft\nrange: 6～10\nupper: ±\nlower: 0.0045\n"
+                                "plus_minus: upper deviation +0.0045, lower deviation -0.0045\n"_s;
+    }
+
     void classQuery()
     {
-        const Outcome r = runCli({u"H7"_s, u"35"_s});
+        QFETCH(QStringList, args);
+        QFETCH(QString, answer);
+        const Outcome r = runCli(args);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err, QString());
-        QCOMPARE(r.out, u"class: H7\nside: hole\nsize: 35\nrange: 30～40\nupper: +0.025\n"
-                        "lower:  0\nmaximum: 35.025\nminimum: 35.000\n"_s);
+        QCOMPARE(r.out, answer);
     }
 
     void fitQueryAsJson()
@@ -120,6 +134,8 @@ private Q_SLOTS:
         QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << u"unknown option"_s;
         QTest::newRow("format without value")
             << QStringList{u"H7"_s, u"3"_s, u"--format"_s} << u"needs a value"_s;
+        QTest::newRow("empty format takes no operand")
+            << QStringList{u"--format="_s, u"H7"_s, u"35"_s} << u"empty format; use text"_s;
         QTest::newRow("csv for a query")
             << QStringList{u"--format=csv"_s, u"H7"_s, u"3"_s} << u"is for --table"_s;
         QTest::newRow("table with operands") << QStringList{u"--table"_s, u"H7"_s} << u"no CLASS"_s;
@@ -171,14 +187,30 @@ private Q_SLOTS:
         QVERIFY(r.err.endsWith(u'\n'));
     }
 
-    // QProcess can only pass text; the shell hands the tool a raw byte 0xFF.
-    void invalidUtf8Argument()
+    // What QProcess cannot set up, through the shell: a raw byte 0xFF as an argument (QProcess
+    // passes only text), and an output that cannot be written.
+    void throughTheShell_data()
     {
+        QTest::addColumn<QString>("command"); // "$0" is the tool
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("invalid UTF-8")
+            << u"exec \"$0\" H7 \"$(printf '3\\377')\""_s << 2
+            << u"tessaly-cli: argument 2, \"3\\xFF\", is not valid UTF-8\n"_s;
+        QTest::newRow("full device")
+            << u"exec \"$0\" --table > /dev/full"_s << 3
+            << u"tessaly-cli: cannot write the output: No space left on device\n"_s;
+    }
+
+    void throughTheShell()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
         const Outcome r =
-            runProcess(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" H7 \"$(printf '3\\377')\""_s,
-                                      QStringLiteral(TESSALY_CLI_PATH)});
-        QCOMPARE(r.exitCode, 2);
-        QCOMPARE(r.err, u"tessaly-cli: argument 2, \"3\\xFF\", is not valid UTF-8\n"_s);
+            runProcess(u"/bin/sh"_s, {u"-c"_s, command, QStringLiteral(TESSALY_CLI_PATH)});
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.err, err);
     }
 };
 

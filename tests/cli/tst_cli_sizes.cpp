@@ -1,7 +1,6 @@
-// Which range a size falls in, the spellings of a label, and exact decimal reading and writing.
+// The spellings of a size, and the messages for what is no size.
 #include "cli_test_support.h"
 
-#include "cli/exact.h"
 #include "cli/sizes.h"
 
 #include <QTest>
@@ -9,57 +8,11 @@
 using namespace cli;
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-struct Bounds
-{
-    int lower;
-    int upper;
-};
-
-// The bounds as the label states them, read with Qt, apart from the tool's own reading.
-Bounds boundsOf(std::size_t range)
-{
-    const QStringList parts = q(tolerance::kSizeRanges[range]).split(QChar(0xFF5E));
-    Q_ASSERT(parts.size() == 2);
-    return {parts[0].toInt(), parts[1].toInt()};
-}
-
-std::size_t rangeOf(const QString& size)
-{
-    return parseSize(utf8(size)).range;
-}
-
-} // namespace
-
 class TestCliSizes : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Over the lower bound, up to and including the upper: every boundary, as typed.
-    void rangeRuleAtEveryBoundary()
-    {
-        for (std::size_t range = 0; range < tolerance::kSizeRangeCount; ++range) {
-            const Bounds bounds = boundsOf(range);
-            const QString lower = QString::number(bounds.lower);
-            const QString upper = QString::number(bounds.upper);
-            const QString label = q(tolerance::kSizeRanges[range]);
-            QVERIFY2(rangeOf(lower + u".0001") == range, qPrintable(label));
-            QVERIFY2(rangeOf(upper) == range, qPrintable(label));
-            QVERIFY2(rangeOf(upper + u".0000") == range, qPrintable(label));
-            if (range + 1 < tolerance::kSizeRangeCount)
-                QVERIFY2(rangeOf(upper + u".0001") == range + 1, qPrintable(label));
-            QVERIFY2(rangeOfDiameter(Length{bounds.lower} * kUnitsPerMm) != range,
-                     qPrintable(label));
-        }
-        QCOMPARE(rangeOf(u"3"_s), 0u);
-        QCOMPARE(rangeOf(u"3.001"_s), 1u);
-        QCOMPARE(rangeOf(u"500"_s), 24u);
-        QVERIFY(!rangeOfDiameter(0));
-        QVERIFY(!rangeOfDiameter(kLargestDiameter + 1));
-    }
-
     void labelsAndSpellings_data()
     {
         QTest::addColumn<QString>("text");
@@ -88,7 +41,7 @@ private Q_SLOTS:
         QCOMPARE(q(tolerance::kSizeRanges[size.range]), label);
         QCOMPARE(size.diameter.has_value(), !diameter.isEmpty());
         if (size.diameter)
-            QCOMPARE(q(formatDiameter(*size.diameter)), diameter);
+            QCOMPARE(q(tolerance::formatDiameter(*size.diameter)), diameter);
     }
 
     void badSizes_data()
@@ -127,26 +80,6 @@ private Q_SLOTS:
         QFETCH(QString, message);
         const QString error = inputErrorOf([&] { parseSize(utf8(text)); });
         QVERIFY2(error.contains(message), qPrintable(error));
-    }
-
-    void exactDecimals_data()
-    {
-        QTest::addColumn<qint64>("units"); // 0.0001 mm
-        QTest::addColumn<QString>("millimetres");
-
-        QTest::newRow("three decimals kept") << qint64(350000) << u"35.000"_s;
-        QTest::newRow("whole micrometres") << qint64(350250) << u"35.025"_s;
-        QTest::newRow("half micrometre") << qint64(64955) << u"6.4955"_s;
-        QTest::newRow("small negative") << qint64(-5) << u"-0.0005"_s;
-        QTest::newRow("negative") << qint64(-180) << u"-0.018"_s;
-        QTest::newRow("largest") << qint64(5010900) << u"501.090"_s;
-    }
-
-    void exactDecimals()
-    {
-        QFETCH(qint64, units);
-        QFETCH(QString, millimetres);
-        QCOMPARE(q(formatMillimetres(units)), millimetres);
     }
 };
 

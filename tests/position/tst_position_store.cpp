@@ -13,10 +13,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
 #include <memory>
 #include <sstream>
 
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 using namespace position;
 using namespace Qt::Literals::StringLiterals;
@@ -228,12 +230,8 @@ private Q_SLOTS:
         verifyRead(both(-15, 30));
     }
 
-    // What no reader can parse gives way to a clean file with the two keys.
-    void writeOverDamagedFile_data()
-    {
-        damagedFileReadsAsNothing_data();
-        QTest::newRow("bad values") << QByteArray("[Form1_StrtUp]\nX1=abc\nY1=1e40\n");
-    }
+    // What no reader can parse stays, byte for byte; our section follows it.
+    void writeOverDamagedFile_data() { damagedFileReadsAsNothing_data(); }
 
     void writeOverDamagedFile()
     {
@@ -242,7 +240,11 @@ private Q_SLOTS:
         std::ostringstream report;
         QVERIFY(writeSavedPosition(2880, -1440, report));
         QCOMPARE(QString::fromStdString(report.str()), QString());
-        QCOMPARE(contentsOf(storeFile()), QByteArray("[Form1_StrtUp]\nX1=2880\nY1=-1440\n"));
+        const QByteArray after = contentsOf(storeFile());
+        if (file.contains("[Form1_StrtUp]\nX1=")) // our own values are ours to replace
+            QCOMPARE(after, QByteArray("[Form1_StrtUp]\nX1=2880\nY1=-1440\n"));
+        else
+            QCOMPARE(after.first(file.size()), file);
         verifyRead(both(2880, -1440));
     }
 
@@ -268,14 +270,40 @@ private Q_SLOTS:
             << QByteArray("\xEF\xBB\xBF[Form2_Other]\r\nColour=blue\r\n")
             << QByteArray("\xEF\xBB\xBF[Form2_Other]\r\nColour=blue\r\n\r\n"
                           "[Form1_StrtUp]\r\nX1=2880\r\nY1=-1440\r\n");
-        QTest::newRow("a broken header drops only the lines below it")
-            << other + "[Broken\nA=1\n[Form1_StrtUp]\nX1=1\n"
-            << other + ours;
-        QTest::newRow("a line that is no key dropped")
-            << QByteArray("[Form2_Other]\nColour=blue\njunk\n") << other + '\n' + ours;
-        QTest::newRow("copies of our keys dropped")
+        QTest::newRow("bad values replaced") << QByteArray("[Form1_StrtUp]\nX1=abc\nY1 = 1e40 \n")
+                                             << QByteArray("[Form1_StrtUp]\nX1=2880\nY1 = -1440\n");
+        QTest::newRow("Shift-JIS with CRLF, section added")
+            << QByteArray("; \x93\xfa\x96\x7b\r\n[Other]\r\nName=\x83\x65\x83\x58\r\n")
+            << QByteArray("; \x93\xfa\x96\x7b\r\n[Other]\r\nName=\x83\x65\x83\x58\r\n\r\n"
+                          "[Form1_StrtUp]\r\nX1=2880\r\nY1=-1440\r\n");
+        QTest::newRow("Latin-1 and a NUL byte in another section")
+            << QByteArray("; caf\xe9\n[Other]\nA=M\xfc\0\n", 21) + "[Form1_StrtUp]\nX1=1\n"
+            << QByteArray("; caf\xe9\n[Other]\nA=M\xfc\0\n", 21) + ours;
+        QTest::newRow("CR-only line ends")
+            << QByteArray("[Other]\rA=1\r[Form1_StrtUp]\rX1=1\r")
+            << QByteArray("[Other]\rA=1\r[Form1_StrtUp]\rX1=2880\rY1=-1440\r");
+        QTest::newRow("mostly LF with one CRLF line")
+            << QByteArray("[Form1_StrtUp]\r\nA=1\nB=2\n")
+            << QByteArray("[Form1_StrtUp]\r\nA=1\nB=2\nX1=2880\nY1=-1440\n");
+        QTest::newRow("comments after headers")
+            << QByteArray("[Other] ; Form2\nimportant=1\n[Form1_StrtUp] ; window\nX1=1\nY1=2\n")
+            << QByteArray("[Other] ; Form2\nimportant=1\n[Form1_StrtUp] ; window\nX1=2880\n"
+                          "Y1=-1440\n");
+        QTest::newRow("bare lines, orphan value, a broken header")
+            << QByteArray("FLAG\n=orphan\n[Broken\nX1=5\n[Form1_StrtUp]\njunk\nX1=1\n")
+            << QByteArray("FLAG\n=orphan\n[Broken\nX1=5\n[Form1_StrtUp]\njunk\nX1=2880\n"
+                          "Y1=-1440\n");
+        QTest::newRow("no final line end") << QByteArray("[Form1_StrtUp]\nY1=1\nX1=2")
+                                           << QByteArray("[Form1_StrtUp]\nY1=-1440\nX1=2880");
+        QTest::newRow("no final line end, key added")
+            << QByteArray("[Form1_StrtUp]\nX1=1")
+            << QByteArray("[Form1_StrtUp]\nX1=2880\nY1=-1440\n");
+        QTest::newRow("duplicate sections: each copy of ours set")
             << QByteArray("[Form1_StrtUp]\nX1=1\nX1=2\n[A]\nB=1\n[Form1_StrtUp]\nY1=3\nC=4\n")
-            << QByteArray("[Form1_StrtUp]\nX1=2880\nY1=-1440\n[A]\nB=1\n[Form1_StrtUp]\nC=4\n");
+            << QByteArray("[Form1_StrtUp]\nX1=2880\nX1=2880\nY1=-1440\n[A]\nB=1\n"
+                          "[Form1_StrtUp]\nY1=-1440\nC=4\n");
+        QTest::newRow("byte order mark alone")
+            << QByteArray("\xEF\xBB\xBF") << "\xEF\xBB\xBF" + ours;
     }
 
     void writeKeepsWhatIsNotOurs()
@@ -307,6 +335,13 @@ private Q_SLOTS:
             << u"lock held"_s << both(2880, 1215)
             << u"its lock is held by process %1 on %2"_s.arg(QCoreApplication::applicationPid())
                    .arg(QSysInfo::machineHostName());
+        QTest::newRow("read-only file, also for root")
+            << u"read-only"_s << both(2880, 1215)
+            << u"the file is read-only, the position was not saved"_s;
+        QTest::newRow("lock is a dangling link")
+            << u"lock link"_s << both(2880, 1215)
+            << u"its lock file cannot be read or removed: remove %1.lock if no copy of tessaly is "
+               "running"_s;
     }
 
     void unwritableStore()
@@ -328,6 +363,11 @@ private Q_SLOTS:
             putFile(storeFile(), saved);
             if (obstacle == u"lock folder") {
                 QVERIFY(QDir().mkpath(storeFile() + u".lock"_s));
+            } else if (obstacle == u"read-only") {
+                QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner | QFile::ReadOther));
+            } else if (obstacle == u"lock link") {
+                QVERIFY(QFile::link(u"gone"_s, storeFile() + u".lock"_s));
+                cause = cause.arg(storeFile());
             } else {
                 // Held by this very process, which is alive: QSettings alone would wait for ever.
                 heldLock = std::make_unique<QLockFile>(storeFile() + u".lock"_s);
@@ -344,8 +384,10 @@ private Q_SLOTS:
         const QString text = QString::fromStdString(report.str());
         QCOMPARE(text.count(u'\n'), 1);
         QVERIFY(text.endsWith(u'\n'));
-        QCOMPARE(text,
-                 u"tessaly: could not save the window position to %1: %2\n"_s.arg(location, cause));
+        const QString line = cause.startsWith(u"the file is read-only"_s)
+                                 ? u"tessaly: %1: %2\n"_s
+                                 : u"tessaly: could not save the window position to %1: %2\n"_s;
+        QCOMPARE(text, line.arg(location, cause));
         const QFileInfo after(location);
         QCOMPARE(after.exists(), before.exists());
         QCOMPARE(after.isDir(), before.isDir());
@@ -354,6 +396,96 @@ private Q_SLOTS:
             QCOMPARE(contentsOf(location), saved);
             verifyRead(readBefore);
         }
+    }
+
+    // A save keeps what the file is, not only what it says: links, mode, extended attributes; and
+    // it clears what a killed save left, not a copy the user made.
+    void keepsTheFile_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("symbolic link written through") << u"link"_s;
+        QTest::newRow("dangling link creates its target") << u"dangling"_s;
+        QTest::newRow("mode 0604 and a user.* attribute") << u"identity"_s;
+        QTest::newRow("leftover of a killed save removed, a backup kept") << u"leftover"_s;
+    }
+
+    void keepsTheFile()
+    {
+        QFETCH(QString, form);
+        const QByteArray old = "[Form1_StrtUp]\nX1=1\nY1=2\n";
+        const QByteArray saved = "[Form1_StrtUp]\nX1=2880\nY1=-1440\n";
+        QVERIFY(QDir().mkpath(configDir()));
+        const QString real = m_home->filePath(u"dotfiles/Kelvan.ini"_s);
+        const QByteArray file = QFile::encodeName(storeFile());
+        if (form == u"link" || form == u"dangling") {
+            if (form == u"link")
+                putFile(real, old);
+            QVERIFY(QDir().mkpath(QFileInfo(real).absolutePath()));
+            QVERIFY(QFile::link(u"../dotfiles/Kelvan.ini"_s, storeFile()));
+        } else {
+            putFile(storeFile(), old);
+        }
+        if (form == u"identity") {
+            QCOMPARE(::chmod(file.constData(), 0604), 0);
+            QCOMPARE(::setxattr(file.constData(), "user.tag", "kept", 4, 0), 0);
+        }
+        if (form == u"leftover") {
+            putFile(storeFile() + u".aB3xYz"_s, old);
+            putFile(storeFile() + u".backup"_s, old);
+        }
+        QVERIFY(writeSavedPosition(2880, -1440));
+        if (form == u"link" || form == u"dangling") {
+            QCOMPARE(QFileInfo(storeFile()).symLinkTarget(), real);
+            QCOMPARE(contentsOf(real), saved);
+        }
+        if (form == u"identity") {
+            struct stat info = {};
+            QCOMPARE(::stat(file.constData(), &info), 0);
+            QCOMPARE(info.st_mode & 07777, 0604u);
+            char value[8] = {};
+            QCOMPARE(::getxattr(file.constData(), "user.tag", value, sizeof value), 4);
+            QCOMPARE(QByteArray(value), QByteArray("kept"));
+        }
+        if (form == u"leftover") {
+            QVERIFY(!QFileInfo::exists(storeFile() + u".aB3xYz"_s));
+            QVERIFY(QFileInfo::exists(storeFile() + u".backup"_s));
+        }
+        verifyRead(both(2880, -1440));
+    }
+
+    // Where the file is: bytes of the folder name kept, a relative XDG_CONFIG_HOME ignored.
+    void location_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QByteArray>("expected"); // below the temporary folder
+        QTest::newRow("folder name not UTF-8")
+            << QByteArray("/caf\xe9") << QByteArray("/h") << QByteArray("/caf\xe9/Kelvan.ini");
+        QTest::newRow("relative XDG_CONFIG_HOME ignored")
+            << QByteArray("rel") << QByteArray("/h") << QByteArray("/h/.config/Kelvan.ini");
+    }
+
+    void location()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(QByteArray, home);
+        QFETCH(QByteArray, expected);
+        const QByteArray base = QFile::encodeName(m_home->path());
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", config.startsWith('/') ? base + config : config);
+        qputenv("HOME", base + home);
+        const bool saved = writeSavedPosition(2880, -1440);
+        const SavedPosition read = readSavedPosition();
+        const QString location = positionStoreLocation();
+        qputenv("HOME", oldHome);
+        QVERIFY(saved);
+        QVERIFY(read == both(2880, -1440));
+        struct stat info = {};
+        QCOMPARE(::stat(QByteArray(base + expected).constData(), &info), 0);
+        // QTemporaryDir cannot name a folder that is not UTF-8.
+        if (config.startsWith('/'))
+            std::filesystem::remove_all(QByteArray(base + config).toStdString());
+        QCOMPARE(QFile::encodeName(location).endsWith(expected), !expected.contains('\xe9'));
     }
 };
 

@@ -29,10 +29,74 @@ assert_eq "$(cat "$ini")" "[Form1_StrtUp]"$'\n'"X1=$((mx * 15))"$'\n'"Y1=$((my *
     'the close box changes X1 and Y1 and keeps the other section as it was'
 assert_eq "$err" '' 'shared file: nothing on stderr'
 
+# A dotfile manager keeps the file in its repository and a link in the folder: the save goes
+# through the link, which stays.
+mkdir "$XV_TMP/dotfiles"
+mv "$ini" "$XV_TMP/dotfiles/Kelvan.ini"
+ln -s ../dotfiles/Kelvan.ini "$ini"
+run_and_close 420 330 'linked file'
+assert_true 'linked file: the link stays a link' test -L "$ini"
+assert_eq "$(head -2 "$XV_TMP/dotfiles/Kelvan.ini" | tail -1)" "X1=$((mx * 15))" \
+    'linked file: the save reached the file the link names'
+
+# A file made read-only pins the position, also for root.
+chmod 0444 "$ini"
+before=$(cat "$ini")
+run_and_close 440 350 'read-only file'
+assert_eq "$err" "tessaly: $ini: the file is read-only, the position was not saved" \
+    'read-only file: one line says so'
+assert_eq "$(cat "$ini")" "$before" 'read-only file: left as it was'
+chmod 0644 "$ini"
+
+# The terminal that started it has gone: stderr is a pipe nobody reads, and Qt has a warning to
+# give at start (no XDG_RUNTIME_DIR). The window opens all the same and the close saves.
+exec {dead}> >(:)
+while kill -0 $! 2>/dev/null; do sleep 0.05; done
+env -u XDG_RUNTIME_DIR "$TESSALY" >/dev/null 2>&$dead &
+XV_PROGRAM_PID=$!
+xv_own "$XV_PROGRAM_PID"
+wid=$(wait_window '^Morvane')
+settled_frame_position "$wid" >/dev/null
+read -r mx my < <(move_window "$wid" 460 370)
+close_window "$wid"
+wait_program "$XV_TIMEOUT"
+exec {dead}>&-
+assert_eq "$XV_EXIT" 0 'closed stderr: the close ends the program with status 0'
+assert_eq "$(head -2 "$ini" | tail -1)" "X1=$((mx * 15))" 'closed stderr: the close saves'
+
 if [ "$(id -u)" -ne 0 ]; then
-    echo "skip - a full and a read-only disk need root to mount them"
+    echo "skip - a root run, a full and a read-only disk need root"
     exit 77
 fi
+
+# Run once as root with the user's folder (sudo -E): the file stays the user's, and the user's
+# next close still saves.
+user=nobody
+shared=$(mktemp -d /tmp/tessaly-user.XXXXXX)
+XV_ON_EXIT+=("rm -rf '$shared'")
+chmod 0755 "$shared"
+cp "$XAUTHORITY" "$shared/Xauthority"
+chmod 0644 "$shared/Xauthority"
+mkdir "$shared/config"
+printf '[Form1_StrtUp]\nX1=3000\nY1=1500\n' >"$shared/config/Kelvan.ini"
+chown -R "$user:" "$shared/config"
+saved_config=$XDG_CONFIG_HOME
+export XDG_CONFIG_HOME=$shared/config
+ini=$XDG_CONFIG_HOME/Kelvan.ini
+run_and_close 470 380 'root run in a user folder'
+assert_eq "$(stat -c %U "$ini")" "$user" 'root run: the file stays the user'"'"'s'
+TESSALY_USER=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups
+    env XAUTHORITY="$shared/Xauthority" XDG_CACHE_HOME="$shared/cache" HOME="$shared")
+TESSALY_REAL=$TESSALY
+start_program "${TESSALY_USER[@]}" env -u XDG_RUNTIME_DIR "$TESSALY_REAL"
+wid=$(wait_window '^Morvane')
+settled_frame_position "$wid" >/dev/null
+read -r mx my < <(move_window "$wid" 480 390)
+close_window "$wid"
+wait_program "$XV_TIMEOUT"
+assert_eq "$XV_EXIT" 0 'then the user: the close ends the program with status 0'
+assert_eq "$(head -2 "$ini" | tail -1)" "X1=$((mx * 15))" 'then the user: the close saves'
+export XDG_CONFIG_HOME=$saved_config
 
 disk=$XV_TMP/disk
 mkdir "$disk"
