@@ -2,21 +2,14 @@
 #include "main_window.h"
 #include "platform/platform_choice.h"
 #include "platform/session_end.h"
+#include "platform/termination_signals.h"
 #include "window/window_texts.h"
 
 #include <QApplication>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 int main(int argc, char* argv[])
 {
-#ifdef Q_OS_UNIX
-    // With the terminal that started it gone, a line on stderr (a warning of Qt's, a failed save)
-    // must cost that line only, not the window and its saved place.
-    ::signal(SIGPIPE, SIG_IGN);
-#endif
+    ignoreBrokenPipe();
     platformChoice::preferX11OnWayland(argc, argv);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelvan"));

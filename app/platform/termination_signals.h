@@ -15,3 +15,7 @@ public:
 Q_SIGNALS:
     void arrived();
 };
+
+// With the terminal that started it gone, a line on stderr (a warning of Qt's, a failed save)
+// must cost that line only, not the window and its saved place. Call first in main().
+void ignoreBrokenPipe();

@@ -60,3 +60,8 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
         Q_EMIT arrived();
     });
 }
+
+void ignoreBrokenPipe()
+{
+    ::signal(SIGPIPE, SIG_IGN);
+}
