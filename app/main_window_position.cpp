@@ -4,7 +4,7 @@
 #include "app/position/placement.h"
 #include "app/position/position_store.h"
 #include "platform/platform_choice.h"
-#include "twips.h"
+#include "position/twips.h"
 #include "window/layout.h"
 
 #include <QCloseEvent>

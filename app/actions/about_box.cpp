@@ -1,7 +1,7 @@
 #include "about_box.h"
 
 #include "look/fonts.h"
-#include "twips.h"
+#include "position/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/position/position_store.h"
-#include "app/twips.h"
+#include "app/position/twips.h"
 
 #include <QList>
 #include <QMargins>

@@ -1,6 +1,6 @@
 #include "layout.h"
 
-#include "twips.h"
+#include "position/twips.h"
 
 #include <QtGlobal>
 

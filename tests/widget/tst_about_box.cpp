@@ -3,8 +3,8 @@
 #include "actions/about_box.h"
 #include "modal_helpers.h"
 #include "pointer_helpers.h"
+#include "position/twips.h"
 #include "test_support.h"
-#include "twips.h"
 
 #include <QAction>
 #include <QFontMetricsF>
