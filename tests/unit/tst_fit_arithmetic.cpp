@@ -1,5 +1,5 @@
 // Exact lengths, the range a nominal size falls in, and the fit finder over lists of its own.
-#include "core_test_support.h"
+#include "test_support.h"
 
 #include "tolerance/fit_finder.h"
 #include "tolerance/nominal_size.h"
