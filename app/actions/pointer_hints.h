@@ -6,10 +6,8 @@
 class QLabel;
 class QWidget;
 
-// Writes the hint of the control under the pointer into a status panel. Anything not in the
-// table leaves the panel alone, so it keeps the last hint written: the lists (which lie above
-// their pointer areas), the labels, the tab strip, the status bar, the menus and the shaft
-// page's surface.
+// Writes the hint of the control under the pointer into a status panel; anything not in the
+// table leaves the last hint standing.
 class PointerHints : public QObject
 {
     Q_OBJECT

@@ -8,8 +8,7 @@ namespace fonts {
 // The family every text of the window is designed in.
 QString designFamily();
 
-// The design family and the families that stand in for it where it is not installed, best
-// first; README's "Japanese fonts" says which one each common desktop gets.
+// The design family and its stand-ins, best first (README's "Japanese fonts").
 QStringList standInChain();
 
 // The first of families that is installed and has a glyph for every character of texts, or
@@ -32,10 +31,8 @@ QString chosenFamily();
 // at 96 dots per inch), regular weight.
 QFont designFont(qreal pointSize);
 
-// The font narrowed just enough (by its horizontal stretch, never its size) that the widest of
-// texts fits width pixels. The stand-in's digits are wider than the designed family's, and a
-// deviation shown without its sign would be a wrong result. The result draws without kerning,
-// as the design's text does; the same question asked again is answered from memory.
+// The font narrowed by its stretch, never its size, until the widest of texts fits width pixels:
+// a deviation shown without its sign would be a wrong result. Answers are remembered.
 QFont fittedToWidth(const QFont& font, const QStringList& texts, int width);
 
 } // namespace fonts
