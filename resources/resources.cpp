@@ -16,8 +16,6 @@ namespace tessaly::resources {
 
 namespace {
 
-constexpr int kDrawnSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
 // Gives the icon at each pixel size on first use and keeps it. QIcon asks for sizes in device
 // pixels (its default scaledPixmap passes the size already multiplied by the ratio).
 class DrawnIconEngine : public QIconEngine
@@ -40,7 +38,7 @@ public:
     // window manager picks its title-bar icon from.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        QList<int> sides(std::begin(kDrawnSizes), std::end(kDrawnSizes));
+        QList<int> sides(drawing::kIconSizes.begin(), drawing::kIconSizes.end());
         for (const QScreen* screen : QGuiApplication::screens())
             for (int side : {16, 32}) {
                 const int scaled = int(std::lround(side * screen->devicePixelRatio()));
@@ -64,8 +62,9 @@ private:
     {
         auto it = m_drawn.find(side);
         if (it == m_drawn.end()) {
-            const bool committed = std::find(std::begin(kDrawnSizes), std::end(kDrawnSizes),
-                                             side) != std::end(kDrawnSizes);
+            const bool committed = std::find(drawing::kIconSizes.begin(),
+                                             drawing::kIconSizes.end(),
+                                             side) != drawing::kIconSizes.end();
             it = m_drawn.insert(side, committed ? QPixmap(QStringLiteral(":/icon_%1.png").arg(side))
                                                 : QPixmap::fromImage(drawing::drawIcon(side)));
         }

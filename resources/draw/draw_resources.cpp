@@ -15,8 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int standardIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
-
 bool save(const QImage& image, const QDir& folder, const QString& name)
 {
     const QString path = folder.filePath(name);
@@ -58,7 +56,7 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QList<int> sizes(std::begin(standardIconSizes), std::end(standardIconSizes));
+    QList<int> sizes(std::begin(tessaly::drawing::kIconSizes), std::end(tessaly::drawing::kIconSizes));
     if (parser.isSet(sizeOption)) {
         sizes.clear();
         for (const QString& text : parser.values(sizeOption)) {

@@ -2,9 +2,10 @@
 # `cpack -G DEB` builds one package whose dependencies cover every library the programs link
 # and the Japanese font; it holds exactly the installed files under /usr; unpacked with dpkg -x,
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.
-# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID
+# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES
 source "$(dirname "$0")/../xvfb/lib.sh"
 build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID}
+sizes=${4:?icon sizes}
 
 rm -rf "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$XV_TMP/cpack.log" 2>&1) ||
@@ -56,7 +57,7 @@ expected=$(
     echo "./usr/share/applications/$id.desktop"
     echo "./usr/share/metainfo/$id.metainfo.xml"
     echo "./usr/share/doc/tessaly/copyright"
-    for s in 16 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
+    for s in $sizes; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
 )
 assert_eq "$contents" "$(sort <<<"$expected")" 'the package holds exactly the installed files'
 
