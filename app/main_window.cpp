@@ -16,7 +16,6 @@
 #include "window/tab_control.h"
 #include "window/window_texts.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -26,7 +25,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -185,12 +183,6 @@ void Form1::fillAndPickFirst(QComboBox* list, const QStringList& items, Handler 
                              const SideControls& side)
 {
     list->addItems(items);
-    // Styles that open a long list as a scrolled one (Windows) take the scroll bar from the
-    // list's width, and the class codes would be elided: the open list is at least as wide as
-    // its widest entry, as its own items measure it, beside a scroll bar.
-    QAbstractItemView* view = list->view();
-    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() +
-                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
     // Selecting the first item is a pick like the user's, so the same handling runs once.
     list->setCurrentIndex(0);
     pick(handler, side);

@@ -16,6 +16,8 @@ namespace tessaly::resources {
 
 namespace {
 
+constexpr int kKeptSide = 64;
+
 // Gives the icon at each pixel size on first use and keeps it. QIcon asks for sizes in device
 // pixels (its default scaledPixmap passes the size already multiplied by the ratio).
 class DrawnIconEngine : public QIconEngine
@@ -62,11 +64,17 @@ private:
     {
         auto it = m_drawn.find(side);
         if (it == m_drawn.end()) {
-            const bool committed = std::find(drawing::kIconSizes.begin(),
-                                             drawing::kIconSizes.end(),
+            const bool committed = std::find(drawing::kIconSizes.begin(), drawing::kIconSizes.end(),
                                              side) != drawing::kIconSizes.end();
-            it = m_drawn.insert(side, committed ? QPixmap(QStringLiteral(":/icon_%1.png").arg(side))
-                                                : QPixmap::fromImage(drawing::drawIcon(side)));
+            // Decoded as an image: QPixmap's own loading would keep a second copy in QPixmapCache.
+            QPixmap pixmap =
+                QPixmap::fromImage(committed ? QImage(QStringLiteral(":/icon_%1.png").arg(side))
+                                             : drawing::drawIcon(side));
+            // Title and task bars ask again for the small sizes; a window manager asks once, at
+            // start, for the large ones, which need not stay in memory.
+            if (side > kKeptSide)
+                return pixmap;
+            it = m_drawn.insert(side, pixmap);
         }
         return *it;
     }

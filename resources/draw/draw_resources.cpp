@@ -56,7 +56,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QList<int> sizes(std::begin(tessaly::drawing::kIconSizes), std::end(tessaly::drawing::kIconSizes));
+    QList<int> sizes(std::begin(tessaly::drawing::kIconSizes),
+                     std::end(tessaly::drawing::kIconSizes));
     if (parser.isSet(sizeOption)) {
         sizes.clear();
         for (const QString& text : parser.values(sizeOption)) {

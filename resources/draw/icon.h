@@ -8,7 +8,8 @@
 
 namespace tessaly::drawing {
 
-// The sizes the icon is drawn, committed and installed at; resources/CMakeLists.txt reads them here.
+// The sizes the icon is drawn, committed and installed at; resources/CMakeLists.txt reads them
+// here.
 inline constexpr std::array kIconSizes = {16, 24, 32, 48, 64, 128, 256};
 
 // Sizes up to this one are drawn without antialiasing in the icon palette, so every pixel is one
