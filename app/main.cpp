@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "look/fonts.h"
 #include "main_window.h"
 #include "platform/platform_choice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where Form1 opens and what it saves when it closes.
 #include "main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picks made as a user makes them with the keyboard: Down or Up on the focused list, walking to
 // its end and back. Each pick is timed from the key press until both deviation boxes of its side
 // hold the texts the core gives for the new selection. Runs on the offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/resources.h"
 
 #include "fit_diagram.h"

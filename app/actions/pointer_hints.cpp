@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pointer_hints.h"
 
 #include "window/hints.h"

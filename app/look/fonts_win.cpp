@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fonts.h"
 
 const char* fonts::missingFontAdvice()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "termination_signals.h"
 
 // Windows ends a session with messages to the window, which reach the close step through Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/position/position_store.h"
 
 #include "app/position/store_backend.h"

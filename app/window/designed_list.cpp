@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designed_list.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "page_builder.h"
 
 #include "look/designed_palette.h"

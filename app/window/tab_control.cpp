@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tab_control.h"
 
 #include "look/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's bitmaps into a folder: the fit diagram and the window icon at every size
 // a desktop may ask for. `cmake --build build --target redraw_resources` runs it on resources/.
 #include "fit_diagram.h"

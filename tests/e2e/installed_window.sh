@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The installed program, used as a person would: nothing but the keyboard, the pointer, the
 # clipboard and what the screen shows (xdotool, xclip, xwininfo, xprop, screenshots), no hook
 # inside the program. Launch it and find its window by the caption; pick classes and ranges in

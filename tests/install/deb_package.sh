@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` builds one package whose dependencies cover every library the programs link
 # and the Japanese font; it holds exactly the installed files under /usr; unpacked with dpkg -x,
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
 # at every size, each file named by the one application ID and naming it inside; under the
 # prefix asked for and below DESTDIR only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long run of random user actions on the real window, offscreen: after each one, the four boxes
 // and both range captions must show what the core says for the last picks of each side, or what
 // was typed into a box since. Also reports the peak resident memory before and after the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One life of the window, as a user would go through it: start, picks on both sides by keyboard,
 // wheel and popup, the pointer over every hint area, typing into a box, then the close box. Run
 // under valgrind memcheck by CTest (label valgrind); it passes on its own as well.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The PNGs in resources/ are what the drawing code draws today: change one without the other
 // and this fails. Redraw with `cmake --build build --target redraw_resources`.
 #include "bitmap_support.h"

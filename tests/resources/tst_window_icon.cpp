@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon: the designed 32-pixel one the program ships, and every size drawn for a
 // desktop, which must all show the same picture.
 #include "bitmap_support.h"

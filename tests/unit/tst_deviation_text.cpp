@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four shapes a deviation text may take, and reading their values exactly.
 #include "test_support.h"
 

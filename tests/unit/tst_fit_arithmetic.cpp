@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exact lengths, the range a nominal size falls in, and the fit finder over lists of its own.
 #include "test_support.h"
 

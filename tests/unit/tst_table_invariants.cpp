@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks on the deviation tables that do not restate them: each relation below holds for the
 // standard's values, so a mistyped entry, a shifted row or a swapped class breaks at least one.
 #include "iso286_grades.h"

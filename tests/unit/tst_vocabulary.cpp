@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The lists the window fills, the names of the classes, the dispatch and the lookup contract.
 #include "test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about box: what it shows and where, that it holds the whole program while open, and that
 // Esc or its close box close only the box.
 #include "actions/about_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader announces: every list, deviation box and range box has a Japanese name
 // of its own, and beside it the value the control shows.
 #include "test_support.h"

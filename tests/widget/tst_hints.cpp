@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The status bar explains what the pointer is over: the selection areas and the deviation boxes
 // write their hint, the hole page's bare surface wipes it, everything else leaves it alone.
 #include "pointer_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything the window does can be done from the keyboard: Tab walks the controls in their
 // designed order, Ctrl+Tab and the tab bar's arrows turn the pages, Alt and a letter open each
 // menu and its items are chosen with the arrows and Return.

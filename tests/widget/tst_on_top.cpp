@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeping the window above others: SetFormTop itself, and the View menu's ON and OFF items, from
 // the menu, from F4 and F5 wherever the focus is, and from the about item.
 #include "actions/on_top_and_about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picks in the four lists drive the lookups: each pick, however it is made, runs its side's
 // handler exactly once and leaves the other side alone.
 #include "test_support.h"

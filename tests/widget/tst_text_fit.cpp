@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every text a control can show is fully visible at 96 dpi: measured with the control's font
 // against the room its style leaves for text. A deviation whose sign is scrolled out of a box
 // would be a wrong result, not a cosmetic one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as designed: every control where the twips table puts it, with its captions,
 // fonts, menus, panels and tab pages.
 #include "test_support.h"

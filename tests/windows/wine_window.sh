@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows build under Wine, on a display of its own (Xvfb and openbox, as the real-window
 # tests): the window opens with the design's start-up values, keyboard picks on both pages show
 # what the core holds (read back through the clipboard against the Linux companion), F4 and F5 keep

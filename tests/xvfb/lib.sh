@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Real-window tests: each test script sources this file, gets a display of its own (Xvfb plus
 # openbox, nothing shared with the session or with other tests running in parallel) and helpers

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window reopens exactly where the close box left it, over any number of runs and also partly
 # off the screen; the quit commands save nothing; a place no screen shows is not used.
 # A frame with only a sliver on the screen opens where its title bar can be grabbed. Run also on

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The close routes of a session that ends: SIGTERM (shutdown), SIGHUP (logout) and SIGINT (Ctrl+C
 # in a terminal) save the position and end the program with status 0; an X11 session manager's
 # save request saves it with the window still open, asks for no restart, and its Die ends the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A GNOME-like Wayland session: mutter, headless, with Xwayland, run inside dbus-run-session.
 # Started as a desktop starts it (WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE=wayland set, no
 # QT_QPA_PLATFORM), the program goes through Xwayland: it opens at its saved place, F4 sets
