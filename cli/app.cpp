@@ -31,20 +31,17 @@ void checkEncoding(std::span<const std::string_view> args)
 
 void writeFits(const Options& options, std::ostream& out)
 {
-    using tolerance::Side;
-    const std::size_t range = parseSize(options.fitsSize).range;
-    const auto holes = tolerance::tableCandidates(Side::Hole, range);
-    const auto shafts = tolerance::tableCandidates(Side::Shaft, range);
-    const FoundFits fits = tolerance::findFits(holes, shafts, options.requirement);
+    const FitSearch search = searchFits(parseSize(options.fitsSize), options.requirement,
+                                        options.edition, options.allClasses);
     switch (options.format) {
     case Format::Text:
-        writeFitsText(out, range, fits);
+        writeFitsText(out, search, options.fitsLimit);
         return;
     case Format::Json:
-        writeFitsJson(out, range, fits);
+        writeFitsJson(out, search, options.fitsLimit);
         return;
     case Format::Csv:
-        writeFitsCsv(out, range, fits);
+        writeFitsCsv(out, search, options.fitsLimit);
         return;
     }
 }
@@ -59,7 +56,8 @@ void answer(const Options& options, std::ostream& out)
         out << versionText() << '\n';
         return;
     case Action::Table:
-        options.format == Format::Json ? writeTableJson(out) : writeTableCsv(out);
+        options.format == Format::Json ? writeTableJson(out, {options.edition, options.allClasses})
+                                       : writeTableCsv(out, {options.edition, options.allClasses});
         return;
     case Action::Fits:
         writeFits(options, out);
@@ -67,7 +65,7 @@ void answer(const Options& options, std::ostream& out)
     case Action::Query:
         break;
     }
-    const Record record = describe(options.operands[0], options.operands[1]);
+    const Record record = describe(options.operands[0], options.operands[1], options.edition);
     options.format == Format::Json ? writeJson(out, record) : writeText(out, record);
 }
 

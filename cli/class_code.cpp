@@ -4,43 +4,17 @@
 #include "cli/escape.h"
 #include "cli/input_error.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace cli {
 
+using tolerance::ClassCode;
+using tolerance::ClassCodeError;
 using tolerance::Side;
-using tolerance::ToleranceClass;
 
 namespace {
-
-constexpr Side kSides[] = {Side::Hole, Side::Shaft};
-
-char lower(char c) noexcept
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) noexcept
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-std::string_view lettersOf(std::string_view code) noexcept
-{
-    return code.substr(0, code.find_first_of("0123456789"));
-}
-
-bool isGrade(std::string_view text) noexcept
-{
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
 
 std::string_view trimmed(std::string_view text) noexcept
 {
@@ -50,67 +24,67 @@ std::string_view trimmed(std::string_view text) noexcept
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The codes of both sides, in list order, of the classes that pass the test.
-template <typename Match> std::vector<std::string_view> codesWhere(Match match)
+std::string withCase(std::string_view text, bool upper)
 {
-    std::vector<std::string_view> codes;
-    for (const Side side : kSides) {
-        for (const ToleranceClass& cls : tolerance::classesOf(side)) {
-            if (match(cls))
-                codes.push_back(cls.code);
-        }
-    }
-    return codes;
-}
-
-std::string joined(const std::vector<std::string_view>& codes, std::string_view last)
-{
-    std::string out;
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (i > 0)
-            out += i + 1 == codes.size() ? last : std::string_view(", ");
-        out += codes[i];
+    std::string out(text);
+    for (char& c : out) {
+        if (upper && c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+        else if (!upper && c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
     }
     return out;
 }
 
-[[noreturn]] void unknown(std::string_view code, std::optional<Side> side)
+std::optional<ClassCode> parsed(std::string_view text)
 {
-    const auto onSide = [&](const ToleranceClass& cls) { return !side || cls.side == *side; };
+    auto result = tolerance::parseClassCode(text);
+    if (auto* code = std::get_if<ClassCode>(&result))
+        return std::move(*code);
+    return std::nullopt;
+}
+
+// The classes a slip of spaces or case may have meant, on the side asked for.
+std::vector<std::string> nearCodes(std::string_view code, std::optional<Side> side)
+{
+    std::vector<std::string> near;
+    const auto consider = [&](std::string_view text) {
+        const auto c = parsed(text);
+        if (c && (!side || c->side == *side))
+            near.push_back(tolerance::textOf(*c));
+    };
+    consider(trimmed(code));
+    if (near.empty()) {
+        consider(withCase(trimmed(code), true));
+        consider(withCase(trimmed(code), false));
+    }
+    return near;
+}
+
+[[noreturn]] void unknown(std::string_view code, std::optional<Side> side,
+                          const ClassCodeError& error)
+{
     const std::string what = side ? std::string(nameOf(*side)) + " class" : std::string("class");
-    // A stray space is the likelier slip than the case, so an exact match after trimming wins.
-    const auto sameButSpaces = codesWhere(
-        [&](const ToleranceClass& cls) { return onSide(cls) && cls.code == trimmed(code); });
-    const auto sameButCase =
-        !sameButSpaces.empty() ? sameButSpaces : codesWhere([&](const ToleranceClass& cls) {
-            return onSide(cls) && equalIgnoringCase(cls.code, trimmed(code));
-        });
-    if (!sameButCase.empty())
-        throw InputError("unknown " + what + " " + quote(code) + "; did you mean " +
-                         joined(sameButCase, " or ") + "?");
-    const std::string_view letters = lettersOf(code);
-    const auto sameLetters = codesWhere([&](const ToleranceClass& cls) {
-        return onSide(cls) && !letters.empty() && isGrade(code.substr(letters.size())) &&
-               lettersOf(cls.code) == letters;
+    const auto near = nearCodes(code, side);
+    if (!near.empty())
+        throw InputError("unknown " + what + " " + quote(code) + "; did you mean " + near.front() +
+                         (near.size() > 1 ? " or " + near.back() : std::string()) + "?");
+    // Anything but ASCII letters and digits, an invisible character above all, is named only
+    // inside the quoted code.
+    const bool plain = std::ranges::all_of(code, [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
     });
-    if (!sameLetters.empty())
-        throw InputError("unknown " + what + " " + quote(code) + "; the " + std::string(letters) +
-                         " classes are " + joined(sameLetters, " and "));
-    throw InputError("unknown " + what + " " + quote(code) + "; see --help for the class lists");
+    if (!plain)
+        throw InputError("unknown " + what + " " + quote(code) + "; see --help");
+    throw InputError("unknown " + what + " " + quote(code) + "; " + error.message);
 }
 
 // A code of the other side in one half of HOLE/SHAFT: "h7 is a shaft class; did you mean H7?".
-[[noreturn]] void wrongSide(const ToleranceClass& cls, Side wanted)
+[[noreturn]] void wrongSide(const ClassCode& code)
 {
-    const auto counterpart = codesWhere([&](const ToleranceClass& other) {
-        return other.side == wanted && equalIgnoringCase(other.code, cls.code);
-    });
-    const std::string hint = !counterpart.empty()
-                                 ? "did you mean " + std::string(counterpart.front()) + "?"
-                                 : "HOLE/SHAFT takes the " + std::string(nameOf(wanted)) +
-                                       " class " + (wanted == Side::Hole ? "first" : "second");
-    throw InputError(std::string(cls.code) + " is a " + std::string(nameOf(cls.side)) + " class; " +
-                     hint);
+    const std::string text = tolerance::textOf(code);
+    throw InputError(text + " is a " + std::string(nameOf(code.side)) + " class; did you mean " +
+                     withCase(text, code.side == Side::Shaft) + "?");
 }
 
 } // namespace
@@ -120,20 +94,26 @@ std::string_view nameOf(Side side) noexcept
     return side == Side::Hole ? "hole" : "shaft";
 }
 
-const ToleranceClass& resolveClass(std::string_view code, std::optional<Side> side)
+std::vector<ClassCode> tableClassCodes(Side side)
+{
+    std::vector<ClassCode> codes;
+    for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side))
+        codes.push_back(*parsed(cls.code));
+    return codes;
+}
+
+ClassCode resolveClass(std::string_view code, std::optional<Side> side)
 {
     if (code.empty())
         throw InputError(side ? "empty " + std::string(nameOf(*side)) + " class in HOLE/SHAFT"
                               : std::string("empty class; give a code such as H7 or g6"));
-    for (const Side candidate : kSides) {
-        const ToleranceClass* cls = tolerance::findClass(candidate, code);
-        if (!cls)
-            continue;
-        if (!side || candidate == *side)
-            return *cls;
-        wrongSide(*cls, *side);
-    }
-    unknown(code, side);
+    auto result = tolerance::parseClassCode(code);
+    if (const auto* error = std::get_if<ClassCodeError>(&result))
+        unknown(code, side, *error);
+    ClassCode cls = std::get<ClassCode>(std::move(result));
+    if (side && cls.side != *side)
+        wrongSide(cls);
+    return cls;
 }
 
 } // namespace cli

@@ -4,10 +4,12 @@
 #include "cli/escape.h"
 #include "cli/json_out.h"
 
-#include "tolerance/size_ranges.h"
+#include "tolerance/iso286.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <ostream>
+#include <span>
 #include <string>
 
 namespace cli {
@@ -28,11 +30,35 @@ std::string padded(const std::string& text, std::size_t width, bool right)
     return right ? fill + text : text + fill;
 }
 
+std::span<const FoundFit> shown(const FitSearch& search, std::optional<std::size_t> limit)
+{
+    return std::span(search.fits).first(std::min(search.fits.size(), limit.value_or(SIZE_MAX)));
+}
+
+std::string_view labelOf(const FitSearch& search)
+{
+    return search.label;
+}
+
+// One source for every pair shown, or the edition's rule for mixing them.
+std::string sourcesOf(const FitSearch& search, std::span<const FoundFit> fits)
+{
+    std::string source;
+    for (const FoundFit& f : fits) {
+        const std::string pair = search.sourceOf(f);
+        if (!source.empty() && pair != source)
+            return "JIS B 0401:1984 table where it has the class, ISO 286-1:2010 rules elsewhere";
+        source = pair;
+    }
+    return source;
+}
+
 } // namespace
 
-void writeFitsText(std::ostream& out, std::size_t range, const FoundFits& fits)
+void writeFitsText(std::ostream& out, const FitSearch& search, std::optional<std::size_t> limit)
 {
-    const std::string_view label = tolerance::kSizeRanges[range];
+    const std::string_view label = labelOf(search);
+    const std::span<const FoundFit> fits = shown(search, limit);
     if (fits.empty()) {
         out << "no fit at " << label << " meets the requirement\n";
         return;
@@ -51,30 +77,37 @@ void writeFitsText(std::ostream& out, std::size_t range, const FoundFits& fits)
             << padded(formatMillimetres(f.fit.minimumClearance), minWidth, true) << "  "
             << nameOf(f.fit.type) << '\n';
     }
-    out << fits.size() << (fits.size() == 1 ? " fit at " : " fits at ") << label << '\n';
+    const std::size_t all = search.fits.size();
+    if (fits.size() < all)
+        out << fits.size() << " of " << all << " fits at " << label
+            << " shown, the widest fit tolerance first (--limit N or --limit all for more)";
+    else
+        out << all << (all == 1 ? " fit at " : " fits at ") << label;
+    out << "; source: " << sourcesOf(search, fits) << '\n';
 }
 
-void writeFitsCsv(std::ostream& out, std::size_t range, const FoundFits& fits)
+void writeFitsCsv(std::ostream& out, const FitSearch& search, std::optional<std::size_t> limit)
 {
-    out << "hole,shaft,range,maximum_clearance,minimum_clearance,fit\n";
-    for (const FoundFit& f : fits) {
+    out << "hole,shaft,range,maximum_clearance,minimum_clearance,fit,source\n";
+    for (const FoundFit& f : shown(search, limit)) {
         out << csvField(f.hole->code) << ',' << csvField(f.shaft->code) << ','
-            << csvField(tolerance::kSizeRanges[range]) << ','
-            << formatMillimetres(f.fit.maximumClearance) << ','
-            << formatMillimetres(f.fit.minimumClearance) << ',' << nameOf(f.fit.type) << '\n';
+            << csvField(labelOf(search)) << ',' << formatMillimetres(f.fit.maximumClearance) << ','
+            << formatMillimetres(f.fit.minimumClearance) << ',' << nameOf(f.fit.type) << ','
+            << csvField(search.sourceOf(f)) << '\n';
     }
 }
 
-void writeFitsJson(std::ostream& out, std::size_t range, const FoundFits& fits)
+void writeFitsJson(std::ostream& out, const FitSearch& search, std::optional<std::size_t> limit)
 {
     std::vector<JsonObject> rows;
-    for (const FoundFit& f : fits) {
+    for (const FoundFit& f : shown(search, limit)) {
         rows.push_back({{"hole", f.hole->code},
                         {"shaft", f.shaft->code},
-                        {"range", tolerance::kSizeRanges[range]},
+                        {"range", labelOf(search)},
                         {"maximum_clearance", formatMillimetres(f.fit.maximumClearance)},
                         {"minimum_clearance", formatMillimetres(f.fit.minimumClearance)},
-                        {"fit", nameOf(f.fit.type)}});
+                        {"fit", nameOf(f.fit.type)},
+                        {"source", search.sourceOf(f)}});
     }
     writeJsonRows(out, rows);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/fit_list.h"
+#include "cli/fit_search.h"
 #include "cli/options.h"
 #include "cli/sizes.h"
 
@@ -35,10 +36,8 @@ std::string fitsExample()
         text += ' ' + std::string(arg);
     const Options options = parseOptions(kFitsExample);
     std::ostringstream answer;
-    const std::size_t range = parseSize(options.fitsSize).range;
-    const auto holes = tolerance::tableCandidates(tolerance::Side::Hole, range);
-    const auto shafts = tolerance::tableCandidates(tolerance::Side::Shaft, range);
-    writeFitsText(answer, range, tolerance::findFits(holes, shafts, options.requirement));
+    writeFitsText(answer, searchFits(parseSize(options.fitsSize), options.requirement,
+                                     options.edition, options.allClasses));
     std::istringstream lines(answer.str());
     for (std::string line; std::getline(lines, line);)
         text += "\n  " + line;
@@ -50,24 +49,40 @@ std::string fitsExample()
 std::string helpText()
 {
     std::string ranges;
-    for (const std::string_view label : tolerance::kSizeRanges)
-        ranges += ' ' + std::string(label);
-    return R"(Usage: tessaly-cli [--format text|json] CLASS SIZE
-       tessaly-cli [--format text|json] HOLE/SHAFT SIZE
+    std::string rangesOver500;
+    for (const tolerance::SizeStep& step : tolerance::sizeSteps())
+        (step.lower < 500 * tolerance::kNanometresPerMm ? ranges : rangesOver500) +=
+            ' ' + std::string(step.label);
+    return R"(Usage: tessaly-cli [--edition 1984|2016] [--format text|json] CLASS SIZE
+       tessaly-cli [--edition 1984|2016] [--format text|json] HOLE/SHAFT SIZE
        tessaly-cli --fits SIZE [--clearance MIN..MAX] [--type TYPE]
-                   [--basis hole|shaft] [--format text|json|csv]
-       tessaly-cli --table [--format csv|json]
+                   [--basis hole|shaft] [--classes table|all] [--limit N|all]
+                   [--edition 1984|2016] [--format text|json|csv]
+       tessaly-cli --table [--classes table|all] [--edition 1984|2016]
+                   [--format csv|json]
        tessaly-cli --help | --version
 
-Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly.
+Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly and the
+rules of ISO 286-1.
 
-  CLASS        a hole class in capitals (H7) or a shaft class in small letters (g6)
+  CLASS        any tolerance class of ISO 286: a hole in capitals (H7, JS9, ZC11),
+               a shaft in small letters (g6, js16, cd5); the grades are 01, 0, 1 …
+               18 (h01, H0)
   HOLE/SHAFT   a fit such as H7/g6: both classes, the clearance or interference
                and the type of fit
   SIZE         a size range (30～40, also written 30-40 or 30~40), or a diameter
-               in mm over 0 up to 500 with at most 4 decimals (35, 35.5); a
+               in mm over 0 up to 3150 with at most 4 decimals (35, 35.5); a
                diameter on a boundary belongs to the lower range (30 is in 24～30),
-               and a diameter also gives the limits of size
+               and a diameter also gives the limits of size; a coarser step of
+               the standard (10～18, 500～630) is taken where the answer is the
+               same over the ranges it spans
+  --edition E  1984 (default): the table of JIS B 0401 (1984), as the window
+               shows it, wherever it has the class and size, and the rules of
+               ISO 286-1:2010 elsewhere; 2016: JIS B 0401:2016, that is
+               ISO 286:2010, everywhere. The two differ on 112 of the table's
+               entries: S7/s6 250～500, T7/t6 180～500, U7/u6 120～500 and
+               X7/x6 30～500 have no value in 1984, and JS7/js7 halve an odd IT7
+               downwards in 1984 (±7) but not in 2016 (±7.5)
   --fits SIZE  every pair of a hole and a shaft class for SIZE that meets what
                follows, the widest fit tolerance (the cheapest to make) first
   --clearance MIN..MAX
@@ -75,9 +90,16 @@ Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly.
                most 4 decimals; a negative clearance is an interference
                (-0.060..-0.020); either bound may be left out (0.010.., ..0.040)
   --type TYPE  clearance, transition or interference fits only
-  --basis B    hole: the hole-basis system only (H6 to H10); shaft: the
-               shaft-basis system only (h5 to h9)
-  --table      all entries of both tables, one per row, with micrometres
+  --basis B    hole: the hole-basis system only (the H holes); shaft: the
+               shaft-basis system only (the h shafts)
+  --classes C  table (default): the 65 classes of the table; all: every class
+               the standard defines at the size (400 to 500 a side)
+  --limit N    the text of --fits shows the first N fits and says how many were
+               left out; with --classes all it shows 40 unless told otherwise,
+               with all every fit, as csv and json always do unless given --limit
+  --table      the table's entries, one per row, with micrometres: its 65
+               classes over its 25 ranges; with --classes all every class of the
+               standard over every range to 3150 mm where it has a value
   --format F   text (queries and --fits, default), json, or csv (--fits, and
                --table, where it is the default)
   -h, --help   show this help
@@ -87,14 +109,17 @@ Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the
 magnitude m as its lower: the deviations are +m and -m. JSON gives, beside
 the texts, the deviations as signed decimals (upper_mm, lower_mm). A query
-shows a negative clearance as an interference.
+shows a negative clearance as an interference. Every answer names its source:
+"JIS B 0401:1984 table" or "ISO 286-1:2010 rules". A class the standard
+defines but gives no value at that size shows "  ---", as the table does.
 Exit status: 0 on success, 1 for an internal error, 2 for a usage or input
 error, 3 when the output cannot be written.
 
 The hole-basis fits at 35 mm that always clear by 0.020 to 0.070 mm:
 )" + fitsExample() +
-           "\nHole classes:" + codesOf(tolerance::Side::Hole) +
-           "\nShaft classes:" + codesOf(tolerance::Side::Shaft) + "\nSize ranges:" + ranges + '\n';
+           "\nThe table's classes, and the window's:\nHole classes:" +
+           codesOf(tolerance::Side::Hole) + "\nShaft classes:" + codesOf(tolerance::Side::Shaft) +
+           "\nSize ranges:" + ranges + "\nSize ranges over 500 mm:" + rangesOver500 + '\n';
 }
 
 std::string_view versionText() noexcept

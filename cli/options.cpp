@@ -46,7 +46,11 @@ struct Parser
     ValueOption clearance{"--clearance", "MIN..MAX in mm, such as 0.010..0.040"};
     ValueOption type{"--type", "clearance, transition or interference"};
     ValueOption basis{"--basis", "hole or shaft"};
-    std::array<ValueOption*, 5> values{&format, &fits, &clearance, &type, &basis};
+    ValueOption edition{"--edition", "1984 or 2016"};
+    ValueOption classes{"--classes", "table or all"};
+    ValueOption limit{"--limit", "a number of rows, or all"};
+    std::array<ValueOption*, 8> values{&format, &fits,    &clearance, &type,
+                                       &basis,  &edition, &classes,   &limit};
     std::vector<std::string> operands;
 
     Parser()
@@ -121,6 +125,40 @@ Format formatNamed(std::string_view name)
     throw InputError("unknown format " + quote(name) + "; use text, json or csv");
 }
 
+tolerance::Edition editionNamed(std::string_view name)
+{
+    if (name == "1984")
+        return tolerance::Edition::Jis1984;
+    if (name == "2016")
+        return tolerance::Edition::Iso2010;
+    throw InputError(
+        (name.empty() ? std::string("empty edition") : "unknown edition " + quote(name)) +
+        "; use 1984 (the table, the default) or 2016 (ISO 286:2010)");
+}
+
+bool allClassesNamed(std::string_view name)
+{
+    if (name == "all" || name == "table")
+        return name == "all";
+    throw InputError(
+        (name.empty() ? std::string("empty --classes") : "unknown --classes " + quote(name)) +
+        "; use table (the 65 classes of the table, the default) or all");
+}
+
+std::optional<std::size_t> limitNamed(std::string_view name)
+{
+    if (name == "all")
+        return std::nullopt;
+    std::size_t rows = 0;
+    const bool digits = !name.empty() && name.size() <= 9 &&
+                        name.find_first_not_of("0123456789") == std::string_view::npos;
+    for (const char c : name)
+        rows = digits ? rows * 10 + std::size_t(c - '0') : 0;
+    if (rows == 0)
+        throw InputError("--limit " + quote(name) + " is neither a number of rows over 0 nor all");
+    return rows;
+}
+
 void checkOperands(const std::vector<std::string>& operands)
 {
     if (operands.empty())
@@ -141,10 +179,14 @@ Options settled(Parser& parser)
     const bool table = parser.tableWanted;
     if (table && parser.fits.given())
         throw InputError("--fits and --table do not go together");
-    for (const ValueOption* v : {&parser.clearance, &parser.type, &parser.basis}) {
+    for (const ValueOption* v : {&parser.clearance, &parser.type, &parser.basis, &parser.limit}) {
         if (v->given() && !parser.fits.given())
             throw InputError(std::string(v->name) + " is for --fits");
     }
+    options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
+    options.allClasses = parser.classes.read(allClassesNamed).value_or(false);
+    if (parser.classes.given() && !table && !parser.fits.given())
+        throw InputError("--classes is for --table and --fits");
     if (table) {
         if (!options.operands.empty())
             throw InputError("--table takes no CLASS or SIZE");
@@ -170,6 +212,10 @@ Options settled(Parser& parser)
         parseClearanceRange(parser.clearance.value, options.requirement);
     options.requirement.type = parser.type.read(fitTypeNamed);
     options.requirement.basis = parser.basis.read(basisNamed).value_or(tolerance::Basis::Any);
+    if (parser.limit.given())
+        options.fitsLimit = limitNamed(parser.limit.value);
+    else if (options.allClasses && options.format == Format::Text)
+        options.fitsLimit = kDefaultFitsLimit;
     return options;
 }
 

@@ -3,6 +3,9 @@
 
 #include "cli/requirement.h"
 
+#include "tolerance/editions.h"
+
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -33,7 +36,13 @@ struct Options
     std::vector<std::string> operands;  // CLASS or HOLE/SHAFT, then SIZE
     std::string fitsSize;               // the SIZE of --fits
     tolerance::Requirement requirement; // what --fits keeps
+    tolerance::Edition edition = tolerance::Edition::Jis1984;
+    bool allClasses = false;              // --classes all: every class of the standard
+    std::optional<std::size_t> fitsLimit; // the rows --fits shows; nothing for every row
 };
+
+// The rows the text of --fits --classes all shows unless --limit says otherwise.
+inline constexpr std::size_t kDefaultFitsLimit = 40;
 
 // The arguments after the program name. "--help" or "--version" wins over anything else, the
 // first of them if both are given; an argument such as "-5" is an operand (a size to reject with

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/query.h"
 
+#include "cli/answer.h"
 #include "cli/class_code.h"
 #include "cli/escape.h"
 #include "cli/input_error.h"
@@ -11,43 +12,34 @@
 
 namespace cli {
 
+using tolerance::ClassCode;
 using tolerance::Deviations;
+using tolerance::Edition;
 using tolerance::Fit;
 using tolerance::FitType;
 using tolerance::formatMillimetres;
 using tolerance::Length;
 using tolerance::Side;
-using tolerance::ToleranceClass;
 
 namespace {
-
-tolerance::DeviationPair entryOf(const ToleranceClass& cls, std::size_t range)
-{
-    return tolerance::ShowDeviations(cls, tolerance::kSizeRanges[range]).value();
-}
-
-std::string label(std::size_t range)
-{
-    return std::string(tolerance::kSizeRanges[range]);
-}
 
 void addSize(Record& record, const Size& size)
 {
     if (size.diameter)
         record.push_back({"size", tolerance::formatDiameter(*size.diameter)});
-    record.push_back({"range", label(size.range)});
+    record.push_back({"range", size.label()});
 }
 
 // The texts as the table writes them; "±" spelt out for the text form, the signed figures for
 // JSON.
-void addTexts(Record& record, const std::string& prefix, const tolerance::DeviationPair& entry,
-              const std::optional<Deviations>& deviations)
+void addTexts(Record& record, const std::string& prefix, const ClassAnswer& answer)
 {
-    record.push_back({prefix + "upper", std::string(entry.upper)});
-    record.push_back({prefix + "lower", std::string(entry.lower)});
+    record.push_back({prefix + "upper", answer.upper});
+    record.push_back({prefix + "lower", answer.lower});
+    const std::optional<Deviations>& deviations = answer.deviations;
     if (!deviations)
         return;
-    if (entry.upper == tolerance::kPlusMinusText)
+    if (answer.upper == tolerance::kPlusMinusText)
         record.push_back({prefix + "plus_minus",
                           "upper deviation +" + formatMillimetres(deviations->upper) +
                               ", lower deviation " + formatMillimetres(deviations->lower)});
@@ -95,45 +87,59 @@ void addClearances(Record& record, const Fit& fit)
     record.push_back({"fit", std::string(nameOf(fit.type))});
 }
 
-std::string undefinedNote(const std::string& codes, bool plural, std::size_t range)
+std::string undefinedNote(const std::string& codes, bool plural, const Size& size)
 {
-    return codes + (plural ? " have" : " has") + " no value for " + label(range) +
+    return codes + (plural ? " have" : " has") + " no value for " + size.label() +
            "; nothing computed";
+}
+
+// One answer over every step the size spans, or an error naming the finer steps.
+ClassAnswer answerOver(const ClassCode& code, const Size& size, Edition edition)
+{
+    const ClassAnswer answer = answerFor(code, size.range, size.nominal(), edition);
+    for (const Size& step : stepsOf(size))
+        if (answerFor(code, step.range, step.nominal(), edition).deviations != answer.deviations)
+            throwNotOneAnswer(size, tolerance::textOf(code));
+    return answer;
 }
 
 } // namespace
 
-Record describeClass(const ToleranceClass& cls, const Size& size)
+Record describeClass(const ClassCode& code, const Size& size, Edition edition)
 {
-    Record record{{"class", std::string(cls.code)}, {"side", std::string(nameOf(cls.side))}};
+    const std::string name = tolerance::textOf(code);
+    Record record{{"class", name}, {"side", std::string(nameOf(code.side))}};
     addSize(record, size);
-    const tolerance::DeviationPair entry = entryOf(cls, size.range);
-    const auto deviations = tolerance::deviationsOf(entry);
-    addTexts(record, "", entry, deviations);
-    if (!deviations)
-        record.push_back({"note", undefinedNote(std::string(cls.code), false, size.range)});
-    else if (size.diameter && addLimits(record, "", *size.diameter, *deviations))
+    const ClassAnswer answer = answerOver(code, size, edition);
+    addTexts(record, "", answer);
+    if (!answer.deviations)
+        record.push_back({"note", undefinedNote(name, false, size)});
+    else if (size.diameter && addLimits(record, "", *size.diameter, *answer.deviations))
         addNonPositiveNote(record);
+    record.push_back({"source", std::string(nameOf(answer.source))});
     return record;
 }
 
-Record describeFit(const ToleranceClass& hole, const ToleranceClass& shaft, const Size& size)
+Record describeFit(const ClassCode& hole, const ClassCode& shaft, const Size& size, Edition edition)
 {
-    Record record{{"hole", std::string(hole.code)}, {"shaft", std::string(shaft.code)}};
+    const std::string holeName = tolerance::textOf(hole);
+    const std::string shaftName = tolerance::textOf(shaft);
+    Record record{{"hole", holeName}, {"shaft", shaftName}};
     addSize(record, size);
-    const tolerance::DeviationPair holeEntry = entryOf(hole, size.range);
-    const tolerance::DeviationPair shaftEntry = entryOf(shaft, size.range);
-    const auto holeDeviations = tolerance::deviationsOf(holeEntry);
-    const auto shaftDeviations = tolerance::deviationsOf(shaftEntry);
-    addTexts(record, "hole_", holeEntry, holeDeviations);
-    addTexts(record, "shaft_", shaftEntry, shaftDeviations);
+    const ClassAnswer holeAnswer = answerOver(hole, size, edition);
+    const ClassAnswer shaftAnswer = answerOver(shaft, size, edition);
+    const auto& holeDeviations = holeAnswer.deviations;
+    const auto& shaftDeviations = shaftAnswer.deviations;
+    addTexts(record, "hole_", holeAnswer);
+    addTexts(record, "shaft_", shaftAnswer);
+    const Field source{"source", sourcesOf(holeAnswer, shaftAnswer)};
     if (!holeDeviations || !shaftDeviations) {
         const std::string codes = !holeDeviations && !shaftDeviations
-                                      ? std::string(hole.code) + " and " + std::string(shaft.code)
-                                  : !holeDeviations ? std::string(hole.code)
-                                                    : std::string(shaft.code);
-        record.push_back(
-            {"note", undefinedNote(codes, !holeDeviations && !shaftDeviations, size.range)});
+                                      ? holeName + " and " + shaftName
+                                  : !holeDeviations ? holeName
+                                                    : shaftName;
+        record.push_back({"note", undefinedNote(codes, !holeDeviations && !shaftDeviations, size)});
+        record.push_back(source);
         return record;
     }
     bool nonPositive = false;
@@ -144,27 +150,33 @@ Record describeFit(const ToleranceClass& hole, const ToleranceClass& shaft, cons
     addClearances(record, tolerance::fitOf(*holeDeviations, *shaftDeviations));
     if (nonPositive)
         addNonPositiveNote(record);
+    record.push_back(source);
     return record;
 }
 
-Record describe(std::string_view classOrFit, std::string_view size)
+Record describe(std::string_view classOrFit, std::string_view size, Edition edition)
 {
     const std::size_t slash = classOrFit.find('/');
     if (slash == std::string_view::npos) {
-        const ToleranceClass& cls = resolveClass(classOrFit, std::nullopt); // the class first
-        return describeClass(cls, parseSize(size));
+        const ClassCode code = resolveClass(classOrFit, std::nullopt); // the class first
+        return describeClass(code, parseSize(size), edition);
     }
     const std::string_view holeCode = classOrFit.substr(0, slash);
     const std::string_view shaftCode = classOrFit.substr(slash + 1);
     if (shaftCode.find('/') != std::string_view::npos)
         throw InputError(quote(classOrFit) + " is not a fit; write HOLE/SHAFT, such as H7/g6");
-    if (tolerance::findClass(Side::Shaft, holeCode) && tolerance::findClass(Side::Hole, shaftCode))
+    const auto sideOf = [](std::string_view text) {
+        const auto parsed = tolerance::parseClassCode(text);
+        const auto* code = std::get_if<ClassCode>(&parsed);
+        return code ? std::optional(code->side) : std::nullopt;
+    };
+    if (sideOf(holeCode) == Side::Shaft && sideOf(shaftCode) == Side::Hole)
         throw InputError(std::string(classOrFit) +
                          " names the shaft first; write the hole first: " + std::string(shaftCode) +
                          "/" + std::string(holeCode));
-    const ToleranceClass& hole = resolveClass(holeCode, Side::Hole);
-    const ToleranceClass& shaft = resolveClass(shaftCode, Side::Shaft);
-    return describeFit(hole, shaft, parseSize(size));
+    const ClassCode hole = resolveClass(holeCode, Side::Hole);
+    const ClassCode shaft = resolveClass(shaftCode, Side::Shaft);
+    return describeFit(hole, shaft, parseSize(size), edition);
 }
 
 } // namespace cli

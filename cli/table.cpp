@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/table.h"
 
+#include "cli/answer.h"
 #include "cli/class_code.h"
 #include "cli/escape.h"
 #include "cli/json_out.h"
@@ -19,20 +20,36 @@ namespace {
 struct Row
 {
     std::string_view side;
-    std::string_view code;
+    std::string code;
     std::string_view range;
-    tolerance::DeviationPair entry;
-    std::optional<tolerance::Deviations> values;
+    ClassAnswer answer;
 };
 
-template <typename Visit> void forEachRow(Visit visit)
+// The table's 65 classes over its 25 ranges, or every class of the standard over every step
+// where the edition gives it a value (the table's own rows kept, "  ---" included).
+template <typename Visit> void forEachRow(const TableChoice& choice, Visit visit)
 {
-    for (const tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft}) {
-        for (const tolerance::ToleranceClass& cls : tolerance::classesOf(side)) {
-            for (const std::string_view range : tolerance::kSizeRanges) {
-                const tolerance::DeviationPair entry =
-                    tolerance::ShowDeviations(cls, range).value();
-                visit(Row{nameOf(side), cls.code, range, entry, tolerance::deviationsOf(entry)});
+    using tolerance::Side;
+    for (const Side side : {Side::Hole, Side::Shaft}) {
+        std::vector<tolerance::ClassCode> codes;
+        if (!choice.allClasses) {
+            codes = tableClassCodes(side);
+        } else {
+            for (const std::string_view letters : tolerance::fundamentalDeviationLetters(side))
+                for (int grade = tolerance::kFinestGrade; grade <= tolerance::kCoarsestGrade;
+                     ++grade)
+                    codes.push_back({side, std::string(letters), grade});
+        }
+        const std::size_t steps =
+            choice.allClasses ? tolerance::kSizeStepCount : tolerance::kSizeRangeCount;
+        for (const tolerance::ClassCode& code : codes) {
+            for (std::size_t step = 0; step < steps; ++step) {
+                const tolerance::SizeStep& s = tolerance::sizeSteps()[step];
+                ClassAnswer answer = answerFor(code, step, s.upper, choice.edition);
+                if (choice.allClasses && !answer.deviations &&
+                    answer.source != tolerance::Source::Table1984)
+                    continue;
+                visit(Row{nameOf(side), tolerance::textOf(code), s.label, std::move(answer)});
             }
         }
     }
@@ -40,22 +57,23 @@ template <typename Visit> void forEachRow(Visit visit)
 
 } // namespace
 
-void writeTableCsv(std::ostream& out)
+void writeTableCsv(std::ostream& out, const TableChoice& choice)
 {
-    out << "side,class,range,upper,lower,upper_um,lower_um\n";
-    forEachRow([&](const Row& row) {
+    out << "side,class,range,upper,lower,upper_um,lower_um,source\n";
+    forEachRow(choice, [&](const Row& row) {
+        const auto& values = row.answer.deviations;
         out << row.side << ',' << csvField(row.code) << ',' << csvField(row.range) << ','
-            << csvField(row.entry.upper) << ',' << csvField(row.entry.lower) << ',';
-        if (row.values)
-            out << tolerance::formatMicrometres(row.values->upper) << ','
-                << tolerance::formatMicrometres(row.values->lower);
+            << csvField(row.answer.upper) << ',' << csvField(row.answer.lower) << ',';
+        if (values)
+            out << tolerance::formatMicrometres(values->upper) << ','
+                << tolerance::formatMicrometres(values->lower);
         else
             out << ',';
-        out << '\n';
+        out << ',' << nameOf(row.answer.source) << '\n';
     });
 }
 
-void writeTableJson(std::ostream& out)
+void writeTableJson(std::ostream& out, const TableChoice& choice)
 {
     // Whole micrometres stay integers, written without ".0"; the table's finer values are half
     // micrometres, exact in a double.
@@ -68,14 +86,15 @@ void writeTableJson(std::ostream& out)
                                            : JsonObject(double(value) / double(kPerMicrometre));
     };
     std::vector<JsonObject> rows;
-    forEachRow([&](const Row& row) {
+    forEachRow(choice, [&](const Row& row) {
         rows.push_back({{"side", row.side},
                         {"class", row.code},
                         {"range", row.range},
-                        {"upper", row.entry.upper},
-                        {"lower", row.entry.lower},
-                        {"upper_um", micrometres(row.values, true)},
-                        {"lower_um", micrometres(row.values, false)}});
+                        {"upper", row.answer.upper},
+                        {"lower", row.answer.lower},
+                        {"upper_um", micrometres(row.answer.deviations, true)},
+                        {"lower_um", micrometres(row.answer.deviations, false)},
+                        {"source", nameOf(row.answer.source)}});
     });
     writeJsonRows(out, rows);
 }

@@ -9,13 +9,6 @@
 
 namespace tolerance {
 
-// The upper and lower limit deviation of a class at one size.
-struct Deviations
-{
-    Length upper;
-    Length lower;
-};
-
 // Read exactly from an entry's two texts; "±" over a magnitude m stands for +m and -m. Nothing
 // for the undefined pair "  ---" (or any pair that is not well formed).
 std::optional<Deviations> deviationsOf(const DeviationPair& pair) noexcept;

@@ -16,6 +16,15 @@ using Length = std::int64_t;
 inline constexpr Length kNanometresPerMm = 1'000'000;
 inline constexpr Length kNanometresPerMicrometre = 1000;
 
+// The upper and lower limit deviation of a class at one size.
+struct Deviations
+{
+    Length upper;
+    Length lower;
+
+    friend bool operator==(const Deviations&, const Deviations&) = default;
+};
+
 // A decimal as typed: an optional "-", digits, optionally a point and at least one more digit.
 struct Decimal
 {

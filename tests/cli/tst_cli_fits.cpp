@@ -113,8 +113,8 @@ private Q_SLOTS:
     void aRangeGivesNoLimits()
     {
         const Record record = ask(u"H7"_s, u"30-40"_s);
-        QCOMPARE(keysOf(record),
-                 QStringList({u"class"_s, u"side"_s, u"range"_s, u"upper"_s, u"lower"_s}));
+        QCOMPARE(keysOf(record), QStringList({u"class"_s, u"side"_s, u"range"_s, u"upper"_s,
+                                              u"lower"_s, u"source"_s}));
         QCOMPARE(field(record, "lower"), u" 0"_s);
     }
 
@@ -180,7 +180,7 @@ private Q_SLOTS:
             QStringList({u"hole"_s, u"shaft"_s, u"size"_s, u"range"_s, u"hole_upper"_s,
                          u"hole_lower"_s, u"shaft_upper"_s, u"shaft_lower"_s, u"hole_maximum"_s,
                          u"hole_minimum"_s, u"shaft_maximum"_s, u"shaft_minimum"_s,
-                         u"maximum_clearance"_s, u"minimum_clearance"_s, u"fit"_s}));
+                         u"maximum_clearance"_s, u"minimum_clearance"_s, u"fit"_s, u"source"_s}));
         QCOMPARE(field(record, "range"), u"30～40"_s);
         QCOMPARE(field(record, "shaft_maximum"), u"34.991"_s);
         QCOMPARE(field(record, "shaft_minimum"), u"34.975"_s);
@@ -314,7 +314,8 @@ private Q_SLOTS:
             }
         }
         QStringList lines = answerOf(QStringList{u"--fits"_s, u"35"_s} + args);
-        QCOMPARE(lines.takeLast(), u"%1 fits at 30～40"_s.arg(expected.size()));
+        QCOMPARE(lines.takeLast(),
+                 u"%1 fits at 30～40; source: JIS B 0401:1984 table"_s.arg(expected.size()));
         QStringList pairs;
         for (const QString& line : lines)
             pairs << line.section(u' ', 0, 0);
@@ -360,8 +361,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("answer");
         QTest::newRow("text") << u"text"_s << u"no fit at 30～40 meets the requirement"_s;
-        QTest::newRow("csv") << u"csv"_s
-                             << u"hole,shaft,range,maximum_clearance,minimum_clearance,fit"_s;
+        QTest::newRow("csv")
+            << u"csv"_s << u"hole,shaft,range,maximum_clearance,minimum_clearance,fit,source"_s;
         QTest::newRow("json") << u"json"_s << u"[]"_s;
     }
 
@@ -383,15 +384,16 @@ private Q_SLOTS:
         QTest::newRow("shaft as hole") << u"h7/g6"_s << u"h7 is a shaft class; did you mean H7?"_s;
         QTest::newRow("hole as shaft") << u"H7/G6"_s << u"G6 is a hole class; did you mean g6?"_s;
         QTest::newRow("swapped") << u"g6/H7"_s << u"write the hole first: H7/g6"_s;
-        QTest::newRow("shaft as hole, no counterpart")
-            << u"x6/h6"_s << u"x6 is a shaft class; HOLE/SHAFT takes the hole class first"_s;
+        QTest::newRow("shaft as hole, outside the table")
+            << u"c11/h6"_s << u"c11 is a shaft class; did you mean C11?"_s;
         QTest::newRow("case of both sides") << u"Js6"_s << u"did you mean JS6 or js6?"_s;
         QTest::newRow("case within a fit")
             << u"Js6/h6"_s << u"hole class \"Js6\"; did you mean JS6?"_s;
         QTest::newRow("stray space") << u"H7 "_s << u"did you mean H7?"_s;
-        QTest::newRow("grade not listed")
-            << u"H11"_s << u"the H classes are H6, H7, H8, H9 and H10"_s;
-        QTest::newRow("unknown") << u"Q7"_s << u"unknown class \"Q7\"; see --help"_s;
+        QTest::newRow("grade out of the standard")
+            << u"H19"_s << u"unknown class \"H19\"; no grade 19 in the standard"_s;
+        QTest::newRow("unknown")
+            << u"Q7"_s << u"unknown class \"Q7\"; no fundamental deviation is written Q"_s;
         QTest::newRow("empty") << QString() << u"empty class"_s;
         QTest::newRow("empty shaft") << u"H7/"_s << u"empty shaft class"_s;
         QTest::newRow("three parts") << u"H7/g6/h6"_s << u"is not a fit"_s;

@@ -110,16 +110,17 @@ private Q_SLOTS:
         QVERIFY(isValidUtf8(csv.toStdString()));
         QStringList lines = QString::fromUtf8(csv).split(u'\n');
         QCOMPARE(lines.takeLast(), QString()); // ends with a line break
-        QCOMPARE(lines.takeFirst(), u"side,class,range,upper,lower,upper_um,lower_um"_s);
+        QCOMPARE(lines.takeFirst(), u"side,class,range,upper,lower,upper_um,lower_um,source"_s);
         const QList<Entry> entries = coreEntries();
         QCOMPARE(lines.size(), 1625);
         QCOMPARE(entries.size(), 1625);
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QStringList f = csvFields(lines[i]);
             const Entry& e = entries[i];
-            QCOMPARE(f.size(), 7);
+            QCOMPARE(f.size(), 8);
             QCOMPARE(f.mid(0, 5), QStringList({e.side, e.code, e.range, e.upper, e.lower}));
             checkMicrometres(e, f[5], f[6]);
+            QCOMPARE(f[7], u"JIS B 0401:1984 table"_s);
         }
     }
 
@@ -193,7 +194,8 @@ private Q_SLOTS:
         QCOMPARE(lines.first(), QByteArray("["));
         QCOMPARE(lines[1], QByteArray("  {\"side\": \"hole\", \"class\": \"B10\", \"range\": "
                                       "\"0～3\", \"upper\": \"+0.180\", \"lower\": \"+0.140\", "
-                                      "\"upper_um\": 180, \"lower_um\": 140},"));
+                                      "\"upper_um\": 180, \"lower_um\": 140, "
+                                      "\"source\": \"JIS B 0401:1984 table\"},"));
         QCOMPARE(lines.mid(lines.size() - 2), QList<QByteArray>({"]", ""}));
         // JS6 at 6～10 is "±" over "0.0045"; T7 has no value at 0～3.
         const auto lineOf = [&](const char* code, const char* range) {
@@ -203,8 +205,8 @@ private Q_SLOTS:
             });
             return at == lines.end() ? QByteArray() : *at;
         };
-        QVERIFY(lineOf("JS6", "6～10").endsWith("\"upper_um\": 4.5, \"lower_um\": -4.5},"));
-        QVERIFY(lineOf("T7", "0～3").endsWith("\"upper_um\": null, \"lower_um\": null},"));
+        QVERIFY(lineOf("JS6", "6～10").contains("\"upper_um\": 4.5, \"lower_um\": -4.5, "));
+        QVERIFY(lineOf("T7", "0～3").contains("\"upper_um\": null, \"lower_um\": null, "));
     }
 
     // The same fits, in the same order, in all three formats.
@@ -225,8 +227,9 @@ private Q_SLOTS:
 
         const QStringList header = csv.takeFirst().split(u',');
         QCOMPARE(header, QStringList({u"hole"_s, u"shaft"_s, u"range"_s, u"maximum_clearance"_s,
-                                      u"minimum_clearance"_s, u"fit"_s}));
-        QCOMPARE(text.takeLast(), u"%1 fits at 30～40"_s.arg(csv.size()));
+                                      u"minimum_clearance"_s, u"fit"_s, u"source"_s}));
+        QCOMPARE(text.takeLast(),
+                 u"%1 fits at 30～40; source: JIS B 0401:1984 table"_s.arg(csv.size()));
         QVERIFY(csv.size() > 1);
         QCOMPARE(json.size(), csv.size());
         for (qsizetype i = 0; i < csv.size(); ++i) {

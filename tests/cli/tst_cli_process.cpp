@@ -48,11 +48,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::newRow("H7") << QStringList{u"H7"_s, u"35"_s}
                             << u"class: H7\nside: hole\nsize: 35\nrange: 30～40\nupper: +0.025\n"
-                               "lower:  0\nmaximum: 35.025\nminimum: 35.000\n"_s;
+                               "lower:  0\nmaximum: 35.025\nminimum: 35.000\n"
+                               "source: JIS B 0401:1984 table\n"_s;
         // "±" over "0.0045" is spelt out, so that nobody reads the lower as +0.0045.
         QTest::newRow("js6") << QStringList{u"js6"_s, u"6-10"_s}
                              << u"class: js6\nside: shaft\nrange: 6～10\nupper: ±\nlower: 0.0045\n"
-                                "plus_minus: upper deviation +0.0045, lower deviation -0.0045\n"_s;
+                                "plus_minus: upper deviation +0.0045, lower deviation -0.0045\n"
+                                "source: JIS B 0401:1984 table\n"_s;
+        QTest::newRow("over 500, current edition")
+            << QStringList{u"F7"_s, u"630"_s, u"--edition"_s, u"2016"_s}
+            << u"class: F7\nside: hole\nsize: 630\nrange: 560～630\nupper: +0.146\n"
+               "lower: +0.076\nmaximum: 630.146\nminimum: 630.076\nsource: ISO 286-1:2010 rules\n"_s;
+        // The standard's coarser steps name the finer ones they span.
+        QTest::newRow("coarser step")
+            << QStringList{u"F7"_s, u"500～630"_s}
+            << u"class: F7\nside: hole\nrange: 500～630\nupper: +0.146\nlower: +0.076\n"
+               "source: ISO 286-1:2010 rules\n"_s;
+        // a and b begin over 1 mm: a class without a value is an answer, not an error.
+        QTest::newRow("no value") << QStringList{u"a11"_s, u"0.5"_s}
+                                  << u"class: a11\nside: shaft\nsize: 0.5\nrange: 0～3\n"
+                                     "upper:   ---\nlower:   ---\n"
+                                     "note: a11 has no value for 0～3; nothing computed\n"
+                                     "source: ISO 286-1:2010 rules\n"_s;
     }
 
     void classQuery()
@@ -153,7 +170,8 @@ private Q_SLOTS:
             << QStringList{u"--fits"_s, u"35"_s, u"H7"_s} << u"--fits takes SIZE alone"_s;
         QTest::newRow("fits and table")
             << QStringList{u"--fits=35"_s, u"--table"_s} << u"do not go together"_s;
-        QTest::newRow("fits over 500") << QStringList{u"--fits"_s, u"501"_s} << u"over 500 mm"_s;
+        QTest::newRow("fits over 3150")
+            << QStringList{u"--fits"_s, u"3150.0001"_s} << u"over 3150 mm"_s;
         const QStringList fits{u"--fits"_s, u"35"_s, u"--clearance"_s};
         QTest::newRow("bound with junk")
             << fits + QStringList{u"0.01x..0.04"_s} << u"bound \"0.01x\" is not a number"_s;
@@ -173,6 +191,28 @@ private Q_SLOTS:
             << QStringList{u"--fits=35"_s, u"--type=loose"_s} << u"unknown fit type \"loose\""_s;
         QTest::newRow("unknown basis")
             << QStringList{u"--fits=35"_s, u"--basis"_s, u"H"_s} << u"unknown basis \"H\""_s;
+        QTest::newRow("no such letter")
+            << QStringList{u"Q7"_s, u"35"_s} << u"no fundamental deviation is written Q"_s;
+        QTest::newRow("grade out of the standard")
+            << QStringList{u"H19"_s, u"35"_s} << u"no grade 19 in the standard"_s;
+        QTest::newRow("no grade") << QStringList{u"h"_s, u"35"_s} << u"no grade after h"_s;
+        QTest::newRow("grade in a fit")
+            << QStringList{u"H7/g19"_s, u"35"_s} << u"shaft class \"g19\"; no grade 19"_s;
+        QTest::newRow("over 3150") << QStringList{u"H7"_s, u"3151"_s} << u"over 3150 mm"_s;
+        QTest::newRow("zero size") << QStringList{u"H7"_s, u"0"_s} << u"not over 0 mm"_s;
+        QTest::newRow("unknown range over 500")
+            << QStringList{u"H7"_s, u"500-600"_s} << u"… 2800～3150"_s;
+        QTest::newRow("class changing within a coarser step")
+            << QStringList{u"H7/r6"_s, u"500～630"_s}
+            << u"r6 changes within 500～630: give one of 500～560, 560～630, or a diameter"_s;
+        QTest::newRow("unknown edition") << QStringList{u"--edition"_s, u"2010"_s, u"H7"_s, u"35"_s}
+                                         << u"unknown edition \"2010\"; use 1984"_s;
+        QTest::newRow("unknown classes")
+            << QStringList{u"--fits=35"_s, u"--classes=most"_s} << u"unknown --classes \"most\""_s;
+        QTest::newRow("classes for a query")
+            << QStringList{u"--classes=all"_s, u"H7"_s, u"35"_s} << u"--classes is for --table"_s;
+        QTest::newRow("limit of nothing")
+            << QStringList{u"--fits=35"_s, u"--limit=0"_s} << u"neither a number of rows"_s;
     }
 
     void badInput()

@@ -31,6 +31,9 @@ private Q_SLOTS:
             << u"35.500000"_s << u"30～40"_s << u"35.5"_s;
         QTest::newRow("leading zeros") << u"007.5"_s << u"6～10"_s << u"7.5"_s;
         QTest::newRow("just below 500") << u"499.9999"_s << u"450～500"_s << u"499.9999"_s;
+        QTest::newRow("just over 500") << u"500.0001"_s << u"500～560"_s << u"500.0001"_s;
+        QTest::newRow("step over 500") << u"2800-3150"_s << u"2800～3150"_s << QString();
+        QTest::newRow("largest") << u"3150"_s << u"2800～3150"_s << u"3150"_s;
     }
 
     void labelsAndSpellings()
@@ -39,7 +42,7 @@ private Q_SLOTS:
         QFETCH(QString, label);
         QFETCH(QString, diameter);
         const Size size = parseSize(utf8(text));
-        QCOMPARE(q(tolerance::kSizeRanges[size.range]), label);
+        QCOMPARE(q(size.label()), label);
         QCOMPARE(size.diameter.has_value(), !diameter.isEmpty());
         if (size.diameter)
             QCOMPARE(q(tolerance::formatDiameter(*size.diameter)), diameter);
@@ -64,10 +67,10 @@ private Q_SLOTS:
         QTest::newRow("negative zero") << u"-0"_s << u"not over 0 mm"_s;
         QTest::newRow("zero") << u"0"_s << u"not over 0 mm"_s;
         QTest::newRow("zero with decimals") << u"0.0000"_s << u"not over 0 mm"_s;
-        QTest::newRow("just over 500") << u"500.0001"_s << u"over 500 mm"_s;
-        QTest::newRow("huge") << u"99999999999999999999999999"_s << u"over 500 mm"_s;
+        QTest::newRow("just over 3150") << u"3150.0001"_s << u"over 3150 mm"_s;
+        QTest::newRow("huge") << u"99999999999999999999999999"_s << u"over 3150 mm"_s;
         QTest::newRow("wraps a 64-bit integer to 1")
-            << u"0018446744073709551617"_s << u"over 500 mm"_s;
+            << u"0018446744073709551617"_s << u"over 3150 mm"_s;
         QTest::newRow("tiny") << u"0.00000000001"_s << u"more than 4 decimals"_s;
         QTest::newRow("fifth decimal") << u"35.00005"_s << u"more than 4 decimals"_s;
         QTest::newRow("unknown range") << u"30-45"_s << u"not one of the ranges"_s;
