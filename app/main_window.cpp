@@ -2,11 +2,11 @@
 #include "main_window.h"
 
 #include "actions/pointer_hints.h"
+#include "app/position/twips.h"
 #include "look/designed_palette.h"
 #include "look/fonts.h"
 #include "look/tight_style.h"
 #include "platform/platform_choice.h"
-#include "position/twips.h"
 #include "resources/resources.h"
 #include "window/accessible_names.h"
 #include "window/core_texts.h"

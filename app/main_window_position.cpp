@@ -4,8 +4,8 @@
 
 #include "app/position/placement.h"
 #include "app/position/position_store.h"
+#include "app/position/twips.h"
 #include "platform/platform_choice.h"
-#include "position/twips.h"
 #include "window/layout.h"
 
 #include <QCloseEvent>

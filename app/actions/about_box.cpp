@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "about_box.h"
 
+#include "app/position/twips.h"
 #include "look/fonts.h"
-#include "position/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

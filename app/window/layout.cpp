@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "layout.h"
 
-#include "position/twips.h"
+#include "app/position/twips.h"
 
 #include <QtGlobal>
 
