@@ -146,7 +146,8 @@ private Q_SLOTS:
         QCOMPARE(q(formatDiameter(nanometres)), diameter);
         QCOMPARE(q(formatMicrometres(nanometres)), micrometres);
         // What is written reads back to the same length.
-        const auto decimal = splitDecimal(formatMillimetres(nanometres));
+        const std::string written = formatMillimetres(nanometres); // the views below point into it
+        const auto decimal = splitDecimal(written);
         QVERIFY(decimal);
         QCOMPARE(decimal->negative ? -*magnitudeOf(*decimal) : *magnitudeOf(*decimal), nanometres);
     }
