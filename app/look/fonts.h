@@ -16,10 +16,8 @@ QStringList standInChain();
 // empty when none has.
 QString firstCovering(const QStringList& families, const QStringList& texts);
 
-// Chooses the first family of the chain that covers every one of texts (the window's, see
-// windowTexts::everyText()) and lets it stand in for the design family; menus and dialogs use the
-// design family too. Where none covers them, Qt's fallback fonts fill in and one line on stderr
-// names the font to install. Call once, before any widget is created.
+// Lets the first family of the chain that covers every one of texts stand in for the design
+// family, menus included. Call once, before any widget is created.
 void installApplicationFonts(const QStringList& texts);
 
 // The line on stderr when no family covers the window: what to install on this platform.

@@ -6,10 +6,8 @@
 class Form1;
 class QSessionManager;
 
-// The close routes that bypass the window, joined to its close step: a termination signal, an X11
-// session manager's request to save, and a display connection that breaks (the X server ends at
-// logout). Each saves as the close box does; after a quit command none does. README's "What
-// happens at shutdown" has the whole story. One instance, living through QApplication::exec().
+// The close routes that bypass the window (signals, the session manager, a lost display) joined
+// to its close step; README's "What happens at shutdown". One instance, through exec().
 class SessionEnd : public QObject
 {
     Q_OBJECT

@@ -4,8 +4,7 @@
 #include <QObject>
 
 // SIGTERM (shutdown), SIGHUP (logout) and SIGINT (Ctrl+C) as a Qt signal on the user-interface
-// thread, so that they can run the close step. Where the platform has no such signals it never
-// fires.
+// thread, where the close step can run.
 class TerminationSignals : public QObject
 {
     Q_OBJECT

@@ -28,9 +28,8 @@ using backend::kReadOnly;
 
 namespace {
 
-// Where the file lives, as bytes: folder names are the system's and need not be UTF-8. A relative
-// XDG_CONFIG_HOME is ignored, as the XDG base-directory rules say; without HOME the password
-// database knows the home folder.
+// As bytes, since folder names need not be UTF-8; a relative XDG_CONFIG_HOME is ignored, as the
+// XDG rules say.
 QByteArray storePath()
 {
     QByteArray folder = qgetenv("XDG_CONFIG_HOME");
@@ -102,9 +101,8 @@ std::optional<QString> makeFolders(const QByteArray& folder)
 
 // How long one holder may keep the lock before it counts as never letting go (a hung process).
 constexpr std::chrono::milliseconds kHolderPatience{2000};
-// Polling at this step, a lock that changes hands many times a second is still seen free now and
-// then; QLockFile::tryLock(timeout) sleeps 100 ms, then doubles, and misses such gaps (20 writers,
-// one lock: with tryLock(2000) some gave up in 3 runs of 3, polling saved every one).
+// tryLock(timeout) sleeps 100 ms and doubles, missing the gaps of a lock that changes hands fast
+// (20 writers: some gave up in 3 runs of 3; polling saved every one).
 constexpr std::chrono::milliseconds kPollStep{5};
 
 QString lockAdvice(const QByteArray& lockPath)
@@ -113,10 +111,8 @@ QString lockAdvice(const QByteArray& lockPath)
         .arg(QFile::decodeName(lockPath));
 }
 
-// Takes the lock that QSettings, and so every other program of "Kelvan", takes around a change of
-// the file. Many copies closing at once (the end of a session) each hold it for a few
-// milliseconds: as long as it changes hands, keep trying; give up only on one holder that keeps
-// it for kHolderPatience. Gives the reason when the lock cannot be taken.
+// QSettings' lock, which every program of "Kelvan" takes: while it changes hands (copies closing
+// at a session's end) keep trying; give up only on one holder that keeps it kHolderPatience.
 std::optional<QString> takeLock(QLockFile& lock, const QByteArray& lockPath,
                                 const QByteArray& folder)
 {
