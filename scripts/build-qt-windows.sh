@@ -1,5 +1,4 @@
 #!/usr/bin/env bash
-# SPDX-License-Identifier: MIT
 # Builds Qt for 64-bit Windows (qtbase: Core, Gui, Widgets and the Windows platform plugin) from
 # Debian's own qtbase source package, the same version as the host Qt whose moc/rcc/uic it uses.
 # The prefix is cached outside the clone, keyed by the Qt version and by this script and the

@@ -1,4 +1,3 @@
-# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads, so std::thread and
 # std::mutex work). Used both to build Qt for Windows and to build our programs against it.
 set(CMAKE_SYSTEM_NAME Windows)
