@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The start-up baselines: an empty QMainWindow of a given size, built with the same compiler,
-// flags and Qt as the program, reporting its first paint the same way. With --label it also
-// shows one caption in the design font, the least a window of Japanese text must load.
-#include "first_paint.h"
-#include "fonts.h"
+// flags and Qt as the program and reporting its first paint the same way (first_paint.cpp). With
+// --label it also shows one caption in the design font, the least a window of Japanese text loads.
+#include "look/fonts.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,12 +26,11 @@ int main(int argc, char* argv[])
     QMainWindow window;
     window.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
     if (label) {
-        fonts::installApplicationFonts();
+        fonts::installApplicationFonts(windowTexts::everyText());
         auto* caption = new QLabel(u"基準軸"_s);
         caption->setFont(fonts::designFont(14.25));
         window.setCentralWidget(caption);
     }
-    exitAtFirstPaintIfAsked(window);
     window.show();
     return QApplication::exec();
 }

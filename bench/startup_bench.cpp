@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Launch to first painted frame, and peak resident memory, of the program against a bare
 // QMainWindow of the same size, and against that window showing one caption in the design font
 // (what any window of Japanese text pays for fonts): launched in turn, round after round, so that
 // drift of a noisy machine falls on all alike. Each child prints the steady clock at
-// its first paint and exits (see app/first_paint.h); the launcher reads the clock just before
-// fork and the peak RSS from wait4.
+// its first paint and exits (first_paint.cpp, linked into each); the launcher reads the clock just
+// before fork and the peak RSS from wait4.
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -121,7 +122,7 @@ struct Series
     }
 };
 
-// --rounds N (default 15) and --app PATH, to time another build of the program.
+// --rounds N (default 15) and --app PATH, to time another build's bench_tessaly.
 struct Options
 {
     int rounds = 15;
@@ -168,7 +169,6 @@ int main(int argc, char* argv[])
 {
     const Options options = optionsFrom(argc, argv);
     const int rounds = options.rounds;
-    setenv("TESSALY_EXIT_AT_FIRST_PAINT", "1", 1);
     // An empty settings folder: every run starts from the designed position, never the user's.
     char config[] = "/tmp/tessaly-startup-XXXXXX";
     if (!mkdtemp(config)) {

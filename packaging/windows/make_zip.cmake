@@ -1,6 +1,8 @@
+# SPDX-License-Identifier: MIT
 # cmake -DCONTENTS=list -DSTRIP=strip -DSTAGE=dir -DNAME=folder -DZIP=file -P make_zip.cmake
 # Copies every file of the list ("place source" a line) into STAGE/NAME, strips the symbols off each
-# (none is needed to run, and they are most of a Release DLL's size), and packs the folder as ZIP.
+# program and DLL (none is needed to run, and they are most of a Release DLL's size), and packs the
+# folder as ZIP.
 file(STRINGS ${CONTENTS} lines)
 set(root ${STAGE}/${NAME})
 file(REMOVE_RECURSE ${root})
@@ -12,7 +14,9 @@ foreach(line IN LISTS lines)
     get_filename_component(folder ${place} DIRECTORY)
     file(MAKE_DIRECTORY ${folder})
     file(COPY_FILE ${CMAKE_MATCH_2} ${place})
-    execute_process(COMMAND ${STRIP} --strip-unneeded ${place} COMMAND_ERROR_IS_FATAL ANY)
+    if(place MATCHES "\\.(exe|dll)$")
+        execute_process(COMMAND ${STRIP} --strip-unneeded ${place} COMMAND_ERROR_IS_FATAL ANY)
+    endif()
 endforeach()
 file(REMOVE ${ZIP})
 file(ARCHIVE_CREATE OUTPUT ${ZIP} PATHS ${NAME} FORMAT zip) # paths as given: run from STAGE

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` builds one package whose dependencies cover every library the programs link
 # and the Japanese font; it holds exactly the installed files under /usr; unpacked with dpkg -x,
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.
-# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID
+# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES
 source "$(dirname "$0")/../xvfb/lib.sh"
 build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID}
+sizes=${4:?icon sizes}
 
 rm -rf "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$XV_TMP/cpack.log" 2>&1) ||
@@ -55,7 +57,8 @@ expected=$(
     printf './usr/bin/%s\n' tessaly tessaly-cli
     echo "./usr/share/applications/$id.desktop"
     echo "./usr/share/metainfo/$id.metainfo.xml"
-    for s in 16 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
+    echo "./usr/share/doc/tessaly/copyright"
+    for s in $sizes; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
 )
 assert_eq "$contents" "$(sort <<<"$expected")" 'the package holds exactly the installed files'
 
@@ -63,10 +66,13 @@ assert_eq "$contents" "$(sort <<<"$expected")" 'the package holds exactly the in
 assert_eq "$("$root/usr/bin/tessaly-cli" H7/k6 35 | sed -n 's/^fit: //p')" transition \
     'the unpacked tessaly-cli answers'
 xv_start
-TESSALY_EXIT_AT_FIRST_PAINT=1 start_program "$root/usr/bin/tessaly"
-wait_program 20
-assert_eq "$XV_EXIT" 0 'the unpacked tessaly ends cleanly after its first paint'
-read -r word _ width height <"$XV_TMP/program.out"
-assert_eq "$word $width" "first-paint 407" 'the unpacked tessaly paints its window on the display'
+start_program "$root/usr/bin/tessaly"
+wid=$(wait_window '^Morvane' 20)
+read -r width height < <(xq xwininfo -id "$wid" | awk '/Width:/ {w = $2} /Height:/ {h = $2}
+    END {print w, h}')
+assert_eq "$width" 407 'the unpacked tessaly opens its window on the display'
 assert_true "a window of the designed client height and a menu bar ($height)" \
     test "$height" -gt 390 -a "$height" -lt 420
+close_window "$wid"
+wait_program 20
+assert_eq "$XV_EXIT" 0 'and ends cleanly when closed'

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
 # at every size, each file named by the one application ID and naming it inside; under the
 # prefix asked for and below DESTDIR only.
-# Usage: installed_files.sh BUILD_DIR APP_ID
+# Usage: installed_files.sh BUILD_DIR APP_ID ICON_SIZES   (ICON_SIZES: "16 24 …" as drawn)
 set -euo pipefail
-build=${1:?build folder} id=${2:?application ID}
+build=${1:?build folder} id=${2:?application ID} sizes=${3:?icon sizes}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -18,13 +19,14 @@ check() {
     if "$@"; then ok "$what"; else fail "$what"; fi
 }
 
-sizes=(16 24 32 48 64 128 256)
+read -r -a sizes <<<"$sizes"
 expected_files() {
     local prefix=$1
     echo "$prefix/bin/tessaly"
     echo "$prefix/bin/tessaly-cli"
     echo "$prefix/share/applications/$id.desktop"
     echo "$prefix/share/metainfo/$id.metainfo.xml"
+    echo "$prefix/share/doc/tessaly/copyright"
     for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$id.png"; done
 }
 
@@ -34,7 +36,7 @@ for prefix in /usr /opt/tessaly; do
     # Exactly these files, nothing outside the prefix, nothing left out.
     if diff <(cd "$root" && find . -type f | sed 's|^\.||' | sort) \
         <(expected_files "$prefix" | sort) >"$work/diff"; then
-        ok "prefix $prefix: exactly the programs, entry, metainfo and 7 icons"
+        ok "prefix $prefix: exactly the programs, entry, metainfo, icons and copyright"
     else
         fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
     fi
@@ -63,6 +65,7 @@ check "metainfo: <id> is the ID" grep -q "<id>$id</id>" "$metainfo"
 check "metainfo: launches the desktop entry" \
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "metainfo: licences" grep -q '<metadata_license>CC0-1.0</metadata_license>' "$metainfo"
+check "metainfo: the project is MIT-licensed" grep -q '<project_license>MIT</project_license>' "$metainfo"
 # No other spelling of the ID anywhere: every reverse-DNS name in them is the ID itself.
 others=$(grep -ohE '\b[A-Za-z]{2,}(\.[A-Za-z0-9_-]+){3}' "$entry" "$metainfo" |
     sed -E 's/\.(desktop|png|metainfo\.xml)$//' | sort -u | grep -vx "$id" || true)
