@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: MIT
 #include "main_window.h"
 
+#include "actions/pointer_hints.h"
+#include "app/position/twips.h"
 #include "look/designed_palette.h"
 #include "look/fonts.h"
 #include "look/tight_style.h"
 #include "platform/platform_choice.h"
 #include "resources/resources.h"
-#include "twips.h"
 #include "window/accessible_names.h"
 #include "window/core_texts.h"
 #include "window/hints.h"
@@ -15,7 +17,6 @@
 #include "window/tab_control.h"
 #include "window/window_texts.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +26,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -184,12 +184,6 @@ void Form1::fillAndPickFirst(QComboBox* list, const QStringList& items, Handler 
                              const SideControls& side)
 {
     list->addItems(items);
-    // Styles that open a long list as a scrolled one (Windows) take the scroll bar from the
-    // list's width, and the class codes would be elided: the open list is at least as wide as
-    // its widest entry, as its own items measure it, beside a scroll bar.
-    QAbstractItemView* view = list->view();
-    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() +
-                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
     // Selecting the first item is a pick like the user's, so the same handling runs once.
     list->setCurrentIndex(0);
     pick(handler, side);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "actions/on_top_and_about.h"
@@ -24,19 +25,15 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Shows the window, then fills the four lists in order and picks the first item of each
-    // right after filling it, so that the first hole and shaft lookups run exactly once each.
+    // Shows the window, then fills the four lists, picking the first item of each as a user would.
     void load();
 
-    // The close step's save, also asked for by a session manager before the session ends: the
-    // frame position the window has now, or, while minimized or maximized, the one it has when
-    // restored. Nothing on a platform that cannot tell where the window is (native Wayland): the
-    // stored position is left as it was rather than overwritten with a guess.
+    // The close step's save, also a session manager's: nothing where the platform cannot say
+    // where the window is (README's "Where the window opens, and what it saves").
     void savePosition();
     // The same for a window whose display has gone: the position as of its last move.
     void saveLastKnownPosition();
-    // True once the close step has run or a quit command has ended the program; no route saves
-    // after that.
+    // Once the close step or a quit command has run, no route saves any more.
     bool hasEnded() const { return m_ended; }
 
     const SideControls& hole() const { return m_hole; }
@@ -47,8 +44,7 @@ Q_SIGNALS:
     void pickHandled(tolerance::Side side);
 
 protected:
-    // The close box and every other close route of the platform save the position; the quit
-    // commands end the program without coming here.
+    // Every close route of the platform saves; the quit commands never come here.
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -58,8 +54,7 @@ private:
     void placeAtStart();
     // The frame's corner on the primary screen when nothing usable was saved.
     QRect designFrame() const;
-    // On every move and change of state: the frame margins while shown normally, and the
-    // position to save, so that both are known once the display has gone.
+    // Keeps what a save needs once the display has gone.
     void rememberPlace();
     std::optional<QPoint> framePositionToSave() const;
     // The quit commands: the program ends at once, without the close step, so nothing is saved.
@@ -81,17 +76,13 @@ private:
     OnTopControls m_onTop{};
     SideControls m_hole{};
     SideControls m_shaft{};
-    // The frame around the window in its normal state: what a minimized or maximized window
-    // will have again when restored, and so what its saved position must allow for.
+    // The frame while shown normally, which a minimized or maximized window will wear again.
     QMargins m_restoredMargins;
     // framePositionToSave() as of the last move or change of state, known without the display.
     std::optional<QPoint> m_lastFramePosition;
     bool m_ended = false;
-    // Where placeAtStart() put the frame, and where the window first reported it once shown.
-    // At a scale such as 150 % the two can differ by a pixel (the toolkit rounds the frame's
-    // margins and the client's corner apart); a window not moved since then saves the first, so
-    // that closing and reopening never walks the window across the screen. Only a report within
-    // a pixel of the placement counts as that rounding.
+    // Where placeAtStart() put the frame and where it was first reported: at 150 % they can
+    // differ by the toolkit's rounding, and an unmoved window saves the first, so it never walks.
     QPoint m_placedAt;
     std::optional<QPoint> m_shownAt;
 };

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Where Form1 opens and what it saves when it closes.
 #include "main_window.h"
 
 #include "app/position/placement.h"
 #include "app/position/position_store.h"
+#include "app/position/twips.h"
 #include "platform/platform_choice.h"
-#include "twips.h"
 #include "window/layout.h"
 
 #include <QCloseEvent>
@@ -33,9 +34,8 @@ void Form1::placeAtStart()
 
 QRect Form1::designFrame() const
 {
-    // The design puts the client area 150 twips from the left and 435 from the top of the
-    // primary screen; here the title bar and the menu bar sit above it, so the frame starts as
-    // far up as that allows without leaving the screen.
+    // The design's client corner, with the title and menu bars above it as far as the screen
+    // allows.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     const int above = titleBar + menuBar()->sizeHint().height();

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The start-up baselines: an empty QMainWindow of a given size, built with the same compiler,
 // flags and Qt as the program and reporting its first paint the same way (first_paint.cpp). With
 // --label it also shows one caption in the design font, the least a window of Japanese text loads.
 #include "look/fonts.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,7 +26,7 @@ int main(int argc, char* argv[])
     QMainWindow window;
     window.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
     if (label) {
-        fonts::installApplicationFonts();
+        fonts::installApplicationFonts(windowTexts::everyText());
         auto* caption = new QLabel(u"基準軸"_s);
         caption->setFont(fonts::designFont(14.25));
         window.setCentralWidget(caption);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The core's lookups as the window makes them: a class code and a range text, each a UTF-8
 // copy of what a list shows, to the entry the boxes are written from.
 #include "tolerance/classes.h"

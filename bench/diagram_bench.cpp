@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two ways of showing the fit diagram on a scaled screen, measured at each ratio: drawing it
 // at paint time (every repaint of a page draws the whole diagram anew) against drawing it once
 // per ratio and copying it on each repaint (what PictureBox does). Offscreen; prints one table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ISO 286-1 rules at work: one class at one size, every class of the standard at one size,
 // and every class at every size step to 3150 mm.
 #include "tolerance/fit_finder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Linked into the start-up benchmark's programs, never into the product: once the first frame of
 // the first window is out, prints "first-paint <steady clock in ns> <width> <height>" and ends.
 #include <QCoreApplication>

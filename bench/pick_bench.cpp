@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Picks made as a user makes them with the keyboard: Down or Up on the focused list, walking to
 // its end and back. Each pick is timed from the key press until both deviation boxes of its side
 // hold the texts the core gives for the new selection. Runs on the offscreen platform.
 #include "look/fonts.h"
 #include "main_window.h"
 #include "window/tab_control.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -138,7 +140,7 @@ int main(int argc, char* argv[])
     QTemporaryDir config; // never the user's settings
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    fonts::installApplicationFonts();
+    fonts::installApplicationFonts(windowTexts::everyText());
     const int picks = picksFromArguments(argc, argv);
 
     Form1 form;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Launch to first painted frame, and peak resident memory, of the program against a bare
 // QMainWindow of the same size, and against that window showing one caption in the design font
 // (what any window of Japanese text pays for fonts): launched in turn, round after round, so that

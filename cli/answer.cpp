@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/answer.h"
 
 #include "tolerance/length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/class_code.h"
 
 #include "cli/escape.h"

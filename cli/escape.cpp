@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/escape.h"
 
 #include <utf8.h>

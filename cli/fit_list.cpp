@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/fit_list.h"
 
 #include "cli/escape.h"

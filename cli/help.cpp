@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/fit_list.h"
 #include "cli/fit_search.h"
 #include "cli/options.h"

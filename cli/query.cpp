@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/query.h"
 
 #include "cli/answer.h"

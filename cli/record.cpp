@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/record.h"
 
 #include "cli/json_out.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/sizes.h"
 
 #include "cli/escape.h"

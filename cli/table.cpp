@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/table.h"
 
 #include "cli/answer.h"

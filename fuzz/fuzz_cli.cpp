@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line companion with any arguments, and its escapes of user text. Input: one byte
 // choosing what separates the arguments (NUL, as on a real command line, or a newline, which
 // leaves NULs inside them), then the arguments, at most eight.

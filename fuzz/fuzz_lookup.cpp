@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The core's lookups with any text: a class by its code, a range by its label, a class's entry for
 // a range, and the value of a deviation text. Input: one byte choosing the side (bit 0), the way
 // the text arrives (bits 1-3: as bytes, or as a window's QString in one of fuzz::Encoding

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A saved window edge read from a settings file that anything may have written, and written back.
 // Input: one byte choosing how the rest becomes text (see fuzz::Encoding), then the text. The
 // rest's first four bytes are also taken as a float to write.

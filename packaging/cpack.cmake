@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` in the build folder: one Debian package of everything installed. Included from
 # the top-level list after every install rule.
 set(CPACK_PACKAGE_NAME tessaly)

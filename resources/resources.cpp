@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resources/resources.h"
 
 #include "fit_diagram.h"
@@ -16,7 +17,7 @@ namespace tessaly::resources {
 
 namespace {
 
-constexpr int kDrawnSizes[] = {16, 24, 32, 48, 64, 128, 256};
+constexpr int kKeptSide = 64;
 
 // Gives the icon at each pixel size on first use and keeps it. QIcon asks for sizes in device
 // pixels (its default scaledPixmap passes the size already multiplied by the ratio).
@@ -40,7 +41,7 @@ public:
     // window manager picks its title-bar icon from.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        QList<int> sides(std::begin(kDrawnSizes), std::end(kDrawnSizes));
+        QList<int> sides(drawing::kIconSizes.begin(), drawing::kIconSizes.end());
         for (const QScreen* screen : QGuiApplication::screens())
             for (int side : {16, 32}) {
                 const int scaled = int(std::lround(side * screen->devicePixelRatio()));
@@ -64,10 +65,17 @@ private:
     {
         auto it = m_drawn.find(side);
         if (it == m_drawn.end()) {
-            const bool committed = std::find(std::begin(kDrawnSizes), std::end(kDrawnSizes),
-                                             side) != std::end(kDrawnSizes);
-            it = m_drawn.insert(side, committed ? QPixmap(QStringLiteral(":/icon_%1.png").arg(side))
-                                                : QPixmap::fromImage(drawing::drawIcon(side)));
+            const bool committed = std::find(drawing::kIconSizes.begin(), drawing::kIconSizes.end(),
+                                             side) != drawing::kIconSizes.end();
+            // Decoded as an image: QPixmap's own loading would keep a second copy in QPixmapCache.
+            QPixmap pixmap =
+                QPixmap::fromImage(committed ? QImage(QStringLiteral(":/icon_%1.png").arg(side))
+                                             : drawing::drawIcon(side));
+            // Title and task bars ask again for the small sizes; a window manager asks once, at
+            // start, for the large ones, which need not stay in memory.
+            if (side > kKeptSide)
+                return pixmap;
+            it = m_drawn.insert(side, pixmap);
         }
         return *it;
     }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds and runs every benchmark, then prints one table of figures. The start-up benchmark runs
 # on a private virtual display with a window manager, started here and ended on exit; the pick
 # benchmark runs offscreen. Figures are reported, never judged by an exit status.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cross-compiles tessaly.exe and tessaly-cli.exe for 64-bit Windows and lays out
 # build-windows/tessaly-<version>-windows-x64.zip: the two programs, the Qt libraries and plugins
 # they load, the compiler's run-time libraries, stripped. Qt for Windows comes from

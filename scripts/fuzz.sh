@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets (preset fuzz, clang, in build-fuzz/), replays each seed corpus,
 # then runs each target for a bounded time from a copy of its seeds. Fails on any crash, leak,
 # timeout, sanitizer report or broken property; the input that caused it is kept in

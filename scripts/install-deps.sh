@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs whatever Debian 12 packages the build, the window and the tests need and are missing.
 # Needs root, or sudo for a normal user. With --windows also what the Windows build and its tests
 # under Wine need (scripts/build-windows.sh, scripts/test-windows.sh).

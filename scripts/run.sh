@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # From a fresh clone: install what is missing, build, and open the window; with --fits, the fit
 # workbench instead.
 set -euo pipefail

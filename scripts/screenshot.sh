@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Redraws docs/screenshot.png, the picture in the README, after any change to the window: builds,
 # runs the end-to-end suite on the installed program (which photographs the window with a fit
 # picked and a hint in the status bar) and copies its picture into docs/.

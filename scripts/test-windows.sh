@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows build and its tests under Wine. Builds Qt for Windows when this machine has none
 # cached yet (about 25 minutes on 2 cores), then the zip, unpacks it into build-windows/ and drives
 # the programs there under Wine on a display of its own (tests/windows/wine_window.sh). The

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # From a fresh clone: install what is missing, then build and test three ways, each in a build
 # folder of its own:
 #   dev   (build/)       every test: unit, widget, real-window, the soak, valgrind memcheck

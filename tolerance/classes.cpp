@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/classes.h"
 
 #include "tolerance/text_index.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/deviation_text.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/editions.h"
 
 #include "tolerance/fit.h"

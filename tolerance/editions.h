@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // JIS B 0401 as our class table prints it (1984) and as it stands today (2016, which is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/fit.h"
 
 namespace tolerance {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/fit_finder.h"
 
 #include <algorithm>

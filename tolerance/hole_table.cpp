@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The limit deviations of the hole classes B10 to X7 for nominal sizes up to 500 mm, after
 // JIS B 0401 (ISO 286-2), as the display texts the window shows: mm with three decimals, " 0" for
 // zero, "±" over the half-width of JS classes, "  ---" where the standard gives no value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Any tolerance class of ISO 286-1:2010 at any nominal size up to 3150 mm, worked out from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/length.h"
 
 #include <algorithm>

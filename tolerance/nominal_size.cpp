@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/nominal_size.h"
 
 #include <stdexcept>

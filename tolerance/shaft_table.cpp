@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The limit deviations of the shaft classes b9 to x6 for nominal sizes up to 500 mm, after
 // JIS B 0401 (ISO 286-2), as the display texts the window shows: mm with three decimals, " 0" for
 // zero, "±" over the half-width of js classes, "  ---" where the standard gives no value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tolerance/size_ranges.h"
 
 #include "tolerance/text_index.h"

@@ -2,6 +2,7 @@
 #include "fits_window.h"
 #include "look/fonts.h"
 #include "platform/session_end.h"
+#include "platform/termination_signals.h"
 
 #include <QApplication>
 
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
 {
     // On a Wayland session Qt's own choice, native Wayland, is the right one here: the workbench
     // needs no place of its own, and native Wayland draws crisply at fractional scales.
+    ignoreBrokenPipe();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kelvan"));
     QApplication::setApplicationName(QStringLiteral("TessalyFits"));

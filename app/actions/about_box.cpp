@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "about_box.h"
 
+#include "app/position/twips.h"
 #include "look/fonts.h"
-#include "twips.h"
 
 #include <QLabel>
 #include <QPushButton>

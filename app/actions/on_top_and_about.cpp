@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "on_top_and_about.h"
 
 #include "actions/about_box.h"

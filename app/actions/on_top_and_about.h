@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 class QAction;
@@ -14,15 +15,11 @@ struct OnTopControls
     QAction* off;   // FormTop_OFF
 };
 
-// Where the platform cannot keep a window above others (native Wayland, where the compositor
-// alone decides the stacking), ON and its F4 are unavailable, shown greyed: choosing them could
-// only pretend. OFF and the about item keep all their steps, since normal stacking is what such
-// a platform gives anyway.
+// ON is greyed where the platform cannot keep a window on top (native Wayland): choosing it could
+// only pretend.
 void offerOnTop(const OnTopControls& controls, bool platformKeepsOnTop);
 
-// Each handler's steps run in a fixed order: the panel first, then the window manager, then the
-// check marks, ON's before OFF's. Should the window manager refuse ON, panel 2 is cleared again
-// and the marks stay as they were.
+// The panel, then the window manager, then the marks; a refused ON clears the panel again.
 void formTopOn(const OnTopControls& controls);
 void formTopOff(const OnTopControls& controls);
 

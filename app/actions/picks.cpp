@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picks.h"
 
 #include "window/accessible_names.h"

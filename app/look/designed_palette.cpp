@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designed_palette.h"
 
 #include <QApplication>

@@ -1,6 +1,5 @@
+// SPDX-License-Identifier: MIT
 #include "fonts.h"
-
-#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -41,16 +40,6 @@ constexpr std::array kChain = {
 };
 // clang-format on
 
-#ifdef Q_OS_WIN
-constexpr char kNoFontMessage[] =
-    "tessaly: no installed font has every character of the window, so some may show as boxes; "
-    "add the Japanese Supplemental Fonts (Settings, Apps, Optional features)\n";
-#else
-constexpr char kNoFontMessage[] =
-    "tessaly: no installed font has every character of the window, so some may show as boxes; "
-    "install the package fonts-ipafont-gothic\n";
-#endif
-
 struct Choice
 {
     QString family;       // empty when no family covers the window's texts
@@ -90,9 +79,7 @@ QStringList standInChain()
 QString firstCovering(const QStringList& families, const QStringList& texts)
 {
     const QList<char32_t> characters = distinctCharacters(texts);
-    // Only an installed family: an absent one would be answered by fontconfig's best match. The
-    // list of families is made once (each hasFamily() makes it anew); the chain names the design
-    // family under both of its names, so aliases need no resolving.
+    // Only an installed family: fontconfig would answer an absent one with its best match.
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : families) {
         if (!installed.contains(family, Qt::CaseInsensitive))
@@ -100,8 +87,7 @@ QString firstCovering(const QStringList& families, const QStringList& texts)
         QFont font(family);
         font.setPointSizeF(9);
         font.setStyleStrategy(QFont::NoFontMerging);
-        // A look-up in the font's character map, without asking the font metrics for an engine
-        // on every character.
+        // The character map alone, without an engine per character.
         const QRawFont raw = QRawFont::fromFont(font);
         if (std::all_of(characters.begin(), characters.end(),
                         [&](char32_t c) { return raw.supportsCharacter(c); }))
@@ -115,20 +101,18 @@ QString chosenFamily()
     return choice().family;
 }
 
-void installApplicationFonts()
+void installApplicationFonts(const QStringList& texts)
 {
     Choice& chosen = choice();
-    chosen.family = firstCovering(standInChain(), windowTexts::everyText());
+    chosen.family = firstCovering(standInChain(), texts);
     if (chosen.family.isEmpty()) {
         // The window still opens; what other fonts have, Qt's fallback then finds per character.
         chosen.merging = true;
-        std::fputs(kNoFontMessage, stderr);
+        std::fputs(missingFontAdvice(), stderr);
     } else if (chosen.family != designFamily()) {
         QFont::insertSubstitution(designFamily(), chosen.family);
     }
-    // As a Japanese system's menus use its Japanese font. Left to the platform default, the
-    // menus' kana would load a second Japanese font as a fallback at start (about 2.5 MB and 15%
-    // of the start-up instructions).
+    // Menus too: the platform default would load a second Japanese font for their kana.
     QApplication::setFont(designFont(9));
 }
 
@@ -137,8 +121,7 @@ QFont designFont(qreal pointSize)
     QFont font(designFamily());
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
-    // The chosen family covers every text of the window, so fallback fonts are never needed; not
-    // looking them up saves a tenth of the start-up.
+    // The chosen family covers every text, so fallbacks are never needed (a tenth of the start-up).
     if (!choice().merging)
         font.setStyleStrategy(QFont::NoFontMerging);
     return font;
@@ -149,10 +132,8 @@ namespace {
 // Stretch never goes below this: narrower digits would no longer read as the design's.
 constexpr int kMinimumStretch = 75;
 
-// The widest of texts in font, as the sum of its characters' advances. With kerning off that is
-// exactly the width drawn, and it takes a few advances per font instead of shaping every text
-// for every stretch tried (which cost most of the start-up time). Texts that need shaping
-// (surrogates, combining marks) are measured whole.
+// The widest of texts as sums of advances, exact with kerning off and far cheaper than shaping
+// every text per stretch; texts that need shaping are measured whole.
 qreal widestText(const QFont& font, const QStringList& texts)
 {
     const QFontMetricsF metrics(font);

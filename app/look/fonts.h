@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QFont>
@@ -8,20 +9,19 @@ namespace fonts {
 // The family every text of the window is designed in.
 QString designFamily();
 
-// The design family and the families that stand in for it where it is not installed, best
-// first; README's "Japanese fonts" says which one each common desktop gets.
+// The design family and its stand-ins, best first (README's "Japanese fonts").
 QStringList standInChain();
 
 // The first of families that is installed and has a glyph for every character of texts, or
 // empty when none has.
 QString firstCovering(const QStringList& families, const QStringList& texts);
 
-// Chooses the first family of the chain that covers every text of the window and the about box,
-// and lets it stand in for the design family; menus and dialogs, which the design gives no font,
-// use the design family too. Where no installed family covers them, the window still opens,
-// Qt's fallback fonts may fill in characters, and one line on stderr names the font to install.
-// Call once, before any widget is created.
-void installApplicationFonts();
+// Lets the first family of the chain that covers every one of texts stand in for the design
+// family, menus included. Call once, before any widget is created.
+void installApplicationFonts(const QStringList& texts);
+
+// The line on stderr when no family covers the window: what to install on this platform.
+const char* missingFontAdvice();
 
 // The family chosen by installApplicationFonts(); empty when none covers the window's texts.
 QString chosenFamily();
@@ -30,10 +30,8 @@ QString chosenFamily();
 // at 96 dots per inch), regular weight.
 QFont designFont(qreal pointSize);
 
-// The font narrowed just enough (by its horizontal stretch, never its size) that the widest of
-// texts fits width pixels. The stand-in's digits are wider than the designed family's, and a
-// deviation shown without its sign would be a wrong result. The result draws without kerning,
-// as the design's text does; the same question asked again is answered from memory.
+// The font narrowed by its stretch, never its size, until the widest of texts fits width pixels:
+// a deviation shown without its sign would be a wrong result. Answers are remembered.
 QFont fittedToWidth(const QFont& font, const QStringList& texts, int width);
 
 } // namespace fonts

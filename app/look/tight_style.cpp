@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tight_style.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -6,14 +7,9 @@
 
 class Form1;
 class QSessionManager;
-class QSocketNotifier;
 
-// The close routes that do not pass through the window, joined to its close step: the end of the
-// system or of the session (SIGTERM from systemd at shutdown, SIGHUP from logind at logout,
-// SIGINT from Ctrl+C in a terminal), an X11 session manager's request to save, and a display
-// connection that breaks (the X server ends at logout). Each saves the position as the close box
-// does; a signal then ends the program with status 0. After a quit command none of them saves.
-// One instance, living through QApplication::exec() in main().
+// The close routes that bypass the window (signals, the session manager, a lost display) joined
+// to its close step; README's "What happens at shutdown". One instance, through exec().
 class SessionEnd : public QObject
 {
     Q_OBJECT
@@ -38,5 +34,4 @@ private:
     static void displayLost();
 
     Steps m_steps;
-    QSocketNotifier* m_notifier = nullptr;
 };

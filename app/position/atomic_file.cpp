@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/position/atomic_file.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -9,9 +10,8 @@
 
 namespace position {
 
-// File names are bytes on Linux; Qt's file classes take a QString, which cannot hold a name that
-// is not UTF-8 (it turns such bytes into U+FFFD and so names another file). For such a name the
-// folder is opened by its bytes and reached as /proc/self/fd/N, kept open as long as this lives.
+// A path of bytes as Qt's file classes can take it: a folder whose name is not UTF-8 is reached
+// through /proc/self/fd/N, kept open as long as this lives.
 class QtFileName
 {
 public:
@@ -32,10 +32,8 @@ private:
 // need not exist yet: a save then creates it, as QSaveFile and QSettings do).
 QByteArray followLinks(const QByteArray& path);
 
-// Replaces the file at path (no symbolic link) with bytes by QSaveFile, so that it holds, also
-// after a crash or a power cut, the old content whole or the new whole; and keeps what QSaveFile
-// drops: the exact mode, the owner and group (a root run on a user's file leaves it the user's)
-// and the extended attributes (ACLs, SELinux labels, user.* tags). Gives the reason on failure.
+// Replaces the file whole (old or new content even after a power cut), keeping its mode, owner
+// and extended attributes, which QSaveFile drops. Gives the reason on failure.
 std::optional<QString> replaceFile(const QByteArray& path, QByteArrayView bytes);
 
 // Removes what a save killed at the wrong moment left beside path: "<name>.XXXXXX", the name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/position/ini_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QByteArray>
@@ -7,17 +8,10 @@
 
 namespace position {
 
-// The settings file is shared by every program of the application "Kelvan" and may hold anything
-// (any encoding, NUL bytes, lines that are no key, CR, LF or CRLF line ends, a byte order mark), so
-// it is read and edited as bytes. Ours are only the "X1" and "Y1" lines of a section headed
-// "[Form1_StrtUp]" (a comment after the "]" allowed): everything else is left byte for byte.
-//
-// A line is a header when it starts with "[" and holds a "]" followed by nothing or a comment; a
-// line starting with "[" that is no header starts a section that is not ours. A key line is
-// "key=value" with blanks allowed around the key and the value.
+// The shared settings file, read and edited as bytes: only our "X1" and "Y1" lines are ours
+// (README's "The settings file" says what counts as a line, a header and a key).
 
-// The raw values of "X1" and "Y1" (blanks and one pair of double quotes taken off); the last one
-// counts when the file repeats them, as QSettings reads it.
+// The raw values of "X1" and "Y1"; the last one counts, as QSettings reads it.
 struct PositionTexts
 {
     std::optional<QByteArray> x1;
@@ -25,9 +19,7 @@ struct PositionTexts
 };
 PositionTexts positionTextsIn(QByteArrayView file);
 
-// The file with every "X1" and "Y1" of our sections set to the given values (only the value's
-// bytes change). A key that is missing goes after the last line of the first of our sections, a
-// missing section at the end of the file; these new lines end as most lines of the file do.
+// The file with our "X1" and "Y1" set to the given values and every other byte kept.
 QByteArray iniWithPosition(QByteArrayView file, QByteArrayView x1, QByteArrayView y1);
 
 } // namespace position

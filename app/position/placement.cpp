@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/position/placement.h"
 
 #include "app/position/twips_text.h"

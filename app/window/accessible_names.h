@@ -1,11 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 class QLabel;
 class QWidget;
 
-// What a screen reader calls each control that shows or takes a value. The lists and the
-// deviation boxes say what their pointer hint says; the range boxes name the nominal size they
-// show. The reader announces the value itself beside the name: a list's choice, a box's text.
+// What a screen reader calls each control: a list or box says what its pointer hint says, the
+// range boxes the nominal size they show.
 namespace accessibleNames {
 
 // Names the controls below window, found by their design names on each page.

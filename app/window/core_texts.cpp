@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core_texts.h"
 
 #include <unordered_set>

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "layout.h"
 
-#include "twips.h"
+#include "app/position/twips.h"
 
 #include <QtGlobal>
 

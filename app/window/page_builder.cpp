@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "page_builder.h"
 
 #include "look/designed_palette.h"
@@ -5,6 +6,7 @@
 #include "look/tight_style.h"
 #include "tolerance/classes.h"
 #include "window/core_texts.h"
+#include "window/designed_list.h"
 #include "window/picture_box.h"
 #include "window/pointer_area.h"
 
@@ -65,7 +67,7 @@ QLabel* addRangeCaption(QWidget* page, layout::Container which, int index)
 
 QComboBox* addList(QWidget* page, const layout::Placement& p, QStyle* style)
 {
-    auto* combo = place(new QComboBox(page), p);
+    auto* combo = place(new DesignedList(page), p);
     combo->setStyle(style);
     combo->setEditable(false);
     combo->setMaxVisibleItems(25);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "picture_box.h"
 
 #include "resources/resources.h"

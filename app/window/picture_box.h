@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
 
-// A tab page: the fit diagram drawn unscaled from its top-left corner and clipped to the box,
-// with the page's controls on it. The diagram is the one drawn for the device-pixel ratio the
-// page paints at, so moving to a screen of another scale redraws it for that screen.
+// A tab page: the fit diagram, unscaled and clipped, drawn for the pixel ratio of the screen it
+// paints on, with the page's controls over it.
 class PictureBox : public QWidget
 {
     Q_OBJECT

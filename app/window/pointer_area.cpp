@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pointer_area.h"
 
 PointerArea::PointerArea(QWidget* parent) : QWidget(parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tab_control.h"
 
 #include "look/fonts.h"
@@ -39,9 +40,8 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), m_tabBar(new EqualTab
     m_tabBar->setUsesScrollButtons(false);
     connect(m_tabBar, &QTabBar::currentChanged, this, &TabControl::showPage);
 
-    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is inside, as in a tab
-    // widget; the tab bar itself also turns them with the arrow keys. Shortcuts, because a
-    // focused list would take the key press for a search.
+    // Ctrl+Tab and Ctrl+Shift+Tab as in a tab widget: shortcuts, since a focused list would take
+    // the key press for a search.
     const auto addTurn = [this](const QList<QKeySequence>& keys, int step) {
         auto* shortcut = new QShortcut(this);
         shortcut->setKeys(keys);

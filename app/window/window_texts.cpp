@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_texts.h"
 
 #include "actions/about_box.h"

@@ -1,11 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QStringList>
 #include <QStringView>
 
-// The texts of the menu bar and the tab strip (the layout table holds the pages' captions, the
-// hint table the status bar's texts), and all the texts the program draws, gathered from their
-// homes.
+// The menu bar's and tab strip's texts, and every text the program draws, gathered from the
+// tables that hold them.
 namespace windowTexts {
 
 inline constexpr QStringView kFileMenu = u"ﾌｧｲﾙ(&F)";
@@ -20,9 +20,8 @@ inline constexpr QStringView kAbout = u"Morvaneについて";
 inline constexpr QStringView kHoleTab = u"常用するはめあいの寸法（穴）";
 inline constexpr QStringView kShaftTab = u"常用するはめあいの寸法（軸）";
 
-// Every text the window and the about box draw in the design family, as drawn (no mnemonic
-// marks): menus, tabs, captions, hints, list entries, deviations and the about box's lines. The
-// window's caption is left out, since the window manager draws it in a font of its own.
+// Every text drawn in the design family, as drawn: what the chosen font must cover. The caption
+// is the window manager's to draw.
 QStringList everyText();
 
 } // namespace windowTexts

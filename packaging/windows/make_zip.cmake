@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # cmake -DCONTENTS=list -DSTRIP=strip -DSTAGE=dir -DNAME=folder -DZIP=file -P make_zip.cmake
 # Copies every file of the list ("place source" a line) into STAGE/NAME, strips the symbols off each
 # program and DLL (none is needed to run, and they are most of a Release DLL's size), and packs the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's bitmaps into a folder: the fit diagram and the window icon at every size
 // a desktop may ask for. `cmake --build build --target redraw_resources` runs it on resources/.
 #include "fit_diagram.h"
@@ -14,8 +15,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-constexpr int standardIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
 bool save(const QImage& image, const QDir& folder, const QString& name)
 {
@@ -58,7 +57,8 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    QList<int> sizes(std::begin(standardIconSizes), std::end(standardIconSizes));
+    QList<int> sizes(std::begin(tessaly::drawing::kIconSizes),
+                     std::end(tessaly::drawing::kIconSizes));
     if (parser.isSet(sizeOption)) {
         sizes.clear();
         for (const QString& text : parser.values(sizeOption)) {

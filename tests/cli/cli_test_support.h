@@ -1,18 +1,15 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include "cli/input_error.h"
 #include "cli/record.h"
+#include "test_support.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <string>
 #include <string_view>
-
-inline QString q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 inline std::string utf8(const QString& text)
 {

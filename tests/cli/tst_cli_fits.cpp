@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Limits of size, fits and the fit finder worked out by hand from the table texts, and the class
 // codes refused.
 #include "cli_test_support.h"

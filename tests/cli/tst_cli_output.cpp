@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What leaves the tool: the whole table in CSV and JSON, and escaping that keeps text intact.
 #include "cli_test_support.h"
 

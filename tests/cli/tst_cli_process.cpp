@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built tool as a user's shell runs it: arguments, standard streams and exit statuses.
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The spellings of a size, and the messages for what is no size.
 #include "cli_test_support.h"
 

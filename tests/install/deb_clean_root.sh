@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The package on a machine that has nothing but Debian 12's minimal base: a fresh debootstrap
 # root, `apt-get install ./tessaly_*.deb` fetching what the package depends on, and then the
 # installed tessaly, run inside that root, opens its window on this test's own display (reached

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` builds one package whose dependencies cover every library the programs link
 # and the Japanese font; it holds exactly the installed files under /usr; unpacked with dpkg -x,
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.
-# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID FITS_APP_ID
+# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES FITS_APP_ID
 source "$(dirname "$0")/../xvfb/lib.sh"
-build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID} fits_id=${4:?application ID of the workbench}
+build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID}
+sizes=${4:?icon sizes} fits_id=${5:?application ID of the workbench}
 
 rm -rf "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$XV_TMP/cpack.log" 2>&1) ||
@@ -56,7 +58,7 @@ expected=$(
     for app in "$id" "$fits_id"; do
         echo "./usr/share/applications/$app.desktop"
         echo "./usr/share/metainfo/$app.metainfo.xml"
-        for s in 16 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$app.png"; done
+        for s in $sizes; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$app.png"; done
     done
     echo "./usr/share/doc/tessaly/copyright"
 )

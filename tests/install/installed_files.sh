@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
 # at every size, each file named by the one application ID and naming it inside; under the
 # prefix asked for and below DESTDIR only.
-# Usage: installed_files.sh BUILD_DIR APP_ID FITS_APP_ID
+# Usage: installed_files.sh BUILD_DIR APP_ID ICON_SIZES FITS_APP_ID   (ICON_SIZES: "16 24 …" as drawn)
 set -euo pipefail
-build=${1:?build folder} id=${2:?application ID} fits_id=${3:?application ID of the workbench}
+build=${1:?build folder} id=${2:?application ID} sizes=${3:?icon sizes}
+fits_id=${4:?application ID of the workbench}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -18,7 +20,7 @@ check() {
     if "$@"; then ok "$what"; else fail "$what"; fi
 }
 
-sizes=(16 24 32 48 64 128 256)
+read -r -a sizes <<<"$sizes"
 expected_files() {
     local prefix=$1
     echo "$prefix/bin/tessaly"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh folder as a packager would: `cmake --install` with DESTDIR and a
 # prefix. The tests that follow read and run what lands there.
 # Usage: stage.sh BUILD_DIR DESTDIR PREFIX

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A helper of tst_concurrent_writers: one program saving its window position. Waits until the file
 // named by its first argument exists, so that all copies write at the same moment, then saves the
 // edges given as the second and third arguments. Exit status 0 when saved, 1 when it reported a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Many programs saving their position into one store at the same moment, as when a desktop
 // session ends with several copies open: every one saves, and the store ends up holding the pair
 // one of them wrote, never a mix, with no lock file left.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Twips and pixels, where the window goes at start, and what is saved for a window closed while
 // minimized or maximized.
 #include "app/position/placement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The saved position in the per-user settings store: reading each edge on its own, writing both,
 // damaged files, and stores that cannot be written, each in a fresh XDG_CONFIG_HOME.
 #include "app/position/position_store.h"

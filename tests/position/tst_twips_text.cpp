@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text of a saved window edge, both ways, and the promise that whatever is read writes back
 // to a text that reads as the same value.
 #include "app/position/twips_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long run of random user actions on the real window, offscreen: after each one, the four boxes
 // and both range captions must show what the core says for the last picks of each side, or what
 // was typed into a box since. Also reports the peak resident memory before and after the run.
@@ -6,6 +7,7 @@
 // Exit status 0 when every check matched and memory stayed put, 1 otherwise, 2 for bad arguments.
 #include "look/fonts.h"
 #include "soak_session.h"
+#include "window/window_texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -110,7 +112,7 @@ int main(int argc, char* argv[])
     QTemporaryDir config; // the close at the end saves into a folder of its own
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    fonts::installApplicationFonts();
+    fonts::installApplicationFonts(windowTexts::everyText());
     // An open list ignores a release that comes within a double-click interval of its opening;
     // a short interval lets the run click in open lists often without waiting most of the time.
     QGuiApplication::styleHints()->setMouseDoubleClickInterval(40);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "soak_session.h"
 
 #include "user_input.h"

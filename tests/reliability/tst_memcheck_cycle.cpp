@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: MIT
 // One life of the window, as a user would go through it: start, picks on both sides by keyboard,
 // wheel and popup, the pointer over every hint area, typing into a box, then the close box. Run
 // under valgrind memcheck by CTest (label valgrind); it passes on its own as well.
-#include "app/position/position_store.h"
+#include "test_support.h"
 #include "user_input.h"
-#include "widget_test_main.h"
 
 using namespace Qt::Literals::StringLiterals;
 using namespace userInput;
@@ -69,7 +69,7 @@ private Q_SLOTS:
 
         form->move(210, 120);
         QVERIFY(form->close());
-        QVERIFY(position::readSavedPosition() == (position::SavedPosition{3150.0f, 1800.0f}));
+        QCOMPARE(savedEdges(), u"3150 1800"_s);
     }
 };
 

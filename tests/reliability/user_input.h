@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
+#include "test_support.h"
 #include "window/tab_control.h"
-#include "window_helpers.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

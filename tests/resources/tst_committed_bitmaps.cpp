@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The PNGs in resources/ are what the drawing code draws today: change one without the other
 // and this fails. Redraw with `cmake --build build --target redraw_resources`.
 #include "bitmap_support.h"
@@ -25,7 +26,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("tolerance"); // per channel
         QTest::newRow("fit_diagram.png")
             << u"fit_diagram.png"_s << tessaly::drawing::drawFitDiagram() << 0;
-        for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        for (const int size : tessaly::drawing::kIconSizes) {
             // Antialiased edges may round differently on another processor's blend code.
             const int tolerance = size > tessaly::drawing::largestPaletteIcon ? 2 : 0;
             QTest::addRow("icon_%d.png", size)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The diagram the program ships, checked against the design's coordinates and against the
 // controls the two tab pages place on it; and as the window draws it for scaled screens: in
 // device pixels, never the design's pixels enlarged.

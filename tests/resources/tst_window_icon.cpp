@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon: the designed 32-pixel one the program ships, and every size drawn for a
 // desktop, which must all show the same picture.
 #include "bitmap_support.h"
@@ -60,7 +61,7 @@ QBitArray silhouette(const QImage& icon)
 void addSizeRows()
 {
     QTest::addColumn<int>("size");
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : tessaly::drawing::kIconSizes)
         QTest::addRow("%d px", size) << size;
 }
 
@@ -87,7 +88,7 @@ private Q_SLOTS:
     {
         const QIcon icon = tessaly::resources::windowIcon();
         const QList<QSize> sizes = icon.availableSizes();
-        for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        for (const int size : tessaly::drawing::kIconSizes)
             QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
         // A title bar's 16 pixels get the drawing made for them, not the 32 shrunk.
         const QImage small = icon.pixmap(QSize(16, 16)).toImage();

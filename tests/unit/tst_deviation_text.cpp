@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // The four shapes a deviation text may take, and reading their values exactly.
-#include "core_test_support.h"
+#include "test_support.h"
 
 #include "tolerance/deviation_text.h"
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // Exact lengths, the range a nominal size falls in, and the fit finder over lists of its own.
-#include "core_test_support.h"
+#include "test_support.h"
 
 #include "tolerance/fit_finder.h"
 #include "tolerance/nominal_size.h"
@@ -145,7 +146,8 @@ private Q_SLOTS:
         QCOMPARE(q(formatDiameter(nanometres)), diameter);
         QCOMPARE(q(formatMicrometres(nanometres)), micrometres);
         // What is written reads back to the same length.
-        const auto decimal = splitDecimal(formatMillimetres(nanometres));
+        const std::string written = formatMillimetres(nanometres); // the views below point into it
+        const auto decimal = splitDecimal(written);
         QVERIFY(decimal);
         QCOMPARE(decimal->negative ? -*magnitudeOf(*decimal) : *magnitudeOf(*decimal), nanometres);
     }

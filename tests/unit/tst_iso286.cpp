@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // The rules of ISO 286-1 held against the 1625 entries of our 1984 table, against rows of
 // ISO 286-2 as published, and against the standard's own relations between its tables.
-#include "core_test_support.h"
+#include "test_support.h"
 
 #include "tolerance/editions.h"
 #include "tolerance/fit.h"

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Checks on the deviation tables that do not restate them: each relation below holds for the
 // standard's values, so a mistyped entry, a shifted row or a swapped class breaks at least one.
-#include "core_test_support.h"
 #include "iso286_grades.h"
+#include "test_support.h"
 
 #include "tolerance/classes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hashed lookup behind the range and class dispatch must answer exactly as a scan in list
 // order does, also where texts share a hash slot, repeat, or fill the table.
 #include "tolerance/text_index.h"

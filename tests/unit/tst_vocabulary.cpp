@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // The lists the window fills, the names of the classes, the dispatch and the lookup contract.
-#include "core_test_support.h"
+#include "test_support.h"
 
 #include "tolerance/classes.h"
 

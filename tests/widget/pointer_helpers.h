@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QTabBar>
 #include <QTest>

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader announces: every list, deviation box and range box has a Japanese name
 // of its own, and beside it the value the control shows.
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -32,11 +32,6 @@ QString spokenName(QWidget* widget)
     if (!labels.isEmpty())
         return labels.first().first->text(QAccessible::Name);
     return announced(widget, QAccessible::Name);
-}
-
-QWidget* onPage(const Form1& form, int page, const QString& name)
-{
-    return child<QWidget>(child<QWidget>(&form, page == 0 ? u"Picture1"_s : u"Picture2"_s), name);
 }
 
 } // namespace

@@ -2,9 +2,8 @@
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
 // keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.
-#include "widget_test_main.h"
-
 #include "fits_window.h"
+#include "test_support.h"
 #include "zone_picture.h"
 
 #include <QApplication>
@@ -25,17 +24,9 @@ using workbench::Side;
 
 namespace {
 
-template <typename T> T* child(const QObject* root, const char* name)
-{
-    T* found = root->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no widget named %s", name);
-    return found;
-}
-
 QString text(const QWidget* window, const char* name)
 {
-    return child<QLabel>(window, name)->text();
+    return child<QLabel>(window, QString::fromLatin1(name))->text();
 }
 
 QString text(const QWidget* window, const QString& name)
@@ -53,7 +44,7 @@ class TestFitsWindow : public QObject
 
     void type(const char* field, const QString& value)
     {
-        QWidget* widget = child<QWidget>(m_window.get(), field);
+        QWidget* widget = child<QWidget>(m_window.get(), QString::fromLatin1(field));
         if (auto* combo = qobject_cast<QComboBox*>(widget))
             combo->setEditText(value);
         else
@@ -146,7 +137,7 @@ private Q_SLOTS:
         QFETCH(QStringList, shaftFigures);
         QFETCH(QStringList, pair);
         QFETCH(QString, holeSource);
-        child<QComboBox>(m_window.get(), "edition")->setCurrentIndex(edition);
+        child<QComboBox>(m_window.get(), u"edition"_s)->setCurrentIndex(edition);
         type("sizeField", size);
         type("holeClass", hole);
         type("shaftClass", shaft);
@@ -158,7 +149,8 @@ private Q_SLOTS:
                               text(w, u"shaftMaximum"_s), text(w, u"shaftMinimum"_s)}),
                  shaftFigures);
         const auto named = [&](const char* value) -> QString {
-            return child<QLabel>(w, value)->accessibleName() + u' ' + text(w, value);
+            return child<QLabel>(w, QString::fromLatin1(value))->accessibleName() + u' ' +
+                   text(w, value);
         };
         QCOMPARE((QStringList{text(w, u"fitKind"_s), named("looseValue"), named("tightValue"),
                               text(w, u"fitTolerance"_s)}),
@@ -183,7 +175,7 @@ private Q_SLOTS:
         type("sizeField", QStringLiteral("35"));
         type("holeClass", QStringLiteral("H7"));
         type("shaftClass", shaft);
-        auto* picture = child<ZonePicture>(m_window.get(), "zonePicture");
+        auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
         const QRectF hole = picture->zoneRect(Side::Hole);
         const QRectF shaftZone = picture->zoneRect(Side::Shaft);
         const int top = std::max({0, micrometres[0], micrometres[2]});
@@ -244,7 +236,8 @@ private Q_SLOTS:
         for (const char* figure : {"holeUpper", "fitKind", "looseValue", "fitTolerance"})
             QCOMPARE(text(m_window.get(), figure), QStringLiteral("—"));
         QVERIFY(m_window->copyText().isEmpty());
-        QVERIFY(child<ZonePicture>(m_window.get(), "zonePicture")->zoneRect(Side::Hole).isEmpty());
+        QVERIFY(
+            child<ZonePicture>(m_window.get(), u"zonePicture"_s)->zoneRect(Side::Hole).isEmpty());
         // Bad input keeps no inputs: what was kept before stays as it was.
         QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kelvan"),
                         QStringLiteral("TessalyFits"));
@@ -262,13 +255,13 @@ private Q_SLOTS:
     // any of them unless text is selected, which it copies as usual.
     void keyboardAndCopy()
     {
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), "sizeField"));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), u"sizeField"_s));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("35"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), "holeClass"));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), u"holeClass"_s));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("H8"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), "shaftClass"));
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), u"shaftClass"_s));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("f7"));
         QGuiApplication::clipboard()->clear();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
@@ -312,8 +305,8 @@ private Q_SLOTS:
     // Our classes first, then every other class of the standard, each one to pick.
     void classLists()
     {
-        auto* holes = child<QComboBox>(m_window.get(), "holeClass");
-        auto* shafts = child<QComboBox>(m_window.get(), "shaftClass");
+        auto* holes = child<QComboBox>(m_window.get(), u"holeClass"_s);
+        auto* shafts = child<QComboBox>(m_window.get(), u"shaftClass"_s);
         QCOMPARE(holes->itemText(0), workbench::commonClasses(Side::Hole).first());
         for (const QString& code : {u"H1"_s, u"ZC18"_s, u"JS01"_s, u"A9"_s})
             QVERIFY2(holes->findText(code) > holes->findText(u"H7"_s), qPrintable(code));
@@ -336,8 +329,8 @@ private Q_SLOTS:
         type("sizeField", QStringLiteral("35"));
         type("finderMinimum", QStringLiteral("0.020"));
         type("finderMaximum", QStringLiteral("0.070"));
-        child<QComboBox>(m_window.get(), "finderBasis")->setCurrentIndex(1); // hole basis
-        auto* list = child<QTableView>(m_window.get(), "finderList");
+        child<QComboBox>(m_window.get(), u"finderBasis"_s)->setCurrentIndex(1); // hole basis
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
         QTRY_VERIFY(list->model()->rowCount() > 1);
         const auto cell = [&](int row, int column) {
             return list->model()->index(row, column).data().toString();
@@ -351,8 +344,8 @@ private Q_SLOTS:
         list->setFocus();
         list->selectRow(1);
         const QStringList pair = cell(1, 0).split(u'/');
-        QCOMPARE(child<QComboBox>(m_window.get(), "holeClass")->currentText(), pair[0]);
-        QCOMPARE(child<QComboBox>(m_window.get(), "shaftClass")->currentText(), pair[1]);
+        QCOMPARE(child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText(), pair[0]);
+        QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), pair[1]);
         QVERIFY(m_window->copyText().contains(cell(1, 0)));
     }
 };

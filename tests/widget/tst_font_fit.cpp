@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Narrowing a font to a width: the widest text, as drawn, fits; one percent wider would not;
 // family and size stay; a repeated question gets the same answer, a different one its own.
 // Choosing the stand-in: the first installed family that has every character.
-#include "widget_test_main.h"
+#include "test_support.h"
 
 #include "tolerance/classes.h"
 

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The status bar explains what the pointer is over: the selection areas and the deviation boxes
 // write their hint, the hole page's bare surface wipes it, everything else leaves it alone.
 #include "pointer_helpers.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAbstractItemView>
 #include <QMenu>
@@ -29,12 +29,6 @@ QPoint pointOf(QWidget* widget, At at)
     if (!point)
         qFatal("%s is covered everywhere", qPrintable(widget->objectName()));
     return *point;
-}
-
-// A control by name on the page with index (0 hole, 1 shaft); the label arrays share names.
-QWidget* onPage(const Form1& form, int page, const QString& name)
-{
-    return child<QWidget>(child<QWidget>(&form, page == 0 ? u"Picture1"_s : u"Picture2"_s), name);
 }
 
 } // namespace

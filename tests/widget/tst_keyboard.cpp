@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Everything the window does can be done from the keyboard: Tab walks the controls in their
 // designed order, Ctrl+Tab and the tab bar's arrows turn the pages, Alt and a letter open each
 // menu and its items are chosen with the arrows and Return.
 #include "modal_helpers.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Picks in the four lists drive the lookups: each pick, however it is made, runs its side's
 // handler exactly once and leaves the other side alone.
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Every text a control can show is fully visible at 96 dpi: measured with the control's font
 // against the room its style leaves for text. A deviation whose sign is scrolled out of a box
 // would be a wrong result, not a cosmetic one.
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include "look/tight_style.h"
 
@@ -214,7 +214,7 @@ private Q_SLOTS:
     {
         for (int index : {0, 1}) {
             for (const QString& name : {u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Label4"_s}) {
-                QLabel* label = labelOn(*m_form, name, index);
+                QLabel* label = onPage<QLabel>(*m_form, index, name);
                 QVERIFY2(advance(label, label->text()) <= label->contentsRect().width(),
                          qPrintable(name));
                 // Nothing of the label may hang outside the page.

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: MIT
 // The window as designed: every control where the twips table puts it, with its captions,
 // fonts, menus, panels and tab pages.
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include "resources/resources.h"
 #include "window/core_texts.h"
@@ -108,8 +108,9 @@ private Q_SLOTS:
         }
         for (int index : {0, 1})
             for (const QString& name : {u"Label1"_s, u"Label2"_s, u"Label3"_s, u"Label4"_s})
-                QCOMPARE(labelOn(*m_form, name, index)->palette().color(QPalette::WindowText),
-                         black);
+                QCOMPARE(
+                    onPage<QLabel>(*m_form, index, name)->palette().color(QPalette::WindowText),
+                    black);
         // Tab strip, status bar and menus may have any colours, as long as they read.
         for (QWidget* w : std::initializer_list<QWidget*>{
                  child<QTabBar>(m_form.get(), u"SSTab1Tabs"_s), m_form->statusBar(),
@@ -210,7 +211,7 @@ private Q_SLOTS:
         QFETCH(int, index);
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        QLabel* label = labelOn(*m_form, name, index);
+        QLabel* label = onPage<QLabel>(*m_form, index, name);
         QCOMPARE(label->text(), caption);
         QCOMPARE(label->property("index").toInt(), index);
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -352,7 +353,8 @@ private Q_SLOTS:
             QWidget* area = page->findChild<QWidget*>(range);
             QCOMPARE(area->focusPolicy(), Qt::NoFocus);
             QVERIFY(area->geometry().contains(page->findChild<QWidget*>(list)->geometry()));
-            QVERIFY(area->geometry().contains(labelOn(*m_form, u"Label2"_s, index)->geometry()));
+            QVERIFY(
+                area->geometry().contains(onPage<QLabel>(*m_form, index, u"Label2"_s)->geometry()));
         }
     }
 
@@ -362,7 +364,7 @@ private Q_SLOTS:
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         for (int index : {0, 1}) {
-            QLabel* caption = labelOn(fresh, u"Label5"_s, index);
+            QLabel* caption = onPage<QLabel>(fresh, index, u"Label5"_s);
             QVERIFY(caption->text().isEmpty());
             QVERIFY(caption->autoFillBackground());
             QCOMPARE(caption->palette().color(QPalette::Window), QColor(Qt::white));

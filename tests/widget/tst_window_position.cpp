@@ -1,10 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Form1 opens where it was closed and saves where it is when closed by any route but the quit
 // commands; a stored value it cannot use, or a store it cannot write, never stops it.
-#include "app/position/ini_text.h"
 #include "platform/platform_choice.h"
 #include "platform/session_end.h"
-#include "widget_test_main.h"
-#include "window_helpers.h"
+#include "test_support.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,17 +30,6 @@ void store(const QByteArray& content)
     QFile file(iniPath());
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
-}
-
-// Read from the file itself, by the program's own reader, each time anew.
-QString stored(const QString& key)
-{
-    QFile file(iniPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const position::PositionTexts texts = position::positionTextsIn(file.readAll());
-    const std::optional<QByteArray>& text = key == u"X1"_s ? texts.x1 : texts.y1;
-    return text ? QString::fromLatin1(*text) : QString();
 }
 
 // Where a window opens with nothing stored.
@@ -90,8 +78,7 @@ private Q_SLOTS:
         auto form = loadedForm();
         form->move(200, 100);
         QVERIFY(form->close());
-        QCOMPARE(stored(u"X1"_s), u"3000"_s);
-        QCOMPARE(stored(u"Y1"_s), u"1500"_s);
+        QCOMPARE(savedEdges(), u"3000 1500"_s);
     }
 
     void opensWhereItWasClosed_data()
@@ -111,7 +98,7 @@ private Q_SLOTS:
         }
         auto again = loadedForm();
         QCOMPARE(again->pos(), at);
-        QCOMPARE(stored(u"X1"_s), QString::number(at.x() * 15));
+        QCOMPARE(savedEdges().section(u' ', 0, 0), QString::number(at.x() * 15));
     }
 
     void onlyTheStoredEdgeMoves()
@@ -166,7 +153,7 @@ private Q_SLOTS:
         QFile file(iniPath());
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().startsWith(garbage)); // not ours, so kept byte for byte
-        QCOMPARE(stored(u"X1"_s), u"2250"_s);
+        QCOMPARE(savedEdges().section(u' ', 0, 0), u"2250"_s);
     }
 
     void minimizedWindowSavesItsNormalPlace()
@@ -175,7 +162,7 @@ private Q_SLOTS:
         form->move(200, 100);
         form->showMinimized();
         QVERIFY(form->close());
-        QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s), u"3000 1500"_s);
+        QCOMPARE(savedEdges(), u"3000 1500"_s);
     }
 
     void quitCommandsSaveNothing_data()
@@ -200,7 +187,7 @@ private Q_SLOTS:
         const auto guard = exitAfterFiveSeconds();
         QCOMPARE(QCoreApplication::exec(), 0);
         form.reset(); // destroying the window is no close either
-        QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s), u"3000 1500"_s);
+        QCOMPARE(savedEdges(), u"3000 1500"_s);
     }
 
     // The end of the system or the session is a close route; after a quit command it saves
@@ -232,8 +219,7 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::exec(), 0);
         QCoreApplication::processEvents(); // after Quit the signal is still to be seen
         QCOMPARE(form->isVisible(), quitFirst);
-        QCOMPARE(stored(u"X1"_s) + u' ' + stored(u"Y1"_s),
-                 quitFirst ? u"3000 1500"_s : u"4500 3000"_s);
+        QCOMPARE(savedEdges(), quitFirst ? u"3000 1500"_s : u"4500 3000"_s);
     }
 
     void preferredPlatform_data()

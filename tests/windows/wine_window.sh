@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows build under Wine, on a display of its own (Xvfb and openbox, as the real-window
 # tests): the window opens with the design's start-up values, keyboard picks on both pages show
 # what the core holds (read back through the clipboard against the Linux companion), F4 and F5 keep
@@ -21,7 +22,11 @@ for tool in wine wineserver xclip; do
     command -v "$tool" >/dev/null || fail "'$tool' is missing; run scripts/install-deps.sh --windows"
 done
 started=$SECONDS
-caption='Morvane【Tessaly】 JIS B 0401(1984)'
+XV_APP=(wine "$dir/tessaly.exe")
+XV_CLI=$cli
+XV_KEY_PAUSE=0.2
+XV_LIST_CLASS='^tessaly\.exe$' # Wine names every window of the program after its .exe
+XV_LIST_SEEN=maybe
 key_path='HKCU\Software\Kelvan\Form1_StrtUp'
 
 xv_start 1280x1024x24
@@ -45,28 +50,11 @@ reg_value() {
         awk -v key="$1" '$1 == key {print $2, $3}'
 }
 
-# The first launch in a fresh prefix also builds Wine's font cache: up to a minute and more.
-launch() {
-    start_program wine "$dir/tessaly.exe"
-    wid=$(wait_window "^Morvane【Tessaly】 JIS B 0401\\(1984\\)\$" "${1:-$XV_TIMEOUT}")
-    read -r x y < <(settled_frame_position "$wid")
-    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
-}
-
-key() {
-    xq xdotool key --clearmodifiers "$@" || fail "xdotool key $*"
-    sleep 0.2
-}
-point_at() { xq xdotool mousemove --window "$wid" "$1" "$2" || fail "cannot point at $1,$2"; }
-click_at() {
-    point_at "$1" "$2"
-    xq xdotool click 1 || fail "cannot click at $1,$2"
-}
-
 # --- the window as it opens -----------------------------------------------------------------------
 
+# The first launch in a fresh prefix also builds Wine's font cache: up to a minute and more.
 launch 180
-assert_eq "$(xq xprop -id "$wid" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')" "$caption" \
+assert_eq "$(xq xprop -id "$wid" _NET_WM_NAME | sed 's/^[^"]*"//; s/"$//')" "$XV_CAPTION" \
     'the caption, character for character'
 read -r client_w client_h < <(xq xwininfo -id "$wid" | awk '/Width:/ {w = $2} /Height:/ {h = $2}
     END {print w, h}')
@@ -74,97 +62,8 @@ assert_eq "$client_w" 407 'the client area is 407 px wide as designed'
 menu_bar=$((client_h - 390))
 assert_true "a menu bar above the designed 390 px (${menu_bar} px)" test "$menu_bar" -ge 15 -a "$menu_bar" -le 30
 
-# The middle of a control from its designed place in twips on its page; the pages stand 4 px right
-# of and 24 px below the client area's corner under the menu bar.
-centre() {
-    local left=$1 top=$2 width=$3 height=$4
-    echo "$((4 + (left + width / 2) / 15)) $((24 + menu_bar + (top + height / 2) / 15))"
-}
-read -r combo1_x combo1_y < <(centre 1440 3840 1335 345)
-read -r combo2_x combo2_y < <(centre 2820 3840 765 345)
-read -r text1_x text1_y < <(centre 3660 3540 795 300)
-read -r text2_x text2_y < <(centre 3660 3885 795 300)
-read -r combo3_x combo3_y < <(centre 1440 1380 1335 345)
-read -r combo4_x combo4_y < <(centre 2820 1380 765 345)
-read -r text3_x text3_y < <(centre 3630 1095 795 300)
-read -r text4_x text4_y < <(centre 3630 1425 795 300)
-
-# The clipboard holds a token until the program's copy replaces it, so that a read never takes an
-# earlier copy for the new one.
-clipboard() { xq xclip -o -selection clipboard 2>/dev/null; }
-reads=0
-copied=
-read_box() {
-    local token_pid
-    reads=$((reads + 1))
-    local offered=
-    for _ in 1 2 3; do
-        printf 'wine-token-%s' "$reads" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
-        token_pid=$!
-        xv_own "$token_pid"
-        if xv_retry 5 test "$(clipboard)" = "wine-token-$reads"; then
-            offered=1
-            break
-        fi
-        # Taken over before it was read (the program asks for the clipboard's targets as its
-        # owner changes): let this one go and offer the token again.
-        xv_log "the clipboard holds '$(clipboard)' instead of token $reads; offering it again"
-        kill "$token_pid" 2>/dev/null || true
-        wait "$token_pid" 2>/dev/null || true
-    done
-    [ -n "$offered" ] || fail "xclip did not take the clipboard: it holds '$(clipboard)'"
-    click_at "$1" "$2"
-    key ctrl+a
-    key ctrl+c
-    xv_retry "$XV_TIMEOUT" test "$(clipboard)" != "wine-token-$reads" ||
-        fail "nothing was copied from the box at $1,$2"
-    copied=$(clipboard)
-    kill "$token_pid" 2>/dev/null || true
-    wait "$token_pid" 2>/dev/null || true
-    sed -i "/^$token_pid\$/d" "$XV_TMP/pids"
-}
-
-expect() { "$cli" "$1" "$2" | sed -n "s/^$3: //p"; }
-check_boxes() {
-    local class=$1 range=$2 upper_x=$3 upper_y=$4 lower_x=$5 lower_y=$6
-    read_box "$upper_x" "$upper_y"
-    assert_eq "$copied" "$(expect "$class" "$range" upper)" "$class $range: the upper box"
-    read_box "$lower_x" "$lower_y"
-    assert_eq "$copied" "$(expect "$class" "$range" lower)" "$class $range: the lower box"
-}
-
-help=$("$cli" --help)
-entries_of() { sed -n "s/^$1: //p" <<<"$help"; }
-index_in() {
-    local i=0 item
-    for item in $1; do
-        [ "$item" = "$2" ] && echo "$i" && return 0
-        i=$((i + 1))
-    done
-    return 1
-}
-ranges=$(entries_of 'Size ranges')
-hole_classes=$(entries_of 'Hole classes')
-shaft_classes=$(entries_of 'Shaft classes')
-
-# Wine names every window of the program after its .exe, the open list's too.
-windows_of_program() { xdotool search --onlyvisible --classname '^tessaly\.exe$' 2>/dev/null | wc -l; }
-
-# Clicks a list open, goes to its first entry and down to the one wanted, takes it with Return.
-# The boxes read afterwards tell whether the pick took.
-pick() {
-    local list_x=$1 list_y=$2 items=$3 wanted=$4 n before
-    n=$(index_in "$items" "$wanted") || fail "'$wanted' is not among the entries"
-    before=$(windows_of_program)
-    click_at "$list_x" "$list_y"
-    xv_retry 5 test "$(windows_of_program)" -gt "$before" || xv_log "no window for the open list seen"
-    key Home
-    [ "$n" -eq 0 ] || key --repeat "$n" --delay 30 Down
-    key Return
-    xv_retry 5 test "$(windows_of_program)" -le "$before" || fail "the list did not close"
-    echo "ok - picked $wanted"
-}
-
+centre_controls
+read_lists
 first_range=${ranges%% *}
 first_hole=${hole_classes%% *}
 first_shaft=${shaft_classes%% *}
@@ -187,30 +86,12 @@ cp "$(screenshot "$wid" window)" "$out/wine-screenshot.png"
 
 # --- always on top ------------------------------------------------------------------------------
 
-above() { has_state "$wid" _NET_WM_STATE_ABOVE; }
-not_above() { ! above; }
 key F4
 wait_until 'F4 keeps the window on top' above
 key F5
 wait_until 'F5 lets it go' not_above
 
 # --- where it opens again -----------------------------------------------------------------------
-
-# Drags the window by its title bar by dx, dy and sets x, y to where the frame then stands.
-drag_by() {
-    local from_x=$((x + 150)) from_y=$((y + 8)) step
-    xq xdotool mousemove "$from_x" "$from_y" mousedown 1 || fail "cannot grab the title bar"
-    for step in 1 2 3 4; do
-        xq xdotool mousemove $((from_x + $1 * step / 4)) $((from_y + $2 * step / 4))
-        sleep 0.05
-    done
-    xq xdotool mouseup 1
-    local want="$((x + $1)) $((y + $2))"
-    xv_retry "$XV_TIMEOUT" test "$(frame_position "$wid")" = "$want" ||
-        fail "the drag left the frame at $(frame_position "$wid"), not $want"
-    read -r x y <<<"$want"
-    sleep 0.3
-}
 
 # Within Wine's own idea of the frame, which can sit a few pixels from openbox's.
 near() { # TWIPS PIXELS
@@ -291,15 +172,11 @@ fits_key='HKCU\Software\Kelvan\TessalyFits\inputs'
 start_program wine "$dir/tessaly-fits.exe"
 wid=$(wait_window '^Tessaly はめあい計算$' 120)
 xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the workbench"
-typed() {
-    xq xdotool type --delay 50 "$1" || fail "xdotool type $1"
-    sleep 0.2
-}
-typed 35
+type_text 35
 key Tab
-typed H8
+type_text H8
 key Tab
-typed f7
+type_text f7
 key ctrl+c
 wait_until 'tessaly-fits.exe: Ctrl+C after a typed size and two classes copies the fit' copied_fit
 cp "$(screenshot "$wid" fits)" "$out/wine-fits-screenshot.png"

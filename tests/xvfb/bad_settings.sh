@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Settings the program cannot use or cannot write: a folder where the file should be, a named pipe
 # there, a megabyte of random bytes, a folder in place of its lock file, and a settings folder
 # that cannot be created (below a regular file, which stops root too). In each, a full run: the

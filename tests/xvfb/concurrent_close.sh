@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Twenty copies of the program share one settings file. Each is moved to a place of its own, then
 # all are closed at the same moment: the file still parses, X1 and Y1 hold the pair that one of
 # them wrote (never a mix of two, never empty), no lock or temporary file is left behind, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window as designed whatever the desktop: at 100 %, 150 % and 200 % and under a dark gtk3
 # theme, every white box and list shows dark text on white and every caption over the drawing is
 # dark, read back from the screen's pixels on both pages. The screenshots are kept in $XV_SHOTS.

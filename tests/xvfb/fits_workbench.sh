@@ -24,15 +24,6 @@ fit=$'φ35 H8 (+0.039/0)\nφ35 f7 (-0.025/-0.050)\nφ35 H8/f7 すきまばめ �
 shared=$'[Form1_StrtUp]\nX1=2880\nY1=1215\n\n[Elsewhere]\nkey=value\n'
 store=$XDG_CONFIG_HOME/Kelvan/TessalyFits.ini
 
-keys() {
-    xq xdotool key --clearmodifiers "$@" || fail "xdotool key $*"
-    sleep 0.1
-}
-typed() {
-    xq xdotool type --delay 30 "$1" || fail "xdotool type $1"
-    sleep 0.1
-}
-clipboard() { xq xclip -o -selection clipboard 2>/dev/null; }
 
 for look in "${looks[@]}"; do
     read -r name vars <<<"$look"
@@ -43,14 +34,14 @@ for look in "${looks[@]}"; do
     start_program env $vars "$FITS"
     wid=$(wait_window '^Tessaly はめあい計算$')
     xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
-    typed 35
-    keys Tab
-    typed H8
-    keys Tab
-    typed f7
-    keys ctrl+c
+    type_text 35
+    key Tab
+    type_text H8
+    key Tab
+    type_text f7
+    key ctrl+c
     wait_until "$name: Ctrl+C in the shaft class copies the fit" test "$(clipboard)" = "$fit"
-    keys ctrl+a ctrl+c
+    key ctrl+a ctrl+c
     wait_until "$name: with its text selected it copies that text" test "$(clipboard)" = f7
     sleep 0.3
     cp "$(screenshot "$wid" "fits_$name")" "$SHOTS/fits_$name.png"
@@ -78,14 +69,14 @@ for run in "complete 1180x900" "bad 1100x850"; do
     xq xdotool windowsize --sync "$wid" "${window_size%x*}" "${window_size#*x}" ||
         fail "cannot size the window"
     if [ "$name" = complete ]; then
-        typed 40
-        keys Tab
-        typed H7
-        keys Tab
-        typed p6
+        type_text 40
+        key Tab
+        type_text H7
+        key Tab
+        type_text p6
     else
-        keys ctrl+a
-        typed 3x5
+        key ctrl+a
+        type_text 3x5
     fi
     sleep 0.3
     kill -TERM "$XV_PROGRAM_PID"

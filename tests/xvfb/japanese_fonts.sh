@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window's Japanese text on machines without IPAPGothic. With the fonts of most Linux
 # desktops (DejaVu and Noto Sans CJK JP) every character of a tab caption is drawn as its own
 # glyph, not as the missing-glyph box, and nothing is said on stderr; with no Japanese font at all

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shellcheck shell=bash
 # Real-window tests: each test script sources this file, gets a display of its own (Xvfb plus
 # openbox, nothing shared with the session or with other tests running in parallel) and helpers
@@ -330,3 +331,169 @@ assert_true() {
     "$@" || fail "$what: '$*' failed"
     echo "ok - $what"
 }
+
+# --- driving the window as a person does ---------------------------------------------------------
+# The real-window, installed-package and Wine tests share these. A test sets XV_APP to the command
+# that starts the program and, to check deviations, XV_CLI to a tessaly-cli that holds the tables.
+
+XV_APP=()
+XV_CLI=
+# shellcheck disable=SC2034 # read by the tests
+XV_CAPTION='Morvane【Tessaly】 JIS B 0401(1984)'
+XV_KEY_PAUSE=${XV_KEY_PAUSE:-0.1} # after each key, for the program to take it
+XV_LIST_CLASS=${XV_LIST_CLASS:-'^tessaly$'} # the window class of an open list
+
+# Starts the program, finds its window by the caption and waits for the frame to hold still; sets
+# wid, x and y (the frame's corner). An optional limit in seconds for the window to appear.
+launch() {
+    start_program "${XV_APP[@]}"
+    wid=$(wait_window "^Morvane【Tessaly】 JIS B 0401\\(1984\\)\$" "${1:-$XV_TIMEOUT}")
+    read -r x y < <(settled_frame_position "$wid")
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
+}
+
+key() {
+    xq xdotool key --clearmodifiers "$@" || fail "xdotool key $*"
+    sleep "$XV_KEY_PAUSE"
+}
+
+# Text typed a character at a time, as a person types it into the focused field.
+type_text() {
+    xq xdotool type --delay 50 "$1" || fail "xdotool type $1"
+    sleep "$XV_KEY_PAUSE"
+}
+
+# Moves the pointer to a point of the client area, and clicks there if asked.
+point_at() { xq xdotool mousemove --window "$wid" "$1" "$2" || fail "cannot point at $1,$2"; }
+click_at() {
+    point_at "$1" "$2"
+    xq xdotool click 1 || fail "cannot click at $1,$2"
+}
+
+# The middle of a control from its designed place in twips (15 to a pixel) on its page, as
+# "X Y" in the client area; the pages stand 4 px right of and 24 px below the client area's
+# corner under the menu bar, whose height the test sets in menu_bar.
+# shellcheck disable=SC2154 # menu_bar is the test's
+centre() {
+    local left=$1 top=$2 width=$3 height=$4
+    echo "$((4 + (left + width / 2) / 15)) $((24 + menu_bar + (top + height / 2) / 15))"
+}
+# Sets combo1_x, combo1_y … text4_x, text4_y: the lists and boxes of both pages.
+# shellcheck disable=SC2034 # read by the tests
+centre_controls() {
+    read -r combo1_x combo1_y < <(centre 1440 3840 1335 345)
+    read -r combo2_x combo2_y < <(centre 2820 3840 765 345)
+    read -r text1_x text1_y < <(centre 3660 3540 795 300)
+    read -r text2_x text2_y < <(centre 3660 3885 795 300)
+    read -r combo3_x combo3_y < <(centre 1440 1380 1335 345)
+    read -r combo4_x combo4_y < <(centre 2820 1380 765 345)
+    read -r text3_x text3_y < <(centre 3630 1095 795 300)
+    read -r text4_x text4_y < <(centre 3630 1425 795 300)
+}
+
+# The lists' entries in order, as the companion lists them: sets ranges, hole_classes and
+# shaft_classes.
+# shellcheck disable=SC2034 # read by the tests
+read_lists() {
+    local help
+    help=$("$XV_CLI" --help) || fail "$XV_CLI --help failed"
+    ranges=$(sed -n 's/^Size ranges: //p' <<<"$help")
+    hole_classes=$(sed -n 's/^Hole classes: //p' <<<"$help")
+    shaft_classes=$(sed -n 's/^Shaft classes: //p' <<<"$help")
+}
+index_in() {
+    local i=0 item
+    for item in $1; do
+        [ "$item" = "$2" ] && echo "$i" && return 0
+        i=$((i + 1))
+    done
+    return 1
+}
+
+open_lists() { xdotool search --onlyvisible --classname "$XV_LIST_CLASS" 2>/dev/null | wc -l; }
+
+# Clicks a list open, goes to its first entry and down to the one wanted, takes it with Return.
+# With XV_LIST_SEEN=maybe an open list need not show as a window of its own (Wine's may not).
+pick() {
+    local list_x=$1 list_y=$2 items=$3 wanted=$4 n before
+    n=$(index_in "$items" "$wanted") || fail "'$wanted' is not among the entries"
+    before=$(open_lists)
+    click_at "$list_x" "$list_y"
+    if ! xv_retry 5 test "$(open_lists)" -gt "$before"; then
+        [ "${XV_LIST_SEEN:-}" = maybe ] || fail "the list did not open"
+        xv_log "no window for the open list seen"
+    fi
+    key Home
+    [ "$n" -eq 0 ] || key --repeat "$n" --delay 30 Down
+    key Return
+    xv_retry 5 test "$(open_lists)" -le "$before" || fail "the list did not close"
+    echo "ok - picked $wanted"
+}
+
+# A box's text as a person takes it: click into it, select all, copy; sets copied. The clipboard
+# holds a token of this test until the program's copy replaces it, so that a read never takes an
+# earlier copy for the new one.
+clipboard() { xq xclip -o -selection clipboard 2>/dev/null; }
+reads=0
+copied=
+read_box() {
+    local token_pid offered=
+    reads=$((reads + 1))
+    for _ in 1 2 3; do
+        printf 'token-%s' "$reads" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+        token_pid=$!
+        xv_own "$token_pid"
+        if xv_retry 5 test "$(clipboard)" = "token-$reads"; then
+            offered=1
+            break
+        fi
+        # Taken over before it was read (the program asks for the clipboard's targets as its
+        # owner changes): let this one go and offer the token again.
+        xv_log "the clipboard holds '$(clipboard)' instead of token $reads; offering it again"
+        kill "$token_pid" 2>/dev/null || true
+        wait "$token_pid" 2>/dev/null || true
+    done
+    [ -n "$offered" ] || fail "xclip did not take the clipboard: it holds '$(clipboard)'"
+    click_at "$1" "$2"
+    key ctrl+a
+    key ctrl+c
+    xv_retry "$XV_TIMEOUT" test "$(clipboard)" != "token-$reads" ||
+        fail "nothing was copied from the box at $1,$2"
+    copied=$(clipboard)
+    kill "$token_pid" 2>/dev/null || true
+    wait "$token_pid" 2>/dev/null || true
+    sed -i "/^$token_pid\$/d" "$XV_TMP/pids"
+}
+
+# Both boxes of a side against the companion, for the class and range picked last.
+check_boxes() {
+    local class=$1 range=$2 upper_x=$3 upper_y=$4 lower_x=$5 lower_y=$6 bound
+    for bound in upper lower; do
+        if [ $bound = upper ]; then read_box "$upper_x" "$upper_y"; else read_box "$lower_x" "$lower_y"; fi
+        assert_eq "$copied" "$("$XV_CLI" "$class" "$range" | sed -n "s/^$bound: //p")" \
+            "$class $range: the $bound box"
+    done
+}
+
+above() { has_state "$wid" _NET_WM_STATE_ABOVE; }
+not_above() { ! above; }
+
+# Drags the window by its title bar by dx, dy and sets x, y to where the frame then stands.
+drag_by() {
+    local from_x=$((x + 150)) from_y=$((y + 8)) step want
+    xq xdotool mousemove "$from_x" "$from_y" mousedown 1 || fail "cannot grab the title bar"
+    for step in 1 2 3 4; do
+        xq xdotool mousemove $((from_x + $1 * step / 4)) $((from_y + $2 * step / 4))
+        sleep 0.05
+    done
+    xq xdotool mouseup 1
+    want="$((x + $1)) $((y + $2))"
+    xv_retry "$XV_TIMEOUT" test "$(frame_position "$wid")" = "$want" ||
+        fail "the drag left the frame at $(frame_position "$wid"), not $want"
+    read -r x y <<<"$want"
+    sleep 0.3 # the program hears of the move a moment later
+}
+
+# The saved edges in the settings file, "X1 Y1", and a file holding just those two.
+saved_edges() { echo "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)"; }
+store_edges() { printf '[Form1_StrtUp]\nX1=%s\nY1=%s\n' "$1" "$2" >"$XDG_CONFIG_HOME/Kelvan.ini"; }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The real window under Xvfb and openbox, driven by xdotool: F4 keeps the window above another
 # application's window, in place and on the same native window; F5 and the about item return it
 # to ordinary stacking; Esc closes the about box alone, and then ends the program.
@@ -58,10 +59,6 @@ program_windows() {
     xdotool search --onlyvisible --name '^Morvane' 2>/dev/null
 }
 
-key() {
-    timeout 10 xdotool key --clearmodifiers "$@" || fail "xdotool key $*"
-    sleep 0.1
-}
 
 # --- F4: above the others, in place ----------------------------------------------------------
 

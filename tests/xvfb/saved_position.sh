@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window reopens exactly where the close box left it, over any number of runs and also partly
 # off the screen; the quit commands save nothing; a place no screen shows is not used.
 # A frame with only a sliver on the screen opens where its title bar can be grabbed. Run also on
@@ -10,15 +11,7 @@ TESSALY=${1:?path of tessaly}
 xv_start 1280x1024x24
 ini=$XDG_CONFIG_HOME/Kelvan.ini
 
-store() { printf '[Form1_StrtUp]\nX1=%s\nY1=%s\n' "$1" "$2" >"$ini"; }
-
-# Starts the program (in this shell, so wait_program can collect it), waits for its frame to
-# settle and sets wid, x and y.
-launch() {
-    start_program "$TESSALY"
-    wid=$(wait_window '^Morvane')
-    read -r x y < <(settled_frame_position "$wid")
-}
+XV_APP=("$TESSALY")
 
 close_and_wait() {
     close_window "$1"
@@ -46,7 +39,7 @@ assert_eq "$(pixels_of "$(ini_value Form1_StrtUp X1)") $(pixels_of "$(ini_value 
 # A stored position opens there, and open/close cycles do not drift, left of the screen as well.
 for start in "3000 1500" "-1440 900"; do
     read -r x1 y1 <<<"$start"
-    store "$x1" "$y1"
+    store_edges "$x1" "$y1"
     for cycle in 1 2 3 4 5; do
         launch
         assert_eq "$x $y" "$(pixels_of "$x1") $(pixels_of "$y1")" "cycle $cycle opens at X1=$x1 Y1=$y1"
@@ -63,7 +56,7 @@ assert_eq "$x $y" "$(pixels_of 3000) $dy" 'only X1 stored moves only the left ed
 quit_by_esc "$wid" 'Esc ends the program'
 
 # Move, then Esc: the move is lost.
-store 3000 1500
+store_edges 3000 1500
 launch
 xq xdotool windowmove --sync "$wid" 420 330
 read -r mx my < <(frame_position "$wid")
@@ -87,11 +80,11 @@ close_and_wait "$wid" 'ends again'
 # the top: it opens moved just so far that its title bar can be grabbed (100 of its width, its
 # top 24 pixels), the other edge as saved. The figures are screen pixels, so at 100 % only.
 if [ "$XV_SCALE" = 1 ]; then
-    store $(((1280 - 10) * 15)) 1500
+    store_edges $(((1280 - 10) * 15)) 1500
     launch
     assert_eq "$x $y" "1180 100" 'a sliver at the right edge opens with 100 pixels of it on the screen'
     close_and_wait "$wid" 'ends from the right edge'
-    store 3000 -300
+    store_edges 3000 -300
     launch
     assert_eq "$x $y" "200 0" 'a title bar above the top of the screen opens at the top'
     close_and_wait "$wid" 'ends from the top'
@@ -119,7 +112,7 @@ for cycle in 1 2 3 4 5; do
 done
 
 # A place no screen shows (a monitor since unplugged) is not used: the window stays visible.
-store 200000 150000
+store_edges 200000 150000
 launch
 assert_eq "$x $y" "$dx $dy" 'a position off every screen opens at the design position'
 close_and_wait "$wid" 'ends from the design position'

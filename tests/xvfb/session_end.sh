@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The close routes of a session that ends: SIGTERM (shutdown), SIGHUP (logout) and SIGINT (Ctrl+C
 # in a terminal) save the position and end the program with status 0; an X11 session manager's
 # save request saves it with the window still open, asks for no restart, and its Die ends the
@@ -11,13 +12,7 @@ SM_MANAGER=${2:?path of sm_manager}
 xv_start 1280x1024x24
 ini=$XDG_CONFIG_HOME/Kelvan.ini
 
-launch() {
-    start_program "$TESSALY"
-    wid=$(wait_window '^Morvane')
-    settled_frame_position "$wid" >/dev/null
-}
-
-saved() { echo "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)"; }
+XV_APP=("$TESSALY")
 in_twips() { echo "$(($1 * 15)) $(($2 * 15))"; }
 
 # Each signal, from a window moved away from its last saved place.
@@ -30,7 +25,7 @@ for signal in TERM HUP INT; do
     kill -s "$signal" "$XV_PROGRAM_PID"
     wait_program "$XV_TIMEOUT"
     assert_eq "$XV_EXIT" 0 "SIG$signal ends the program with status 0"
-    assert_eq "$(saved)" "$(in_twips "$mx" "$my")" "SIG$signal saves where the window was moved"
+    assert_eq "$(saved_edges)" "$(in_twips "$mx" "$my")" "SIG$signal saves where the window was moved"
     assert_eq "$(cat "$XV_TMP/program.err")" '' "SIG$signal: nothing on stderr"
 done
 
@@ -49,7 +44,7 @@ wait_until 'the program registers with the session manager' sm_said_times regist
 read -r mx my < <(move_window "$wid" 440 350)
 echo save >&7
 wait_until 'the program answers the save request' sm_said_times 'save-done 1' 1
-assert_eq "$(saved)" "$(in_twips "$mx" "$my")" 'a save request saves the position'
+assert_eq "$(saved_edges)" "$(in_twips "$mx" "$my")" 'a save request saves the position'
 assert_true 'the window stays open after a save request' xv_retry 1 kill -0 "$XV_PROGRAM_PID"
 assert_true 'the program asks not to be restarted (RestartNever)' \
     grep -q -x 'property RestartStyleHint 3' "$XV_TMP/sm.out"
@@ -59,7 +54,7 @@ wait_until 'the program answers the shutdown save' sm_said_times 'save-done 1' 2
 echo die >&7
 wait_program "$XV_TIMEOUT"
 assert_eq "$XV_EXIT" 0 'the session manager'"'"'s Die ends the program with status 0'
-assert_eq "$(saved)" "$(in_twips "$mx" "$my")" 'logout through the session manager saves'
+assert_eq "$(saved_edges)" "$(in_twips "$mx" "$my")" 'logout through the session manager saves'
 exec 7>&-
 unset SESSION_MANAGER
 
@@ -69,4 +64,4 @@ read -r mx my < <(move_window "$wid" 420 330)
 kill_display
 wait_program "$XV_TIMEOUT"
 assert_eq "$XV_EXIT" 1 'a lost display ends the program with status 1'
-assert_eq "$(saved)" "$(in_twips "$mx" "$my")" 'a lost display saves where the window was moved'
+assert_eq "$(saved_edges)" "$(in_twips "$mx" "$my")" 'a lost display saves where the window was moved'

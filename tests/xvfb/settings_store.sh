@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What the close box does to a settings file it shares: other programs' sections and keys stay as
 # they were; on a full disk and on a read-only one the old file stays whole and the one line on
 # stderr names the cause as the system gave it. The disks are small tmpfs mounts, so those two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A session manager just big enough for the real-window tests: it speaks XSMP through libSM with
 // one client at a time and is driven line by line on stdin ("save", "shutdown", "die"). It prints
 // SESSION_MANAGER=<address> first, then one line per thing a client does: "registered",

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The harness itself, against a program that is always there: a window asked for at +300+200 is
 # found, its frame stands there, its state and a screenshot are read, and a test that ends, well,
 # badly or killed outright, leaves none of its processes running.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A GNOME-like Wayland session: mutter, headless, with Xwayland, run inside dbus-run-session.
 # Started as a desktop starts it (WAYLAND_DISPLAY, DISPLAY and XDG_SESSION_TYPE=wayland set, no
 # QT_QPA_PLATFORM), the program goes through Xwayland: it opens at its saved place, F4 sets
@@ -21,8 +22,6 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM SESSION_MANAGER
 ini=$XDG_CONFIG_HOME/Kelvan.ini
-store() { printf '[Form1_StrtUp]\nX1=%s\nY1=%s\n' "$1" "$2" >"$ini"; }
-saved() { echo "$(ini_value Form1_StrtUp X1) $(ini_value Form1_StrtUp Y1)"; }
 
 # The frame's corner as the window manager declares it: the client's corner less the left and top
 # of _NET_FRAME_EXTENTS, which is what the program saves. mutter's own frame window is larger by
@@ -51,7 +50,7 @@ export DISPLAY XAUTHORITY WAYLAND_DISPLAY=$socket XDG_SESSION_TYPE=wayland
 XV_TIMEOUT=30 wait_until "Xwayland answers on $DISPLAY" xq xwininfo -root
 
 # As the desktop starts it: through Xwayland, at the saved place, and F4 keeps it on top.
-store 2880 1215
+store_edges 2880 1215
 start_program "$TESSALY"
 wid=$(wait_window '^Morvane' 30)
 echo "ok - the window is an X11 window: the program went through Xwayland"
@@ -68,14 +67,14 @@ read -r mx my < <(declared_frame_position "$wid")
 xq wmctrl -i -c "$wid" || fail 'wmctrl could not ask mutter to close the window'
 wait_program "$XV_TIMEOUT"
 assert_eq "$XV_EXIT" 0 'the close box ends the program with status 0'
-assert_eq "$(saved)" "$((mx * 15)) $((my * 15))" 'the close box saves where the window was moved'
+assert_eq "$(saved_edges)" "$((mx * 15)) $((my * 15))" 'the close box saves where the window was moved'
 
 # Forced onto native Wayland: the compositor places the window, and what Qt reports there is
 # not where it is, so a close route (here the end of the session) stores nothing.
 # Under the sanitizer build, Qt unloads its Wayland plugins before LeakSanitizer reports, so
 # what they keep for the life of the process cannot be named in a suppression: leaks are not
 # looked for in this one run.
-store 3000 1500
+store_edges 3000 1500
 ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
     start_program "$TESSALY"
 XV_TIMEOUT=30 wait_until 'the window opens on native Wayland' \
@@ -84,4 +83,4 @@ sleep 1 # the load step fills the lists, then the bridge from signals is in plac
 kill -TERM "$XV_PROGRAM_PID"
 wait_program "$XV_TIMEOUT"
 assert_eq "$XV_EXIT" 0 'SIGTERM ends the program on native Wayland with status 0'
-assert_eq "$(saved)" '3000 1500' 'on native Wayland the stored position is left alone'
+assert_eq "$(saved_edges)" '3000 1500' 'on native Wayland the stored position is left alone'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Class codes as ISO 286 writes them: the letters of a fundamental deviation, then a grade.
 #include "tolerance/iso286.h"
 

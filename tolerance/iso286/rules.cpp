@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules of ISO 286-1:2010 that turn a fundamental deviation and a standard tolerance into
 // the two limit deviations of a class.
 #include "tolerance/iso286/tables.h"

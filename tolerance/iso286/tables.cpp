@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tables of ISO 286-1:2010, as published and as JIS B 0401-1:2016 adopts them. Each figure was
 // read from at least two public transcriptions and checked against the standard's own relations
 // (see tst_iso286); deviations are in µm, signed as the standard signs them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The figures of ISO 286-1:2010 that the rules work from, all in one place (tables.cpp).

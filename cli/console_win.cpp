@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The companion writes the bytes the Linux build writes: UTF-8 (range labels such as 30～40) with
 // a bare line feed at each line's end, into a pipe, a file or a console alike. A Windows console
 // shows bytes in its own code page, so while the program runs its output code page is UTF-8 and

@@ -1,13 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
-// The window is designed in twips (1/1440 inch); at 96 dots per inch 15 twips make one pixel.
-// Everything the design gives goes through here on its way to the screen; the saved window
-// position, a float of twips, converts with the same factor in app/position/placement.h.
-// Qt's high-DPI scaling maps these device-independent pixels onto denser screens.
+// The window is designed, and its position saved, in twips (1/1440 inch): at 96 dots per inch 15
+// make one pixel. The lowest library holds it, so the design and the store share the one factor.
 namespace twips {
 
 inline constexpr int kPerPixel = 15;

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+// QTest prints QStrings in failure messages; the core's texts are UTF-8 views.
+inline QString q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What follows is for the tests that link the window.
+#if __has_include("main_window.h")
+
+#include "app/position/position_store.h"
+#include "look/fonts.h"
+#include "main_window.h"
+#include "window/window_texts.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// Widgets are found by their design names.
+template <typename T> T* child(const QObject* root, const QString& name)
+{
+    T* found = root->findChild<T*>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// A control by name on the page with index (0 hole, 1 shaft); the label arrays share names.
+template <typename T = QWidget> T* onPage(const Form1& form, int page, const QString& name)
+{
+    const QString picture = page == 0 ? QStringLiteral("Picture1") : QStringLiteral("Picture2");
+    return child<T>(child<QWidget>(&form, picture), name);
+}
+
+inline std::unique_ptr<Form1> loadedForm()
+{
+    auto form = std::make_unique<Form1>();
+    form->load();
+    form->activateWindow(); // shortcuts such as Esc, F4 and F5 go to the active window only
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qFatal("window not active");
+    return form;
+}
+
+// A user's pick: keyboard navigation from the first entry down to text, one pick per step.
+inline void pickByKeyboard(QComboBox* combo, const QString& text)
+{
+    const int target = combo->findText(text, Qt::MatchExactly);
+    if (target < 0)
+        qFatal("%s has no entry %s", qPrintable(combo->objectName()), qPrintable(text));
+    combo->setFocus();
+    if (combo->currentIndex() > target)
+        QTest::keyClick(combo, Qt::Key_Home);
+    while (combo->currentIndex() < target)
+        QTest::keyClick(combo, Qt::Key_Down);
+}
+
+// The saved edges as the store's own reader gives them, "X1 Y1" in twips, "-" for a missing one.
+inline QString savedEdges()
+{
+    const position::SavedPosition saved = position::readSavedPosition();
+    const auto text = [](std::optional<float> edge) {
+        return edge ? QString::number(*edge) : QStringLiteral("-");
+    };
+    return text(saved.x1) + u' ' + text(saved.y1);
+}
+
+// main() for the window's tests: the offscreen platform unless one is set, a private settings
+// folder so no test reads or writes the user's, and the fonts the program itself chooses.
+#define TESSALY_WIDGET_TEST_MAIN(TestClass)                                                        \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QTemporaryDir config;                                                                      \
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
+        QApplication app(argc, argv);                                                              \
+        fonts::installApplicationFonts(windowTexts::everyText());                                  \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+#endif
