@@ -163,6 +163,19 @@ void printRows(const Series& app, const Series& bare, const Series& label, int r
     std::printf("| peak RSS ratio tessaly / bare + label | %.2f | | |\n", appMb / labelMb);
 }
 
+// The fit workbench in the same rounds, beside the lookup window.
+void printWorkbenchRows(const Series& fits, const Series& app, int rounds)
+{
+    std::printf("| start-up to first paint, median of %d: tessaly-fits | %.1f ms | | |\n", rounds,
+                median(fits.ms));
+    std::printf("| start-up ratio tessaly-fits / tessaly | %.2f | | |\n",
+                median(fits.ms) / median(app.ms));
+    std::printf("| peak RSS, median of %d: tessaly-fits | %.1f MB | | |\n", rounds,
+                median(fits.mb));
+    std::printf("| peak RSS ratio tessaly-fits / tessaly | %.2f | | |\n",
+                median(fits.mb) / median(app.mb));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -185,13 +198,15 @@ int main(int argc, char* argv[])
     labelCommand.push_back("--label");
     launchOrDie(bareCommand);
     launchOrDie(labelCommand);
+    launchOrDie({TESSALY_FITS_PATH});
 
-    // Each round launches the three in turn: A B C A B C …
-    Series app, bare, label;
+    // Each round launches the four in turn: A B C D A B C D …
+    Series app, bare, label, fits;
     for (int i = 0; i < rounds; ++i) {
         const Run a = launchOrDie({options.app});
         const Run b = launchOrDie(bareCommand);
         const Run c = launchOrDie(labelCommand);
+        fits.add(launchOrDie({TESSALY_FITS_PATH}));
         std::fprintf(stderr,
                      "round %2d: tessaly %6.1f ms %5.1f MB | bare %6.1f ms %5.1f MB | "
                      "bare + label %6.1f ms %5.1f MB\n",
@@ -203,6 +218,7 @@ int main(int argc, char* argv[])
     }
     std::printf("window %d × %d px\n", first.width, first.height);
     printRows(app, bare, label, rounds);
+    printWorkbenchRows(fits, app, rounds);
     rmdir(config); // the runs end before any close step could write a settings file
     return 0;
 }

@@ -8,7 +8,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "limits and fits of holes and shafts after
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Tessaly shows the upper and lower limit deviations of a hole or a shaft for a nominal-size\n"
     "range and a tolerance class, as the tables of JIS B 0401 (ISO 286) give them, in a window\n"
-    "with a Japanese interface. tessaly-cli reads the same tables on the command line.")
+    "with a Japanese interface. tessaly-fits, the fit workbench, gives the limits of size, the\n"
+    "clearances and the type of fit of any hole and shaft class up to 3150 mm, with a picture of\n"
+    "the tolerance zones and a finder of fits. tessaly-cli answers on the command line.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

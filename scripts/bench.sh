@@ -12,7 +12,7 @@ quick=0
 
 scripts/install-deps.sh
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j2 --target bench_core bench_pick bench_startup bench_diagram \
+cmake --build --preset dev -j2 --target bench_core bench_pick bench_startup bench_diagram bench_fits \
     >/dev/null
 
 bin=build/bin
@@ -65,6 +65,8 @@ QT_QPA_PLATFORM=offscreen "$bin/bench_pick" "${pick_args[@]}" 2>/dev/null | tee 
 echo "== the fit diagram on scaled screens (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/bench_diagram" "${diagram_args[@]}" 2>/dev/null |
     tee "$work/diagram.txt"
+echo "== the fit workbench at 200 % (offscreen)"
+QT_QPA_PLATFORM=offscreen "$bin/bench_fits" 2>/dev/null | tee "$work/fits.txt"
 echo "== start-up under Xvfb + openbox, tessaly and the baselines in turn"
 start_display
 QT_QPA_PLATFORM=xcb "$bin/bench_startup" "${startup_args[@]}" 2>"$work/startup.log" |
@@ -96,4 +98,5 @@ echo "|---|---|---|---|"
 core_rows
 grep '^|' "$work/pick.txt"
 grep '^|' "$work/diagram.txt"
+grep '^|' "$work/fits.txt"
 grep '^|' "$work/startup.txt"

@@ -17,7 +17,12 @@ SessionEnd* g_active = nullptr;
 
 } // namespace
 
-SessionEnd::SessionEnd(Form1& form) : m_form(form)
+SessionEnd::SessionEnd(Form1& form)
+    : SessionEnd(Steps{[&form] { return form.hasEnded(); }, [&form] { form.close(); },
+                       [&form] { form.savePosition(); }, [&form] { form.saveLastKnownPosition(); }})
+{}
+
+SessionEnd::SessionEnd(Steps steps) : m_steps(std::move(steps))
 {
     g_active = this;
     connect(new TerminationSignals(this), &TerminationSignals::arrived, this,
@@ -42,21 +47,22 @@ SessionEnd::~SessionEnd()
 
 void SessionEnd::signalArrived()
 {
-    if (!m_form.hasEnded())
-        m_form.close(); // the close step, as the close box runs it
+    // After a quit command the program is ending without saving; a signal changes nothing.
+    if (!m_steps.hasEnded())
+        m_steps.close(); // the close step, as the close box runs it
     // Also leaves a modal about box's own loop; the status is 0, as for the close box.
     QCoreApplication::exit(0);
 }
 
 void SessionEnd::commitData(QSessionManager& manager)
 {
-    if (!m_form.hasEnded())
-        m_form.savePosition();
+    if (!m_steps.hasEnded())
+        m_steps.save();
     manager.setRestartHint(QSessionManager::RestartNever);
 }
 
 void SessionEnd::displayLost()
 {
-    if (g_active && !g_active->m_form.hasEnded())
-        g_active->m_form.saveLastKnownPosition();
+    if (g_active && !g_active->m_steps.hasEnded())
+        g_active->m_steps.saveLastKnown();
 }

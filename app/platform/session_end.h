@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class Form1;
 class QSessionManager;
 
@@ -13,7 +15,17 @@ class SessionEnd : public QObject
     Q_OBJECT
 
 public:
+    // What a window that saves at its close offers the routes that do not pass through it.
+    struct Steps
+    {
+        std::function<bool()> hasEnded;      // after a quit command: save nothing
+        std::function<void()> close;         // the window's close step, which saves
+        std::function<void()> save;          // save now, the window stays
+        std::function<void()> saveLastKnown; // save with the display gone
+    };
+
     explicit SessionEnd(Form1& form);
+    explicit SessionEnd(Steps steps);
     ~SessionEnd() override;
 
 private:
@@ -21,5 +33,5 @@ private:
     void commitData(QSessionManager& manager);
     static void displayLost();
 
-    Form1& m_form;
+    Steps m_steps;
 };

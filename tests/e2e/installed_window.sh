@@ -19,8 +19,9 @@ done
 app=$root$prefix/bin/tessaly
 cli=$root$prefix/bin/tessaly-cli
 desktop_entries=("$root$prefix"/share/applications/*.desktop)
-assert_eq "${#desktop_entries[@]}" 1 'one desktop entry installed'
-entry=${desktop_entries[0]}
+assert_eq "${#desktop_entries[@]}" 2 'two desktop entries installed: the window and the workbench'
+entry=$(grep -lx 'Exec=tessaly' "${desktop_entries[@]}") || fail 'no desktop entry runs tessaly'
+
 started=$SECONDS
 XV_APP=("$app")
 XV_CLI=$cli

@@ -3,10 +3,10 @@
 # `cpack -G DEB` builds one package whose dependencies cover every library the programs link
 # and the Japanese font; it holds exactly the installed files under /usr; unpacked with dpkg -x,
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.
-# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES
+# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES FITS_APP_ID
 source "$(dirname "$0")/../xvfb/lib.sh"
 build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID}
-sizes=${4:?icon sizes}
+sizes=${4:?icon sizes} fits_id=${5:?application ID of the workbench}
 
 rm -rf "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$XV_TMP/cpack.log" 2>&1) ||
@@ -40,7 +40,7 @@ owner_of() {
 }
 
 # Every shared library the programs load comes from a package named in Depends.
-for program in tessaly tessaly-cli; do
+for program in tessaly tessaly-cli tessaly-fits; do
     while read -r soname; do
         # Read to the end: an early exit would end ldconfig by SIGPIPE, a failure under pipefail.
         path=$(ldconfig -p | awk -v lib="$soname" '$1 == lib && /x86-64/ && !n++ {print $NF}')
@@ -54,11 +54,13 @@ done
 # Exactly what `cmake --install` puts under /usr, and nothing else.
 contents=$(dpkg --contents "$deb" | awk '$1 !~ /^d/ {print $NF}' | sort)
 expected=$(
-    printf './usr/bin/%s\n' tessaly tessaly-cli
-    echo "./usr/share/applications/$id.desktop"
-    echo "./usr/share/metainfo/$id.metainfo.xml"
+    printf './usr/bin/%s\n' tessaly tessaly-cli tessaly-fits
+    for app in "$id" "$fits_id"; do
+        echo "./usr/share/applications/$app.desktop"
+        echo "./usr/share/metainfo/$app.metainfo.xml"
+        for s in $sizes; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$app.png"; done
+    done
     echo "./usr/share/doc/tessaly/copyright"
-    for s in $sizes; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$id.png"; done
 )
 assert_eq "$contents" "$(sort <<<"$expected")" 'the package holds exactly the installed files'
 

@@ -3,9 +3,10 @@
 # What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
 # at every size, each file named by the one application ID and naming it inside; under the
 # prefix asked for and below DESTDIR only.
-# Usage: installed_files.sh BUILD_DIR APP_ID ICON_SIZES   (ICON_SIZES: "16 24 …" as drawn)
+# Usage: installed_files.sh BUILD_DIR APP_ID ICON_SIZES FITS_APP_ID   (ICON_SIZES: "16 24 …" as drawn)
 set -euo pipefail
 build=${1:?build folder} id=${2:?application ID} sizes=${3:?icon sizes}
+fits_id=${4:?application ID of the workbench}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -24,10 +25,14 @@ expected_files() {
     local prefix=$1
     echo "$prefix/bin/tessaly"
     echo "$prefix/bin/tessaly-cli"
-    echo "$prefix/share/applications/$id.desktop"
-    echo "$prefix/share/metainfo/$id.metainfo.xml"
+    echo "$prefix/bin/tessaly-fits"
     echo "$prefix/share/doc/tessaly/copyright"
-    for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$id.png"; done
+    local app
+    for app in "$id" "$fits_id"; do
+        echo "$prefix/share/applications/$app.desktop"
+        echo "$prefix/share/metainfo/$app.metainfo.xml"
+        for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$app.png"; done
+    done
 }
 
 for prefix in /usr /opt/tessaly; do
@@ -36,12 +41,13 @@ for prefix in /usr /opt/tessaly; do
     # Exactly these files, nothing outside the prefix, nothing left out.
     if diff <(cd "$root" && find . -type f | sed 's|^\.||' | sort) \
         <(expected_files "$prefix" | sort) >"$work/diff"; then
-        ok "prefix $prefix: exactly the programs, entry, metainfo, icons and copyright"
+        ok "prefix $prefix: exactly the three programs, two entries, metainfo and icons, the copyright"
     else
         fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
     fi
-    check "prefix $prefix: both programs executable" \
-        test -x "$root$prefix/bin/tessaly" -a -x "$root$prefix/bin/tessaly-cli"
+    check "prefix $prefix: the three programs executable" \
+        test -x "$root$prefix/bin/tessaly" -a -x "$root$prefix/bin/tessaly-cli" \
+        -a -x "$root$prefix/bin/tessaly-fits"
 done
 
 root=$work/root_usr/usr
@@ -72,6 +78,15 @@ others=$(grep -ohE '\b[A-Za-z]{2,}(\.[A-Za-z0-9_-]+){3}' "$entry" "$metainfo" |
 check "no other spelling of the ID (${others:-none})" test -z "$others"
 # The window names its desktop entry by the same ID (a QString literal: UTF-16 in the binary).
 check "tessaly carries the ID" grep -qxF "$id" <(strings -el "$root/bin/tessaly")
+
+# The workbench's entry and metainfo, by its own ID; it carries the ID too.
+fits_entry=$root/share/applications/$fits_id.desktop
+fits_metainfo=$root/share/metainfo/$fits_id.metainfo.xml
+check "workbench entry: Icon= is its ID, Exec= tessaly-fits" \
+    test "$(sed -n 's/^Icon=//p' "$fits_entry") $(sed -n 's/^Exec=//p' "$fits_entry")" = "$fits_id tessaly-fits"
+check "workbench metainfo: <id> and launchable are its ID" grep -q \
+    "<launchable type=\"desktop-id\">$fits_id.desktop</launchable>" "$fits_metainfo"
+check "tessaly-fits carries its ID" grep -qxF "$fits_id" <(strings -el "$root/bin/tessaly-fits")
 
 # The installed programs run from where they were installed.
 check "installed tessaly-cli answers" test "$("$root/bin/tessaly-cli" H7 35 | sed -n 's/^upper: //p')" = +0.025

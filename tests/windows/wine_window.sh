@@ -5,9 +5,10 @@
 # what the core holds (read back through the clipboard against the Linux companion), F4 and F5 keep
 # it on top and let it go (_NET_WM_STATE), a close saves the position into the registry as texts
 # and the next launch opens there, Esc saves nothing, the end of a session saves as a close does;
-# the window loads exactly the DLLs of its folder; tessaly-cli.exe prints the bytes the Linux build prints.
+# the window loads exactly the DLLs of its folder; tessaly-cli.exe prints the bytes the Linux build prints;
+# tessaly-fits.exe takes a size and two classes typed and copies the fit, and keeps them in the registry.
 # Usage: wine_window.sh DIR LINUX_CLI OUT
-#   DIR        the unpacked zip (tessaly.exe, tessaly-cli.exe, the DLLs)
+#   DIR        the unpacked zip (tessaly.exe, tessaly-cli.exe, tessaly-fits.exe, the DLLs)
 #   LINUX_CLI  the Linux tessaly-cli, for the expected values
 #   OUT        folder for the Wine prefix and the screenshot (wine-screenshot.png)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -161,5 +162,32 @@ assert_true 'tessaly-cli.exe H7/g6 35 prints the Linux bytes' same_output H7/g6 
 assert_true 'tessaly-cli.exe h7 30～40 too' same_output h7 30～40
 assert_true 'tessaly-cli.exe --table too' same_output --table
 
-echo "ok - screenshot kept as $out/wine-screenshot.png"
+# --- the fit workbench ---------------------------------------------------------------------------
+
+# Typed as a designer types it, size, Tab, hole, Tab, shaft; Ctrl+C copies the fit for a drawing.
+# Windows keeps the lines apart with CR LF; Wine hands them to X11 with LF alone.
+fit=$'φ35 H8 (+0.039/0)\nφ35 f7 (-0.025/-0.050)\nφ35 H8/f7 すきまばめ 最大すきま 0.089 最小すきま 0.025'
+copied_fit() { [ "$(clipboard | tr -d '\r')" = "$fit" ]; }
+fits_key='HKCU\Software\Kelvan\TessalyFits\inputs'
+start_program wine "$dir/tessaly-fits.exe"
+wid=$(wait_window '^Tessaly はめあい計算$' 120)
+xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the workbench"
+type_text 35
+key Tab
+type_text H8
+key Tab
+type_text f7
+key ctrl+c
+wait_until 'tessaly-fits.exe: Ctrl+C after a typed size and two classes copies the fit' copied_fit
+cp "$(screenshot "$wid" fits)" "$out/wine-fits-screenshot.png"
+close_window "$wid"
+wait_program "$XV_TIMEOUT"
+assert_eq "$XV_EXIT" 0 'Alt+F4 ends the workbench'
+kept_inputs() {
+    wine reg query "$fits_key" 2>/dev/null | tr -d '\r' |
+        awk '$1 == "hole" || $1 == "shaft" || $1 == "size" {print $1 "=" $3}' | sort | tr '\n' ' '
+}
+assert_eq "$(kept_inputs)" "hole=H8 shaft=f7 size=35 " "the inputs kept under $fits_key"
+
+echo "ok - screenshots kept as $out/wine-screenshot.png and wine-fits-screenshot.png"
 echo "wine: $((SECONDS - started)) s"

@@ -357,6 +357,12 @@ key() {
     sleep "$XV_KEY_PAUSE"
 }
 
+# Text typed a character at a time, as a person types it into the focused field.
+type_text() {
+    xq xdotool type --delay 50 "$1" || fail "xdotool type $1"
+    sleep "$XV_KEY_PAUSE"
+}
+
 # Moves the pointer to a point of the client area, and clicks there if asked.
 point_at() { xq xdotool mousemove --window "$wid" "$1" "$2" || fail "cannot point at $1,$2"; }
 click_at() {

@@ -1,0 +1,354 @@
+// SPDX-License-Identifier: MIT
+// The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
+// picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
+// keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.
+#include "fits_window.h"
+#include "test_support.h"
+#include "zone_picture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QSettings>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+using workbench::Side;
+
+namespace {
+
+QString text(const QWidget* window, const char* name)
+{
+    return child<QLabel>(window, QString::fromLatin1(name))->text();
+}
+
+QString text(const QWidget* window, const QString& name)
+{
+    return text(window, name.toLatin1().constData());
+}
+
+} // namespace
+
+class TestFitsWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<FitsWindow> m_window;
+
+    void type(const char* field, const QString& value)
+    {
+        QWidget* widget = child<QWidget>(m_window.get(), QString::fromLatin1(field));
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            combo->setEditText(value);
+        else
+            qobject_cast<QLineEdit*>(widget)->setText(value);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_window = std::make_unique<FitsWindow>();
+        m_window->resize(900, 800);
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void figures_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<int>("edition");
+        QTest::addColumn<QStringList>("holeFigures");  // upper, lower, maximum, minimum
+        QTest::addColumn<QStringList>("shaftFigures"); // the same
+        QTest::addColumn<QStringList>("pair");         // type, two named clearances, tolerance
+        QTest::addColumn<QString>("holeSource");
+
+        const QString table = QStringLiteral("JIS B 0401 (1984) の表");
+        const QString notInTable = QStringLiteral("1984 年版の表にない値");
+        QTest::newRow("35 H7/g6: clearance")
+            << u"35"_s << u"H7"_s << u"g6"_s << 0
+            << QStringList{u"+0.025"_s, u"0"_s, u"35.025"_s, u"35.000"_s}
+            << QStringList{u"-0.009"_s, u"-0.025"_s, u"34.991"_s, u"34.975"_s}
+            << QStringList{u"すきまばめ"_s, u"最大すきま 0.050"_s, u"最小すきま 0.009"_s,
+                           u"0.041"_s}
+            << table;
+        QTest::newRow("35 H7/k6: transition")
+            << u"35"_s << u"H7"_s << u"k6"_s << 0
+            << QStringList{u"+0.025"_s, u"0"_s, u"35.025"_s, u"35.000"_s}
+            << QStringList{u"+0.018"_s, u"+0.002"_s, u"35.018"_s, u"35.002"_s}
+            << QStringList{u"中間ばめ"_s, u"最大すきま 0.023"_s, u"最大しめしろ 0.018"_s,
+                           u"0.041"_s}
+            << table;
+        QTest::newRow("35 H7/p6: interference")
+            << u"35"_s << u"H7"_s << u"p6"_s << 0
+            << QStringList{u"+0.025"_s, u"0"_s, u"35.025"_s, u"35.000"_s}
+            << QStringList{u"+0.042"_s, u"+0.026"_s, u"35.042"_s, u"35.026"_s}
+            << QStringList{u"しまりばめ"_s, u"最小しめしろ 0.001"_s, u"最大しめしろ 0.042"_s,
+                           u"0.041"_s}
+            << table;
+        // 1984 rounded ±IT7/2 down to a whole µm; the current edition keeps the half.
+        QTest::newRow("10 JS7/h6 in 1984: ±0.007")
+            << u"10"_s << u"JS7"_s << u"h6"_s << 0
+            << QStringList{u"+0.007"_s, u"-0.007"_s, u"10.007"_s, u"9.993"_s}
+            << QStringList{u"0"_s, u"-0.009"_s, u"10.000"_s, u"9.991"_s}
+            << QStringList{u"中間ばめ"_s, u"最大すきま 0.016"_s, u"最大しめしろ 0.007"_s,
+                           u"0.023"_s}
+            << table;
+        QTest::newRow("10 JS7/h6 in 2016: ±0.0075")
+            << u"10"_s << u"JS7"_s << u"h6"_s << 1
+            << QStringList{u"+0.0075"_s, u"-0.0075"_s, u"10.0075"_s, u"9.9925"_s}
+            << QStringList{u"0"_s, u"-0.009"_s, u"10.000"_s, u"9.991"_s}
+            << QStringList{u"中間ばめ"_s, u"最大すきま 0.0165"_s, u"最大しめしろ 0.0075"_s,
+                           u"0.024"_s}
+            << QStringLiteral("JIS B 0401:2016 (ISO 286:2010)");
+        // Beyond the table: the current edition answers, and the source says so.
+        QTest::newRow("1000 H7/g6 in 1984, full-width digits")
+            << u"１０００"_s << u"H7"_s << u"g6"_s << 0
+            << QStringList{u"+0.090"_s, u"0"_s, u"1000.090"_s, u"1000.000"_s}
+            << QStringList{u"-0.026"_s, u"-0.082"_s, u"999.974"_s, u"999.918"_s}
+            << QStringList{u"すきまばめ"_s, u"最大すきま 0.172"_s, u"最小すきま 0.026"_s,
+                           u"0.146"_s}
+            << notInTable;
+        QTest::newRow("35.5 H11/c11, a typed class")
+            << u"35.5"_s << u"H11"_s << u"c11"_s << 1
+            << QStringList{u"+0.160"_s, u"0"_s, u"35.660"_s, u"35.500"_s}
+            << QStringList{u"-0.120"_s, u"-0.280"_s, u"35.380"_s, u"35.220"_s}
+            << QStringList{u"すきまばめ"_s, u"最大すきま 0.440"_s, u"最小すきま 0.120"_s,
+                           u"0.320"_s}
+            << QStringLiteral("JIS B 0401:2016 (ISO 286:2010)");
+    }
+    void figures()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(int, edition);
+        QFETCH(QStringList, holeFigures);
+        QFETCH(QStringList, shaftFigures);
+        QFETCH(QStringList, pair);
+        QFETCH(QString, holeSource);
+        child<QComboBox>(m_window.get(), u"edition"_s)->setCurrentIndex(edition);
+        type("sizeField", size);
+        type("holeClass", hole);
+        type("shaftClass", shaft);
+        const QWidget* w = m_window.get();
+        QCOMPARE((QStringList{text(w, u"holeUpper"_s), text(w, u"holeLower"_s),
+                              text(w, u"holeMaximum"_s), text(w, u"holeMinimum"_s)}),
+                 holeFigures);
+        QCOMPARE((QStringList{text(w, u"shaftUpper"_s), text(w, u"shaftLower"_s),
+                              text(w, u"shaftMaximum"_s), text(w, u"shaftMinimum"_s)}),
+                 shaftFigures);
+        const auto named = [&](const char* value) -> QString {
+            return child<QLabel>(w, QString::fromLatin1(value))->accessibleName() + u' ' +
+                   text(w, value);
+        };
+        QCOMPARE((QStringList{text(w, u"fitKind"_s), named("looseValue"), named("tightValue"),
+                              text(w, u"fitTolerance"_s)}),
+                 pair);
+        QVERIFY2(text(w, "holeSource").contains(holeSource), qPrintable(text(w, "holeSource")));
+        for (const char* message : {"sizeMessage", "holeMessage", "shaftMessage"})
+            QVERIFY(text(w, message).isEmpty());
+    }
+
+    // The zones stand where their deviations put them on one scale, filled, with the base around.
+    void zonePicture_data()
+    {
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QList<int>>("micrometres"); // hole upper, lower; shaft upper, lower
+        QTest::newRow("H7/g6 at 35: +25/0 above, -9/-25 below") << u"g6"_s << QList{25, 0, -9, -25};
+        QTest::newRow("H7/p6 at 35: the shaft above the hole") << u"p6"_s << QList{25, 0, 42, 26};
+    }
+    void zonePicture()
+    {
+        QFETCH(QString, shaft);
+        QFETCH(QList<int>, micrometres);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", shaft);
+        auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
+        const QRectF hole = picture->zoneRect(Side::Hole);
+        const QRectF shaftZone = picture->zoneRect(Side::Shaft);
+        const int top = std::max({0, micrometres[0], micrometres[2]});
+        const int bottom = std::min({0, micrometres[1], micrometres[3]});
+        // Every edge at its share of the span from the highest to the lowest, within a pixel.
+        const qreal y0 = std::min(hole.top(), shaftZone.top());
+        const qreal span = std::max(hole.bottom(), shaftZone.bottom()) - y0;
+        const auto rowOf = [&](int um) { return y0 + span * (top - um) / (top - bottom); };
+        QVERIFY(std::abs(hole.top() - rowOf(micrometres[0])) <= 1);
+        QVERIFY(std::abs(hole.bottom() - rowOf(micrometres[1])) <= 1);
+        QVERIFY(std::abs(shaftZone.top() - rowOf(micrometres[2])) <= 1);
+        QVERIFY(std::abs(shaftZone.bottom() - rowOf(micrometres[3])) <= 1);
+        QVERIFY(std::abs(picture->zeroLineY() - rowOf(0)) <= 1);
+        // Painted there: the zone's middle differs from the base a few pixels above the zone.
+        const QImage image = picture->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        for (const QRectF& zone : {hole, shaftZone}) {
+            const QPoint inside = (zone.center() * ratio).toPoint();
+            const QPoint above = QPointF(zone.center().x(), zone.top() - 4).toPoint() * ratio;
+            QVERIFY(image.pixel(inside) != image.pixel(above));
+            QCOMPARE(QColor(image.pixel(above)), picture->palette().color(QPalette::Base));
+        }
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("over 3150")
+            << u"3150.0001"_s << u"H7"_s << u"sizeMessage"_s << u"3150 mm まで"_s;
+        QTest::newRow("letters in the size")
+            << u"3x5"_s << u"H7"_s << u"sizeMessage"_s << u"数字で"_s;
+        QTest::newRow("a comma for a point")
+            << u"35,5"_s << u"H7"_s << u"sizeMessage"_s << u"「.」"_s;
+        QTest::newRow("five decimals") << u"35.00001"_s << u"H7"_s << u"sizeMessage"_s << u"4 桁"_s;
+        QTest::newRow("H19") << u"35"_s << u"H19"_s << u"holeMessage"_s << u"01、0、1～18"_s;
+        QTest::newRow("a shaft class as the hole")
+            << u"35"_s << u"h7"_s << u"holeMessage"_s << u"軸の"_s;
+        QTest::newRow("no value at the size")
+            << u"0.5"_s << u"H14"_s << u"holeMessage"_s << u"値がありません"_s;
+    }
+    void badInput()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, hole);
+        QFETCH(QString, message);
+        QFETCH(QString, says);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        QVERIFY(!m_window->copyText().isEmpty());
+        type("holeClass", hole);
+        type("sizeField", size);
+        QVERIFY2(text(m_window.get(), message).contains(says),
+                 qPrintable(text(m_window.get(), message)));
+        for (const char* figure : {"holeUpper", "fitKind", "looseValue", "fitTolerance"})
+            QCOMPARE(text(m_window.get(), figure), QStringLiteral("—"));
+        QVERIFY(m_window->copyText().isEmpty());
+        QVERIFY(
+            child<ZonePicture>(m_window.get(), u"zonePicture"_s)->zoneRect(Side::Hole).isEmpty());
+        // Bad input keeps no inputs: what was kept before stays as it was.
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kelvan"),
+                        QStringLiteral("TessalyFits"));
+        store.setValue(QStringLiteral("inputs/size"), QStringLiteral("12"));
+        store.sync();
+        m_window->saveNow();
+        store.sync();
+        QCOMPARE(store.value(QStringLiteral("inputs/size")).toString(), QStringLiteral("12"));
+        QCOMPARE(store.value(QStringLiteral("inputs/hole")).toString(), QString());
+        QVERIFY(!QFile::exists(
+            QFileInfo(store.fileName()).dir().filePath(QStringLiteral("../Kelvan.ini"))));
+    }
+
+    // Focus starts in the size; Tab goes to the hole, then the shaft; Ctrl+C copies the fit from
+    // any of them unless text is selected, which it copies as usual.
+    void keyboardAndCopy()
+    {
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), u"sizeField"_s));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("35"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), u"holeClass"_s));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("H8"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), child<QWidget>(m_window.get(), u"shaftClass"_s));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("f7"));
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("φ35 H8 (+0.039/0)\nφ35 f7 (-0.025/-0.050)\n"
+                                "φ35 H8/f7 すきまばめ 最大すきま 0.089 最小すきま 0.025\n"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("f7"));
+    }
+
+    // At its smallest, whatever the scale: no group over another, every control inside its
+    // group, no problem or figure cut short, and small enough for a 200 % laptop screen
+    // (1280 × 800 logical pixels) with room for a title bar.
+    void layoutAtItsMinimum()
+    {
+        type("sizeField", QStringLiteral("3x5"));
+        type("holeClass", QStringLiteral("h7"));
+        type("shaftClass", QStringLiteral("JS7x"));
+        m_window->resize(1, 1);
+        QTRY_COMPARE(m_window->size(), m_window->minimumSize());
+        QVERIFY(m_window->minimumWidth() <= 1280 && m_window->minimumHeight() <= 760);
+        const auto inWindow = [&](const QWidget* widget) {
+            return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
+        };
+        const QList<QGroupBox*> groups = m_window->findChildren<QGroupBox*>();
+        QCOMPARE(groups.size(), 3);
+        for (const QGroupBox* group : groups) {
+            for (const QGroupBox* other : groups)
+                QVERIFY2(group == other || !inWindow(group).intersects(inWindow(other)),
+                         qPrintable(group->title() + u" / " + other->title()));
+            for (const QWidget* inside : group->findChildren<QWidget*>())
+                QVERIFY2(!inside->isVisible() || inWindow(group).contains(inWindow(inside)),
+                         qPrintable(group->title() + u": " + inside->objectName()));
+        }
+        for (const QLabel* label : m_window->findChildren<QLabel*>())
+            QVERIFY2(!label->isVisible() || label->sizeHint().width() <= label->width() + 1,
+                     qPrintable(label->text()));
+    }
+
+    // Our classes first, then every other class of the standard, each one to pick.
+    void classLists()
+    {
+        auto* holes = child<QComboBox>(m_window.get(), u"holeClass"_s);
+        auto* shafts = child<QComboBox>(m_window.get(), u"shaftClass"_s);
+        QCOMPARE(holes->itemText(0), workbench::commonClasses(Side::Hole).first());
+        for (const QString& code : {u"H1"_s, u"ZC18"_s, u"JS01"_s, u"A9"_s})
+            QVERIFY2(holes->findText(code) > holes->findText(u"H7"_s), qPrintable(code));
+        for (const QString& code : {u"c11"_s, u"zc18"_s, u"h01"_s})
+            QVERIFY2(shafts->findText(code) >= 0, qPrintable(code));
+        QStringList all;
+        for (int i = 0; i < holes->count(); ++i)
+            all << holes->itemText(i);
+        all.removeAll(QString()); // the separator
+        QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size());
+        holes->setCurrentIndex(holes->findText(u"H1"_s));
+        type("sizeField", QStringLiteral("35"));
+        type("shaftClass", QStringLiteral("c11"));
+        QCOMPARE(text(m_window.get(), "holeUpper"), u"+0.0015"_s);
+        QCOMPARE(text(m_window.get(), "looseValue"), u"0.2815"_s);
+    }
+
+    void finderChoosesAPair()
+    {
+        type("sizeField", QStringLiteral("35"));
+        type("finderMinimum", QStringLiteral("0.020"));
+        type("finderMaximum", QStringLiteral("0.070"));
+        child<QComboBox>(m_window.get(), u"finderBasis"_s)->setCurrentIndex(1); // hole basis
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 1);
+        const auto cell = [&](int row, int column) {
+            return list->model()->index(row, column).data().toString();
+        };
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            QVERIFY(cell(row, 0).startsWith(u'H'));
+            QVERIFY(cell(row, 3).toDouble() >= 0.020 && cell(row, 2).toDouble() <= 0.070);
+            if (row > 0)
+                QVERIFY(cell(row - 1, 4).toDouble() >= cell(row, 4).toDouble());
+        }
+        list->setFocus();
+        list->selectRow(1);
+        const QStringList pair = cell(1, 0).split(u'/');
+        QCOMPARE(child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText(), pair[0]);
+        QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), pair[1]);
+        QVERIFY(m_window->copyText().contains(cell(1, 0)));
+    }
+};
+
+TESSALY_WIDGET_TEST_MAIN(TestFitsWindow)
+#include "tst_fits_window.moc"

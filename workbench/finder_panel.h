@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fit_query.h"
+
+#include <QAbstractTableModel>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QTimer;
+
+// The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance.
+class FoundPairsModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The whole list at once: one reset, however many pairs.
+    void setPairs(workbench::FoundPairs pairs);
+    QString holeAt(int row) const;
+    QString shaftAt(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    workbench::FoundPairs m_found;
+};
+
+// The finder: a required clearance band (either bound may stay empty; negative is interference),
+// the type and basis filters and the choice of our 65 classes or every class; the list of pairs
+// that qualify at the workbench's size, widest fit tolerance first.
+class FinderPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FinderPanel(QWidget* parent = nullptr);
+
+    // The size and edition to search at; nothing while the size field has no usable size.
+    void setSize(std::optional<workbench::Nanometres> diameter, workbench::Edition edition);
+
+    QLineEdit* minimumField() const { return m_minimum; }
+    QLineEdit* maximumField() const { return m_maximum; }
+
+Q_SIGNALS:
+    void pairChosen(const QString& hole, const QString& shaft);
+
+private:
+    void addFilters(class QGridLayout* grid);
+    // Searches once the events of the moment are done: never within a keystroke's own paint,
+    // and once for any number of changes.
+    void searchSoon();
+    void search();
+    void rowChosen(const QModelIndex& current);
+
+    QLineEdit* m_minimum;
+    QLineEdit* m_maximum;
+    QComboBox* m_kind;
+    QComboBox* m_basis;
+    QComboBox* m_classes;
+    QLabel* m_message;
+    QTableView* m_list;
+    FoundPairsModel* m_model;
+    QTimer* m_searchTimer;
+    std::optional<workbench::Nanometres> m_diameter;
+    workbench::Edition m_edition = workbench::Edition::Jis1984;
+};

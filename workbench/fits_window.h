@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fit_query.h"
+#include "last_inputs.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class FinderPanel;
+class QAction;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class ZonePicture;
+
+// The fit workbench: a size, a hole class, a shaft class and an edition in; the limits of both,
+// the pair's clearances and type, the tolerance zones and the finder out, all as the user types.
+class FitsWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FitsWindow(QWidget* parent = nullptr);
+
+    // The last inputs and the size (and, where the platform places windows, the place) saved.
+    void restoreLast();
+    // Saves the inputs when they make a complete fit, and the window's geometry; every close
+    // route calls it.
+    void saveNow();
+
+    // The current fit for a drawing, or empty when there is none; Copy puts it on the clipboard.
+    QString copyText() const;
+    void copyFit();
+
+protected:
+    void closeEvent(class QCloseEvent* event) override;
+
+private:
+    QWidget* buildInputs();
+    QWidget* buildResults();
+    void buildMenus();
+    void addSideRows(QGridLayout* grid);
+    void refresh();
+    void showProblem(QWidget* field, QLabel* message, const QString& problem);
+    void showSide(workbench::Side side, const std::optional<workbench::SideFigures>& figures);
+    void showPair(const workbench::Answer& answer);
+    void choosePair(const QString& hole, const QString& shaft);
+    workbench::Inputs inputs() const;
+
+    QLineEdit* m_size;
+    QComboBox* m_hole;
+    QComboBox* m_shaft;
+    QComboBox* m_edition;
+    QLabel* m_sizeMessage;
+    QLabel* m_holeMessage;
+    QLabel* m_shaftMessage;
+    QLabel* m_kind;
+    QLabel* m_looseName;
+    QLabel* m_looseValue;
+    QLabel* m_tightName;
+    QLabel* m_tightValue;
+    QLabel* m_fitTolerance;
+    QLabel* m_notes;
+    QPushButton* m_copyButton;
+    QAction* m_copyAction = nullptr;
+    ZonePicture* m_picture;
+    FinderPanel* m_finder;
+    workbench::Answer m_answer;
+    std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
+};

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// The workbench's own store, beside the lookup window's and sharing nothing with it: on Linux
+// $XDG_CONFIG_HOME/Kelvan/TessalyFits.ini, on Windows HKCU\Software\Kelvan\TessalyFits.
+namespace lastInputs {
+
+struct Inputs
+{
+    QString size;
+    QString hole;
+    QString shaft;
+    int edition = 0;
+};
+
+struct Window
+{
+    QByteArray geometry; // QWidget::saveGeometry, where the platform places windows
+    QSize size;          // alone where it does not (native Wayland)
+};
+
+std::optional<Inputs> loadInputs();
+Window loadWindow();
+
+// Inputs only when they gave a complete answer; the caller keeps the last such.
+void save(const std::optional<Inputs>& inputs, const Window& window);
+
+} // namespace lastInputs

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "zone_picture.h"
+
+#include "fit_texts.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+using workbench::Nanometres;
+using workbench::Side;
+
+namespace {
+
+// Translucent enough that the zero line and the base show through, on light and dark bases.
+const QColor kHoleFill(60, 130, 235, 150);
+const QColor kShaftFill(235, 135, 40, 150);
+
+} // namespace
+
+ZonePicture::ZonePicture(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("zonePicture"));
+    setAccessibleName(QStringLiteral("公差域の図"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ZonePicture::show(const std::optional<workbench::SideFigures>& hole,
+                       const std::optional<workbench::SideFigures>& shaft)
+{
+    m_hole = hole && shaft ? hole : std::nullopt;
+    m_shaft = hole && shaft ? shaft : std::nullopt;
+    QString description;
+    if (m_hole)
+        description =
+            QStringLiteral("穴 %1 %2／%3 µm、軸 %4 %5／%6 µm")
+                .arg(m_hole->code, fitTexts::micrometres(m_hole->upper),
+                     fitTexts::micrometres(m_hole->lower), m_shaft->code,
+                     fitTexts::micrometres(m_shaft->upper), fitTexts::micrometres(m_shaft->lower));
+    setAccessibleDescription(description);
+    update();
+}
+
+QSize ZonePicture::minimumSizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    return {metrics.horizontalAdvance(QStringLiteral("穴 H7 +0.0000")) * 2, metrics.height() * 10};
+}
+
+QSize ZonePicture::sizeHint() const
+{
+    return minimumSizeHint() * 1.25;
+}
+
+QRectF ZonePicture::plotArea() const
+{
+    const int line = fontMetrics().height();
+    // Room above for the captions and the upper deviation, below for the lower deviation.
+    return QRectF(line / 2.0, 2.5 * line, width() - line, height() - 4.0 * line);
+}
+
+qreal ZonePicture::rowOf(Nanometres deviation) const
+{
+    Nanometres top = 0, bottom = 0;
+    if (m_hole) {
+        top = std::max({top, m_hole->upper, m_shaft->upper});
+        bottom = std::min({bottom, m_hole->lower, m_shaft->lower});
+    }
+    const QRectF plot = plotArea();
+    if (top == bottom)
+        return snapped(plot.center().y());
+    return snapped(plot.top() + plot.height() * qreal(top - deviation) / qreal(top - bottom));
+}
+
+qreal ZonePicture::snapped(qreal logical) const
+{
+    const qreal ratio = devicePixelRatioF();
+    return std::round(logical * ratio) / ratio;
+}
+
+qreal ZonePicture::zeroLineY() const
+{
+    return rowOf(0);
+}
+
+QRectF ZonePicture::zoneRect(Side side) const
+{
+    const auto& figures = side == Side::Hole ? m_hole : m_shaft;
+    if (!figures)
+        return {};
+    const QRectF plot = plotArea();
+    const qreal column = plot.width() / 2;
+    const qreal left = plot.left() + (side == Side::Hole ? 0 : column) + column * 0.12;
+    const qreal top = rowOf(figures->upper);
+    // A zone thinner than a pixel still shows as one.
+    const qreal bottom = std::max(rowOf(figures->lower), top + 1.0 / devicePixelRatioF());
+    return QRectF(QPointF(snapped(left), top), QPointF(snapped(left + column * 0.4), bottom));
+}
+
+void ZonePicture::paintZone(QPainter& painter, Side side) const
+{
+    const auto& figures = side == Side::Hole ? m_hole : m_shaft;
+    const QRectF zone = zoneRect(side);
+    const QColor ink = palette().color(QPalette::Text);
+    painter.fillRect(zone, side == Side::Hole ? kHoleFill : kShaftFill);
+    painter.setPen(QPen(ink, 0));
+    painter.drawRect(zone);
+
+    const QFontMetricsF metrics(font());
+    const qreal textLeft = zone.right() + metrics.horizontalAdvance(u' ');
+    const qreal width = plotArea().right() - textLeft;
+    const QString upper = fitTexts::micrometres(figures->upper);
+    const QString lower = fitTexts::micrometres(figures->lower);
+    // The upper deviation stands on the zone's top edge, the lower hangs from its bottom edge.
+    painter.drawText(QRectF(textLeft, zone.top() - metrics.height(), width, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignBottom, upper);
+    painter.drawText(QRectF(textLeft, zone.bottom(), width, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop, lower);
+    const QString caption =
+        (side == Side::Hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) + figures->code;
+    painter.drawText(QRectF(zone.left(), 0, plotArea().width() / 2, metrics.height() * 1.2),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption);
+}
+
+void ZonePicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    const QColor ink = palette().color(QPalette::Text);
+    const QRectF plot = plotArea();
+    const qreal zero = zeroLineY();
+    painter.setPen(QPen(ink, 0));
+    painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+    const QFontMetricsF metrics(font());
+    if (!m_hole) {
+        painter.setPen(palette().color(QPalette::PlaceholderText));
+        painter.drawText(plot.adjusted(0, 0, 0, -plot.height() / 2),
+                         Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("寸法と公差クラスを入れると\n公差域を描きます"));
+        return;
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintZone(painter, Side::Hole);
+    paintZone(painter, Side::Shaft);
+}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "fit_query.h"
+
+#include <QWidget>
+
+#include <optional>
+
+// The tolerance zones (公差域) of a hole and a shaft at one scale in µm: the zero line across,
+// each zone a box in its own column with its deviations written beside it. Painted from the
+// desktop's palette, at the screen's device-pixel ratio.
+class ZonePicture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ZonePicture(QWidget* parent = nullptr);
+
+    // Nothing shown but the zero line when either side is missing.
+    void show(const std::optional<workbench::SideFigures>& hole,
+              const std::optional<workbench::SideFigures>& shaft);
+
+    // Where a zone is drawn, in the widget's coordinates; empty when none is.
+    QRectF zoneRect(workbench::Side side) const;
+    qreal zeroLineY() const;
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRectF plotArea() const;
+    qreal rowOf(workbench::Nanometres deviation) const;
+    qreal snapped(qreal logical) const;
+    void paintZone(QPainter& painter, workbench::Side side) const;
+
+    std::optional<workbench::SideFigures> m_hole;
+    std::optional<workbench::SideFigures> m_shaft;
+};
