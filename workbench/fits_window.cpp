@@ -13,7 +13,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,8 +79,8 @@ QComboBox* classBox(Side side, const char* name)
     combo->insertSeparator(combo->count());
     combo->addItems(otherClasses(side));
     combo->setCurrentIndex(-1);
-    // A typed "h" must not complete to "H6" in the hole list.
-    combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // No completion: an inline one turns a typed "H1" into "H10", another class, unseen.
+    combo->setCompleter(nullptr);
     return combo;
 }
 
