@@ -393,7 +393,9 @@ void FitsWindow::restoreLast()
 
 void FitsWindow::saveNow()
 {
-    lastInputs::save(m_complete, {saveGeometry(), size()});
+    // Where native Wayland reports no true place, the place kept from an X11 session stays.
+    const bool placed = platformChoice::currentPlatformPlacesWindows();
+    lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()});
 }
 
 void FitsWindow::closeEvent(QCloseEvent* event)

@@ -5,9 +5,11 @@
 # QT_QPA_PLATFORM), the program goes through Xwayland: it opens at its saved place, F4 sets
 # _NET_WM_STATE_ABOVE, and the close box saves. Forced onto native Wayland, where it cannot know
 # where its window is, a close route leaves the stored position alone.
-# Usage: dbus-run-session -- wayland_session.sh path/to/tessaly
+# The workbench, started the same way, takes native Wayland and keeps only its size.
+# Usage: dbus-run-session -- wayland_session.sh path/to/tessaly path/to/tessaly-fits
 source "$(dirname "$0")/lib.sh"
 TESSALY=${1:?path of tessaly}
+FITS=${2:?path of tessaly-fits}
 for tool in mutter Xwayland wmctrl; do
     command -v "$tool" >/dev/null || {
         echo "skip - '$tool' is missing; run scripts/install-deps.sh"
@@ -84,3 +86,20 @@ kill -TERM "$XV_PROGRAM_PID"
 wait_program "$XV_TIMEOUT"
 assert_eq "$XV_EXIT" 0 'SIGTERM ends the program on native Wayland with status 0'
 assert_eq "$(saved_edges)" '3000 1500' 'on native Wayland the stored position is left alone'
+
+# The workbench as the desktop starts it: a native Wayland client, saving its size, not its place,
+# and not a byte of the lookup window's file.
+cp "$ini" "$XV_TMP/before.ini"
+ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" WAYLAND_DEBUG=client start_program "$FITS"
+XV_TIMEOUT=30 wait_until 'the workbench opens on native Wayland' \
+    grep -q 'xdg_toplevel@[0-9]*\.set_title("Tessaly' "$XV_TMP/program.err"
+sleep 1
+kill -TERM "$XV_PROGRAM_PID"
+wait_program "$XV_TIMEOUT"
+assert_eq "$XV_EXIT" 0 'SIGTERM ends the workbench on native Wayland with status 0'
+fits_ini=$XDG_CONFIG_HOME/Kelvan/TessalyFits.ini
+grep -q '^size=@Size(' "$fits_ini" || fail "no window size in $fits_ini"
+if grep -q '^geometry=' "$fits_ini"; then fail 'a place was saved on native Wayland'; fi
+echo 'ok - on native Wayland the workbench keeps its size and no place'
+cmp -s "$ini" "$XV_TMP/before.ini" || fail 'the workbench changed Kelvan.ini'
+echo "ok - Kelvan.ini is untouched by the workbench"
