@@ -172,11 +172,7 @@ fits_key='HKCU\Software\Kelvan\TessalyFits\inputs'
 start_program wine "$dir/tessaly-fits.exe"
 wid=$(wait_window '^Tessaly はめあい計算$' 120)
 xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the workbench"
-type_text 35
-key Tab
-type_text H8
-key Tab
-type_text f7
+type_fit 35 H8 f7
 key ctrl+c
 wait_until 'tessaly-fits.exe: Ctrl+C after a typed size and two classes copies the fit' copied_fit
 cp "$(screenshot "$wid" fits)" "$out/wine-fits-screenshot.png"

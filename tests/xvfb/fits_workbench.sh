@@ -34,11 +34,7 @@ for look in "${looks[@]}"; do
     start_program env $vars "$FITS"
     wid=$(wait_window '^Tessaly はめあい計算$')
     xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
-    type_text 35
-    key Tab
-    type_text H8
-    key Tab
-    type_text f7
+    type_fit 35 H8 f7
     key ctrl+c
     wait_until "$name: Ctrl+C in the shaft class copies the fit" test "$(clipboard)" = "$fit"
     key ctrl+a ctrl+c
@@ -69,11 +65,7 @@ for run in "complete 1180x900" "bad 1100x850"; do
     xq xdotool windowsize --sync "$wid" "${window_size%x*}" "${window_size#*x}" ||
         fail "cannot size the window"
     if [ "$name" = complete ]; then
-        type_text 40
-        key Tab
-        type_text H7
-        key Tab
-        type_text p6
+        type_fit 40 H7 p6
     else
         key ctrl+a
         type_text 3x5

@@ -363,6 +363,15 @@ type_text() {
     sleep "$XV_KEY_PAUSE"
 }
 
+# The workbench's size, hole class and shaft class, typed as a user goes: Tab between them.
+type_fit() {
+    type_text "$1"
+    key Tab
+    type_text "$2"
+    key Tab
+    type_text "$3"
+}
+
 # Moves the pointer to a point of the client area, and clicks there if asked.
 point_at() { xq xdotool mousemove --window "$wid" "$1" "$2" || fail "cannot point at $1,$2"; }
 click_at() {
