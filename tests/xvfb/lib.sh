@@ -172,7 +172,8 @@ start_program() {
 # the limit. Call it from the test's own shell, not in $(...): only the parent can collect a status.
 # shellcheck disable=SC2034 # XV_EXIT is read by the tests
 wait_program() {
-    local limit=${1:-$XV_TIMEOUT}
+    # A loaded machine once kept a program that had saved still running past a single wait.
+    local limit=${1:-$((XV_TIMEOUT * 3))}
     xv_retry "$limit" xv_gone "$XV_PROGRAM_PID" || fail "program still running after ${limit}s"
     XV_EXIT=0
     wait "$XV_PROGRAM_PID" || XV_EXIT=$?
