@@ -77,8 +77,9 @@ PairFigures pairOf(const tolerance::Fit& fit)
 SizeReading readSize(const QString& typed)
 {
     const QString text = asTyped(typed);
+    // Nothing typed yet is no fault: the field's example and the hint say what goes there.
     if (text.isEmpty())
-        return {std::nullopt, QStringLiteral("寸法を mm で入力してください")};
+        return {std::nullopt, {}};
     const auto reading = tolerance::readDiameter(utf8(text), tolerance::kLargestSize);
     switch (reading.fault) {
     case tolerance::DiameterFault::None:
@@ -171,6 +172,8 @@ QString codeProblem(const tolerance::ClassCodeError& error, const QString& text,
 ClassReading readClass(Side side, const QString& typed)
 {
     const QString text = asTyped(typed);
+    if (text.isEmpty())
+        return {std::nullopt, {}};
     const auto parsed = tolerance::parseClassCode(utf8(text));
     if (const auto* error = std::get_if<tolerance::ClassCodeError>(&parsed))
         return {std::nullopt, codeProblem(*error, text, side)};
