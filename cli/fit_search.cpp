@@ -15,13 +15,7 @@ namespace {
 
 std::vector<ClassCode> codesOf(Side side, bool allClasses)
 {
-    if (!allClasses)
-        return tableClassCodes(side);
-    std::vector<ClassCode> codes;
-    for (const std::string_view letters : tolerance::fundamentalDeviationLetters(side))
-        for (int grade = tolerance::kFinestGrade; grade <= tolerance::kCoarsestGrade; ++grade)
-            codes.push_back({side, std::string(letters), grade});
-    return codes;
+    return allClasses ? tolerance::everyClass(side) : tableClassCodes(side);
 }
 
 void addCandidates(Side side, const Size& size, tolerance::Edition edition, bool allClasses,

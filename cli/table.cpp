@@ -31,15 +31,8 @@ template <typename Visit> void forEachRow(const TableChoice& choice, Visit visit
 {
     using tolerance::Side;
     for (const Side side : {Side::Hole, Side::Shaft}) {
-        std::vector<tolerance::ClassCode> codes;
-        if (!choice.allClasses) {
-            codes = tableClassCodes(side);
-        } else {
-            for (const std::string_view letters : tolerance::fundamentalDeviationLetters(side))
-                for (int grade = tolerance::kFinestGrade; grade <= tolerance::kCoarsestGrade;
-                     ++grade)
-                    codes.push_back({side, std::string(letters), grade});
-        }
+        const std::vector<tolerance::ClassCode> codes =
+            choice.allClasses ? tolerance::everyClass(side) : tableClassCodes(side);
         const std::size_t steps =
             choice.allClasses ? tolerance::kSizeStepCount : tolerance::kSizeRangeCount;
         for (const tolerance::ClassCode& code : codes) {

@@ -78,6 +78,10 @@ inline constexpr std::size_t kSizeStepCount = 41;
 std::span<const SizeStep> sizeSteps() noexcept;
 std::optional<std::size_t> stepOf(Length diameter) noexcept;
 
+// Every fundamental deviation of a side with every grade, in the standard's order of letters,
+// then by grade from 01 to 18; many have no value at a given size.
+std::vector<ClassCode> everyClass(Side side);
+
 // Every class of a side with a value at a nominal size, in the standard's order of letters, then
 // by grade from 01 to 18.
 std::vector<ClassCode> classesAt(Side side, Length diameter);

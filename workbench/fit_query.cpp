@@ -126,19 +126,16 @@ QStringList otherClasses(Side side)
 {
     const QStringList common = commonClasses(side);
     QStringList codes;
-    for (const std::string_view letters : tolerance::fundamentalDeviationLetters(coreSide(side))) {
-        for (int grade = tolerance::kFinestGrade; grade <= tolerance::kCoarsestGrade; ++grade) {
-            const ClassCode code{coreSide(side), std::string(letters), grade};
-            // A class the rules give no value for at any size is no choice at all.
-            const bool anywhere =
-                std::any_of(tolerance::sizeSteps().begin(), tolerance::sizeSteps().end(),
-                            [&](const tolerance::SizeStep& step) {
-                                return tolerance::deviationsOf(code, step.upper).has_value();
-                            });
-            const QString text = qt(tolerance::textOf(code));
-            if (anywhere && !common.contains(text))
-                codes << text;
-        }
+    for (const ClassCode& code : tolerance::everyClass(coreSide(side))) {
+        // A class the rules give no value for at any size is no choice at all.
+        const bool anywhere =
+            std::any_of(tolerance::sizeSteps().begin(), tolerance::sizeSteps().end(),
+                        [&](const tolerance::SizeStep& step) {
+                            return tolerance::deviationsOf(code, step.upper).has_value();
+                        });
+        const QString text = qt(tolerance::textOf(code));
+        if (anywhere && !common.contains(text))
+            codes << text;
     }
     return codes;
 }

@@ -212,15 +212,19 @@ std::optional<Deviations> deviationsOf(const ClassCode& code, Length diameter) n
                : holeDeviations(letters->view(), code.grade, diameter, step, *it);
 }
 
-std::vector<ClassCode> classesAt(Side side, Length diameter)
+std::vector<ClassCode> everyClass(Side side)
 {
     std::vector<ClassCode> classes;
-    for (const std::string_view letters : fundamentalDeviationLetters(side)) {
-        ClassCode code{side, std::string(letters), kFinestGrade};
-        for (; code.grade <= kCoarsestGrade; ++code.grade)
-            if (deviationsOf(code, diameter))
-                classes.push_back(code);
-    }
+    for (const std::string_view letters : fundamentalDeviationLetters(side))
+        for (int grade = kFinestGrade; grade <= kCoarsestGrade; ++grade)
+            classes.push_back({side, std::string(letters), grade});
+    return classes;
+}
+
+std::vector<ClassCode> classesAt(Side side, Length diameter)
+{
+    std::vector<ClassCode> classes = everyClass(side);
+    std::erase_if(classes, [&](const ClassCode& code) { return !deviationsOf(code, diameter); });
     return classes;
 }
 
