@@ -174,13 +174,35 @@ start_program() {
 wait_program() {
     # A loaded machine once kept a program that had saved still running past a single wait.
     local limit=${1:-$((XV_TIMEOUT * 3))}
-    xv_retry "$limit" xv_gone "$XV_PROGRAM_PID" || fail "program still running after ${limit}s"
+    if ! xv_retry "$limit" xv_gone "$XV_PROGRAM_PID"; then
+        xv_describe_stuck "$XV_PROGRAM_PID"
+        fail "program still running after ${limit}s"
+    fi
     XV_EXIT=0
     wait "$XV_PROGRAM_PID" || XV_EXIT=$?
     sed -i "/^$XV_PROGRAM_PID\$/d" "$XV_TMP/pids" # its number may be reused from now on
 }
 
 xv_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# What a program that should have ended is doing, on stderr and in stuck.txt: its windows, the
+# state of each thread and, where gdb is installed, every thread's stack. A CI log is all there is
+# of a run on another machine.
+xv_describe_stuck() {
+    local pid=$1 task
+    {
+        echo "--- process $pid: $(tr '\0' ' ' </proc/"$pid"/cmdline 2>/dev/null)"
+        echo "windows: $(xq xdotool search --pid "$pid" 2>/dev/null | while read -r w; do
+            printf '%s "%s" ' "$w" "$(xq xdotool getwindowname "$w" 2>/dev/null)"
+        done)"
+        for task in /proc/"$pid"/task/*; do
+            echo "thread ${task##*/} $(cut -d' ' -f2,3 "$task/stat" 2>/dev/null) in $(cat "$task/wchan" 2>/dev/null)"
+        done
+        if command -v gdb >/dev/null; then
+            timeout 60 gdb -p "$pid" -batch -nx -ex 'thread apply all bt 30' 2>&1 | grep -E '^(Thread|#)'
+        fi
+    } 2>&1 | tee "$XV_TMP/stuck.txt" >&2
+}
 
 # Every query of the X server goes through here: no X tool may wait for ever (an empty -id makes
 # xwininfo wait for a click; `xdotool mousemove --sync` waits for ever when the pointer is there).
