@@ -16,8 +16,8 @@ constexpr Length kSize = 50 * kNanometresPerMm;
 
 Joint steelHub()
 {
-    return {kSize, 80 * kNanometresPerMm, 0, 40 * kNanometresPerMm, 0.15,
-            Roughness{6300, 4000}, std::nullopt};
+    return {kSize, 80 * kNanometresPerMm, 0,           40 * kNanometresPerMm,
+            0.15,  Roughness{6300, 4000}, std::nullopt};
 }
 
 Parts steelParts()

@@ -3,6 +3,7 @@
 // cylinder model, sizes at temperature, and the finder's service needs.
 #include "test_support.h"
 
+#include "tolerance/iso286.h"
 #include "tolerance/service/materials.h"
 #include "tolerance/service/press_fit.h"
 #include "tolerance/service/service_finder.h"
@@ -374,6 +375,49 @@ private Q_SLOTS:
         for (const FoundFit& f : findServiceFits(holes, shafts, {}, search))
             names << q(f.hole->code) + u'/' + q(f.shaft->code);
         QCOMPARE(names.join(u' '), kept);
+    }
+
+    // The finder's shortcut, two bounds on the interference worked out once, answers as the
+    // whole model does pair by pair, over every class of the standard at 50 mm.
+    void finderAnswersAsTheModel_data()
+    {
+        QTest::addColumn<double>("bore");
+        QTest::addColumn<bool>("hot");
+        QTest::addColumn<double>("torque");
+        QTest::newRow("solid, 20 °C, 500 N m") << 0.0 << false << 500.0;
+        QTest::newRow("solid, hub 80 °C shaft 60 °C, 500 N m") << 0.0 << true << 500.0;
+        QTest::newRow("hollow 30, hub 80 °C shaft 60 °C, no load") << 30.0 << true << 0.0;
+    }
+    void finderAnswersAsTheModel()
+    {
+        QFETCH(double, bore);
+        QFETCH(bool, hot);
+        QFETCH(double, torque);
+        std::vector<Candidate> holes;
+        std::vector<Candidate> shafts;
+        for (const Side side : {Side::Hole, Side::Shaft})
+            for (const ClassCode& code : classesAt(side, mm(50)))
+                (side == Side::Hole ? holes : shafts)
+                    .push_back({textOf(code), *deviationsOf(code, mm(50))});
+        Joint j = joint(50, 80, 40, 0.12, bore);
+        j.roughness = Roughness{mm(0.0063), mm(0.004)};
+        const std::optional<Temperatures> working =
+            hot ? std::optional(Temperatures{80, 60}) : std::nullopt;
+        const ServiceSearch search{
+            j, {library("A7075-T6"), library("SCM440")}, working, {torque, 1000, 1.5}};
+        const std::vector<FoundFit> found = findServiceFits(holes, shafts, {}, search);
+        std::size_t expected = 0;
+        for (const Candidate& h : holes)
+            for (const Candidate& s : shafts)
+                expected +=
+                    meetsNeeds(search.needs, j,
+                               pressFitOf(j, search.parts, h.deviations, s.deviations, working));
+        QVERIFY(expected > 0);
+        QCOMPARE(found.size(), expected);
+        for (const FoundFit& f : found)
+            QVERIFY(meetsNeeds(
+                search.needs, j,
+                pressFitOf(j, search.parts, f.hole->deviations, f.shaft->deviations, working)));
     }
 
     // Every library entry has all four figures and a source for each.
