@@ -3,19 +3,107 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numbers>
 
 namespace tolerance::service {
+
+namespace {
+
+// The torque asks a force round the joint, the axial load one along it; friction gives one
+// force in whatever direction, so the two add as vectors.
+double neededForce(const ServiceNeeds& needs, const Joint& joint) noexcept
+{
+    const double radiusM = double(joint.diameter) / double(kNanometresPerMm) / 2 / 1000;
+    return std::hypot(needs.torqueNm / radiusM, needs.axialForceN) * needs.safety;
+}
+
+// Everything in the model is in proportion to the effective interference, so what a search
+// asks of every pair comes down to two bounds on it, worked out once: enough at the loosest to
+// hold the load, no more at the tightest than keeps both bores below their proof stress.
+struct Window
+{
+    double leastMinimum; // nm
+    double mostMaximum;  // nm
+};
+
+Window windowOf(const ServiceSearch& search) noexcept
+{
+    const Joint& joint = search.joint;
+    const double compliance = complianceOf(joint, search.parts);
+    const double perMpa = compliance * double(joint.diameter); // nm of interference per MPa
+    const double d = double(joint.diameter) / double(kNanometresPerMm);
+    const double grip = std::numbers::pi * d * double(joint.length) / double(kNanometresPerMm) *
+                        joint.friction; // N per MPa
+    const double force = neededForce(search.needs, joint);
+    const double least = force == 0 ? 0
+                         : grip > 0 ? force / grip * perMpa
+                                    : std::numeric_limits<double>::infinity();
+    const double qa2 = std::pow(double(joint.diameter) / double(joint.hubOuter), 2);
+    const double qi2 = std::pow(double(joint.shaftBore) / double(joint.diameter), 2);
+    const double hubLimit = search.parts.hub.proofStressMpa * (1 - qa2) / std::sqrt(3 + qa2 * qa2);
+    const double shaftLimit = joint.shaftBore == 0
+                                  ? search.parts.shaft.proofStressMpa
+                                  : search.parts.shaft.proofStressMpa * (1 - qi2) / 2;
+    // Some interference must be left at the loosest for friction to hold anything at all.
+    return {std::max(least, 1.0), std::min(hubLimit, shaftLimit) * perMpa};
+}
+
+bool inWindow(const Window& window, const Fit& fit, Length smoothing) noexcept
+{
+    const Length minimum = std::max<Length>(0, -fit.maximumClearance - smoothing);
+    const Length maximum = std::max<Length>(0, -fit.minimumClearance - smoothing);
+    return double(minimum) >= window.leastMinimum && double(maximum) <= window.mostMaximum;
+}
+
+// What a working temperature does to every pair alike: both clearances move by the hole's
+// growth less the shaft's.
+Length clearanceShift(const ServiceSearch& search) noexcept
+{
+    const Length d = search.joint.diameter;
+    return growthAt(d, search.parts.hub.expansionPerMegaKelvin, search.working->holeCelsius) -
+           growthAt(d, search.parts.shaft.expansionPerMegaKelvin, search.working->shaftCelsius);
+}
+
+struct Test
+{
+    Window window;
+    Length smoothing;
+    std::optional<Length> shift;
+
+    bool passes(const Fit& fit) const noexcept
+    {
+        if (!inWindow(window, fit, smoothing))
+            return false;
+        if (!shift)
+            return true;
+        const Fit warm{fit.maximumClearance + *shift, fit.minimumClearance + *shift, fit.type};
+        return inWindow(window, warm, smoothing);
+    }
+};
+
+std::optional<Test> testOf(const ServiceSearch& search) noexcept
+{
+    if (!search.parts.hub.elastic || !search.parts.shaft.elastic)
+        return std::nullopt;
+    return Test{windowOf(search), smoothingOf(search.joint.roughness),
+                search.working ? std::optional(clearanceShift(search)) : std::nullopt};
+}
+
+bool onBasis(const Candidate& candidate, Side side, Basis basis) noexcept
+{
+    const bool wanted = (side == Side::Hole && basis == Basis::Hole) ||
+                        (side == Side::Shaft && basis == Basis::Shaft);
+    return !wanted || isBasisClass(candidate.code, side);
+}
+
+} // namespace
 
 bool meetsNeeds(const ServiceNeeds& needs, const Joint& joint, const PressState& state) noexcept
 {
     if (state.hubYieldsAtMax() || state.shaftYieldsAtMax())
         return false;
-    // The torque asks a force round the joint, the axial load one along it; friction gives
-    // one force in whatever direction, so the two add as vectors.
-    const double radiusM = double(joint.diameter) / double(kNanometresPerMm) / 2 / 1000;
-    const double round = needs.torqueNm / radiusM;
-    const double needed = std::hypot(round, needs.axialForceN) * needs.safety;
-    return state.holdsForCertain && state.axialForceMinN >= needed;
+    return state.holdsForCertain && state.axialForceMinN >= neededForce(needs, joint);
 }
 
 bool meetsNeeds(const ServiceNeeds& needs, const Joint& joint, const PressFit& fit) noexcept
@@ -24,35 +112,14 @@ bool meetsNeeds(const ServiceNeeds& needs, const Joint& joint, const PressFit& f
            (!fit.atWorking || meetsNeeds(needs, joint, *fit.atWorking));
 }
 
-namespace {
-
-bool meets(const ServiceSearch& search, double compliance, const Deviations& hole,
-           const Deviations& shaft)
-{
-    const Length smoothing = smoothingOf(search.joint.roughness);
-    const PressState at20 =
-        pressStateOf(search.joint, search.parts, compliance, fitOf(hole, shaft), smoothing);
-    if (!meetsNeeds(search.needs, search.joint, at20))
-        return false;
-    if (!search.working)
-        return true;
-    const ThermalFit hot =
-        fitAt(search.joint.diameter, hole, shaft, search.parts.hub.expansionPerMegaKelvin,
-              search.parts.shaft.expansionPerMegaKelvin, *search.working);
-    return meetsNeeds(search.needs, search.joint,
-                      pressStateOf(search.joint, search.parts, compliance, hot.fit, smoothing));
-}
-
-} // namespace
-
 std::vector<FoundFit> keepServiceFits(std::span<const FoundFit> found, const ServiceSearch& search)
 {
     std::vector<FoundFit> kept;
-    if (!search.parts.hub.elastic || !search.parts.shaft.elastic)
+    const std::optional<Test> test = testOf(search);
+    if (!test)
         return kept;
-    const double compliance = complianceOf(search.joint, search.parts);
     for (const FoundFit& f : found)
-        if (meets(search, compliance, f.hole->deviations, f.shaft->deviations))
+        if (test->passes(f.fit))
             kept.push_back(f);
     return kept;
 }
@@ -61,12 +128,27 @@ std::vector<FoundFit> findServiceFits(std::span<const Candidate> holes,
                                       std::span<const Candidate> shafts,
                                       const Requirement& requirement, const ServiceSearch& search)
 {
-    // Only an interference left after smoothing holds anything at 20 °C: searching for that
-    // alone spares sorting the hundreds of thousands of pairs that cannot qualify.
-    Requirement tight = requirement;
-    const Length bound = -smoothingOf(search.joint.roughness) - 1;
-    tight.maximumClearance = std::min(requirement.maximumClearance.value_or(bound), bound);
-    return keepServiceFits(findFits(holes, shafts, tight), search);
+    // The load's test comes before the sort: of a whole standard's 250 000 pairs only a few
+    // thousand do the job.
+    std::vector<FoundFit> found;
+    const std::optional<Test> test = testOf(search);
+    if (!test)
+        return found;
+    for (const Candidate& hole : holes) {
+        if (!onBasis(hole, Side::Hole, requirement.basis))
+            continue;
+        for (const Candidate& shaft : shafts) {
+            const Fit fit = fitOf(hole.deviations, shaft.deviations);
+            if (onBasis(shaft, Side::Shaft, requirement.basis) && admits(requirement, fit) &&
+                test->passes(fit))
+                found.push_back({&hole, &shaft, fit});
+        }
+    }
+    // Found in list order, hole first, so a stable sort on the width alone keeps ties in it.
+    std::stable_sort(found.begin(), found.end(), [](const FoundFit& a, const FoundFit& b) {
+        return fitTolerance(a.fit) > fitTolerance(b.fit);
+    });
+    return found;
 }
 
 } // namespace tolerance::service
