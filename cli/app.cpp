@@ -33,7 +33,9 @@ void checkEncoding(std::span<const std::string_view> args)
 void writeFits(const Options& options, std::ostream& out)
 {
     const Size size = parseSize(options.fitsSize);
-    FitSearch search = searchFits(size, options.requirement, options.edition, options.allClasses);
+    const tolerance::Requirement requirement =
+        serviceRequirement(options.requirement, options.service);
+    FitSearch search = searchFits(size, requirement, options.edition, options.allClasses);
     if (options.service.wanted())
         keepServiceFits(search, size, options.service);
     switch (options.format) {

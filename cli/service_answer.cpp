@@ -6,6 +6,7 @@
 #include "tolerance/fit.h"
 #include "tolerance/service/figures.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -274,6 +275,17 @@ std::string materialLibraryText()
             text += "  note: " + std::string(m.note) + '\n';
     }
     return text;
+}
+
+tolerance::Requirement serviceRequirement(const tolerance::Requirement& requirement,
+                                          const ServiceOptions& options)
+{
+    tolerance::Requirement tight = requirement;
+    if (!options.pressFit)
+        return tight;
+    const Length bound = -smoothingOf(options.joint.roughness) - 1;
+    tight.maximumClearance = std::min(requirement.maximumClearance.value_or(bound), bound);
+    return tight;
 }
 
 void keepServiceFits(FitSearch& search, const Size& size, const ServiceOptions& options)

@@ -33,6 +33,11 @@ void writeServiceJson(std::ostream& out, const Record& fit, const ServiceAnswer&
 // --materials alone: every material with its figures and where each came from.
 std::string materialLibraryText();
 
+// --fits with a press fit asks an interference left after smoothing at 20 °C: searching for
+// that alone spares sorting the whole standard's pairs. The requirement as given otherwise.
+tolerance::Requirement serviceRequirement(const tolerance::Requirement& requirement,
+                                          const ServiceOptions& options);
+
 // --fits with a press fit: only the pairs that do the job stay.
 void keepServiceFits(FitSearch& search, const Size& size, const ServiceOptions& options);
 
