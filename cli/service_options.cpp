@@ -71,7 +71,8 @@ NamedMaterial givenFigures(std::string_view text, std::string_view option)
         if (equals == std::string_view::npos || k == 4 || figures[k] >= 0)
             throw InputError(std::string(option) + " " + quote(text) +
                              " is neither a material of --materials nor E=…,nu=…,alpha=…,yield=…");
-        figures[k] = numberOf(item.substr(equals + 1), option);
+        figures[k] =
+            numberOf(item.substr(equals + 1), std::string(option) + " " + std::string(keys[k]));
     }
     const bool complete =
         figures[0] > 0 && figures[1] >= 0 && figures[1] < 0.5 && figures[2] >= 0 && figures[3] > 0;

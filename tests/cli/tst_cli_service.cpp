@@ -98,6 +98,10 @@ private Q_SLOTS:
             << u"H7/g6 35 --hole-material E=70000,nu=0.33 --shaft-material S45C --temperature 80"_s
             << u"--hole-material \"E=70000,nu=0.33\" needs E over 0 (MPa), nu from 0 to under "
                u"0.5, alpha (1e-6/K) and yield over 0 (MPa)"_s;
+        QTest::newRow("a figure that is not a number")
+            << u"H7/g6 35 --hole-material E=7e4,nu=0.33,alpha=23.8,yield=193 --shaft-material "
+               u"S45C --temperature 80"_s
+            << u"--hole-material E \"7e4\" is not a number"_s;
         QTest::newRow("the load without --fits")
             << kPress + u" --torque 100"_s
             << u"--torque, --axial-force and --safety are for --fits"_s;
