@@ -33,7 +33,7 @@ READER_LOG=$XV_TMP/orca.log
 
 xv_start
 # Qt speaks to the accessibility bus only when the desktop asks for it; here it is asked outright.
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$XV_TMP/at-spi.log" 2>&1 &
 xv_own $!
 xv_retry "$XV_TIMEOUT" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
