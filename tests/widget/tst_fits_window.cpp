@@ -2,9 +2,10 @@
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
 // keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.
-#include "fits_window.h"
+#include "model/class_lists.h"
 #include "test_support.h"
-#include "zone_picture.h"
+#include "window/fits_window.h"
+#include "window/zone_picture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +21,7 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
-using workbench::Side;
+using tolerance::Side;
 
 namespace {
 
@@ -52,14 +53,7 @@ class TestFitsWindow : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_window = std::make_unique<FitsWindow>();
-        m_window->resize(900, 800);
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    }
+    void init() { m_window = activeWindow<FitsWindow>(QSize(900, 800)); }
     void cleanup() { m_window.reset(); }
 
     void figures_data()
@@ -358,5 +352,5 @@ private Q_SLOTS:
     }
 };
 
-TESSALY_WIDGET_TEST_MAIN(TestFitsWindow)
+TESSALY_QT_TEST_MAIN(QApplication, TestFitsWindow)
 #include "tst_fits_window.moc"

@@ -1,61 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/last_inputs.h"
+
+#include "tolerance/editions.h"
+#include "tolerance/fit.h"
+#include "tolerance/iso286.h"
+
 #include <QString>
-#include <QStringList>
 
-#include <cstdint>
 #include <optional>
-#include <vector>
 
-// The workbench's one door to the core: what was typed in, and every figure the core answers
-// for it, each exact. Nothing else in the workbench includes the core.
+// What was typed in, read as the core reads it, and every figure the core answers for it, each
+// exact. The problems are in the user's words, ready to show.
 namespace workbench {
 
-using Nanometres = std::int64_t;
-
-enum class Edition
-{
-    Jis1984, // JIS B 0401 (1984), our table
-    Iso2010, // JIS B 0401:2016 = ISO 286:2010
-};
-
-// Where a side's figures come from.
-enum class Source
-{
-    Table1984,
-    Iso2010,
-};
-
-enum class FitKind
-{
-    Clearance,
-    Transition,
-    Interference,
-};
-
-enum class Side
-{
-    Hole,
-    Shaft,
-};
+using tolerance::Length;
 
 struct SideFigures
 {
     QString code;
-    Nanometres upper;
-    Nanometres lower;
-    Nanometres maximum;
-    Nanometres minimum;
-    Source source;
-};
-
-// Clearances are hole size less shaft size; a negative one is an interference.
-struct PairFigures
-{
-    Nanometres maximumClearance;
-    Nanometres minimumClearance;
-    FitKind kind;
+    Length upper;
+    Length lower;
+    Length maximum;
+    Length minimum;
+    tolerance::Source source;
 };
 
 struct Inputs
@@ -63,30 +32,35 @@ struct Inputs
     QString size;
     QString hole;
     QString shaft;
-    Edition edition = Edition::Jis1984;
+    tolerance::Edition edition = tolerance::Edition::Jis1984;
 };
 
-// Each field's problem in the user's words, empty where the field is usable. Figures only
-// where everything they depend on is usable, so nothing stale can be shown.
+// Each field's problem, empty where the field is usable. Figures only where everything they
+// depend on is usable, so nothing stale can be shown. Clearances are hole size less shaft size;
+// a negative one is an interference.
 struct Answer
 {
     QString sizeProblem;
     QString holeProblem;
     QString shaftProblem;
-    std::optional<Nanometres> diameter;
+    std::optional<Length> diameter;
     std::optional<SideFigures> hole;
     std::optional<SideFigures> shaft;
-    std::optional<PairFigures> pair;
+    std::optional<tolerance::Fit> pair;
 
     bool complete() const { return hole && shaft && pair; }
 };
 
 Answer answerFor(const Inputs& inputs);
 
+// What is worth keeping of the inputs: only a complete fit ("3" on the way to "3x5" is not one),
+// as typed but for the spaces around, the edition with it.
+std::optional<lastInputs::Inputs> keptInputs(const Inputs& inputs, const Answer& answer);
+
 // The size field alone: the diameter, or the problem with the text.
 struct SizeReading
 {
-    std::optional<Nanometres> diameter;
+    std::optional<Length> diameter;
     QString problem;
 };
 SizeReading readSize(const QString& text);
@@ -95,54 +69,17 @@ SizeReading readSize(const QString& text);
 // empty text, the problem for a text that is not one.
 struct BoundReading
 {
-    std::optional<Nanometres> value;
+    std::optional<Length> value;
     QString problem;
 };
 BoundReading readBound(const QString& text);
 
-// The 65 classes of our lists, in list order.
-QStringList commonClasses(Side side);
-
-// Every other class of the side with a value at some size, in the standard's order of letters
-// and grades: what the class lists offer after our 65.
-QStringList otherClasses(Side side);
-
-enum class Basis
+// A class field alone: the class of that side, or the problem with the text.
+struct ClassReading
 {
-    Any,
-    Hole,  // the H holes
-    Shaft, // the h shafts
+    std::optional<tolerance::ClassCode> code;
+    QString problem;
 };
-
-struct FinderQuery
-{
-    Nanometres diameter;
-    Edition edition = Edition::Jis1984;
-    std::optional<Nanometres> minimumClearance;
-    std::optional<Nanometres> maximumClearance;
-    std::optional<FitKind> kind;
-    Basis basis = Basis::Any;
-    bool everyClass = false; // or only our 65
-};
-
-// Indices into the found pairs' lists of codes, so a search over every class makes no string.
-struct FoundPair
-{
-    int hole;
-    int shaft;
-    PairFigures pair;
-};
-
-struct FoundPairs
-{
-    QStringList holes;
-    QStringList shafts;
-    std::vector<FoundPair> pairs;
-
-    QString fitText(std::size_t row) const;
-};
-
-// Pairs whose whole clearance range lies within the bounds, widest fit tolerance first.
-FoundPairs findPairs(const FinderQuery& query);
+ClassReading readClass(tolerance::Side side, const QString& text);
 
 } // namespace workbench

@@ -1,144 +1,127 @@
 // SPDX-License-Identifier: MIT
-#include "fit_texts.h"
+#include "window/fit_texts.h"
 
-#include <algorithm>
-#include <cstdlib>
+#include "tolerance/length.h"
 
 namespace fitTexts {
 
-using namespace workbench;
+using tolerance::FitType;
 
 namespace {
 
-constexpr Nanometres kPerMm = 1'000'000;
-constexpr Nanometres kPerMicrometre = 1'000;
-
-// Decimals the value needs in mm, at least minimum.
-int decimalsOf(Nanometres value, int minimum)
+QString qt(const std::string& text)
 {
-    Nanometres fraction = std::llabs(value) % kPerMm;
-    int decimals = 6;
-    while (decimals > minimum && fraction % 10 == 0) {
-        fraction /= 10;
-        --decimals;
-    }
-    return decimals;
+    return QString::fromStdString(text);
 }
 
-QString fixed(Nanometres value, int decimals)
+QString withSign(Length value, const QString& text)
 {
-    const Nanometres magnitude = std::llabs(value);
-    QString text = QString::number(magnitude / kPerMm);
-    if (decimals > 0) {
-        const QString fraction = QString::number(magnitude % kPerMm).rightJustified(6, u'0');
-        text += u'.' + fraction.left(decimals);
-    }
-    return text;
+    return value > 0 ? u'+' + text : text;
 }
 
-QString withSign(Nanometres value, const QString& magnitude)
+qsizetype decimalsIn(const QString& number)
 {
-    return (value < 0 ? QStringLiteral("-") : QStringLiteral("+")) + magnitude;
+    const qsizetype point = number.indexOf(u'.');
+    return point < 0 ? 0 : number.size() - point - 1;
+}
+
+// Both deviations of a drawing note to the same number of decimals, as the core writes the finer.
+QString padded(const QString& number, qsizetype decimals)
+{
+    const qsizetype missing = decimals - decimalsIn(number);
+    return missing > 0 ? number + QString(missing, u'0') : number;
 }
 
 } // namespace
 
-QString millimetres(Nanometres value, bool signedText)
+QString millimetres(Length value)
 {
-    if (signedText && value == 0)
-        return QStringLiteral("0");
-    const QString magnitude = fixed(value, decimalsOf(value, 3));
-    if (signedText)
-        return withSign(value, magnitude);
-    return value < 0 ? u'-' + magnitude : magnitude;
+    return qt(tolerance::formatMillimetres(value));
 }
 
-QString sizeText(Nanometres value)
+QString deviation(Length value)
 {
-    return fixed(value, value % kPerMm == 0 ? 0 : decimalsOf(value, 1));
+    return value == 0 ? QStringLiteral("0") : withSign(value, millimetres(value));
 }
 
-QString micrometres(Nanometres value)
+QString sizeText(Length value)
 {
-    if (value == 0)
-        return QStringLiteral("0");
-    const Nanometres magnitude = std::llabs(value);
-    QString text = QString::number(magnitude / kPerMicrometre);
-    Nanometres rest = magnitude % kPerMicrometre;
-    if (rest != 0) {
-        QString fraction = QString::number(rest).rightJustified(3, u'0');
-        while (fraction.endsWith(u'0'))
-            fraction.chop(1);
-        text += u'.' + fraction;
-    }
-    return withSign(value, text);
+    return qt(tolerance::formatDiameter(value));
 }
 
-QString kindName(FitKind kind)
+QString micrometres(Length value)
 {
-    switch (kind) {
-    case FitKind::Clearance:
+    return withSign(value, qt(tolerance::formatMicrometres(value)));
+}
+
+QString typeName(FitType type)
+{
+    switch (type) {
+    case FitType::Clearance:
         return QStringLiteral("すきまばめ");
-    case FitKind::Transition:
+    case FitType::Transition:
         return QStringLiteral("中間ばめ");
-    case FitKind::Interference:
+    case FitType::Interference:
         break;
     }
     return QStringLiteral("しまりばめ");
 }
 
-std::pair<NamedFigure, NamedFigure> clearanceFigures(const PairFigures& pair)
+std::pair<NamedFigure, NamedFigure> clearanceFigures(const tolerance::Fit& fit)
 {
-    const auto mm = [](Nanometres v) { return millimetres(v, false); };
-    switch (pair.kind) {
-    case FitKind::Clearance:
-        return {{QStringLiteral("最大すきま"), mm(pair.maximumClearance)},
-                {QStringLiteral("最小すきま"), mm(pair.minimumClearance)}};
-    case FitKind::Transition:
-        return {{QStringLiteral("最大すきま"), mm(pair.maximumClearance)},
-                {QStringLiteral("最大しめしろ"), mm(-pair.minimumClearance)}};
-    case FitKind::Interference:
+    switch (fit.type) {
+    case FitType::Clearance:
+        return {{QStringLiteral("最大すきま"), millimetres(fit.maximumClearance)},
+                {QStringLiteral("最小すきま"), millimetres(fit.minimumClearance)}};
+    case FitType::Transition:
+        return {{QStringLiteral("最大すきま"), millimetres(fit.maximumClearance)},
+                {QStringLiteral("最大しめしろ"), millimetres(-fit.minimumClearance)}};
+    case FitType::Interference:
         break;
     }
-    return {{QStringLiteral("最小しめしろ"), mm(-pair.maximumClearance)},
-            {QStringLiteral("最大しめしろ"), mm(-pair.minimumClearance)}};
+    return {{QStringLiteral("最小しめしろ"), millimetres(-fit.maximumClearance)},
+            {QStringLiteral("最大しめしろ"), millimetres(-fit.minimumClearance)}};
 }
 
-QString editionName(Edition edition)
+QString editionName(tolerance::Edition edition)
 {
-    return edition == Edition::Jis1984 ? QStringLiteral("JIS B 0401 (1984)")
-                                       : QStringLiteral("JIS B 0401:2016 (ISO 286:2010)");
+    return edition == tolerance::Edition::Jis1984
+               ? QStringLiteral("JIS B 0401 (1984)")
+               : QStringLiteral("JIS B 0401:2016 (ISO 286:2010)");
 }
 
-QString sourceText(Source source, Edition edition)
+QString sourceText(tolerance::Source source, tolerance::Edition edition)
 {
-    if (source == Source::Table1984)
+    if (source == tolerance::Source::Table1984)
         return QStringLiteral("出典: JIS B 0401 (1984) の表");
-    if (edition == Edition::Jis1984)
+    if (edition == tolerance::Edition::Jis1984)
         return QStringLiteral("出典: JIS B 0401:2016（1984 年版の表にない値）");
     return QStringLiteral("出典: JIS B 0401:2016 (ISO 286:2010)");
 }
 
-QString drawingNote(Nanometres diameter, const SideFigures& side)
+QString drawingNote(Length diameter, const workbench::SideFigures& side)
 {
     const QString head = u'φ' + sizeText(diameter) + u' ' + side.code + u' ';
     if (side.upper == -side.lower && side.upper > 0)
-        return head + u"(±" + millimetres(side.upper, false) + u')';
-    // Both deviations to the same number of decimals; a zero is the bare digit.
-    const int decimals = std::max(decimalsOf(side.upper, 3), decimalsOf(side.lower, 3));
-    const auto deviation = [decimals](Nanometres v) {
-        return v == 0 ? QStringLiteral("0") : withSign(v, fixed(v, decimals));
-    };
-    return head + u'(' + deviation(side.upper) + u'/' + deviation(side.lower) + u')';
+        return head + u"(±" + millimetres(side.upper) + u')';
+    QString upper = deviation(side.upper);
+    QString lower = deviation(side.lower);
+    const qsizetype decimals = std::max(decimalsIn(upper), decimalsIn(lower));
+    // A zero is the bare digit.
+    if (side.upper != 0)
+        upper = padded(upper, decimals);
+    if (side.lower != 0)
+        lower = padded(lower, decimals);
+    return head + u'(' + upper + u'/' + lower + u')';
 }
 
-QString copyText(const Answer& answer)
+QString copyText(const workbench::Answer& answer)
 {
     if (!answer.complete() || !answer.diameter)
         return {};
     const auto [loose, tight] = clearanceFigures(*answer.pair);
     const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' + answer.hole->code + u'/' +
-                        answer.shaft->code + u' ' + kindName(answer.pair->kind) + u' ' +
+                        answer.shaft->code + u' ' + typeName(answer.pair->type) + u' ' +
                         loose.name + u' ' + loose.value + u' ' + tight.name + u' ' + tight.value;
     return drawingNote(*answer.diameter, *answer.hole) + u'\n' +
            drawingNote(*answer.diameter, *answer.shaft) + u'\n' + fit + u'\n';
