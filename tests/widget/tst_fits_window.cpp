@@ -305,6 +305,14 @@ private Q_SLOTS:
     {
         auto* holes = child<QComboBox>(m_window.get(), u"holeClass"_s);
         auto* shafts = child<QComboBox>(m_window.get(), u"shaftClass"_s);
+        // Made when first opened, not at start; what the field shows stays.
+        QCOMPARE(holes->count(), 0);
+        holes->setEditText(u"H7"_s);
+        for (QComboBox* list : {holes, shafts}) {
+            list->showPopup();
+            list->hidePopup();
+        }
+        QCOMPARE(holes->currentText(), u"H7"_s);
         QCOMPARE(holes->itemText(0), workbench::commonClasses(Side::Hole).first());
         for (const QString& code : {u"H1"_s, u"ZC18"_s, u"JS01"_s, u"A9"_s})
             QVERIFY2(holes->findText(code) > holes->findText(u"H7"_s), qPrintable(code));
@@ -316,6 +324,7 @@ private Q_SLOTS:
         all.removeAll(QString()); // the separator
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size());
         // Typed, not picked: a completion once made this H10 without a word.
+        holes->clearEditText();
         holes->setFocus();
         QTest::keyClicks(holes, QStringLiteral("H1"));
         QTest::keyClick(holes, Qt::Key_Tab);
@@ -349,6 +358,52 @@ private Q_SLOTS:
         QCOMPARE(child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText(), pair[0]);
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), pair[1]);
         QVERIFY(m_window->copyText().contains(cell(1, 0)));
+    }
+
+    // Each entry of the type filter lists only fits of the type it names.
+    void finderType_data()
+    {
+        QTest::addColumn<QString>("fitType");
+        QTest::newRow("clearance") << u"すきまばめ"_s;
+        QTest::newRow("transition") << u"中間ばめ"_s;
+        QTest::newRow("interference") << u"しまりばめ"_s;
+    }
+    void finderType()
+    {
+        QFETCH(QString, fitType);
+        type("sizeField", QStringLiteral("35"));
+        auto* filter = child<QComboBox>(m_window.get(), u"finderKind"_s);
+        filter->setCurrentIndex(filter->findText(fitType));
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 0);
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            QCOMPARE(list->model()->index(row, 1).data().toString(), fitType);
+    }
+
+    // A close keeps the fit with its edition over what was kept before, and the next window
+    // opens on both.
+    void keptOnClose_data()
+    {
+        QTest::addColumn<int>("edition"); // the entry chosen, 0 for 1984 or 1 for 2016
+        QTest::newRow("2016") << 1;
+        QTest::newRow("1984 after 2016") << 0;
+    }
+    void keptOnClose()
+    {
+        QFETCH(int, edition);
+        auto* editions = child<QComboBox>(m_window.get(), u"edition"_s);
+        editions->setCurrentIndex(1 - edition);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        m_window->saveNow();
+        editions->setCurrentIndex(edition);
+        type("shaftClass", QStringLiteral("f7"));
+        m_window->close();
+        m_window = activeWindow<FitsWindow>(QSize(900, 800));
+        m_window->restoreLast();
+        QCOMPARE(child<QComboBox>(m_window.get(), u"edition"_s)->currentIndex(), edition);
+        QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), u"f7"_s);
     }
 };
 

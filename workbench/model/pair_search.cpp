@@ -7,8 +7,6 @@ PairSearch::PairSearch(QObject* parent) : QObject(parent), m_worker(new QObject)
 {
     m_thread.setObjectName(QStringLiteral("finder"));
     m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start(QThread::LowPriority);
 }
 
 PairSearch::~PairSearch()
@@ -16,10 +14,14 @@ PairSearch::~PairSearch()
     cancel();
     m_thread.quit();
     m_thread.wait();
+    delete m_worker; // its thread has ended, or never began
 }
 
 void PairSearch::start(const workbench::FinderQuery& query)
 {
+    // Begun with the first search, so that a window with no size yet starts no thread.
+    if (!m_thread.isRunning())
+        m_thread.start(QThread::LowPriority);
     const std::uint64_t generation = ++m_newest;
     QMetaObject::invokeMethod(
         m_worker,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/finder_panel.h"
 
+#include "model/pair_search.h"
 #include "window/fit_texts.h"
 
 #include <QComboBox>
@@ -90,8 +91,10 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
 FinderPanel::FinderPanel(QWidget* parent)
     : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_type(new QComboBox),
       m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new QTableView),
-      m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this))
+      m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
+      m_search(new PairSearch(this))
 {
+    connect(m_search, &PairSearch::found, this, &FinderPanel::showFound);
     m_searchTimer->setSingleShot(true);
     m_searchTimer->setInterval(0);
     connect(m_searchTimer, &QTimer::timeout, this, &FinderPanel::search);
@@ -201,12 +204,16 @@ void FinderPanel::searchSoon()
 void FinderPanel::search()
 {
     const FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    // The pairs of older fields are no answer to these: none to choose while the new are found.
+    m_model->setPairs({});
     if (!plan.query) {
-        m_model->setPairs({});
+        m_search->cancel();
         m_message->setText(plan.problem);
         return;
     }
-    showFound(findPairs(*plan.query));
+    m_message->setText(
+        QStringLiteral("φ%1 で探しています…").arg(fitTexts::sizeText(plan.query->diameter)));
+    m_search->start(*plan.query);
 }
 
 void FinderPanel::showFound(FoundPairs found)

@@ -14,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class QTimer;
+class PairSearch;
 
 // The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance.
 class FoundPairsModel : public QAbstractTableModel
@@ -71,6 +72,7 @@ private:
     QTableView* m_list;
     FoundPairsModel* m_model;
     QTimer* m_searchTimer;
+    PairSearch* m_search;
     std::optional<tolerance::Length> m_diameter;
     tolerance::Edition m_edition = tolerance::Edition::Jis1984;
 };

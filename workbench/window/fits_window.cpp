@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/fits_window.h"
 
-#include "model/class_lists.h"
 #include "platform/platform_choice.h"
 #include "resources/resources.h"
+#include "window/class_box.h"
 #include "window/copy_route.h"
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
@@ -75,17 +75,8 @@ QLabel* messageLabel(const char* name)
 
 QComboBox* classBox(Side side, const char* name)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new ClassBox(side);
     combo->setObjectName(QString::fromLatin1(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    // Ours first, then every other class of the standard, to pick as well as to type.
-    combo->addItems(commonClasses(side));
-    combo->insertSeparator(combo->count());
-    combo->addItems(otherClasses(side));
-    combo->setCurrentIndex(-1);
-    // No completion: an inline one turns a typed "H1" into "H10", another class, unseen.
-    combo->setCompleter(nullptr);
     return combo;
 }
 
