@@ -168,12 +168,14 @@ void printWorkbenchRows(const Series& fits, const Series& app, int rounds)
 {
     std::printf("| start-up to first paint, median of %d: tessaly-fits | %.1f ms | | |\n", rounds,
                 median(fits.ms));
-    std::printf("| start-up ratio tessaly-fits / tessaly | %.2f | | |\n",
-                median(fits.ms) / median(app.ms));
+    const double time = median(fits.ms) / median(app.ms);
+    const double memory = median(fits.mb) / median(app.mb);
+    std::printf("| start-up ratio tessaly-fits / tessaly | %.2f | ≤ 1.05 | %s |\n", time,
+                time <= 1.05 ? "yes" : "no");
     std::printf("| peak RSS, median of %d: tessaly-fits | %.1f MB | | |\n", rounds,
                 median(fits.mb));
-    std::printf("| peak RSS ratio tessaly-fits / tessaly | %.2f | | |\n",
-                median(fits.mb) / median(app.mb));
+    std::printf("| peak RSS ratio tessaly-fits / tessaly | %.2f | ≤ 1.05 | %s |\n", memory,
+                memory <= 1.05 ? "yes" : "no");
 }
 
 } // namespace

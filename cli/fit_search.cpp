@@ -2,33 +2,26 @@
 #include "cli/fit_search.h"
 
 #include "cli/answer.h"
-#include "cli/class_code.h"
+
+#include "tolerance/candidates.h"
 
 #include <algorithm>
 
 namespace cli {
 
-using tolerance::ClassCode;
 using tolerance::Side;
 
 namespace {
-
-std::vector<ClassCode> codesOf(Side side, bool allClasses)
-{
-    return allClasses ? tolerance::everyClass(side) : tableClassCodes(side);
-}
 
 void addCandidates(Side side, const Size& size, tolerance::Edition edition, bool allClasses,
                    std::vector<tolerance::Candidate>& candidates,
                    std::vector<tolerance::Source>& sources)
 {
-    for (const ClassCode& code : codesOf(side, allClasses)) {
-        const tolerance::EditionAnswer answer = tolerance::lookUp(code, size.nominal(), edition);
-        if (!answer.deviations)
-            continue;
-        candidates.push_back({tolerance::textOf(code), *answer.deviations});
-        sources.push_back(answer.source);
-    }
+    tolerance::Candidates found = tolerance::candidatesAt(
+        side, size.nominal(), edition,
+        allClasses ? tolerance::ClassScope::Every : tolerance::ClassScope::Table);
+    candidates = std::move(found.classes);
+    sources = std::move(found.sources);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <string_view>
 
@@ -10,6 +12,45 @@ inline QString q(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// main() for a test of Qt objects, the application object of the kind given: the offscreen
+// platform unless one is set, and a private settings folder, so that no test reads or writes the
+// user's settings; then setUp, once the application exists.
+#define TESSALY_TEST_MAIN_WITH(Application, TestClass, setUp)                                      \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QTemporaryDir config;                                                                      \
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
+        Application app(argc, argv);                                                               \
+        setUp;                                                                                     \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+// The workbench's window and its model, which choose no fonts of their own.
+#define TESSALY_QT_TEST_MAIN(Application, TestClass)                                               \
+    TESSALY_TEST_MAIN_WITH(Application, TestClass, )
+
+#ifdef QT_WIDGETS_LIB
+#include <QWidget>
+
+#include <memory>
+
+// A window of the test's, shown and active, as a user has it: shortcuts go to the active window.
+template <typename Window> std::unique_ptr<Window> activeWindow(QSize size = {})
+{
+    auto window = std::make_unique<Window>();
+    if (size.isValid())
+        window->resize(size);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qFatal("window not active");
+    return window;
+}
+#endif
 
 // What follows is for the tests that link the window.
 #if __has_include("main_window.h")
@@ -77,19 +118,10 @@ inline QString savedEdges()
     return text(saved.x1) + u' ' + text(saved.y1);
 }
 
-// main() for the window's tests: the offscreen platform unless one is set, a private settings
-// folder so no test reads or writes the user's, and the fonts the program itself chooses.
+// main() for the window's tests: what every Qt test starts with (below), and the fonts the
+// program itself chooses.
 #define TESSALY_WIDGET_TEST_MAIN(TestClass)                                                        \
-    int main(int argc, char* argv[])                                                               \
-    {                                                                                              \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QTemporaryDir config;                                                                      \
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
-        QApplication app(argc, argv);                                                              \
-        fonts::installApplicationFonts(windowTexts::everyText());                                  \
-        TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
+    TESSALY_TEST_MAIN_WITH(QApplication, TestClass,                                                \
+                           fonts::installApplicationFonts(windowTexts::everyText()))
 
 #endif

@@ -2,9 +2,10 @@
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
 // keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.
-#include "fits_window.h"
+#include "model/class_lists.h"
 #include "test_support.h"
-#include "zone_picture.h"
+#include "window/fits_window.h"
+#include "window/zone_picture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +21,7 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
-using workbench::Side;
+using tolerance::Side;
 
 namespace {
 
@@ -52,14 +53,7 @@ class TestFitsWindow : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_window = std::make_unique<FitsWindow>();
-        m_window->resize(900, 800);
-        m_window->show();
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    }
+    void init() { m_window = activeWindow<FitsWindow>(QSize(900, 800)); }
     void cleanup() { m_window.reset(); }
 
     void figures_data()
@@ -311,6 +305,14 @@ private Q_SLOTS:
     {
         auto* holes = child<QComboBox>(m_window.get(), u"holeClass"_s);
         auto* shafts = child<QComboBox>(m_window.get(), u"shaftClass"_s);
+        // Made when first opened, not at start; what the field shows stays.
+        QCOMPARE(holes->count(), 0);
+        holes->setEditText(u"H7"_s);
+        for (QComboBox* list : {holes, shafts}) {
+            list->showPopup();
+            list->hidePopup();
+        }
+        QCOMPARE(holes->currentText(), u"H7"_s);
         QCOMPARE(holes->itemText(0), workbench::commonClasses(Side::Hole).first());
         for (const QString& code : {u"H1"_s, u"ZC18"_s, u"JS01"_s, u"A9"_s})
             QVERIFY2(holes->findText(code) > holes->findText(u"H7"_s), qPrintable(code));
@@ -322,6 +324,7 @@ private Q_SLOTS:
         all.removeAll(QString()); // the separator
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size());
         // Typed, not picked: a completion once made this H10 without a word.
+        holes->clearEditText();
         holes->setFocus();
         QTest::keyClicks(holes, QStringLiteral("H1"));
         QTest::keyClick(holes, Qt::Key_Tab);
@@ -356,7 +359,53 @@ private Q_SLOTS:
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), pair[1]);
         QVERIFY(m_window->copyText().contains(cell(1, 0)));
     }
+
+    // Each entry of the type filter lists only fits of the type it names.
+    void finderType_data()
+    {
+        QTest::addColumn<QString>("fitType");
+        QTest::newRow("clearance") << u"すきまばめ"_s;
+        QTest::newRow("transition") << u"中間ばめ"_s;
+        QTest::newRow("interference") << u"しまりばめ"_s;
+    }
+    void finderType()
+    {
+        QFETCH(QString, fitType);
+        type("sizeField", QStringLiteral("35"));
+        auto* filter = child<QComboBox>(m_window.get(), u"finderKind"_s);
+        filter->setCurrentIndex(filter->findText(fitType));
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 0);
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            QCOMPARE(list->model()->index(row, 1).data().toString(), fitType);
+    }
+
+    // A close keeps the fit with its edition over what was kept before, and the next window
+    // opens on both.
+    void keptOnClose_data()
+    {
+        QTest::addColumn<int>("edition"); // the entry chosen, 0 for 1984 or 1 for 2016
+        QTest::newRow("2016") << 1;
+        QTest::newRow("1984 after 2016") << 0;
+    }
+    void keptOnClose()
+    {
+        QFETCH(int, edition);
+        auto* editions = child<QComboBox>(m_window.get(), u"edition"_s);
+        editions->setCurrentIndex(1 - edition);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        m_window->saveNow();
+        editions->setCurrentIndex(edition);
+        type("shaftClass", QStringLiteral("f7"));
+        m_window->close();
+        m_window = activeWindow<FitsWindow>(QSize(900, 800));
+        m_window->restoreLast();
+        QCOMPARE(child<QComboBox>(m_window.get(), u"edition"_s)->currentIndex(), edition);
+        QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), u"f7"_s);
+    }
 };
 
-TESSALY_WIDGET_TEST_MAIN(TestFitsWindow)
+TESSALY_QT_TEST_MAIN(QApplication, TestFitsWindow)
 #include "tst_fits_window.moc"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "finder_panel.h"
+#include "window/finder_panel.h"
 
-#include "fit_texts.h"
+#include "model/pair_search.h"
+#include "window/fit_texts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,18 +14,26 @@
 #include <QVBoxLayout>
 
 using namespace workbench;
+using tolerance::Basis;
+using tolerance::ClassScope;
+using tolerance::FitType;
 
 namespace {
 
 enum Column
 {
     FitColumn,
-    KindColumn,
+    TypeColumn,
     MaximumColumn,
     MinimumColumn,
     ToleranceColumn,
     ColumnCount
 };
+
+template <typename T> void addChoice(QComboBox* combo, const QString& text, T value)
+{
+    combo->addItem(text, QVariant::fromValue(value));
+}
 
 } // namespace
 
@@ -33,16 +42,6 @@ void FoundPairsModel::setPairs(FoundPairs pairs)
     beginResetModel();
     m_found = std::move(pairs);
     endResetModel();
-}
-
-QString FoundPairsModel::holeAt(int row) const
-{
-    return m_found.holes[m_found.pairs[std::size_t(row)].hole];
-}
-
-QString FoundPairsModel::shaftAt(int row) const
-{
-    return m_found.shafts[m_found.pairs[std::size_t(row)].shaft];
 }
 
 int FoundPairsModel::rowCount(const QModelIndex& parent) const
@@ -62,20 +61,20 @@ QVariant FoundPairsModel::data(const QModelIndex& index, int role) const
     if (role == Qt::TextAlignmentRole)
         return index.column() >= MaximumColumn ? int(Qt::AlignRight | Qt::AlignVCenter)
                                                : int(Qt::AlignLeft | Qt::AlignVCenter);
-    const FoundPair& found = m_found.pairs[std::size_t(index.row())];
+    const std::size_t row = std::size_t(index.row());
+    const tolerance::Fit& fit = m_found.pairs[row].fit;
     // Clearances as the finder's bounds are typed: negative for an interference.
     switch (index.column()) {
     case FitColumn:
-        return m_found.fitText(std::size_t(index.row()));
-    case KindColumn:
-        return fitTexts::kindName(found.pair.kind);
+        return m_found.fitText(row);
+    case TypeColumn:
+        return fitTexts::typeName(fit.type);
     case MaximumColumn:
-        return fitTexts::millimetres(found.pair.maximumClearance, false);
+        return fitTexts::millimetres(fit.maximumClearance);
     case MinimumColumn:
-        return fitTexts::millimetres(found.pair.minimumClearance, false);
+        return fitTexts::millimetres(fit.minimumClearance);
     default:
-        return fitTexts::millimetres(found.pair.maximumClearance - found.pair.minimumClearance,
-                                     false);
+        return fitTexts::millimetres(tolerance::fitTolerance(fit));
     }
 }
 
@@ -90,16 +89,19 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 FinderPanel::FinderPanel(QWidget* parent)
-    : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_kind(new QComboBox),
-      m_basis(new QComboBox), m_classes(new QComboBox), m_message(new QLabel),
-      m_list(new QTableView), m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this))
+    : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_type(new QComboBox),
+      m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new QTableView),
+      m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
+      m_search(new PairSearch(this))
 {
+    connect(m_search, &PairSearch::found, this, &FinderPanel::showFound);
     m_searchTimer->setSingleShot(true);
     m_searchTimer->setInterval(0);
     connect(m_searchTimer, &QTimer::timeout, this, &FinderPanel::search);
     auto* grid = new QGridLayout;
     addFilters(grid);
     m_message->setObjectName(QStringLiteral("finderMessage"));
+    m_message->setTextFormat(Qt::PlainText);
     // One line that keeps its width, so a new count never moves the list.
     m_message->setMinimumWidth(m_message->fontMetrics().horizontalAdvance(
         QStringLiteral("最小すきまが最大すきまより大きくなっています")));
@@ -135,16 +137,19 @@ void FinderPanel::addFilters(QGridLayout* grid)
         QString label;
         QString hint;
     };
-    m_kind->addItems({QStringLiteral("すべて"), QStringLiteral("すきまばめ"),
-                      QStringLiteral("中間ばめ"), QStringLiteral("しまりばめ")});
-    m_basis->addItems(
-        {QStringLiteral("すべて"), QStringLiteral("穴基準 (H)"), QStringLiteral("軸基準 (h)")});
-    m_classes->addItems({QStringLiteral("よく使う 65 クラス"), QStringLiteral("すべてのクラス")});
+    m_type->addItem(QStringLiteral("すべて")); // no value: any type
+    for (const FitType type : {FitType::Clearance, FitType::Transition, FitType::Interference})
+        addChoice(m_type, fitTexts::typeName(type), type);
+    addChoice(m_basis, QStringLiteral("すべて"), Basis::Any);
+    addChoice(m_basis, QStringLiteral("穴基準 (H)"), Basis::Hole);
+    addChoice(m_basis, QStringLiteral("軸基準 (h)"), Basis::Shaft);
+    addChoice(m_scope, QStringLiteral("よく使う 65 クラス"), ClassScope::Table);
+    addChoice(m_scope, QStringLiteral("すべてのクラス"), ClassScope::Every);
     for (QLineEdit* field : {m_minimum, m_maximum}) {
         field->setPlaceholderText(QStringLiteral("制限なし"));
         connect(field, &QLineEdit::textChanged, this, &FinderPanel::searchSoon);
     }
-    for (QComboBox* combo : {m_kind, m_basis, m_classes})
+    for (QComboBox* combo : {m_type, m_basis, m_scope})
         connect(combo, &QComboBox::currentIndexChanged, this, &FinderPanel::searchSoon);
     const QString band = QStringLiteral("mm、負の値はしめしろ。空欄なら制限なし");
     const Field fields[] = {
@@ -152,11 +157,11 @@ void FinderPanel::addFilters(QGridLayout* grid)
          QStringLiteral("必要な最小すきま（") + band + u'）'},
         {m_maximum, "finderMaximum", QStringLiteral("最大すきま(&X)"),
          QStringLiteral("許される最大すきま（") + band + u'）'},
-        {m_kind, "finderKind", QStringLiteral("種類(&T)"),
+        {m_type, "finderKind", QStringLiteral("種類(&T)"),
          QStringLiteral("すきまばめ・中間ばめ・しまりばめのどれに限るか")},
         {m_basis, "finderBasis", QStringLiteral("基準(&B)"),
          QStringLiteral("穴基準（H の穴）か軸基準（h の軸）に限るか")},
-        {m_classes, "finderClasses", QStringLiteral("対象(&L)"),
+        {m_scope, "finderClasses", QStringLiteral("対象(&L)"),
          QStringLiteral("よく使う 65 クラスから探すか、すべてのクラスから探すか")},
     };
     int column = 0;
@@ -174,13 +179,21 @@ void FinderPanel::addFilters(QGridLayout* grid)
     }
 }
 
-void FinderPanel::setSize(std::optional<Nanometres> diameter, Edition edition)
+void FinderPanel::setSize(std::optional<tolerance::Length> diameter, tolerance::Edition edition)
 {
     if (diameter == m_diameter && edition == m_edition)
         return;
     m_diameter = diameter;
     m_edition = edition;
     searchSoon();
+}
+
+FinderFields FinderPanel::fields() const
+{
+    const QVariant type = m_type->currentData();
+    return {m_minimum->text(), m_maximum->text(),
+            type.isValid() ? std::optional(type.value<FitType>()) : std::nullopt,
+            m_basis->currentData().value<Basis>(), m_scope->currentData().value<ClassScope>()};
 }
 
 void FinderPanel::searchSoon()
@@ -190,35 +203,26 @@ void FinderPanel::searchSoon()
 
 void FinderPanel::search()
 {
-    const BoundReading minimum = readBound(m_minimum->text());
-    const BoundReading maximum = readBound(m_maximum->text());
-    QString problem = !minimum.problem.isEmpty() ? QStringLiteral("最小すきま: ") + minimum.problem
-                      : !maximum.problem.isEmpty()
-                          ? QStringLiteral("最大すきま: ") + maximum.problem
-                      : !m_diameter ? QStringLiteral("上の寸法が入ると探します")
-                                    : QString();
-    if (problem.isEmpty() && minimum.value && maximum.value && *minimum.value > *maximum.value)
-        problem = QStringLiteral("最小すきまが最大すきまより大きくなっています");
-    if (!problem.isEmpty()) {
-        m_model->setPairs({});
-        m_message->setText(problem);
+    const FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    // The pairs of older fields are no answer to these: none to choose while the new are found.
+    m_model->setPairs({});
+    if (!plan.query) {
+        m_search->cancel();
+        m_message->setText(plan.problem);
         return;
     }
-    FinderQuery query{*m_diameter,
-                      m_edition,
-                      minimum.value,
-                      maximum.value,
-                      std::nullopt,
-                      Basis(m_basis->currentIndex()),
-                      m_classes->currentIndex() == 1};
-    if (m_kind->currentIndex() > 0)
-        query.kind = FitKind(m_kind->currentIndex() - 1);
-    FoundPairs found = findPairs(query);
-    m_message->setText(found.pairs.empty() ? QStringLiteral("φ%1 で条件に合うはめあいはありません")
-                                                 .arg(fitTexts::sizeText(*m_diameter))
-                                           : QStringLiteral("φ%1 で %2 組（変動量の大きい順）")
-                                                 .arg(fitTexts::sizeText(*m_diameter))
-                                                 .arg(found.pairs.size()));
+    m_message->setText(
+        QStringLiteral("φ%1 で探しています…").arg(fitTexts::sizeText(plan.query->diameter)));
+    m_search->start(*plan.query);
+}
+
+void FinderPanel::showFound(FoundPairs found)
+{
+    const QString size = fitTexts::sizeText(found.diameter);
+    m_message->setText(
+        found.pairs.empty()
+            ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
+            : QStringLiteral("φ%1 で %2 組（変動量の大きい順）").arg(size).arg(found.pairs.size()));
     m_model->setPairs(std::move(found));
 }
 
@@ -226,5 +230,6 @@ void FinderPanel::rowChosen(const QModelIndex& current)
 {
     if (!current.isValid())
         return;
-    Q_EMIT pairChosen(m_model->holeAt(current.row()), m_model->shaftAt(current.row()));
+    const std::size_t row = std::size_t(current.row());
+    Q_EMIT pairChosen(m_model->pairs().holeAt(row), m_model->pairs().shaftAt(row));
 }

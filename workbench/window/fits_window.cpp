@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "fits_window.h"
+#include "window/fits_window.h"
 
-#include "copy_route.h"
-#include "finder_panel.h"
-#include "fit_texts.h"
 #include "platform/platform_choice.h"
 #include "resources/resources.h"
-#include "zone_picture.h"
+#include "window/class_box.h"
+#include "window/copy_route.h"
+#include "window/finder_panel.h"
+#include "window/fit_texts.h"
+#include "window/zone_picture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,11 +21,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
 using namespace workbench;
+using tolerance::Edition;
+using tolerance::Side;
 
 namespace {
 
@@ -60,6 +64,7 @@ QLabel* messageLabel(const char* name)
 {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // it quotes what was typed
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     steadyWidth(label, QStringLiteral("JS7x: この記号の公差クラスはありません"));
     QPalette palette = label->palette();
@@ -70,17 +75,8 @@ QLabel* messageLabel(const char* name)
 
 QComboBox* classBox(Side side, const char* name)
 {
-    auto* combo = new QComboBox;
+    auto* combo = new ClassBox(side);
     combo->setObjectName(QString::fromLatin1(name));
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    // Ours first, then every other class of the standard, to pick as well as to type.
-    combo->addItems(commonClasses(side));
-    combo->insertSeparator(combo->count());
-    combo->addItems(otherClasses(side));
-    combo->setCurrentIndex(-1);
-    // No completion: an inline one turns a typed "H1" into "H10", another class, unseen.
-    combo->setCompleter(nullptr);
     return combo;
 }
 
@@ -98,7 +94,7 @@ FitsWindow::FitsWindow(QWidget* parent)
     : QMainWindow(parent), m_size(new QLineEdit), m_hole(classBox(Side::Hole, "holeClass")),
       m_shaft(classBox(Side::Shaft, "shaftClass")), m_edition(new QComboBox),
       m_sizeMessage(messageLabel("sizeMessage")), m_holeMessage(messageLabel("holeMessage")),
-      m_shaftMessage(messageLabel("shaftMessage")), m_kind(figureLabel("fitKind")),
+      m_shaftMessage(messageLabel("shaftMessage")), m_type(figureLabel("fitKind")),
       m_looseName(new QLabel), m_looseValue(figureLabel("looseValue")), m_tightName(new QLabel),
       m_tightValue(figureLabel("tightValue")), m_fitTolerance(figureLabel("fitTolerance")),
       m_notes(new QLabel), m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
@@ -160,8 +156,8 @@ QWidget* FitsWindow::buildInputs()
     m_size->setObjectName(QStringLiteral("sizeField"));
     m_size->setPlaceholderText(QStringLiteral("例: 35"));
     m_edition->setObjectName(QStringLiteral("edition"));
-    m_edition->addItems(
-        {fitTexts::editionName(Edition::Jis1984), fitTexts::editionName(Edition::Iso2010)});
+    for (const Edition edition : {Edition::Jis1984, Edition::Iso2010})
+        m_edition->addItem(fitTexts::editionName(edition), QVariant::fromValue(edition));
     const Field fields[] = {
         {m_size, m_sizeMessage, QStringLiteral("呼び寸法 mm(&S)"),
          QStringLiteral("呼び寸法を mm で入力します（0 を超え 3150 以下、小数 4 桁まで）")},
@@ -195,29 +191,38 @@ QWidget* FitsWindow::buildInputs()
 
 void FitsWindow::addSideRows(QGridLayout* grid)
 {
-    const char* names[2][5] = {
-        {"holeUpper", "holeLower", "holeMaximum", "holeMinimum", "holeSource"},
-        {"shaftUpper", "shaftLower", "shaftMaximum", "shaftMinimum", "shaftSource"}};
+    const char* names[2][6] = {
+        {"holeHead", "holeUpper", "holeLower", "holeMaximum", "holeMinimum", "holeSource"},
+        {"shaftHead", "shaftUpper", "shaftLower", "shaftMaximum", "shaftMinimum", "shaftSource"}};
     const QString rows[] = {QStringLiteral("上の寸法許容差"), QStringLiteral("下の寸法許容差"),
                             QStringLiteral("最大許容寸法"), QStringLiteral("最小許容寸法")};
     grid->addWidget(new QLabel(QStringLiteral("mm")), 0, 0);
     for (int side = 0; side < 2; ++side) {
-        auto* head = new QLabel(side == 0 ? QStringLiteral("穴") : QStringLiteral("軸"));
-        head->setObjectName(QString::fromLatin1(side == 0 ? "holeHead" : "shaftHead"));
-        head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(head, 0, side + 1);
+        SideLabels& labels = m_sides[side];
+        labels.head = new QLabel(side == 0 ? QStringLiteral("穴") : QStringLiteral("軸"));
+        labels.head->setObjectName(QString::fromLatin1(names[side][0]));
+        labels.head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(labels.head, 0, side + 1);
+        QLabel** figures[] = {&labels.upper, &labels.lower, &labels.maximum, &labels.minimum};
         for (int row = 0; row < 4; ++row) {
             if (side == 0)
                 grid->addWidget(new QLabel(rows[row]), row + 1, 0);
-            QLabel* figure = figureLabel(names[side][row]);
+            QLabel* figure = figureLabel(names[side][row + 1]);
             figure->setAccessibleName((side == 0 ? u"穴の" : u"軸の") + rows[row]);
             grid->addWidget(figure, row + 1, side + 1);
+            *figures[row] = figure;
         }
-        auto* source = new QLabel;
-        source->setObjectName(QString::fromLatin1(names[side][4]));
-        steadyWidth(source, QStringLiteral("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
-        grid->addWidget(source, 5 + side, 0, 1, 3);
+        labels.source = new QLabel;
+        labels.source->setObjectName(QString::fromLatin1(names[side][5]));
+        steadyWidth(labels.source,
+                    QStringLiteral("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
+        grid->addWidget(labels.source, 5 + side, 0, 1, 3);
     }
+}
+
+FitsWindow::SideLabels& FitsWindow::labelsOf(Side side)
+{
+    return m_sides[side == Side::Hole ? 0 : 1];
 }
 
 QWidget* FitsWindow::buildResults()
@@ -227,7 +232,7 @@ QWidget* FitsWindow::buildResults()
     addSideRows(grid);
     const int pairRow = 7;
     const std::pair<QLabel*, QLabel*> pairRows[] = {
-        {new QLabel(QStringLiteral("はめあいの種類")), m_kind},
+        {new QLabel(QStringLiteral("はめあいの種類")), m_type},
         {m_looseName, m_looseValue},
         {m_tightName, m_tightValue},
         {new QLabel(QStringLiteral("はめあいの変動量")), m_fitTolerance},
@@ -274,7 +279,7 @@ void FitsWindow::buildMenus()
 Inputs FitsWindow::inputs() const
 {
     return {m_size->text(), m_hole->currentText(), m_shaft->currentText(),
-            Edition(m_edition->currentIndex())};
+            m_edition->currentData().value<Edition>()};
 }
 
 void FitsWindow::refresh()
@@ -289,12 +294,8 @@ void FitsWindow::refresh()
     showPair(m_answer);
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
-    // Only a complete fit is worth keeping; "3" on the way to "3x5" is not, so a close with bad
-    // input leaves what was kept before.
-    m_complete = m_answer.complete()
-                     ? std::optional(lastInputs::Inputs{typed.size.trimmed(), typed.hole.trimmed(),
-                                                        typed.shaft.trimmed(), int(typed.edition)})
-                     : std::nullopt;
+    // A close with bad input leaves what was kept before.
+    m_complete = keptInputs(typed, m_answer);
 }
 
 void FitsWindow::showProblem(QWidget* field, QLabel* message, const QString& problem)
@@ -308,20 +309,19 @@ void FitsWindow::showProblem(QWidget* field, QLabel* message, const QString& pro
 
 void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
 {
-    const QString prefix = side == Side::Hole ? QStringLiteral("hole") : QStringLiteral("shaft");
-    const auto set = [&](const char* name, const QString& text) {
-        findChild<QLabel*>(prefix + QLatin1String(name))->setText(text);
-    };
-    set("Head", (side == Side::Hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) +
-                    (figures ? figures->code : QString()));
-    set("Upper", figures ? fitTexts::millimetres(figures->upper, true) : kNone);
-    set("Lower", figures ? fitTexts::millimetres(figures->lower, true) : kNone);
-    set("Maximum", figures ? fitTexts::millimetres(figures->maximum, false) : kNone);
-    set("Minimum", figures ? fitTexts::millimetres(figures->minimum, false) : kNone);
-    const Edition edition = Edition(m_edition->currentIndex());
-    set("Source", figures ? (side == Side::Hole ? u"穴の" : u"軸の") +
-                                fitTexts::sourceText(figures->source, edition)
-                          : QString());
+    const SideLabels& labels = labelsOf(side);
+    const bool hole = side == Side::Hole;
+    labels.head->setText((hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) +
+                         (figures ? figures->code : QString()));
+    labels.upper->setText(figures ? fitTexts::deviation(figures->upper) : kNone);
+    labels.lower->setText(figures ? fitTexts::deviation(figures->lower) : kNone);
+    labels.maximum->setText(figures ? fitTexts::millimetres(figures->maximum) : kNone);
+    labels.minimum->setText(figures ? fitTexts::millimetres(figures->minimum) : kNone);
+    labels.source->setText(
+        figures
+            ? (hole ? u"穴の" : u"軸の") +
+                  fitTexts::sourceText(figures->source, m_edition->currentData().value<Edition>())
+            : QString());
 }
 
 void FitsWindow::showPair(const Answer& answer)
@@ -330,7 +330,7 @@ void FitsWindow::showPair(const Answer& answer)
     m_copyButton->setEnabled(complete);
     m_copyAction->setEnabled(complete);
     if (!complete) {
-        for (QLabel* label : {m_kind, m_looseValue, m_tightValue, m_fitTolerance})
+        for (QLabel* label : {m_type, m_looseValue, m_tightValue, m_fitTolerance})
             label->setText(kNone);
         m_looseName->setText(QStringLiteral("最大すきま"));
         m_tightName->setText(QStringLiteral("最小すきま"));
@@ -338,22 +338,27 @@ void FitsWindow::showPair(const Answer& answer)
         return;
     }
     const auto [loose, tight] = fitTexts::clearanceFigures(*answer.pair);
-    m_kind->setText(fitTexts::kindName(answer.pair->kind));
+    m_type->setText(fitTexts::typeName(answer.pair->type));
     m_looseName->setText(loose.name);
     m_looseValue->setText(loose.value);
     m_tightName->setText(tight.name);
     m_tightValue->setText(tight.value);
     m_looseValue->setAccessibleName(loose.name);
     m_tightValue->setAccessibleName(tight.name);
-    m_fitTolerance->setText(fitTexts::millimetres(
-        answer.pair->maximumClearance - answer.pair->minimumClearance, false));
+    m_fitTolerance->setText(fitTexts::millimetres(tolerance::fitTolerance(*answer.pair)));
     m_notes->setText(fitTexts::copyText(answer).trimmed());
 }
 
 void FitsWindow::choosePair(const QString& hole, const QString& shaft)
 {
-    m_hole->setEditText(hole);
-    m_shaft->setEditText(shaft);
+    {
+        // The figures once for the whole pair, never for half of it.
+        const QSignalBlocker holeQuiet(m_hole);
+        const QSignalBlocker shaftQuiet(m_shaft);
+        m_hole->setEditText(hole);
+        m_shaft->setEditText(shaft);
+    }
+    refresh();
 }
 
 QString FitsWindow::copyText() const
@@ -375,7 +380,7 @@ void FitsWindow::copyFit()
 void FitsWindow::restoreLast()
 {
     if (const auto last = lastInputs::loadInputs()) {
-        m_edition->setCurrentIndex(std::clamp(last->edition, 0, 1));
+        m_edition->setCurrentIndex(m_edition->findData(QVariant::fromValue(last->edition)));
         m_hole->setEditText(last->hole);
         m_shaft->setEditText(last->shaft);
         m_size->setText(last->size);

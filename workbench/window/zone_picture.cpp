@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "zone_picture.h"
+#include "window/zone_picture.h"
 
-#include "fit_texts.h"
+#include "window/fit_texts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
-using workbench::Nanometres;
-using workbench::Side;
+using tolerance::Length;
+using tolerance::Side;
 
 namespace {
 
@@ -61,9 +61,9 @@ QRectF ZonePicture::plotArea() const
     return QRectF(line / 2.0, 2.5 * line, width() - line, height() - 4.0 * line);
 }
 
-qreal ZonePicture::rowOf(Nanometres deviation) const
+qreal ZonePicture::rowOf(Length deviation) const
 {
-    Nanometres top = 0, bottom = 0;
+    Length top = 0, bottom = 0;
     if (m_hole) {
         top = std::max({top, m_hole->upper, m_shaft->upper});
         bottom = std::min({bottom, m_hole->lower, m_shaft->lower});

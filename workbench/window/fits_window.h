@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fit_query.h"
-#include "last_inputs.h"
+#include "model/fit_query.h"
+#include "model/last_inputs.h"
 
 #include <QMainWindow>
 
@@ -40,13 +40,25 @@ protected:
     void closeEvent(class QCloseEvent* event) override;
 
 private:
+    // The figures of one side, top to bottom, and where they come from.
+    struct SideLabels
+    {
+        QLabel* head;
+        QLabel* upper;
+        QLabel* lower;
+        QLabel* maximum;
+        QLabel* minimum;
+        QLabel* source;
+    };
+
     QWidget* buildInputs();
     QWidget* buildResults();
     void buildMenus();
     void addSideRows(QGridLayout* grid);
+    SideLabels& labelsOf(tolerance::Side side);
     void refresh();
     void showProblem(QWidget* field, QLabel* message, const QString& problem);
-    void showSide(workbench::Side side, const std::optional<workbench::SideFigures>& figures);
+    void showSide(tolerance::Side side, const std::optional<workbench::SideFigures>& figures);
     void showPair(const workbench::Answer& answer);
     void choosePair(const QString& hole, const QString& shaft);
     workbench::Inputs inputs() const;
@@ -58,7 +70,8 @@ private:
     QLabel* m_sizeMessage;
     QLabel* m_holeMessage;
     QLabel* m_shaftMessage;
-    QLabel* m_kind;
+    SideLabels m_sides[2]; // hole, shaft
+    QLabel* m_type;
     QLabel* m_looseName;
     QLabel* m_looseValue;
     QLabel* m_tightName;

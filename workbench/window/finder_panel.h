@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fit_query.h"
+#include "model/pair_finder.h"
 
 #include <QAbstractTableModel>
 #include <QWidget>
 
 #include <optional>
-#include <vector>
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QTableView;
 class QTimer;
+class PairSearch;
 
 // The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance.
 class FoundPairsModel : public QAbstractTableModel
@@ -25,8 +26,7 @@ public:
 
     // The whole list at once: one reset, however many pairs.
     void setPairs(workbench::FoundPairs pairs);
-    QString holeAt(int row) const;
-    QString shaftAt(int row) const;
+    const workbench::FoundPairs& pairs() const { return m_found; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,31 +48,31 @@ public:
     explicit FinderPanel(QWidget* parent = nullptr);
 
     // The size and edition to search at; nothing while the size field has no usable size.
-    void setSize(std::optional<workbench::Nanometres> diameter, workbench::Edition edition);
-
-    QLineEdit* minimumField() const { return m_minimum; }
-    QLineEdit* maximumField() const { return m_maximum; }
+    void setSize(std::optional<tolerance::Length> diameter, tolerance::Edition edition);
 
 Q_SIGNALS:
     void pairChosen(const QString& hole, const QString& shaft);
 
 private:
-    void addFilters(class QGridLayout* grid);
+    void addFilters(QGridLayout* grid);
+    workbench::FinderFields fields() const;
     // Searches once the events of the moment are done: never within a keystroke's own paint,
     // and once for any number of changes.
     void searchSoon();
     void search();
+    void showFound(workbench::FoundPairs found);
     void rowChosen(const QModelIndex& current);
 
     QLineEdit* m_minimum;
     QLineEdit* m_maximum;
-    QComboBox* m_kind;
+    QComboBox* m_type;
     QComboBox* m_basis;
-    QComboBox* m_classes;
+    QComboBox* m_scope;
     QLabel* m_message;
     QTableView* m_list;
     FoundPairsModel* m_model;
     QTimer* m_searchTimer;
-    std::optional<workbench::Nanometres> m_diameter;
-    workbench::Edition m_edition = workbench::Edition::Jis1984;
+    PairSearch* m_search;
+    std::optional<tolerance::Length> m_diameter;
+    tolerance::Edition m_edition = tolerance::Edition::Jis1984;
 };

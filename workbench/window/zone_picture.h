@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "fit_query.h"
+#include "model/fit_query.h"
 
 #include <QWidget>
 
@@ -22,7 +22,7 @@ public:
               const std::optional<workbench::SideFigures>& shaft);
 
     // Where a zone is drawn, in the widget's coordinates; empty when none is.
-    QRectF zoneRect(workbench::Side side) const;
+    QRectF zoneRect(tolerance::Side side) const;
     qreal zeroLineY() const;
 
     QSize minimumSizeHint() const override;
@@ -33,9 +33,9 @@ protected:
 
 private:
     QRectF plotArea() const;
-    qreal rowOf(workbench::Nanometres deviation) const;
+    qreal rowOf(tolerance::Length deviation) const;
     qreal snapped(qreal logical) const;
-    void paintZone(QPainter& painter, workbench::Side side) const;
+    void paintZone(QPainter& painter, tolerance::Side side) const;
 
     std::optional<workbench::SideFigures> m_hole;
     std::optional<workbench::SideFigures> m_shaft;

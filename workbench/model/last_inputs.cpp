@@ -1,11 +1,22 @@
 // SPDX-License-Identifier: MIT
-#include "last_inputs.h"
+#include "model/last_inputs.h"
 
 #include <QSettings>
 
 namespace lastInputs {
 
 namespace {
+
+// The file keeps the edition as the number it has always had: 0 for 1984, 1 for 2016.
+int editionNumber(tolerance::Edition edition)
+{
+    return edition == tolerance::Edition::Iso2010 ? 1 : 0;
+}
+
+tolerance::Edition editionOf(int number)
+{
+    return number == 1 ? tolerance::Edition::Iso2010 : tolerance::Edition::Jis1984;
+}
 
 QSettings store()
 {
@@ -29,7 +40,7 @@ std::optional<Inputs> loadInputs()
     return Inputs{settings.value(QStringLiteral("size")).toString(),
                   settings.value(QStringLiteral("hole")).toString(),
                   settings.value(QStringLiteral("shaft")).toString(),
-                  settings.value(QStringLiteral("edition")).toInt()};
+                  editionOf(settings.value(QStringLiteral("edition")).toInt())};
 }
 
 Window loadWindow()
@@ -48,7 +59,7 @@ void save(const std::optional<Inputs>& inputs, const Window& window)
         settings.setValue(QStringLiteral("size"), inputs->size);
         settings.setValue(QStringLiteral("hole"), inputs->hole);
         settings.setValue(QStringLiteral("shaft"), inputs->shaft);
-        settings.setValue(QStringLiteral("edition"), inputs->edition);
+        settings.setValue(QStringLiteral("edition"), editionNumber(inputs->edition));
         settings.endGroup();
     }
     settings.beginGroup(QStringLiteral("window"));

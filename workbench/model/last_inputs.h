@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tolerance/editions.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
@@ -16,7 +18,7 @@ struct Inputs
     QString size;
     QString hole;
     QString shaft;
-    int edition = 0;
+    tolerance::Edition edition = tolerance::Edition::Jis1984;
 };
 
 struct Window

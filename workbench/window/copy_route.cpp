@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "copy_route.h"
+#include "window/copy_route.h"
 
 #include <QApplication>
 #include <QComboBox>

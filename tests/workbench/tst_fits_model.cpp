@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: MIT
+// The workbench's model: the size and the finder's bounds as a Japanese keyboard types them; the
+// finder's type, basis and scope filters and its bounds; a newer search replacing an older one;
+// the inputs kept and brought back, the edition with them.
+#include "model/class_lists.h"
+#include "model/fit_query.h"
+#include "model/last_inputs.h"
+#include "model/pair_finder.h"
+#include "model/pair_search.h"
+#include "test_support.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+using tolerance::Basis;
+using tolerance::ClassScope;
+using tolerance::Edition;
+using tolerance::FitType;
+using tolerance::Length;
+using workbench::FinderFields;
+
+namespace {
+
+constexpr Length kMm = tolerance::kNanometresPerMm;
+constexpr Length kUm = tolerance::kNanometresPerMicrometre;
+
+QStringList fitsOf(const workbench::FoundPairs& found)
+{
+    QStringList fits;
+    for (std::size_t row = 0; row < found.pairs.size(); ++row)
+        fits << found.fitText(row);
+    return fits;
+}
+
+FinderFields bounds(const QString& minimum, const QString& maximum)
+{
+    FinderFields fields;
+    fields.minimum = minimum;
+    fields.maximum = maximum;
+    return fields;
+}
+
+workbench::FoundPairs foundAt35(const FinderFields& fields)
+{
+    const workbench::FinderPlan plan = workbench::planSearch(fields, 35 * kMm, Edition::Jis1984);
+    if (!plan.query)
+        qFatal("no search: %s", qPrintable(plan.problem));
+    return workbench::findPairs(*plan.query);
+}
+
+} // namespace
+
+class TestFitsModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, u"Kelvan"_s, u"TessalyFits"_s)
+            .clear();
+    }
+
+    // The size as typed: full-width digits and point read as ASCII, spaces around ignored.
+    void sizeAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<Length>>("diameter");
+        QTest::addColumn<QString>("problem"); // a part of it; empty for none
+        QTest::newRow("35") << u"35"_s << std::optional(35 * kMm) << QString();
+        QTest::newRow("full-width 35") << u"３５"_s << std::optional(35 * kMm) << QString();
+        QTest::newRow("full-width 35.5")
+            << u"３５．５"_s << std::optional(35 * kMm + 500 * kUm) << QString();
+        QTest::newRow("spaces, an ideographic one too")
+            << u" 35.25\u3000"_s << std::optional(35 * kMm + 250 * kUm) << QString();
+        QTest::newRow("four decimals") << u"0.0005"_s << std::optional(Length(500)) << QString();
+        QTest::newRow("leading zeros")
+            << u"007.5"_s << std::optional(7 * kMm + 500 * kUm) << QString();
+        QTest::newRow("the largest") << u"3150"_s << std::optional(3150 * kMm) << QString();
+        QTest::newRow("nothing yet") << QString() << std::optional<Length>() << QString();
+        QTest::newRow("minus") << u"-35"_s << std::optional<Length>() << u"0 より大きい"_s;
+        QTest::newRow("full-width minus")
+            << u"－３５"_s << std::optional<Length>() << u"0 より大きい"_s;
+        QTest::newRow("zero") << u"0"_s << std::optional<Length>() << u"0 より大きい"_s;
+        QTest::newRow("a comma") << u"35,5"_s << std::optional<Length>() << u"「.」"_s;
+        QTest::newRow("letters") << u"3x5"_s << std::optional<Length>() << u"数字で"_s;
+        QTest::newRow("over 3150")
+            << u"3150.0001"_s << std::optional<Length>() << u"3150 mm まで"_s;
+        QTest::newRow("five decimals") << u"35.00001"_s << std::optional<Length>() << u"4 桁"_s;
+    }
+    void sizeAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(std::optional<Length>, diameter);
+        QFETCH(QString, problem);
+        const workbench::SizeReading reading = workbench::readSize(typed);
+        QCOMPARE(reading.diameter, diameter);
+        QVERIFY2(problem.isEmpty() ? reading.problem.isEmpty() : reading.problem.contains(problem),
+                 qPrintable(reading.problem));
+    }
+
+    // A finder bound: a clearance in mm, negative for an interference.
+    void boundAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<Length>>("value");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("0.020") << u"0.020"_s << std::optional(20 * kUm) << QString();
+        QTest::newRow("an interference") << u"-0.018"_s << std::optional(-18 * kUm) << QString();
+        QTest::newRow("full-width interference")
+            << u"－０．０１８"_s << std::optional(-18 * kUm) << QString();
+        QTest::newRow("half a micrometre")
+            << u"-0.0005"_s << std::optional(Length(-500)) << QString();
+        QTest::newRow("minus zero") << u"-0"_s << std::optional(Length(0)) << QString();
+        QTest::newRow("whole mm") << u"2"_s << std::optional(2 * kMm) << QString();
+        QTest::newRow("empty: no bound") << u"  "_s << std::optional<Length>() << QString();
+        QTest::newRow("a comma") << u"0,02"_s << std::optional<Length>() << u"「.」"_s;
+        QTest::newRow("two minus signs") << u"--0.02"_s << std::optional<Length>() << u"数字で"_s;
+        QTest::newRow("five decimals") << u"0.00001"_s << std::optional<Length>() << u"4 桁"_s;
+    }
+    void boundAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(std::optional<Length>, value);
+        QFETCH(QString, problem);
+        const workbench::BoundReading reading = workbench::readBound(typed);
+        QCOMPARE(reading.value, value);
+        QVERIFY2(problem.isEmpty() ? reading.problem.isEmpty() : reading.problem.contains(problem),
+                 qPrintable(reading.problem));
+    }
+
+    // Each type alone gives exactly the pairs of that type among all, in the same order.
+    void finderType_data()
+    {
+        QTest::addColumn<std::optional<FitType>>("type");
+        QTest::newRow("clearance") << std::optional(FitType::Clearance);
+        QTest::newRow("transition") << std::optional(FitType::Transition);
+        QTest::newRow("interference") << std::optional(FitType::Interference);
+    }
+    void finderType()
+    {
+        QFETCH(std::optional<FitType>, type);
+        const workbench::FoundPairs all = foundAt35({});
+        FinderFields fields;
+        fields.type = type;
+        const workbench::FoundPairs only = foundAt35(fields);
+        QStringList expected;
+        for (std::size_t row = 0; row < all.pairs.size(); ++row)
+            if (all.pairs[row].fit.type == *type)
+                expected << all.fitText(row);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(fitsOf(only), expected);
+    }
+
+    // The basis keeps the H holes or the h shafts; the scope takes our 65 classes or all.
+    void finderClasses_data()
+    {
+        QTest::addColumn<Basis>("basis");
+        QTest::addColumn<ClassScope>("scope");
+        QTest::addColumn<QString>("holes");   // what every hole found matches
+        QTest::addColumn<QString>("shafts");  // the same for the shafts
+        QTest::addColumn<QString>("example"); // one fit that must be among them
+        QTest::newRow("hole basis, ours")
+            << Basis::Hole << ClassScope::Table << u"^H\\d+$"_s << u"^[a-z]+\\d+$"_s << u"H7/g6"_s;
+        QTest::newRow("shaft basis, ours")
+            << Basis::Shaft << ClassScope::Table << u"^[A-Z]+\\d+$"_s << u"^h\\d+$"_s << u"G7/h6"_s;
+        QTest::newRow("hole basis, every class") << Basis::Hole << ClassScope::Every << u"^H\\d+$"_s
+                                                 << u"^[a-z]+\\d+$"_s << u"H01/zc18"_s;
+        QTest::newRow("any, every class") << Basis::Any << ClassScope::Every << u"^[A-Z]+\\d+$"_s
+                                          << u"^[a-z]+\\d+$"_s << u"ZC18/a9"_s;
+    }
+    void finderClasses()
+    {
+        QFETCH(Basis, basis);
+        QFETCH(ClassScope, scope);
+        QFETCH(QString, holes);
+        QFETCH(QString, shafts);
+        QFETCH(QString, example);
+        FinderFields fields;
+        fields.basis = basis;
+        fields.scope = scope;
+        const workbench::FoundPairs found = foundAt35(fields);
+        const QStringList ours = workbench::commonClasses(tolerance::Side::Hole) +
+                                 workbench::commonClasses(tolerance::Side::Shaft);
+        // Each class once: over every class there are some 200 000 pairs.
+        QSet<int> holesUsed, shaftsUsed;
+        for (const workbench::FoundPair& pair : found.pairs) {
+            holesUsed.insert(pair.hole);
+            shaftsUsed.insert(pair.shaft);
+        }
+        bool outsideOurs = false;
+        for (const int hole : holesUsed) {
+            QVERIFY2(QRegularExpression(holes).match(found.holes[hole]).hasMatch(),
+                     qPrintable(found.holes[hole]));
+            outsideOurs = outsideOurs || !ours.contains(found.holes[hole]);
+        }
+        for (const int shaft : shaftsUsed) {
+            QVERIFY2(QRegularExpression(shafts).match(found.shafts[shaft]).hasMatch(),
+                     qPrintable(found.shafts[shaft]));
+            outsideOurs = outsideOurs || !ours.contains(found.shafts[shaft]);
+        }
+        QCOMPARE(outsideOurs, scope == ClassScope::Every);
+        QVERIFY2(fitsOf(found).contains(example), qPrintable(example));
+    }
+
+    // The bounds as the finder reads them: whole fits within, or what is wrong with them.
+    void finderBounds_data()
+    {
+        QTest::addColumn<QString>("minimum");
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("a clearance band") << u"0.020"_s << u"0.070"_s << QString();
+        QTest::newRow("an interference band") << u"-0.060"_s << u"-0.010"_s << QString();
+        QTest::newRow("across zero, full-width") << u"－０．０１"_s << u"０．０１"_s << QString();
+        QTest::newRow("equal bounds") << u"0.025"_s << u"0.025"_s << QString();
+        QTest::newRow("minimum over maximum")
+            << u"0.070"_s << u"0.020"_s << u"最小すきまが最大すきまより大きく"_s;
+        QTest::newRow("interference minimum over maximum")
+            << u"-0.010"_s << u"-0.060"_s << u"最小すきまが最大すきまより大きく"_s;
+        QTest::newRow("a bad minimum") << u"0,02"_s << u"0.07"_s << u"最小すきま: "_s;
+        QTest::newRow("a bad maximum") << u"0.02"_s << u"x"_s << u"最大すきま: "_s;
+    }
+    void finderBounds()
+    {
+        QFETCH(QString, minimum);
+        QFETCH(QString, maximum);
+        QFETCH(QString, problem);
+        const workbench::FinderPlan plan =
+            workbench::planSearch(bounds(minimum, maximum), 35 * kMm, Edition::Jis1984);
+        QVERIFY2(problem.isEmpty() ? plan.problem.isEmpty() : plan.problem.startsWith(problem),
+                 qPrintable(plan.problem));
+        QCOMPARE(plan.query.has_value(), problem.isEmpty());
+        if (!plan.query)
+            return;
+        const Length low = *workbench::readBound(minimum).value;
+        const Length high = *workbench::readBound(maximum).value;
+        for (const workbench::FoundPair& pair : workbench::findPairs(*plan.query).pairs)
+            QVERIFY(pair.fit.minimumClearance >= low && pair.fit.maximumClearance <= high);
+    }
+
+    // No size above: nothing to search at, and the finder says so.
+    void finderWithoutSize()
+    {
+        const auto plan = workbench::planSearch({}, std::nullopt, Edition::Jis1984);
+        QVERIFY(!plan.query);
+        QVERIFY(!plan.problem.isEmpty());
+    }
+
+    // Requests in a row: only the newest one's result ever arrives; a cancelled one never does.
+    void newestSearchWins()
+    {
+        PairSearch search;
+        QSignalSpy found(&search, &PairSearch::found);
+        workbench::FinderQuery every{};
+        every.diameter = 35 * kMm;
+        every.scope = ClassScope::Every;
+        workbench::FinderQuery ours = every;
+        ours.scope = ClassScope::Table;
+        ours.type = FitType::Interference;
+        for (int i = 0; i < 3; ++i)
+            search.start(every);
+        search.start(ours);
+        QVERIFY(found.wait(10'000));
+        QTest::qWait(200); // anything older would have come by now
+        QCOMPARE(found.size(), 1);
+        const auto pairs = found.takeFirst().at(0).value<workbench::FoundPairs>();
+        QCOMPARE(fitsOf(pairs), fitsOf(workbench::findPairs(ours)));
+        search.start(every);
+        search.cancel();
+        QTest::qWait(500);
+        QCOMPARE(found.size(), 0);
+        // A result already on its way when a newer request comes is dropped where it arrives.
+        search.start(ours);
+        QThread::msleep(1500); // the search is done and its result waits for this thread
+        workbench::FinderQuery clearance = ours;
+        clearance.type = FitType::Clearance;
+        search.start(clearance);
+        QVERIFY(found.wait(10'000));
+        QTest::qWait(200);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(fitsOf(found.takeFirst().at(0).value<workbench::FoundPairs>()),
+                 fitsOf(workbench::findPairs(clearance)));
+    }
+
+    // Only a complete fit is kept, trimmed, with its edition; a later incomplete one keeps it.
+    void keptThenRestored_data()
+    {
+        QTest::addColumn<Edition>("edition");
+        QTest::newRow("1984") << Edition::Jis1984;
+        QTest::newRow("2016") << Edition::Iso2010;
+    }
+    void keptThenRestored()
+    {
+        QFETCH(Edition, edition);
+        const workbench::Inputs typed{u" ３５ "_s, u"H8 "_s, u"f7"_s, edition};
+        const auto kept = workbench::keptInputs(typed, workbench::answerFor(typed));
+        QVERIFY(kept);
+        lastInputs::save(kept, {{}, QSize(900, 700)});
+        const workbench::Inputs partial{u"3"_s, u"H8"_s, QString(), edition};
+        QVERIFY(!workbench::keptInputs(partial, workbench::answerFor(partial)));
+        lastInputs::save(std::nullopt, {{}, QSize(800, 600)});
+        const auto restored = lastInputs::loadInputs();
+        QVERIFY(restored);
+        QCOMPARE((QStringList{restored->size, restored->hole, restored->shaft}),
+                 (QStringList{u"３５"_s, u"H8"_s, u"f7"_s}));
+        QCOMPARE(restored->edition, edition);
+        QCOMPARE(lastInputs::loadWindow().size, QSize(800, 600));
+    }
+};
+
+TESSALY_QT_TEST_MAIN(QCoreApplication, TestFitsModel)
+#include "tst_fits_model.moc"

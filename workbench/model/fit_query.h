@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/last_inputs.h"
+
+#include "tolerance/editions.h"
+#include "tolerance/fit.h"
+#include "tolerance/iso286.h"
+
+#include <QString>
+
+#include <optional>
+
+// What was typed in, read as the core reads it, and every figure the core answers for it, each
+// exact. The problems are in the user's words, ready to show.
+namespace workbench {
+
+using tolerance::Length;
+
+struct SideFigures
+{
+    QString code;
+    Length upper;
+    Length lower;
+    Length maximum;
+    Length minimum;
+    tolerance::Source source;
+};
+
+struct Inputs
+{
+    QString size;
+    QString hole;
+    QString shaft;
+    tolerance::Edition edition = tolerance::Edition::Jis1984;
+};
+
+// Each field's problem, empty where the field is usable. Figures only where everything they
+// depend on is usable, so nothing stale can be shown. Clearances are hole size less shaft size;
+// a negative one is an interference.
+struct Answer
+{
+    QString sizeProblem;
+    QString holeProblem;
+    QString shaftProblem;
+    std::optional<Length> diameter;
+    std::optional<SideFigures> hole;
+    std::optional<SideFigures> shaft;
+    std::optional<tolerance::Fit> pair;
+
+    bool complete() const { return hole && shaft && pair; }
+};
+
+Answer answerFor(const Inputs& inputs);
+
+// What is worth keeping of the inputs: only a complete fit ("3" on the way to "3x5" is not one),
+// as typed but for the spaces around, the edition with it.
+std::optional<lastInputs::Inputs> keptInputs(const Inputs& inputs, const Answer& answer);
+
+// The size field alone: the diameter, or the problem with the text.
+struct SizeReading
+{
+    std::optional<Length> diameter;
+    QString problem;
+};
+SizeReading readSize(const QString& text);
+
+// A clearance bound in mm as typed for the finder (negative for an interference): nothing for an
+// empty text, the problem for a text that is not one.
+struct BoundReading
+{
+    std::optional<Length> value;
+    QString problem;
+};
+BoundReading readBound(const QString& text);
+
+// A class field alone: the class of that side, or the problem with the text.
+struct ClassReading
+{
+    std::optional<tolerance::ClassCode> code;
+    QString problem;
+};
+ClassReading readClass(tolerance::Side side, const QString& text);
+
+} // namespace workbench

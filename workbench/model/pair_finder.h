@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tolerance/candidates.h"
+#include "tolerance/editions.h"
+#include "tolerance/fit.h"
+#include "tolerance/fit_finder.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// The finder: which pairs of classes give a fit within a clearance band at the size above.
+namespace workbench {
+
+using tolerance::Length;
+
+struct FinderQuery
+{
+    Length diameter;
+    tolerance::Edition edition = tolerance::Edition::Jis1984;
+    std::optional<Length> minimumClearance;
+    std::optional<Length> maximumClearance;
+    std::optional<tolerance::FitType> type;
+    tolerance::Basis basis = tolerance::Basis::Any;
+    tolerance::ClassScope scope = tolerance::ClassScope::Table;
+};
+
+// Indices into the found pairs' lists of codes, so a search over every class makes no string
+// per pair.
+struct FoundPair
+{
+    int hole;
+    int shaft;
+    tolerance::Fit fit;
+};
+
+struct FoundPairs
+{
+    Length diameter = 0; // the size searched at
+    QStringList holes;
+    QStringList shafts;
+    std::vector<FoundPair> pairs;
+
+    QString holeAt(std::size_t row) const { return holes[pairs[row].hole]; }
+    QString shaftAt(std::size_t row) const { return shafts[pairs[row].shaft]; }
+    QString fitText(std::size_t row) const { return holeAt(row) + u'/' + shaftAt(row); }
+};
+
+// Pairs whose whole clearance range lies within the bounds, widest fit tolerance first.
+FoundPairs findPairs(const FinderQuery& query);
+
+// The finder's fields as they stand: the bounds as typed, the choices as made.
+struct FinderFields
+{
+    QString minimum;
+    QString maximum;
+    std::optional<tolerance::FitType> type;
+    tolerance::Basis basis = tolerance::Basis::Any;
+    tolerance::ClassScope scope = tolerance::ClassScope::Table;
+};
+
+// The search the fields ask for at the size above, or what keeps them from asking one.
+struct FinderPlan
+{
+    std::optional<FinderQuery> query;
+    QString problem;
+};
+FinderPlan planSearch(const FinderFields& fields, std::optional<Length> diameter,
+                      tolerance::Edition edition);
+
+} // namespace workbench

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#include "window/class_box.h"
+
+#include "model/class_lists.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+ClassBox::ClassBox(tolerance::Side side, QWidget* parent) : QComboBox(parent), m_side(side)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // No completion: an inline one turns a typed "H1" into "H10", another class, unseen.
+    setCompleter(nullptr);
+}
+
+void ClassBox::fill()
+{
+    if (m_filled)
+        return;
+    m_filled = true;
+    // The first item added would become the current one and overwrite the field.
+    const QString typed = currentText();
+    const int cursor = lineEdit()->cursorPosition();
+    const QSignalBlocker quiet(this);
+    addItems(workbench::commonClasses(m_side));
+    insertSeparator(count());
+    addItems(workbench::otherClasses(m_side));
+    setCurrentIndex(findText(typed, Qt::MatchExactly));
+    setEditText(typed);
+    lineEdit()->setCursorPosition(cursor);
+}
+
+void ClassBox::showPopup()
+{
+    fill();
+    QComboBox::showPopup();
+}
+
+void ClassBox::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        fill();
+        break;
+    default:
+        break;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void ClassBox::wheelEvent(QWheelEvent* event)
+{
+    fill();
+    QComboBox::wheelEvent(event);
+}

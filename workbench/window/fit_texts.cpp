@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "window/fit_texts.h"
+
+#include "tolerance/length.h"
+
+namespace fitTexts {
+
+using tolerance::FitType;
+
+namespace {
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString withSign(Length value, const QString& text)
+{
+    return value > 0 ? u'+' + text : text;
+}
+
+qsizetype decimalsIn(const QString& number)
+{
+    const qsizetype point = number.indexOf(u'.');
+    return point < 0 ? 0 : number.size() - point - 1;
+}
+
+// Both deviations of a drawing note to the same number of decimals, as the core writes the finer.
+QString padded(const QString& number, qsizetype decimals)
+{
+    const qsizetype missing = decimals - decimalsIn(number);
+    return missing > 0 ? number + QString(missing, u'0') : number;
+}
+
+} // namespace
+
+QString millimetres(Length value)
+{
+    return qt(tolerance::formatMillimetres(value));
+}
+
+QString deviation(Length value)
+{
+    return value == 0 ? QStringLiteral("0") : withSign(value, millimetres(value));
+}
+
+QString sizeText(Length value)
+{
+    return qt(tolerance::formatDiameter(value));
+}
+
+QString micrometres(Length value)
+{
+    return withSign(value, qt(tolerance::formatMicrometres(value)));
+}
+
+QString typeName(FitType type)
+{
+    switch (type) {
+    case FitType::Clearance:
+        return QStringLiteral("すきまばめ");
+    case FitType::Transition:
+        return QStringLiteral("中間ばめ");
+    case FitType::Interference:
+        break;
+    }
+    return QStringLiteral("しまりばめ");
+}
+
+std::pair<NamedFigure, NamedFigure> clearanceFigures(const tolerance::Fit& fit)
+{
+    switch (fit.type) {
+    case FitType::Clearance:
+        return {{QStringLiteral("最大すきま"), millimetres(fit.maximumClearance)},
+                {QStringLiteral("最小すきま"), millimetres(fit.minimumClearance)}};
+    case FitType::Transition:
+        return {{QStringLiteral("最大すきま"), millimetres(fit.maximumClearance)},
+                {QStringLiteral("最大しめしろ"), millimetres(-fit.minimumClearance)}};
+    case FitType::Interference:
+        break;
+    }
+    return {{QStringLiteral("最小しめしろ"), millimetres(-fit.maximumClearance)},
+            {QStringLiteral("最大しめしろ"), millimetres(-fit.minimumClearance)}};
+}
+
+QString editionName(tolerance::Edition edition)
+{
+    return edition == tolerance::Edition::Jis1984
+               ? QStringLiteral("JIS B 0401 (1984)")
+               : QStringLiteral("JIS B 0401:2016 (ISO 286:2010)");
+}
+
+QString sourceText(tolerance::Source source, tolerance::Edition edition)
+{
+    if (source == tolerance::Source::Table1984)
+        return QStringLiteral("出典: JIS B 0401 (1984) の表");
+    if (edition == tolerance::Edition::Jis1984)
+        return QStringLiteral("出典: JIS B 0401:2016（1984 年版の表にない値）");
+    return QStringLiteral("出典: JIS B 0401:2016 (ISO 286:2010)");
+}
+
+QString drawingNote(Length diameter, const workbench::SideFigures& side)
+{
+    const QString head = u'φ' + sizeText(diameter) + u' ' + side.code + u' ';
+    if (side.upper == -side.lower && side.upper > 0)
+        return head + u"(±" + millimetres(side.upper) + u')';
+    QString upper = deviation(side.upper);
+    QString lower = deviation(side.lower);
+    const qsizetype decimals = std::max(decimalsIn(upper), decimalsIn(lower));
+    // A zero is the bare digit.
+    if (side.upper != 0)
+        upper = padded(upper, decimals);
+    if (side.lower != 0)
+        lower = padded(lower, decimals);
+    return head + u'(' + upper + u'/' + lower + u')';
+}
+
+QString copyText(const workbench::Answer& answer)
+{
+    if (!answer.complete() || !answer.diameter)
+        return {};
+    const auto [loose, tight] = clearanceFigures(*answer.pair);
+    const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' + answer.hole->code + u'/' +
+                        answer.shaft->code + u' ' + typeName(answer.pair->type) + u' ' +
+                        loose.name + u' ' + loose.value + u' ' + tight.name + u' ' + tight.value;
+    return drawingNote(*answer.diameter, *answer.hole) + u'\n' +
+           drawingNote(*answer.diameter, *answer.shaft) + u'\n' + fit + u'\n';
+}
+
+} // namespace fitTexts
