@@ -15,7 +15,7 @@ inline QString q(std::string_view text)
 #if __has_include("main_window.h")
 
 #include "app/position/position_store.h"
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 #include "main_window.h"
 #include "window/window_texts.h"
 

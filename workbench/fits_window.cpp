@@ -2,9 +2,9 @@
 #include "fits_window.h"
 
 #include "copy_route.h"
+#include "desktop/platform_choice.h"
 #include "finder_panel.h"
 #include "fit_texts.h"
-#include "platform/platform_choice.h"
 #include "resources/resources.h"
 #include "zone_picture.h"
 
