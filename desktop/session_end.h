@@ -3,7 +3,6 @@
 
 #include <QObject>
 
-#include <concepts>
 #include <functional>
 
 class QSessionManager;
@@ -28,13 +27,8 @@ public:
     explicit SessionEnd(Steps steps);
     // A window whose steps its own code gives, through a sessionSteps(window) beside the window.
     template <typename Window>
-    requires requires(Window& window)
-    {
-        {
-            sessionSteps(window)
-            } -> std::convertible_to<Steps>;
-    }
-    explicit SessionEnd(Window& window) : SessionEnd(sessionSteps(window)) {}
+    explicit SessionEnd(Window& window) : SessionEnd(sessionSteps(window))
+    {}
     ~SessionEnd() override;
 
 private:

@@ -28,8 +28,8 @@ QString programName();
 // gives (a service or a cron job may run without $HOME). Unix only.
 QByteArray configFolder();
 
-// The organisation's shared file in configFolder() (Kelvan.ini), which only the saved position
-// writes. Unix only.
+// The organisation's shared file in configFolder() (<organisation>.ini), which only the saved
+// position writes. Unix only.
 QByteArray sharedFile();
 
 // Whether a new file can be created and written in folder: the system's error when it cannot
@@ -37,8 +37,8 @@ QByteArray sharedFile();
 // only: QSettings and QLockFile tell that a write failed, not why.
 std::error_code probeFolderWritable(const QByteArray& folder);
 
-// An application's own store: $XDG_CONFIG_HOME/Kelvan/<application>.ini on Unix,
-// HKEY_CURRENT_USER\Software\Kelvan\<application> on Windows.
+// An application's own store: <organisation>/<application>.ini in configFolder() on Unix,
+// HKEY_CURRENT_USER\Software\<organisation>\<application> on Windows.
 QString storeLocation(QStringView application);
 QSettings store(QStringView application);
 
