@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "look/fonts.h"
+#include "desktop/application_name.h"
+#include "desktop/fonts.h"
+#include "desktop/platform_choice.h"
+#include "desktop/termination_signals.h"
 #include "main_window.h"
-#include "platform/platform_choice.h"
-#include "platform/session_end.h"
-#include "platform/termination_signals.h"
+#include "session_steps.h"
 #include "window/window_texts.h"
 
 #include <QApplication>
@@ -11,12 +12,11 @@
 int main(int argc, char* argv[])
 {
     ignoreBrokenPipe();
+    if (!platformChoice::displayAvailable(argc, argv))
+        return 1;
     platformChoice::preferX11OnWayland(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Kelvan"));
-    QApplication::setApplicationName(QStringLiteral("Tessaly"));
-    // Lets the desktop match the window with its installed entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TESSALY_APP_ID));
+    settings::nameApplication(QStringLiteral("Tessaly"), QStringLiteral(TESSALY_APP_ID));
     fonts::installApplicationFonts(windowTexts::everyText());
 
     Form1 form;

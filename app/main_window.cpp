@@ -3,10 +3,10 @@
 
 #include "actions/pointer_hints.h"
 #include "app/position/twips.h"
+#include "desktop/fonts.h"
+#include "desktop/platform_choice.h"
 #include "look/designed_palette.h"
-#include "look/fonts.h"
 #include "look/tight_style.h"
-#include "platform/platform_choice.h"
 #include "resources/resources.h"
 #include "window/accessible_names.h"
 #include "window/core_texts.h"

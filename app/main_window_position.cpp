@@ -5,7 +5,7 @@
 #include "app/position/placement.h"
 #include "app/position/position_store.h"
 #include "app/position/twips.h"
-#include "platform/platform_choice.h"
+#include "desktop/platform_choice.h"
 #include "window/layout.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // The start-up baselines: an empty QMainWindow of a given size, built with the same compiler,
 // flags and Qt as the program and reporting its first paint the same way (first_paint.cpp). With
 // --label it also shows one caption in the design font, the least a window of Japanese text loads.
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 #include "window/window_texts.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // Picks made as a user makes them with the keyboard: Down or Up on the focused list, walking to
 // its end and back. Each pick is timed from the key press until both deviation boxes of its side
 // hold the texts the core gives for the new selection. Runs on the offscreen platform.
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 #include "main_window.h"
 #include "window/tab_control.h"
 #include "window/window_texts.h"

@@ -56,7 +56,7 @@ template <typename Window> std::unique_ptr<Window> activeWindow(QSize size = {})
 #if __has_include("main_window.h")
 
 #include "app/position/position_store.h"
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 #include "main_window.h"
 #include "window/window_texts.h"
 

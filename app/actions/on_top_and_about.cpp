@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "on_top_and_about.h"
 
-#include "actions/about_box.h"
-#include "form_top.h"
+#include "platform/form_top.h"
+#include "window/about_box.h"
 
 #include <QAction>
 #include <QLabel>

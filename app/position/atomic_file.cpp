@@ -182,18 +182,4 @@ void removeLeftovers(const QByteArray& path)
     }
 }
 
-std::error_code probeFolderWritable(const QByteArray& folder)
-{
-    QByteArray name = folder + "/.Kelvan.probe.XXXXXX";
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
-        return {errno, std::system_category()};
-    std::error_code error;
-    if (::write(fd, "probe\n", 6) != 6 || ::fsync(fd) != 0)
-        error = {errno, std::system_category()};
-    ::close(fd);
-    ::unlink(name.constData());
-    return error;
-}
-
 } // namespace position

@@ -40,8 +40,4 @@ std::optional<QString> replaceFile(const QByteArray& path, QByteArrayView bytes)
 // QSaveFile and QTemporaryFile give, a regular file of ours. Only to be called under the lock.
 void removeLeftovers(const QByteArray& path);
 
-// Whether a new file can be created and written in folder: the system's error when it cannot
-// (permission denied, a read-only file system, no space left on the device), or no error.
-std::error_code probeFolderWritable(const QByteArray& folder);
-
 } // namespace position

@@ -17,8 +17,9 @@ struct SavedPosition
     friend bool operator==(const SavedPosition&, const SavedPosition&) = default;
 };
 
-// Kelvan.ini in $XDG_CONFIG_HOME (or ~/.config) on Linux, HKEY_CURRENT_USER\Software\Kelvan on
-// Windows: section "Form1_StrtUp", keys "X1" and "Y1".
+// The organisation's shared file in the user's configuration folder on Linux
+// (settings::sharedFile), its key under HKEY_CURRENT_USER\Software on Windows: section
+// "Form1_StrtUp", keys "X1" and "Y1".
 QString positionStoreLocation();
 
 // Each edge on its own; one that is missing or no valid text gives nothing. Never writes.

@@ -5,6 +5,7 @@
 #include "app/position/ini_text.h"
 #include "app/position/store_backend.h"
 #include "app/position/twips_text.h"
+#include "desktop/settings.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <system_error>
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,24 +28,10 @@ using backend::kReadOnly;
 
 namespace {
 
-// As bytes, since folder names need not be UTF-8; a relative XDG_CONFIG_HOME is ignored, as the
-// XDG rules say.
+// The organisation's shared file; the desktop layer knows where the user's settings live.
 QByteArray storePath()
 {
-    QByteArray folder = qgetenv("XDG_CONFIG_HOME");
-    if (!folder.startsWith('/')) {
-        QByteArray home = qgetenv("HOME");
-        if (!home.startsWith('/')) {
-            const passwd* user = ::getpwuid(::geteuid());
-            home = user && user->pw_dir ? QByteArray(user->pw_dir) : QByteArray("/");
-        }
-        while (home.endsWith('/'))
-            home.chop(1);
-        folder = home + "/.config";
-    }
-    while (folder.size() > 1 && folder.endsWith('/'))
-        folder.chop(1);
-    return folder + "/Kelvan.ini";
+    return settings::sharedFile();
 }
 
 QString systemMessage(int error)
@@ -111,8 +97,9 @@ QString lockAdvice(const QByteArray& lockPath)
         .arg(QFile::decodeName(lockPath));
 }
 
-// QSettings' lock, which every program of "Kelvan" takes: while it changes hands (copies closing
-// at a session's end) keep trying; give up only on one holder that keeps it kHolderPatience.
+// QSettings' lock, which every program of the organisation takes: while it changes hands (copies
+// closing at a session's end) keep trying; give up only on one holder that keeps it
+// kHolderPatience.
 std::optional<QString> takeLock(QLockFile& lock, const QByteArray& lockPath,
                                 const QByteArray& folder)
 {
@@ -122,7 +109,7 @@ std::optional<QString> takeLock(QLockFile& lock, const QByteArray& lockPath,
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError) {
             // QLockFile tells neither a read-only disk from a denied folder nor a full disk.
-            if (const std::error_code error = probeFolderWritable(folder))
+            if (const std::error_code error = settings::probeFolderWritable(folder))
                 return QString::fromStdString(error.message());
             return lockAdvice(lockPath);
         }

@@ -3,6 +3,7 @@
 
 #include "app/position/store_backend.h"
 #include "app/position/twips_text.h"
+#include "desktop/settings.h"
 
 #include <QSettings>
 
@@ -66,7 +67,7 @@ std::optional<QString> writeRegistry(const QString& left, const QString& top)
 
 QString positionStoreLocation()
 {
-    return u"HKEY_CURRENT_USER\\Software\\Kelvan"_s;
+    return u"HKEY_CURRENT_USER\\Software\\"_s + settings::organisation();
 }
 
 SavedPosition readSavedPosition()

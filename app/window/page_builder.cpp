@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "page_builder.h"
 
+#include "desktop/fonts.h"
 #include "look/designed_palette.h"
-#include "look/fonts.h"
 #include "look/tight_style.h"
 #include "tolerance/classes.h"
 #include "window/core_texts.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tab_control.h"
 
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QPainter>
 #include <QShortcut>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window_texts.h"
 
-#include "actions/about_box.h"
+#include "window/about_box.h"
 #include "window/core_texts.h"
 #include "window/hints.h"
 #include "window/layout.h"

@@ -5,7 +5,7 @@
 //
 // Usage: tessaly_soak [--actions N] [--seed S] [--warm-up N]
 // Exit status 0 when every check matched and memory stayed put, 1 otherwise, 2 for bad arguments.
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 #include "soak_session.h"
 #include "window/window_texts.h"
 

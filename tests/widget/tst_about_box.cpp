@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The about box: what it shows and where, that it holds the whole program while open, and that
 // Esc or its close box close only the box.
-#include "actions/about_box.h"
 #include "app/position/twips.h"
 #include "modal_helpers.h"
 #include "pointer_helpers.h"
 #include "test_support.h"
+#include "window/about_box.h"
 
 #include <QAction>
 #include <QFontMetricsF>

@@ -2,8 +2,8 @@
 // Keeping the window above others: SetFormTop itself, and the View menu's ON and OFF items, from
 // the menu, from F4 and F5 wherever the focus is, and from the about item.
 #include "actions/on_top_and_about.h"
-#include "form_top.h"
 #include "modal_helpers.h"
+#include "platform/form_top.h"
 #include "pointer_helpers.h"
 #include "test_support.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Form1 opens where it was closed and saves where it is when closed by any route but the quit
 // commands; a stored value it cannot use, or a store it cannot write, never stops it.
-#include "platform/platform_choice.h"
-#include "platform/session_end.h"
+#include "desktop/platform_choice.h"
+#include "session_steps.h"
 #include "test_support.h"
 
 #include <QAction>

@@ -6,7 +6,8 @@
 # in the workbench's own file and leaves Kelvan.ini as it was, byte for byte. In the desktop's
 # light look, under a dark gtk3 theme and at 200 %; the screenshots are kept in $XV_SHOTS.
 # SIGTERM, as at shutdown, keeps the window's size and the last complete inputs, never a bad
-# size typed after them, and no inputs at all when none were complete.
+# size typed after them, and no inputs at all when none were complete. A save that is refused or
+# fails says why in one line and leaves every file as it was.
 # Usage: fits_workbench.sh path/to/tessaly-fits
 source "$(dirname "$0")/lib.sh"
 FITS=${1:?path of tessaly-fits}
@@ -78,3 +79,38 @@ for run in "complete 1180x900" "bad 1100x850"; do
         "$name: SIGTERM kept the window's size"
     assert_eq "$(inputs_kept)" "H7 p6 40 " "$name: the inputs kept are the complete ones"
 done
+
+# A save that cannot be the workbench's alone, or cannot be made, says so in one line on stderr
+# and writes nothing: TessalyFits.ini a link to Kelvan.ini (whose byte 0x01 0xFF a rewrite would
+# change), the file made read-only, and a settings folder below a regular file.
+save_refused() { # name, expected line
+    start_program "$FITS"
+    wid=$(wait_window '^Tessaly はめあい計算$')
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
+    type_fit 35 H8 f7
+    close_window "$wid"
+    wait_program
+    assert_eq "$XV_EXIT" 0 "$1: the close box ends the workbench"
+    assert_eq "$(cat "$XV_TMP/program.err")" "$2" "$1: one line on stderr names the file and why"
+}
+rm -rf "$XDG_CONFIG_HOME"
+mkdir -p "$XDG_CONFIG_HOME/Kelvan"
+printf '%s\x01\xff\n' "$shared" >"$XDG_CONFIG_HOME/Kelvan.ini"
+cp "$XDG_CONFIG_HOME/Kelvan.ini" "$XV_TMP/Kelvan.ini.before"
+ln -s ../Kelvan.ini "$store"
+save_refused 'link to Kelvan.ini' "tessaly-fits: could not save the inputs to $store: it is \
+$XDG_CONFIG_HOME/Kelvan.ini, which this program does not write"
+assert_true 'link to Kelvan.ini: Kelvan.ini byte for byte as it was' \
+    cmp -s "$XV_TMP/Kelvan.ini.before" "$XDG_CONFIG_HOME/Kelvan.ini"
+assert_true 'link to Kelvan.ini: the link stays' test -L "$store"
+
+rm "$store"
+printf '[inputs]\nsize=12\n' >"$store"
+chmod 0444 "$store"
+save_refused 'read-only file' \
+    "tessaly-fits: $store: the file is read-only, the inputs were not saved"
+assert_eq "$(cat "$store")" $'[inputs]\nsize=12' 'read-only file: left as it was'
+
+printf 'a file, not a folder\n' >"$XV_TMP/file"
+XDG_CONFIG_HOME=$XV_TMP/file/sub save_refused 'unwritable store' "tessaly-fits: could not save the \
+inputs to $XV_TMP/file/sub/Kelvan/TessalyFits.ini: its folder cannot be created: Not a directory"

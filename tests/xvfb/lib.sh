@@ -136,7 +136,10 @@ xv_start() {
 
     # openbox runs its --startup command once it manages windows; _NET_SUPPORTING_WM_CHECK comes
     # earlier, and a window mapped in between can stay unmapped and unmanaged.
-    openbox --sm-disable --startup "touch $XV_TMP/wm-ready" >"$XV_TMP/openbox.log" 2>&1 &
+    # openbox splits the command as a shell does: the folder quoted, for a checkout whose path
+    # holds spaces.
+    local ready=$XV_TMP/wm-ready
+    openbox --sm-disable --startup "touch '${ready//\'/\'\\\'\'}'" >"$XV_TMP/openbox.log" 2>&1 &
     xv_own $!
     xv_retry "$XV_TIMEOUT" test -e "$XV_TMP/wm-ready" || {
         xv_log "openbox did not take over $DISPLAY within ${XV_TIMEOUT}s"

@@ -86,10 +86,13 @@ export XDG_CONFIG_HOME=$shared/config
 ini=$XDG_CONFIG_HOME/Kelvan.ini
 run_and_close 470 380 'root run in a user folder'
 assert_eq "$(stat -c %U "$ini")" "$user" 'root run: the file stays the user'"'"'s'
+# The user cannot enter a checkout inside a folder of mode 0700 (as mktemp -d and Debian's home
+# folders make them): the program runs from a copy in the shared folder, started there.
+cp "$TESSALY" "$shared/tessaly"
+chmod 0755 "$shared/tessaly"
 TESSALY_USER=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups
-    env XAUTHORITY="$shared/Xauthority" XDG_CACHE_HOME="$shared/cache" HOME="$shared")
-TESSALY_REAL=$TESSALY
-start_program "${TESSALY_USER[@]}" env -u XDG_RUNTIME_DIR "$TESSALY_REAL"
+    env -C "$shared" XAUTHORITY="$shared/Xauthority" XDG_CACHE_HOME="$shared/cache" HOME="$shared")
+start_program "${TESSALY_USER[@]}" env -u XDG_RUNTIME_DIR "$shared/tessaly"
 wid=$(wait_window '^Morvane')
 settled_frame_position "$wid" >/dev/null
 read -r mx my < <(move_window "$wid" 480 390)

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "model/last_inputs.h"
 
+#include "desktop/settings.h"
+
 #include <QSettings>
 
 namespace lastInputs {
 
 namespace {
+
+// The workbench's own file or key, never the shared one the lookup window's position is kept in.
+constexpr QStringView kApplication = u"TessalyFits";
 
 // The file keeps the edition as the number it has always had: 0 for 1984, 1 for 2016.
 int editionNumber(tolerance::Edition edition)
@@ -20,13 +25,7 @@ tolerance::Edition editionOf(int number)
 
 QSettings store()
 {
-#ifdef Q_OS_WIN
-    const QSettings::Format format = QSettings::NativeFormat;
-#else
-    const QSettings::Format format = QSettings::IniFormat;
-#endif
-    return QSettings(format, QSettings::UserScope, QStringLiteral("Kelvan"),
-                     QStringLiteral("TessalyFits"));
+    return settings::store(kApplication);
 }
 
 } // namespace
@@ -53,21 +52,22 @@ Window loadWindow()
 
 void save(const std::optional<Inputs>& inputs, const Window& window)
 {
-    QSettings settings = store();
-    if (inputs) {
-        settings.beginGroup(QStringLiteral("inputs"));
-        settings.setValue(QStringLiteral("size"), inputs->size);
-        settings.setValue(QStringLiteral("hole"), inputs->hole);
-        settings.setValue(QStringLiteral("shaft"), inputs->shaft);
-        settings.setValue(QStringLiteral("edition"), editionNumber(inputs->edition));
-        settings.endGroup();
-    }
-    settings.beginGroup(QStringLiteral("window"));
-    if (!window.geometry.isEmpty())
-        settings.setValue(QStringLiteral("geometry"), window.geometry);
-    settings.setValue(QStringLiteral("size"), window.size);
-    settings.endGroup();
-    settings.sync();
+    // A save that fails says so on stderr and leaves the file as it was.
+    settings::save(kApplication, u"the inputs", [&](QSettings& written) {
+        if (inputs) {
+            written.beginGroup(QStringLiteral("inputs"));
+            written.setValue(QStringLiteral("size"), inputs->size);
+            written.setValue(QStringLiteral("hole"), inputs->hole);
+            written.setValue(QStringLiteral("shaft"), inputs->shaft);
+            written.setValue(QStringLiteral("edition"), editionNumber(inputs->edition));
+            written.endGroup();
+        }
+        written.beginGroup(QStringLiteral("window"));
+        if (!window.geometry.isEmpty())
+            written.setValue(QStringLiteral("geometry"), window.geometry);
+        written.setValue(QStringLiteral("size"), window.size);
+        written.endGroup();
+    });
 }
 
 } // namespace lastInputs

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/fits_window.h"
 
-#include "platform/platform_choice.h"
+#include "desktop/platform_choice.h"
 #include "resources/resources.h"
 #include "window/class_box.h"
 #include "window/copy_route.h"

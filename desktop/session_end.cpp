@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "session_end.h"
+#include "desktop/session_end.h"
 
-#include "main_window.h"
-#include "platform/termination_signals.h"
+#include "desktop/termination_signals.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,11 +15,6 @@ namespace {
 SessionEnd* g_active = nullptr;
 
 } // namespace
-
-SessionEnd::SessionEnd(Form1& form)
-    : SessionEnd(Steps{[&form] { return form.hasEnded(); }, [&form] { form.close(); },
-                       [&form] { form.savePosition(); }, [&form] { form.saveLastKnownPosition(); }})
-{}
 
 SessionEnd::SessionEnd(Steps steps) : m_steps(std::move(steps))
 {

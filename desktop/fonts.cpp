@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "fonts.h"
+#include "desktop/fonts.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
@@ -61,6 +62,17 @@ QList<char32_t> distinctCharacters(const QStringList& texts)
     return {seen.begin(), seen.end()};
 }
 
+// Once, on stderr: the window still opens, Qt's fallback finds what other fonts have per
+// character.
+void reportMissingFont()
+{
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    std::fprintf(stderr,
+                 "%s: no installed font has every character of the window, so some may show as "
+                 "boxes; %s\n",
+                 qUtf8Printable(program), missingFontAdvice());
+}
+
 } // namespace
 
 QString designFamily()
@@ -106,14 +118,29 @@ void installApplicationFonts(const QStringList& texts)
     Choice& chosen = choice();
     chosen.family = firstCovering(standInChain(), texts);
     if (chosen.family.isEmpty()) {
-        // The window still opens; what other fonts have, Qt's fallback then finds per character.
         chosen.merging = true;
-        std::fputs(missingFontAdvice(), stderr);
+        reportMissingFont();
     } else if (chosen.family != designFamily()) {
         QFont::insertSubstitution(designFamily(), chosen.family);
     }
     // Menus too: the platform default would load a second Japanese font for their kana.
     QApplication::setFont(designFont(9));
+}
+
+void installDesktopFont(const QStringList& texts)
+{
+    QFont font = QApplication::font();
+    if (!firstCovering({font.family()}, texts).isEmpty())
+        return;
+    Choice& chosen = choice();
+    chosen.family = firstCovering(standInChain(), texts);
+    if (chosen.family.isEmpty()) {
+        chosen.merging = true;
+        reportMissingFont();
+        return;
+    }
+    font.setFamilies({chosen.family});
+    QApplication::setFont(font);
 }
 
 QFont designFont(qreal pointSize)

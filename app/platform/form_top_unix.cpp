@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form_top.h"
 
-#include "platform/platform_choice.h"
+#include "desktop/platform_choice.h"
 
 #include <QWidget>
 #include <QWindow>

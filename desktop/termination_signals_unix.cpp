@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "termination_signals.h"
+#include "desktop/termination_signals.h"
 
 #include <QSocketNotifier>
 

@@ -20,7 +20,12 @@ QString firstCovering(const QStringList& families, const QStringList& texts);
 // family, menus included. Call once, before any widget is created.
 void installApplicationFonts(const QStringList& texts);
 
-// The line on stderr when no family covers the window: what to install on this platform.
+// For a window drawn in the desktop's font: that font where it has every character of texts, else
+// the first family of the chain that has, at the desktop's size. Call once, before any widget.
+void installDesktopFont(const QStringList& texts);
+
+// What to install on this platform when no family covers the window (said after the program's
+// name on stderr, once).
 const char* missingFontAdvice();
 
 // The family chosen by installApplicationFonts(); empty when none covers the window's texts.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "termination_signals.h"
+#include "desktop/termination_signals.h"
 
 // Windows ends a session with messages to the window, which reach the close step through Qt.
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {}

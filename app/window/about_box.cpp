@@ -2,7 +2,7 @@
 #include "about_box.h"
 
 #include "app/position/twips.h"
-#include "look/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QLabel>
 #include <QPushButton>

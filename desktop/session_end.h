@@ -5,11 +5,11 @@
 
 #include <functional>
 
-class Form1;
 class QSessionManager;
 
-// The close routes that bypass the window (signals, the session manager, a lost display) joined
-// to its close step; README's "What happens at shutdown". One instance, through exec().
+// The close routes that bypass a window (signals, the session manager, a lost display) joined to
+// its close step; README's "What happens at shutdown". One instance, through exec(). It knows no
+// window: each offers its steps.
 class SessionEnd : public QObject
 {
     Q_OBJECT
@@ -24,8 +24,11 @@ public:
         std::function<void()> saveLastKnown; // save with the display gone
     };
 
-    explicit SessionEnd(Form1& form);
     explicit SessionEnd(Steps steps);
+    // A window whose steps its own code gives, through a sessionSteps(window) beside the window.
+    template <typename Window>
+    explicit SessionEnd(Window& window) : SessionEnd(sessionSteps(window))
+    {}
     ~SessionEnd() override;
 
 private:

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "platform_choice.h"
+#include "desktop/platform_choice.h"
 
 #include <QGuiApplication>
 
@@ -12,6 +12,11 @@ std::optional<QByteArray> preferredPlatform(bool userChose, QByteArrayView wayla
     if (userChose || !waylandSession || display.isEmpty())
         return std::nullopt;
     return QByteArray("xcb;wayland");
+}
+
+bool displayGiven(bool userChose, QByteArrayView waylandDisplay, QByteArrayView display)
+{
+    return userChose || !waylandDisplay.isEmpty() || !display.isEmpty();
 }
 
 bool placesWindows(QStringView platformName)

@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: MIT
-#include "fonts.h"
-
-const char* fonts::missingFontAdvice()
-{
-    return "tessaly: no installed font has every character of the window, so some may show as "
-           "boxes; add the Japanese Supplemental Fonts (Settings, Apps, Optional features)\n";
-}

@@ -1,0 +1,7 @@
+// SPDX-License-Identifier: MIT
+#include "desktop/fonts.h"
+
+const char* fonts::missingFontAdvice()
+{
+    return "install the package fonts-ipafont-gothic";
+}
