@@ -65,7 +65,11 @@ void answer(const Options& options, std::ostream& out)
     case Action::Query:
         break;
     }
-    const Record record = describe(options.operands[0], options.operands[1], options.edition);
+    const FitQuery query{options.holeLimits, options.shaftLimits, options.distribution};
+    const bool sizeAlone = options.holeLimits && options.shaftLimits;
+    const Record record =
+        sizeAlone ? describe({}, options.operands[0], options.edition, query)
+                  : describe(options.operands[0], options.operands[1], options.edition, query);
     options.format == Format::Json ? writeJson(out, record) : writeText(out, record);
 }
 

@@ -4,6 +4,7 @@
 #include "cli/requirement.h"
 
 #include "tolerance/editions.h"
+#include "tolerance/fit_statistics.h"
 
 #include <optional>
 #include <span>
@@ -37,8 +38,11 @@ struct Options
     std::string fitsSize;               // the SIZE of --fits
     tolerance::Requirement requirement; // what --fits keeps
     tolerance::Edition edition = tolerance::Edition::Jis1984;
-    bool allClasses = false;              // --classes all: every class of the standard
-    std::optional<std::size_t> fitsLimit; // the rows --fits shows; nothing for every row
+    bool allClasses = false;                         // --classes all: every class of the standard
+    std::optional<std::size_t> fitsLimit;            // the rows --fits shows; nothing for every row
+    std::optional<tolerance::Deviations> holeLimits; // --hole-limits: the hole without a class
+    std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
+    tolerance::Distribution distribution = tolerance::Distribution::Normal;
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.

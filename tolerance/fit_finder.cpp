@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/fit_finder.h"
 
+#include "tolerance/preferred_fits.h"
+
 #include <algorithm>
 
 namespace tolerance {
@@ -58,11 +60,13 @@ std::vector<FoundFit> findFits(std::span<const Candidate> holes, std::span<const
         for (const Candidate* shaft : keptShafts) {
             const Fit fit = fitOf(hole->deviations, shaft->deviations);
             if (admits(requirement, fit))
-                found.push_back({hole, shaft, fit});
+                found.push_back({hole, shaft, fit, isPreferredFit(hole->code, shaft->code)});
         }
     }
-    // Found in list order, hole first, so a stable sort on the width alone keeps ties in it.
+    // Found in list order, hole first, so a stable sort on the rank alone keeps ties in it.
     std::stable_sort(found.begin(), found.end(), [](const FoundFit& a, const FoundFit& b) {
+        if (a.preferred != b.preferred)
+            return a.preferred;
         return fitTolerance(a.fit) > fitTolerance(b.fit);
     });
     return found;
