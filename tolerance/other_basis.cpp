@@ -12,10 +12,10 @@ bool isBasis(const ClassCode& code)
     return code.letters == (code.side == Side::Hole ? "H" : "h");
 }
 
-// The same letters for the other side: "JS" for "js", "g" for "G".
-ClassCode mirrored(const ClassCode& code)
+// The same letters for the other side at a grade: "JS" for "js", "g" for "G".
+ClassCode mirrored(const ClassCode& code, int grade)
 {
-    ClassCode other{code.side == Side::Hole ? Side::Shaft : Side::Hole, code.letters, code.grade};
+    ClassCode other{code.side == Side::Hole ? Side::Shaft : Side::Hole, code.letters, grade};
     for (char& c : other.letters)
         c = other.side == Side::Hole ? char(c - 'a' + 'A') : char(c - 'A' + 'a');
     return other;
@@ -27,10 +27,11 @@ std::optional<ClassPair> mirroredPair(const ClassCode& hole, const ClassCode& sh
 {
     if (isBasis(hole) && isBasis(shaft))
         return ClassPair{hole, shaft};
+    // Each side keeps its grade; only the letters change places.
     if (isBasis(hole))
-        return ClassPair{mirrored(shaft), ClassCode{Side::Shaft, "h", shaft.grade}};
+        return ClassPair{mirrored(shaft, hole.grade), ClassCode{Side::Shaft, "h", shaft.grade}};
     if (isBasis(shaft))
-        return ClassPair{ClassCode{Side::Hole, "H", hole.grade}, mirrored(hole)};
+        return ClassPair{ClassCode{Side::Hole, "H", hole.grade}, mirrored(hole, shaft.grade)};
     return std::nullopt;
 }
 

@@ -47,8 +47,9 @@ std::span<const PreferredGroup> preferredGroups() noexcept
 bool isPreferredFit(std::string_view hole, std::string_view shaft) noexcept
 {
     for (const PreferredGroup& group : kGroups) {
-        if ((group.basis == hole && listed(group.mates, shaft)) ||
-            (group.basis == shaft && listed(group.mates, hole)))
+        const bool holeBasis = group.basis.front() == 'H';
+        if (holeBasis ? group.basis == hole && listed(group.mates, shaft)
+                      : group.basis == shaft && listed(group.mates, hole))
             return true;
     }
     return false;

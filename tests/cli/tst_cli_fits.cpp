@@ -316,8 +316,9 @@ private Q_SLOTS:
         QStringList lines = answerOf(QStringList{u"--fits"_s, u"35"_s} + args);
         const QString last = lines.takeLast();
         // Where any commonly used pair is among them, the count says how many come first.
-        const QRegularExpression count(u"^%1 fits at 30～40(, the \\d+ commonly used in JIS B "
-                                       "0401 first)?; source: JIS B 0401:1984 table$"_s.arg(expected.size()));
+        const QRegularExpression count(
+            u"^%1 fits at 30～40(, the \\d+ commonly used in JIS B "
+            "0401 first)?; source: JIS B 0401:1984 table$"_s.arg(expected.size()));
         QVERIFY2(count.match(last).hasMatch(), qPrintable(last));
         QStringList pairs;
         for (const QString& line : lines)

@@ -238,8 +238,8 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < csv.size(); ++i) {
             const QStringList fields = csvFields(csv[i]);
             const QStringList words = text[i].simplified().split(u' ');
-            QStringList expected{fields[0] + u'/' + fields[1], u"max"_s, fields[3], u"min"_s,
-                                 fields[4], fields[5]};
+            QStringList expected{
+                fields[0] + u'/' + fields[1], u"max"_s, fields[3], u"min"_s, fields[4], fields[5]};
             if (fields[7] == u"true")
                 expected << u"preferred"_s;
             QCOMPARE(words, expected);
