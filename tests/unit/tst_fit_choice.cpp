@@ -203,6 +203,9 @@ private Q_SLOTS:
         QTest::newRow("both exact, uniform")
             << exact10 << exact12 << false << -2000.0 << -2000.0 << 1.0;
         QTest::newRow("both exact, touching") << exact10 << exact10 << false << 0.0 << 0.0 << 0.0;
+        // Touching is no interference: a clearance of zero, under either spread.
+        QTest::newRow("both exact, touching, normal")
+            << exact10 << exact10 << true << 0.0 << 0.0 << 0.0;
         // An exact hole on a shaft of ±10 µm: the clearance spreads as the shaft does, even
         // about zero. Normal: ±3σ = ±10 µm. Uniform: 20 µm wide, 0.135 % of it is 0.027 µm.
         const Deviations zero{0, 0};
