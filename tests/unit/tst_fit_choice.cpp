@@ -274,6 +274,8 @@ private Q_SLOTS:
         QTest::newRow("H7/k7, the mirror alone")
             << u"H7/k7"_s << QStringList{u"K7"_s} << 0 << 9000 << 9000;
         QTest::newRow("G7/h6 back") << u"G7/h6"_s << QStringList{u"g6"_s, u"f6"_s} << 0 << 0 << 0;
+        QTest::newRow("a tie goes to the earlier")
+            << u"H7/g6"_s << QStringList{u"F7"_s, u"G7"_s, u"G7"_s} << 1 << 0 << 0;
     }
 
     void sameClearancesInTheOtherBasis()
