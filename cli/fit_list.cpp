@@ -88,7 +88,7 @@ void writeFitsText(std::ostream& out, const FitSearch& search, std::optional<std
                       : std::string();
     if (fits.size() < all)
         out << fits.size() << " of " << all << " fits at " << label << " shown" << first
-            << (preferred > 0 ? ", then" : ",")
+            << (preferred > 0 ? ", each part" : ",")
             << " the widest fit tolerance first (--limit N or --limit all for more)";
     else
         out << all << (all == 1 ? " fit at " : " fits at ") << label << first;

@@ -196,11 +196,16 @@ Record describeWithLimits(std::string_view classCode, std::string_view size, Edi
     if (!query.shaftLimits)
         shaft = besideLimits(classCode, Side::Shaft);
     const Size parsed = parseSize(size);
-    return describePair(sideName(hole, query.holeLimits),
-                        sideAnswer(hole, query.holeLimits, Side::Hole, parsed, edition),
-                        sideName(shaft, query.shaftLimits),
-                        sideAnswer(shaft, query.shaftLimits, Side::Shaft, parsed, edition), parsed,
-                        query.distribution);
+    Record record = describePair(sideName(hole, query.holeLimits),
+                                 sideAnswer(hole, query.holeLimits, Side::Hole, parsed, edition),
+                                 sideName(shaft, query.shaftLimits),
+                                 sideAnswer(shaft, query.shaftLimits, Side::Shaft, parsed, edition),
+                                 parsed, query.distribution);
+    // A bought part's limits belong to no system; the key stays, so that scripts find it.
+    if (!record.groups.empty())
+        record.groups.insert(record.groups.begin(),
+                             Group{"other_basis", "none: a side is given by its limits", {}});
+    return record;
 }
 
 } // namespace
