@@ -55,12 +55,22 @@ std::vector<FoundFit> findFits(std::span<const Candidate> holes, std::span<const
 {
     const auto keptHoles = onBasis(holes, Side::Hole, requirement.basis);
     const auto keptShafts = onBasis(shafts, Side::Shaft, requirement.basis);
+    // Only a pair with a basis class can be commonly used, and most pairs have none: the table
+    // is asked about those alone.
+    std::vector<bool> shaftIsBasis;
+    for (const Candidate* shaft : keptShafts)
+        shaftIsBasis.push_back(isBasisClass(shaft->code, Side::Shaft));
     std::vector<FoundFit> found;
     for (const Candidate* hole : keptHoles) {
-        for (const Candidate* shaft : keptShafts) {
+        const bool holeIsBasis = isBasisClass(hole->code, Side::Hole);
+        for (std::size_t i = 0; i < keptShafts.size(); ++i) {
+            const Candidate* shaft = keptShafts[i];
             const Fit fit = fitOf(hole->deviations, shaft->deviations);
-            if (admits(requirement, fit))
-                found.push_back({hole, shaft, fit, isPreferredFit(hole->code, shaft->code)});
+            if (!admits(requirement, fit))
+                continue;
+            const bool preferred =
+                (holeIsBasis || shaftIsBasis[i]) && isPreferredFit(hole->code, shaft->code);
+            found.push_back({hole, shaft, fit, preferred});
         }
     }
     // Found in list order, hole first, so a stable sort on the rank alone keeps ties in it.
