@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 
 namespace cli {
@@ -34,6 +35,14 @@ struct ValueOption
     }
 };
 
+std::vector<ValueOption> serviceValues()
+{
+    std::vector<ValueOption> options;
+    for (const ServiceOptionName& o : kServiceOptions)
+        options.emplace_back(o.name, o.wants);
+    return options;
+}
+
 struct Parser
 {
     CLI::App app;
@@ -55,9 +64,10 @@ struct Parser
     ValueOption shaftLimits{"--shaft-limits",
                             "UPPER/LOWER deviations in mm, such as +0.021/+0.008"};
     ValueOption distribution{"--distribution", "normal or uniform"};
-    std::array<ValueOption*, 11> values{&format,     &fits,        &clearance,   &type,
-                                        &basis,      &edition,     &classes,     &limit,
-                                        &holeLimits, &shaftLimits, &distribution};
+    std::vector<ValueOption> service = serviceValues();
+    std::vector<ValueOption*> values{&format,     &fits,        &clearance,   &type,
+                                     &basis,      &edition,     &classes,     &limit,
+                                     &holeLimits, &shaftLimits, &distribution};
     std::vector<std::string> operands;
 
     Parser()
@@ -68,6 +78,8 @@ struct Parser
         help = app.add_flag("-h,--help", helpWanted);
         version = app.add_flag("--version", versionWanted);
         app.add_flag("--table", tableWanted);
+        for (ValueOption& v : service)
+            values.push_back(&v);
         for (ValueOption* v : values)
             v->option = app.add_option(v->name, v->value)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -233,10 +245,22 @@ void checkSizeAlone(const std::vector<std::string>& operands)
                          "; with --hole-limits and --shaft-limits give SIZE alone");
 }
 
+ServiceOptions serviceOf(const Parser& parser, bool forFits)
+{
+    std::map<std::string_view, std::string> given;
+    for (const ValueOption& v : parser.service)
+        if (v.given())
+            given.emplace(v.name, v.value);
+    if (!given.empty() && parser.tableWanted)
+        throw InputError(std::string(given.begin()->first) + " is for a fit or --fits");
+    return readServiceOptions(given, forFits);
+}
+
 // What the options read add up to, the default format settled.
 Options settled(Parser& parser)
 {
     Options options;
+    options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);
     const std::optional<Format> format = parser.format.read(formatNamed);
     const bool table = parser.tableWanted;
@@ -290,6 +314,11 @@ Options settled(Parser& parser)
 
 Options parseOptions(std::span<const std::string_view> args)
 {
+    if (wantsMaterialList(args)) {
+        Options options;
+        options.action = Action::Materials;
+        return options;
+    }
     Parser parser;
     parser.parse(args);
     for (const CLI::Option* option : parser.app.parse_order()) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/requirement.h"
+#include "cli/service_options.h"
 
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
@@ -21,6 +22,7 @@ enum class Action
     Fits,
     Help,
     Version,
+    Materials, // --materials alone: the library with its sources
 };
 
 enum class Format
@@ -38,9 +40,10 @@ struct Options
     std::string fitsSize;               // the SIZE of --fits
     tolerance::Requirement requirement; // what --fits keeps
     tolerance::Edition edition = tolerance::Edition::Jis1984;
-    bool allClasses = false;                         // --classes all: every class of the standard
-    std::optional<std::size_t> fitsLimit;            // the rows --fits shows; nothing for every row
-    std::optional<tolerance::Deviations> holeLimits; // --hole-limits: the hole without a class
+    bool allClasses = false;              // --classes all: every class of the standard
+    std::optional<std::size_t> fitsLimit; // the rows --fits shows; nothing for every row
+    ServiceOptions service;               // materials, temperatures, the press fit, the load
+    std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
 };
