@@ -41,17 +41,35 @@ ClassAnswer answerFor(const tolerance::ClassCode& code, std::size_t step, Length
     return answer;
 }
 
+ClassAnswer givenAnswer(tolerance::Side side, const tolerance::Deviations& deviations)
+{
+    return {{side, {}, 0},
+            deviations,
+            Source::Iso2010,
+            signedText(deviations.upper),
+            signedText(deviations.lower),
+            true};
+}
+
 std::string_view nameOf(Source source) noexcept
 {
     return source == Source::Table1984 ? "JIS B 0401:1984 table" : "ISO 286-1:2010 rules";
 }
 
+namespace {
+
+std::string_view sourceOf(const ClassAnswer& answer) noexcept
+{
+    return answer.given ? "given limits" : nameOf(answer.source);
+}
+
+} // namespace
+
 std::string sourcesOf(const ClassAnswer& hole, const ClassAnswer& shaft)
 {
-    if (hole.source == shaft.source)
-        return std::string(nameOf(hole.source));
-    return "hole: " + std::string(nameOf(hole.source)) +
-           "; shaft: " + std::string(nameOf(shaft.source));
+    if (sourceOf(hole) == sourceOf(shaft))
+        return std::string(sourceOf(hole));
+    return "hole: " + std::string(sourceOf(hole)) + "; shaft: " + std::string(sourceOf(shaft));
 }
 
 } // namespace cli

@@ -73,7 +73,11 @@ void answer(const Options& options, std::ostream& out)
     case Action::Query:
         break;
     }
-    const Record record = describe(options.operands[0], options.operands[1], options.edition);
+    const FitQuery query{options.holeLimits, options.shaftLimits, options.distribution};
+    const bool sizeAlone = options.holeLimits && options.shaftLimits;
+    const Record record =
+        sizeAlone ? describe({}, options.operands[0], options.edition, query)
+                  : describe(options.operands[0], options.operands[1], options.edition, query);
     if (options.service.wanted()) {
         const ServiceAnswer service = answerService(record, options.service);
         options.format == Format::Json ? writeServiceJson(out, record, service)

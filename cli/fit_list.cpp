@@ -66,34 +66,43 @@ void writeFitsText(std::ostream& out, const FitSearch& search, std::optional<std
     std::size_t nameWidth = 0;
     std::size_t maxWidth = 0;
     std::size_t minWidth = 0;
+    std::size_t typeWidth = 0;
     for (const FoundFit& f : fits) {
         nameWidth = std::max(nameWidth, pairName(f).size());
         maxWidth = std::max(maxWidth, formatMillimetres(f.fit.maximumClearance).size());
         minWidth = std::max(minWidth, formatMillimetres(f.fit.minimumClearance).size());
+        typeWidth = std::max(typeWidth, nameOf(f.fit.type).size());
     }
     for (const FoundFit& f : fits) {
+        const std::string type(nameOf(f.fit.type));
         out << padded(pairName(f), nameWidth, false) << "  max "
             << padded(formatMillimetres(f.fit.maximumClearance), maxWidth, true) << "  min "
             << padded(formatMillimetres(f.fit.minimumClearance), minWidth, true) << "  "
-            << nameOf(f.fit.type) << '\n';
+            << (f.preferred ? padded(type, typeWidth, false) + "  preferred" : type) << '\n';
     }
     const std::size_t all = search.fits.size();
+    const auto preferred = std::count_if(search.fits.begin(), search.fits.end(),
+                                         [](const FoundFit& f) { return f.preferred; });
+    const std::string first =
+        preferred > 0 ? ", the " + std::to_string(preferred) + " commonly used in JIS B 0401 first"
+                      : std::string();
     if (fits.size() < all)
-        out << fits.size() << " of " << all << " fits at " << label
-            << " shown, the widest fit tolerance first (--limit N or --limit all for more)";
+        out << fits.size() << " of " << all << " fits at " << label << " shown" << first
+            << (preferred > 0 ? ", each part" : ",")
+            << " the widest fit tolerance first (--limit N or --limit all for more)";
     else
-        out << all << (all == 1 ? " fit at " : " fits at ") << label;
+        out << all << (all == 1 ? " fit at " : " fits at ") << label << first;
     out << "; source: " << sourcesOf(search, fits) << '\n';
 }
 
 void writeFitsCsv(std::ostream& out, const FitSearch& search, std::optional<std::size_t> limit)
 {
-    out << "hole,shaft,range,maximum_clearance,minimum_clearance,fit,source\n";
+    out << "hole,shaft,range,maximum_clearance,minimum_clearance,fit,source,preferred\n";
     for (const FoundFit& f : shown(search, limit)) {
         out << csvField(f.hole->code) << ',' << csvField(f.shaft->code) << ','
             << csvField(labelOf(search)) << ',' << formatMillimetres(f.fit.maximumClearance) << ','
             << formatMillimetres(f.fit.minimumClearance) << ',' << nameOf(f.fit.type) << ','
-            << csvField(search.sourceOf(f)) << '\n';
+            << csvField(search.sourceOf(f)) << ',' << (f.preferred ? "true" : "false") << '\n';
     }
 }
 
@@ -107,7 +116,8 @@ void writeFitsJson(std::ostream& out, const FitSearch& search, std::optional<std
                         {"maximum_clearance", formatMillimetres(f.fit.maximumClearance)},
                         {"minimum_clearance", formatMillimetres(f.fit.minimumClearance)},
                         {"fit", nameOf(f.fit.type)},
-                        {"source", search.sourceOf(f)}});
+                        {"source", search.sourceOf(f)},
+                        {"preferred", f.preferred}});
     }
     writeJsonRows(out, rows);
 }

@@ -56,6 +56,9 @@ std::string helpText()
             ' ' + std::string(step.label);
     return R"(Usage: tessaly-cli [--edition 1984|2016] [--format text|json] CLASS SIZE
        tessaly-cli [--edition 1984|2016] [--format text|json] HOLE/SHAFT SIZE
+                   [--distribution normal|uniform]
+       tessaly-cli --hole-limits U/L SHAFT SIZE | --shaft-limits U/L HOLE SIZE
+                   | --hole-limits U/L --shaft-limits U/L SIZE
        tessaly-cli --fits SIZE [--clearance MIN..MAX] [--type TYPE]
                    [--basis hole|shaft] [--classes table|all] [--limit N|all]
                    [--edition 1984|2016] [--format text|json|csv]
@@ -76,8 +79,21 @@ rules of ISO 286-1.
   CLASS        any tolerance class of ISO 286: a hole in capitals (H7, JS9, ZC11),
                a shaft in small letters (g6, js16, cd5); the grades are 01, 0, 1 …
                18 (h01, H0)
-  HOLE/SHAFT   a fit such as H7/g6: both classes, the clearance or interference
-               and the type of fit
+  HOLE/SHAFT   a fit such as H7/g6: both classes, the clearance or interference,
+               the type of fit, the same fit in the other system (other_basis:
+               G7/h6 for H7/g6, or the nearest pair with how its clearances
+               differ) and the statistics of the fit
+  --hole-limits U/L, --shaft-limits U/L
+               a side given by its upper and lower deviation in mm instead of a
+               class, as a catalogue gives a bought part (a bearing's bore
+               0/-0.009, a bush +0.021/+0.008); ±M or +-M for +M and -M; at most
+               4 decimals, the lower not above the upper; the one CLASS is then
+               the other side's
+  --distribution D
+               the spread the statistics assume, each side independent and
+               centred: normal (default; ±3 sigma is the tolerance) or uniform;
+               they give the clearances 99.73 % of assemblies lie within and the
+               probability of an interference (from 0 to 1)
   SIZE         a size range (30～40, also written 30-40 or 30~40), or a diameter
                in mm over 0 up to 3150 with at most 4 decimals (35, 35.5); a
                diameter on a boundary belongs to the lower range (30 is in 24～30),
@@ -92,7 +108,10 @@ rules of ISO 286-1.
                X7/x6 30～500 have no value in 1984, and JS7/js7 halve an odd IT7
                downwards in 1984 (±7) but not in 2016 (±7.5)
   --fits SIZE  every pair of a hole and a shaft class for SIZE that meets what
-               follows, the widest fit tolerance (the cheapest to make) first
+               follows: the commonly used pairs of JIS B 0401 (hole basis H6 to
+               H10, shaft basis h5 to h9) first, marked preferred, then the
+               rest; within each the widest fit tolerance (the cheapest to make)
+               first
   --clearance MIN..MAX
                every clearance the fit allows lies from MIN to MAX, in mm with at
                most 4 decimals; a negative clearance is an interference
@@ -118,7 +137,9 @@ rules of ISO 286-1.
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the
 magnitude m as its lower: the deviations are +m and -m. JSON gives, beside
-the texts, the deviations as signed decimals (upper_mm, lower_mm). A query
+the texts, the deviations as signed decimals (upper_mm, lower_mm); a fit's
+other_basis and statistics are objects whose figures are numbers, and every row
+of --fits says preferred, true or false (the last column of csv). A query
 shows a negative clearance as an interference. Every answer names its source:
 "JIS B 0401:1984 table" or "ISO 286-1:2010 rules". A class the standard
 defines but gives no value at that size shows "  ---", as the table does.

@@ -4,6 +4,8 @@
 #include "cli/escape.h"
 #include "cli/input_error.h"
 
+#include "tolerance/given_limits.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -58,9 +60,14 @@ struct Parser
     ValueOption edition{"--edition", "1984 or 2016"};
     ValueOption classes{"--classes", "table or all"};
     ValueOption limit{"--limit", "a number of rows, or all"};
+    ValueOption holeLimits{"--hole-limits", "UPPER/LOWER deviations in mm, such as 0/-0.009"};
+    ValueOption shaftLimits{"--shaft-limits",
+                            "UPPER/LOWER deviations in mm, such as +0.021/+0.008"};
+    ValueOption distribution{"--distribution", "normal or uniform"};
     std::vector<ValueOption> service = serviceValues();
-    std::vector<ValueOption*> values{&format, &fits,    &clearance, &type,
-                                     &basis,  &edition, &classes,   &limit};
+    std::vector<ValueOption*> values{&format,     &fits,        &clearance,   &type,
+                                     &basis,      &edition,     &classes,     &limit,
+                                     &holeLimits, &shaftLimits, &distribution};
     std::vector<std::string> operands;
 
     Parser()
@@ -171,6 +178,52 @@ std::optional<std::size_t> limitNamed(std::string_view name)
     return rows;
 }
 
+tolerance::Distribution distributionNamed(std::string_view name)
+{
+    if (const auto distribution = tolerance::distributionNamed(name))
+        return *distribution;
+    throw InputError((name.empty() ? std::string("empty --distribution")
+                                   : "unknown --distribution " + quote(name)) +
+                     "; use normal (the default) or uniform");
+}
+
+// The core's reading of a side's limits, its faults in the words of the command line.
+tolerance::Deviations limitsNamed(const ValueOption& option)
+{
+    const auto parsed = tolerance::parseLimits(option.value);
+    if (const auto* deviations = std::get_if<tolerance::Deviations>(&parsed))
+        return *deviations;
+    const std::string head = std::string(option.name) + ' ' + quote(option.value);
+    switch (std::get<tolerance::LimitsFault>(parsed)) {
+    case tolerance::LimitsFault::Empty:
+        throw InputError(std::string("empty ") + option.name + "; give " + option.wants);
+    case tolerance::LimitsFault::NotLimits:
+        break;
+    case tolerance::LimitsFault::TooManyDecimals:
+        throw InputError(head + " has more than 4 decimals; give the deviations in mm to 0.0001");
+    case tolerance::LimitsFault::TooLarge:
+        throw InputError(head + " has a deviation beyond 3150 mm");
+    case tolerance::LimitsFault::LowerAboveUpper:
+        throw InputError(head + " has its lower deviation above its upper; write UPPER/LOWER");
+    }
+    throw InputError(head + " is not UPPER/LOWER in mm (0/-0.009, +0.021/+0.008) nor ±M (±0.005)");
+}
+
+// A fit's own options: the sides by their limits and the spread of the statistics.
+void settleFitOptions(Parser& parser, Options& options)
+{
+    for (const ValueOption* v : {&parser.holeLimits, &parser.shaftLimits, &parser.distribution}) {
+        if (v->given() && (parser.fits.given() || parser.tableWanted))
+            throw InputError(std::string(v->name) + " is for a fit, not for --fits or --table");
+    }
+    if (parser.holeLimits.given())
+        options.holeLimits = limitsNamed(parser.holeLimits);
+    if (parser.shaftLimits.given())
+        options.shaftLimits = limitsNamed(parser.shaftLimits);
+    options.distribution =
+        parser.distribution.read(distributionNamed).value_or(tolerance::Distribution::Normal);
+}
+
 void checkOperands(const std::vector<std::string>& operands)
 {
     if (operands.empty())
@@ -180,6 +233,16 @@ void checkOperands(const std::vector<std::string>& operands)
     if (operands.size() > 2)
         throw InputError("too many arguments from " + quote(operands[2]) +
                          "; give CLASS (or HOLE/SHAFT) and SIZE");
+}
+
+// Both sides given by their limits leave the size alone.
+void checkSizeAlone(const std::vector<std::string>& operands)
+{
+    if (operands.empty())
+        throw InputError("missing SIZE; with --hole-limits and --shaft-limits give SIZE alone");
+    if (operands.size() > 1)
+        throw InputError("too many arguments from " + quote(operands[1]) +
+                         "; with --hole-limits and --shaft-limits give SIZE alone");
 }
 
 ServiceOptions serviceOf(const Parser& parser, bool forFits)
@@ -207,6 +270,7 @@ Options settled(Parser& parser)
         if (v->given() && !parser.fits.given())
             throw InputError(std::string(v->name) + " is for --fits");
     }
+    settleFitOptions(parser, options);
     options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
     options.allClasses = parser.classes.read(allClassesNamed).value_or(false);
     if (parser.classes.given() && !table && !parser.fits.given())
@@ -224,7 +288,10 @@ Options settled(Parser& parser)
     if (!parser.fits.given()) {
         if (format == Format::Csv)
             throw InputError("--format csv is for --table and --fits; a query writes text or json");
-        checkOperands(options.operands);
+        if (options.holeLimits && options.shaftLimits)
+            checkSizeAlone(options.operands);
+        else
+            checkOperands(options.operands);
         return options;
     }
     if (!options.operands.empty())

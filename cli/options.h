@@ -5,6 +5,7 @@
 #include "cli/service_options.h"
 
 #include "tolerance/editions.h"
+#include "tolerance/fit_statistics.h"
 
 #include <optional>
 #include <span>
@@ -42,6 +43,9 @@ struct Options
     bool allClasses = false;              // --classes all: every class of the standard
     std::optional<std::size_t> fitsLimit; // the rows --fits shows; nothing for every row
     ServiceOptions service;               // materials, temperatures, the press fit, the load
+    std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
+    std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
+    tolerance::Distribution distribution = tolerance::Distribution::Normal;
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.

@@ -4,9 +4,11 @@
 #include "cli/answer.h"
 #include "cli/class_code.h"
 #include "cli/escape.h"
+#include "cli/fit_extras.h"
 #include "cli/input_error.h"
 
 #include "tolerance/fit.h"
+#include "tolerance/given_limits.h"
 
 #include <string>
 
@@ -120,14 +122,15 @@ Record describeClass(const ClassCode& code, const Size& size, Edition edition)
     return record;
 }
 
-Record describeFit(const ClassCode& hole, const ClassCode& shaft, const Size& size, Edition edition)
+namespace {
+
+// Both sides as answered, named by their classes or their given limits.
+Record describePair(const std::string& holeName, const ClassAnswer& holeAnswer,
+                    const std::string& shaftName, const ClassAnswer& shaftAnswer, const Size& size,
+                    tolerance::Distribution distribution)
 {
-    const std::string holeName = tolerance::textOf(hole);
-    const std::string shaftName = tolerance::textOf(shaft);
     Record record{{"hole", holeName}, {"shaft", shaftName}};
     addSize(record, size);
-    const ClassAnswer holeAnswer = answerOver(hole, size, edition);
-    const ClassAnswer shaftAnswer = answerOver(shaft, size, edition);
     const auto& holeDeviations = holeAnswer.deviations;
     const auto& shaftDeviations = shaftAnswer.deviations;
     addTexts(record, "hole_", holeAnswer);
@@ -150,12 +153,83 @@ Record describeFit(const ClassCode& hole, const ClassCode& shaft, const Size& si
     addClearances(record, tolerance::fitOf(*holeDeviations, *shaftDeviations));
     if (nonPositive)
         addNonPositiveNote(record);
+    addStatistics(record, *holeDeviations, *shaftDeviations, distribution);
     record.push_back(source);
     return record;
 }
 
-Record describe(std::string_view classOrFit, std::string_view size, Edition edition)
+// A side's class, or its limits where they are given.
+ClassAnswer sideAnswer(const std::optional<ClassCode>& code,
+                       const std::optional<Deviations>& limits, Side side, const Size& size,
+                       Edition edition)
 {
+    return limits ? givenAnswer(side, *limits) : answerOver(*code, size, edition);
+}
+
+std::string sideName(const std::optional<ClassCode>& code, const std::optional<Deviations>& limits)
+{
+    return limits ? tolerance::textOfLimits(*limits) : tolerance::textOf(*code);
+}
+
+// The one class beside given limits: a class of the other side, not a fit.
+ClassCode besideLimits(std::string_view text, Side side)
+{
+    const std::string option = side == Side::Hole ? "--shaft-limits" : "--hole-limits";
+    const std::string wanted =
+        side == Side::Hole ? "the hole's class, such as H7" : "the shaft's class, such as g6";
+    if (text.find('/') != std::string_view::npos)
+        throw InputError("with " + option + " give " + wanted + ", not a fit " + quote(text));
+    const auto parsed = tolerance::parseClassCode(text);
+    if (const auto* code = std::get_if<ClassCode>(&parsed); code && code->side != side)
+        throw InputError(option + " gives the " + std::string(nameOf(code->side)) + "; give " +
+                         wanted + ", not " + quote(text));
+    return resolveClass(text, side);
+}
+
+Record describeWithLimits(std::string_view classCode, std::string_view size, Edition edition,
+                          const FitQuery& query)
+{
+    std::optional<ClassCode> hole;
+    std::optional<ClassCode> shaft;
+    if (!query.holeLimits)
+        hole = besideLimits(classCode, Side::Hole);
+    if (!query.shaftLimits)
+        shaft = besideLimits(classCode, Side::Shaft);
+    const Size parsed = parseSize(size);
+    Record record = describePair(sideName(hole, query.holeLimits),
+                                 sideAnswer(hole, query.holeLimits, Side::Hole, parsed, edition),
+                                 sideName(shaft, query.shaftLimits),
+                                 sideAnswer(shaft, query.shaftLimits, Side::Shaft, parsed, edition),
+                                 parsed, query.distribution);
+    // A bought part's limits belong to no system; the key stays, so that scripts find it.
+    if (!record.groups.empty())
+        record.groups.insert(record.groups.begin(),
+                             Group{"other_basis", "none: a side is given by its limits", {}});
+    return record;
+}
+
+} // namespace
+
+Record describeFit(const ClassCode& hole, const ClassCode& shaft, const Size& size, Edition edition,
+                   tolerance::Distribution distribution)
+{
+    const ClassAnswer holeAnswer = answerOver(hole, size, edition);
+    const ClassAnswer shaftAnswer = answerOver(shaft, size, edition);
+    Record record = describePair(tolerance::textOf(hole), holeAnswer, tolerance::textOf(shaft),
+                                 shaftAnswer, size, distribution);
+    if (holeAnswer.deviations && shaftAnswer.deviations) {
+        Record basis;
+        addOtherBasis(basis, hole, shaft, size, edition);
+        record.groups.insert(record.groups.begin(), basis.groups.begin(), basis.groups.end());
+    }
+    return record;
+}
+
+Record describe(std::string_view classOrFit, std::string_view size, Edition edition,
+                const FitQuery& query)
+{
+    if (query.holeLimits || query.shaftLimits)
+        return describeWithLimits(classOrFit, size, edition, query);
     const std::size_t slash = classOrFit.find('/');
     if (slash == std::string_view::npos) {
         const ClassCode code = resolveClass(classOrFit, std::nullopt); // the class first
@@ -176,7 +250,7 @@ Record describe(std::string_view classOrFit, std::string_view size, Edition edit
                          "/" + std::string(holeCode));
     const ClassCode hole = resolveClass(holeCode, Side::Hole);
     const ClassCode shaft = resolveClass(shaftCode, Side::Shaft);
-    return describeFit(hole, shaft, parseSize(size), edition);
+    return describeFit(hole, shaft, parseSize(size), edition, query.distribution);
 }
 
 } // namespace cli

@@ -13,6 +13,16 @@ struct Field
 {
     std::string key;
     std::string value;
+    bool literal = false; // JSON writes the value as it stands: a number, true or false
+};
+
+// Figures that belong together: one line "key: text" in the text form, an object of the fields
+// in JSON (null when it has none).
+struct Group
+{
+    std::string key;
+    std::string text;
+    std::vector<Field> fields;
 };
 
 struct Record : std::vector<Field>
@@ -22,6 +32,9 @@ struct Record : std::vector<Field>
     // The deviations as signed decimals in mm, after the fields: JSON's readers take "±" and an
     // unsigned magnitude for two texts, so they get the numbers as well.
     std::vector<Field> figures;
+
+    // After the figures in JSON; in the text form before the source, which stays the last line.
+    std::vector<Group> groups;
 };
 
 // "key: value", one field per line; the value is everything after ": ", spaces included.

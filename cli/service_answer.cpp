@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
+#include <sstream>
 
 namespace cli {
 
@@ -242,12 +243,10 @@ void writeServiceText(std::ostream& out, const Record& fit, const ServiceAnswer&
 
 void writeServiceJson(std::ostream& out, const Record& fit, const ServiceAnswer& answer)
 {
-    // The fit's own fields as the plain query writes them, then the objects of numbers.
-    JsonObject object = JsonObject::object();
-    for (const Field& field : fit)
-        object[field.key] = field.value;
-    for (const Field& field : fit.figures)
-        object[field.key] = field.value;
+    // The fit's own object as the plain query writes it, then the objects of numbers.
+    std::ostringstream plain;
+    writeJson(plain, fit);
+    JsonObject object = JsonObject::parse(plain.str());
     object["materials"] = *fieldOf(answer.lines, "materials");
     if (answer.temperature)
         object["temperature"] = *answer.temperature;

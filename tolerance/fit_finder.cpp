@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/fit_finder.h"
 
+#include "tolerance/preferred_fits.h"
+
 #include <algorithm>
 
 namespace tolerance {
@@ -53,16 +55,28 @@ std::vector<FoundFit> findFits(std::span<const Candidate> holes, std::span<const
 {
     const auto keptHoles = onBasis(holes, Side::Hole, requirement.basis);
     const auto keptShafts = onBasis(shafts, Side::Shaft, requirement.basis);
+    // Only a pair with a basis class can be commonly used, and most pairs have none: the table
+    // is asked about those alone.
+    std::vector<bool> shaftIsBasis;
+    for (const Candidate* shaft : keptShafts)
+        shaftIsBasis.push_back(isBasisClass(shaft->code, Side::Shaft));
     std::vector<FoundFit> found;
     for (const Candidate* hole : keptHoles) {
-        for (const Candidate* shaft : keptShafts) {
+        const bool holeIsBasis = isBasisClass(hole->code, Side::Hole);
+        for (std::size_t i = 0; i < keptShafts.size(); ++i) {
+            const Candidate* shaft = keptShafts[i];
             const Fit fit = fitOf(hole->deviations, shaft->deviations);
-            if (admits(requirement, fit))
-                found.push_back({hole, shaft, fit});
+            if (!admits(requirement, fit))
+                continue;
+            const bool preferred =
+                (holeIsBasis || shaftIsBasis[i]) && isPreferredFit(hole->code, shaft->code);
+            found.push_back({hole, shaft, fit, preferred});
         }
     }
-    // Found in list order, hole first, so a stable sort on the width alone keeps ties in it.
+    // Found in list order, hole first, so a stable sort on the rank alone keeps ties in it.
     std::stable_sort(found.begin(), found.end(), [](const FoundFit& a, const FoundFit& b) {
+        if (a.preferred != b.preferred)
+            return a.preferred;
         return fitTolerance(a.fit) > fitTolerance(b.fit);
     });
     return found;

@@ -55,11 +55,13 @@ struct FoundFit
     const Candidate* hole;
     const Candidate* shaft;
     Fit fit;
+    bool preferred = false; // one of the commonly used pairs (preferred_fits.h)
 };
 
-// Every hole with every shaft whose fit meets the requirement. The widest fit tolerance comes
-// first, as the cheapest to make that still does the job; ties keep the lists' order, hole
-// first, then shaft.
+// Every hole with every shaft whose fit meets the requirement. The commonly used pairs come
+// first, as a designer looks there before anywhere else; within each part the widest fit
+// tolerance first, as the cheapest to make that still does the job; ties keep the lists' order,
+// hole first, then shaft.
 std::vector<FoundFit> findFits(std::span<const Candidate> holes, std::span<const Candidate> shafts,
                                const Requirement& requirement);
 

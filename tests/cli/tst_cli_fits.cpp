@@ -6,6 +6,8 @@
 #include "cli/app.h"
 #include "cli/query.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -186,6 +188,131 @@ private Q_SLOTS:
         QCOMPARE(field(record, "shaft_minimum"), u"34.975"_s);
     }
 
+    // A side given by its limits beside the other side's class; by hand from the table texts.
+    void sideByItsLimits_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("lines"); // found among the answer's lines
+
+        // A bearing's bore 0/-0.009 on g6 -0.007/-0.020 (18～24): 0 + 0.020 = 0.020 clear;
+        // -0.009 + 0.007 = -0.002, an interference of 0.002.
+        QTest::newRow("bore on g6")
+            << QStringList{u"g6"_s, u"20"_s, u"--hole-limits"_s, u"0/-0.009"_s}
+            << QStringList{u"hole: 0/-0.009"_s,
+                           u"shaft: g6"_s,
+                           u"hole_upper: 0"_s,
+                           u"hole_lower: -0.009"_s,
+                           u"hole_maximum: 20.000"_s,
+                           u"hole_minimum: 19.991"_s,
+                           u"maximum_clearance: 0.020"_s,
+                           u"maximum_interference: 0.002"_s,
+                           u"fit: transition"_s,
+                           u"source: hole: given limits; shaft: JIS B 0401:1984 table"_s};
+        // A shaft ±0.005 in H7 +0.021/0 (18～24): 0.021 + 0.005 = 0.026; 0 - 0.005 = -0.005.
+        QTest::newRow("± shaft in H7")
+            << QStringList{u"H7"_s, u"20"_s, u"--shaft-limits"_s, u"±0.005"_s}
+            << QStringList{u"hole: H7"_s,
+                           u"shaft: ±0.005"_s,
+                           u"shaft_upper: +0.005"_s,
+                           u"shaft_lower: -0.005"_s,
+                           u"maximum_clearance: 0.026"_s,
+                           u"maximum_interference: 0.005"_s,
+                           u"fit: transition"_s};
+        // A bush's bore +0.021/+0.008 on a shaft 0/-0.009: 0.021 + 0.009 = 0.030; 0.008 - 0.
+        QTest::newRow("both sides given")
+            << QStringList{u"--hole-limits"_s, u"+0.021/+0.008"_s, u"--shaft-limits=0/-0.009"_s,
+                           u"20"_s}
+            << QStringList{u"hole: +0.021/+0.008"_s,      u"shaft: 0/-0.009"_s,
+                           u"maximum_clearance: 0.030"_s, u"minimum_clearance: 0.008"_s,
+                           u"fit: clearance"_s,           u"source: given limits"_s};
+        // One size each, 0.002 apart: every assembly interferes.
+        QTest::newRow("both exact")
+            << QStringList{u"--hole-limits=0.010/0.010"_s, u"--shaft-limits=0.012/0.012"_s, u"5"_s}
+            << QStringList{u"minimum_interference: 0.002"_s, u"maximum_interference: 0.002"_s,
+                           u"statistics: normal spread: 99.73 % of assemblies have a clearance "
+                           u"from -0.002 to -0.002 mm; an interference in 100 %, a clearance "
+                           u"in 0 %"_s};
+        // A range gives no limits of size but the clearances all the same: ±0.0045 on g6,
+        // 0.0045 + 0.020 = 0.0245 and -0.0045 + 0.007 = 0.0025.
+        QTest::newRow("a range") << QStringList{u"g6"_s, u"18-24"_s, u"--hole-limits"_s,
+                                                u"+-0.0045"_s}
+                                 << QStringList{u"hole: ±0.0045"_s, u"range: 18～24"_s,
+                                                u"maximum_clearance: 0.0245"_s,
+                                                u"minimum_clearance: 0.0025"_s,
+                                                u"fit: clearance"_s};
+    }
+
+    void sideByItsLimits()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, lines);
+        const QStringList answer = answerOf(args);
+        for (const QString& line : lines)
+            QVERIFY2(answer.contains(line), qPrintable(line + u" not in "_s + answer.join(u'|')));
+        QVERIFY(answer.contains(u"other_basis: none: a side is given by its limits"_s));
+    }
+
+    // The same fit in the other system, or the nearest of the table's classes there. At 30～40
+    // the 1984 table halves IT7 down: JS7 ±0.012, js6 ±0.008.
+    void otherBasis_data()
+    {
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("H7/g6") << u"H7/g6"_s << u"G7/h6, the same clearances"_s;
+        QTest::newRow("G7/h6") << u"G7/h6"_s << u"H7/g6, the same clearances"_s;
+        QTest::newRow("H7/p6, by the Δ") << u"H7/p6"_s << u"P7/h6, the same clearances"_s;
+        QTest::newRow("H7/h6") << u"H7/h6"_s << u"H7/h6, the same pair: it is of both systems"_s;
+        // H7/js6 clears -0.008 … 0.033; JS7/h6 -0.012 … 0.028.
+        QTest::newRow("H7/js6, no Δ for JS")
+            << u"H7/js6"_s
+            << u"JS7/h6, the nearest; its maximum clearance differs by -5 µm, its minimum "
+               u"clearance by -4 µm"_s;
+        QTest::newRow("neither a basis") << u"G7/k6"_s << u"none: neither class is H or h"_s;
+    }
+
+    void otherBasis()
+    {
+        QFETCH(QString, fit);
+        QFETCH(QString, line);
+        const QStringList answer = answerOf({fit, u"35"_s});
+        QVERIFY2(answer.contains(u"other_basis: "_s + line), qPrintable(answer.join(u'|')));
+    }
+
+    // The odds in JSON as numbers. H7 +0.025/0 and k6 +0.018/+0.002 at 30～40: uniform spreads
+    // interfere in (18 - 16/2) / 25 = 0.4 of assemblies, 99.73 % of them from
+    // -18 + √(2·25·16·0.00135) = -16.96 to 41 - 18 - 1.04 = 21.96 µm; normal spreads (σ =
+    // √881 / 6 = 4.947 µm about 2.5 µm) in Φ(-0.505) = 0.3067, from -12.34 to 17.34 µm.
+    void statisticsAsJson_data()
+    {
+        QTest::addColumn<QString>("distribution");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("probability");
+        QTest::newRow("normal") << u"normal"_s << -0.0123 << 0.0173 << 0.3067;
+        QTest::newRow("uniform") << u"uniform"_s << -0.017 << 0.022 << 0.4;
+    }
+
+    void statisticsAsJson()
+    {
+        QFETCH(QString, distribution);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, probability);
+        const QString json =
+            answerOf({u"H7/k6"_s, u"35"_s, u"--format=json"_s, u"--distribution"_s, distribution})
+                .join(u' ');
+        const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
+        const QJsonObject statistics = o[u"statistics"].toObject();
+        QCOMPARE(statistics[u"distribution"].toString(), distribution);
+        QCOMPARE(statistics[u"clearance_low"].toDouble(), low);
+        QCOMPARE(statistics[u"clearance_high"].toDouble(), high);
+        QCOMPARE(statistics[u"interference_probability"].toDouble(), probability);
+        const QJsonObject other = o[u"other_basis"].toObject();
+        QCOMPARE(other[u"pair"].toString(), u"K7/h6"_s);
+        QCOMPARE(other[u"same_clearances"].toBool(false), true);
+        QCOMPARE(other[u"maximum_clearance_difference_um"].toDouble(-1), 0.0);
+    }
+
     void undefinedEntriesComputeNothing_data()
     {
         QTest::addColumn<QString>("query");
@@ -228,14 +355,14 @@ private Q_SLOTS:
         // 0.066, 0.025; H8/f7: 0.039 + 0.050 = 0.089, a micrometre over MAX.
         QTest::newRow("30～40") << QStringList{u"--fits"_s, u"35"_s, u"--clearance"_s,
                                                u"0.025..0.088"_s}
-                                << QStringList{u"H7/f7 max 0.075 min 0.025 clearance"_s,
+                                << QStringList{u"H7/f7 max 0.075 min 0.025 clearance preferred"_s,
                                                u"H6/f7 max 0.066 min 0.025 clearance"_s}
                                 << QStringList{u"H8/f7"_s};
         // F7/h6: 0.071 + 0.022 = 0.093, 0.036 - 0 = 0.036; H6/f7: 0.022 + 0.071 = 0.093,
         // 0 + 0.036 = 0.036; F7/h7: 0.071 + 0.035 = 0.106, a micrometre over MAX.
         QTest::newRow("100～120") << QStringList{u"--fits"_s, u"110"_s, u"--clearance"_s,
                                                  u"0.036..0.105"_s}
-                                  << QStringList{u"F7/h6 max 0.093 min 0.036 clearance"_s,
+                                  << QStringList{u"F7/h6 max 0.093 min 0.036 clearance preferred"_s,
                                                  u"H6/f7 max 0.093 min 0.036 clearance"_s}
                                   << QStringList{u"F7/h7"_s};
         // H6/s6: 0.016 - 0.043 = -0.027, 0 - 0.059 = -0.059; H7/s6: 0.025 - 0.043 = -0.018,
@@ -314,8 +441,12 @@ private Q_SLOTS:
             }
         }
         QStringList lines = answerOf(QStringList{u"--fits"_s, u"35"_s} + args);
-        QCOMPARE(lines.takeLast(),
-                 u"%1 fits at 30～40; source: JIS B 0401:1984 table"_s.arg(expected.size()));
+        const QString last = lines.takeLast();
+        // Where any commonly used pair is among them, the count says how many come first.
+        const QRegularExpression count(
+            u"^%1 fits at 30～40(, the \\d+ commonly used in JIS B "
+            "0401 first)?; source: JIS B 0401:1984 table$"_s.arg(expected.size()));
+        QVERIFY2(count.match(last).hasMatch(), qPrintable(last));
         QStringList pairs;
         for (const QString& line : lines)
             pairs << line.section(u' ', 0, 0);
@@ -324,32 +455,38 @@ private Q_SLOTS:
         QCOMPARE(pairs, expected);
     }
 
-    // The widest fit tolerance first; ties in list order, hole first. At 30～40 the widest is
-    // an IT10 hole (B10 +0.270/+0.170: 0.100) on an IT9 shaft (b9 -0.170/-0.232: 0.062), five
-    // such shafts in list order for B10 before C10 comes.
+    // The commonly used pairs first, then the rest; within each the widest fit tolerance first,
+    // ties in list order, hole first. At 30～40 the widest commonly used pairs are an IT10 hole
+    // on h9 and H10 on an IT9 shaft (B10 +0.270/+0.170 and h9 0/-0.062: 0.162), three of each;
+    // the widest of the rest an IT10 hole on an IT9 shaft (B10 on b9 -0.170/-0.232: 0.162
+    // too), four such shafts in list order for B10 (h9 is among the commonly used) before C10.
     void finderOrder()
     {
         const QStringList lines = answerOf({u"--fits"_s, u"35"_s});
         QStringList first;
-        for (const QString& line : lines.mid(0, 6))
+        for (const QString& line : lines.mid(0, 7))
             first << line.section(u' ', 0, 0);
-        QCOMPARE(first, QStringList({u"B10/b9"_s, u"B10/c9"_s, u"B10/d9"_s, u"B10/e9"_s,
-                                     u"B10/h9"_s, u"C10/b9"_s}));
-        QCOMPARE(lines.first(), u"B10/b9 max 0.502 min 0.340 clearance"_s);
+        QCOMPARE(first, QStringList({u"B10/h9"_s, u"C10/h9"_s, u"D10/h9"_s, u"H10/b9"_s,
+                                     u"H10/c9"_s, u"H10/d9"_s, u"C9/h9"_s}));
+        QCOMPARE(lines.first(), u"B10/h9 max 0.332 min 0.170 clearance preferred"_s);
+        const qsizetype rest = lines.indexOf(u"B10/b9 max 0.502 min 0.340 clearance"_s);
+        QCOMPARE(rest, 86); // the commonly used pairs at 30～40: all but H7/x6 and X7/h6
+        QCOMPARE(lines.value(rest + 4).section(u' ', 0, 0), u"C10/b9"_s);
         const auto indexOf = [](tolerance::Side side, const QString& code) {
             const auto classes = tolerance::classesOf(side);
             return std::find_if(classes.begin(), classes.end(),
                                 [&](const auto& cls) { return q(cls.code) == code; }) -
                    classes.begin();
         };
-        std::optional<std::tuple<int, long, long>> previous;
+        std::optional<std::tuple<bool, int, long, long>> previous;
         for (const QString& line : lines.mid(0, lines.size() - 1)) {
             const QStringList words = line.split(u' ');
             const QStringList codes = words[0].split(u'/');
-            // Wider first, so the width is negated for an ascending comparison.
-            const std::tuple<int, long, long> key{units(words[4]) - units(words[2]),
-                                                  indexOf(tolerance::Side::Hole, codes[0]),
-                                                  indexOf(tolerance::Side::Shaft, codes[1])};
+            // Preferred and wider first, so both are turned round for an ascending comparison.
+            const std::tuple<bool, int, long, long> key{!line.endsWith(u" preferred"_s),
+                                                        units(words[4]) - units(words[2]),
+                                                        indexOf(tolerance::Side::Hole, codes[0]),
+                                                        indexOf(tolerance::Side::Shaft, codes[1])};
             if (previous)
                 QVERIFY2(*previous < key, qPrintable(line));
             previous = key;
@@ -362,7 +499,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         QTest::newRow("text") << u"text"_s << u"no fit at 30～40 meets the requirement"_s;
         QTest::newRow("csv")
-            << u"csv"_s << u"hole,shaft,range,maximum_clearance,minimum_clearance,fit,source"_s;
+            << u"csv"_s
+            << u"hole,shaft,range,maximum_clearance,minimum_clearance,fit,source,preferred"_s;
         QTest::newRow("json") << u"json"_s << u"[]"_s;
     }
 

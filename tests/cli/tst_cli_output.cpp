@@ -175,7 +175,9 @@ private Q_SLOTS:
         const Record record = describe(utf8(query), utf8(size));
         const QByteArray json = captured([&](std::ostream& out) { writeJson(out, record); });
         const QJsonObject o = QJsonDocument::fromJson(json).object();
-        QCOMPARE(o.size(), qsizetype(record.size()) + figures.size());
+        QCOMPARE(o.size(), qsizetype(record.size() + figures.size() + record.groups.size()));
+        for (const Group& g : record.groups)
+            QVERIFY2(o[q(g.key)].isObject() || o[q(g.key)].isNull(), g.key.c_str());
         for (const Field& f : record)
             QCOMPARE(o[q(f.key)].toString(), q(f.value));
         for (const QString& figure : figures)
@@ -213,8 +215,9 @@ private Q_SLOTS:
     void fitsInEveryFormat()
     {
         const auto answer = [](const char* format) {
-            const std::vector<std::string_view> args{"--fits",         "35",       "--clearance",
-                                                     "-0.060..-0.020", "--format", format};
+            // Commonly used pairs (H7/g6) and others (H8/g6) among them.
+            const std::vector<std::string_view> args{"--fits",       "35",       "--clearance",
+                                                     "0.005..0.070", "--format", format};
             std::ostringstream out;
             std::ostringstream err;
             return run(args, out, err) == kExitSuccess ? q(out.str()) : QString();
@@ -226,22 +229,29 @@ private Q_SLOTS:
         QCOMPARE(error.error, QJsonParseError::NoError);
 
         const QStringList header = csv.takeFirst().split(u',');
-        QCOMPARE(header, QStringList({u"hole"_s, u"shaft"_s, u"range"_s, u"maximum_clearance"_s,
-                                      u"minimum_clearance"_s, u"fit"_s, u"source"_s}));
-        QCOMPARE(text.takeLast(),
-                 u"%1 fits at 30～40; source: JIS B 0401:1984 table"_s.arg(csv.size()));
+        QCOMPARE(header,
+                 QStringList({u"hole"_s, u"shaft"_s, u"range"_s, u"maximum_clearance"_s,
+                              u"minimum_clearance"_s, u"fit"_s, u"source"_s, u"preferred"_s}));
+        const QString count = text.takeLast();
+        QVERIFY2(count.startsWith(u"%1 fits at 30～40, the "_s.arg(csv.size())), qPrintable(count));
         QVERIFY(csv.size() > 1);
+        QVERIFY(csv.first().endsWith(u",true"_s) && csv.last().endsWith(u",false"_s));
         QCOMPARE(json.size(), csv.size());
         for (qsizetype i = 0; i < csv.size(); ++i) {
             const QStringList fields = csvFields(csv[i]);
             const QStringList words = text[i].simplified().split(u' ');
-            QCOMPARE(words, QStringList({fields[0] + u'/' + fields[1], u"max"_s, fields[3],
-                                         u"min"_s, fields[4], fields[5]}));
+            QStringList expected{
+                fields[0] + u'/' + fields[1], u"max"_s, fields[3], u"min"_s, fields[4], fields[5]};
+            if (fields[7] == u"true")
+                expected << u"preferred"_s;
+            QCOMPARE(words, expected);
             QCOMPARE(fields[2], u"30～40"_s);
             const QJsonObject o = json[i].toObject();
             QCOMPARE(o.keys().size(), header.size());
-            for (qsizetype k = 0; k < header.size(); ++k)
+            for (qsizetype k = 0; k + 1 < header.size(); ++k)
                 QCOMPARE(o[header[k]].toString(), fields[k]); // strings, not numbers
+            QVERIFY(o[u"preferred"].isBool());
+            QCOMPARE(o[u"preferred"].toBool() ? u"true"_s : u"false"_s, fields.last());
         }
     }
 

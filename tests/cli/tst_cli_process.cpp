@@ -211,6 +211,34 @@ private Q_SLOTS:
             << QStringList{u"--fits=35"_s, u"--classes=most"_s} << u"unknown --classes \"most\""_s;
         QTest::newRow("classes for a query")
             << QStringList{u"--classes=all"_s, u"H7"_s, u"35"_s} << u"--classes is for --table"_s;
+        const QStringList bore{u"g6"_s, u"20"_s, u"--hole-limits"_s};
+        QTest::newRow("limits lower above upper")
+            << bore + QStringList{u"-0.009/0"_s} << u"lower deviation above its upper"_s;
+        QTest::newRow("limits too fine")
+            << bore + QStringList{u"0/-0.00001"_s} << u"more than 4 decimals"_s;
+        QTest::newRow("limits not a pair")
+            << bore + QStringList{u"-0.009"_s} << u"is not UPPER/LOWER in mm"_s;
+        QTest::newRow("limits empty") << bore + QStringList{QString()} << u"empty --hole-limits"_s;
+        QTest::newRow("limits without value") << bore << u"--hole-limits needs a value"_s;
+        QTest::newRow("limits beside a class of their side")
+            << QStringList{u"H7"_s, u"20"_s, u"--hole-limits=0/-0.009"_s}
+            << u"--hole-limits gives the hole; give the shaft's class, such as g6, not \"H7\""_s;
+        QTest::newRow("limits beside a fit")
+            << QStringList{u"H7/g6"_s, u"20"_s, u"--shaft-limits=0/-0.009"_s}
+            << u"with --shaft-limits give the hole's class"_s;
+        QTest::newRow("both limits and a class")
+            << QStringList{u"--hole-limits=0/-0.009"_s, u"--shaft-limits=0/-0.009"_s, u"g6"_s,
+                           u"20"_s}
+            << u"give SIZE alone"_s;
+        QTest::newRow("limits for the finder")
+            << QStringList{u"--fits=35"_s, u"--hole-limits=0/-0.009"_s}
+            << u"--hole-limits is for a fit, not for --fits"_s;
+        QTest::newRow("unknown distribution")
+            << QStringList{u"H7/g6"_s, u"35"_s, u"--distribution=gauss"_s}
+            << u"unknown --distribution \"gauss\"; use normal"_s;
+        QTest::newRow("distribution for the table")
+            << QStringList{u"--table"_s, u"--distribution=uniform"_s}
+            << u"--distribution is for a fit"_s;
         QTest::newRow("limit of nothing")
             << QStringList{u"--fits=35"_s, u"--limit=0"_s} << u"neither a number of rows"_s;
     }

@@ -7,6 +7,8 @@
 #include "window/fits_window.h"
 #include "window/zone_picture.h"
 
+#include "tolerance/preferred_fits.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -346,12 +348,20 @@ private Q_SLOTS:
         const auto cell = [&](int row, int column) {
             return list->model()->index(row, column).data().toString();
         };
+        // The commonly used pairs first, then the rest, each part the widest first.
+        const auto rank = [&](int row) {
+            const QStringList pair = cell(row, 0).split(u'/');
+            const bool preferred =
+                tolerance::isPreferredFit(pair[0].toStdString(), pair.value(1).toStdString());
+            return std::pair(!preferred, -cell(row, 4).toDouble());
+        };
         for (int row = 0; row < list->model()->rowCount(); ++row) {
             QVERIFY(cell(row, 0).startsWith(u'H'));
             QVERIFY(cell(row, 3).toDouble() >= 0.020 && cell(row, 2).toDouble() <= 0.070);
             if (row > 0)
-                QVERIFY(cell(row - 1, 4).toDouble() >= cell(row, 4).toDouble());
+                QVERIFY2(rank(row - 1) <= rank(row), qPrintable(cell(row, 0)));
         }
+        QVERIFY(!rank(0).first);
         list->setFocus();
         list->selectRow(1);
         const QStringList pair = cell(1, 0).split(u'/');

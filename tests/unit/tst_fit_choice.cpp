@@ -1,0 +1,306 @@
+// SPDX-License-Identifier: MIT
+// What a designer chooses by: the commonly used pairs, a side given by its limits, the same fit
+// in the other system, and how likely an interference is when parts are made to a spread.
+#include "test_support.h"
+
+#include "tolerance/classes.h"
+#include "tolerance/fit_finder.h"
+#include "tolerance/fit_statistics.h"
+#include "tolerance/given_limits.h"
+#include "tolerance/iso286.h"
+#include "tolerance/other_basis.h"
+#include "tolerance/preferred_fits.h"
+
+#include <QStringList>
+#include <QTest>
+
+#include <cmath>
+
+using namespace tolerance;
+using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(tolerance::Deviations)
+
+namespace {
+
+constexpr int kNoFault = -1;
+
+ClassCode code(const QString& text)
+{
+    return std::get<ClassCode>(parseClassCode(text.toStdString()));
+}
+
+Deviations at35(const QString& text)
+{
+    return *deviationsOf(code(text), 35 * kNanometresPerMm);
+}
+
+QString pairText(const ClassPair& pair)
+{
+    return q(textOf(pair.hole)) + u'/' + q(textOf(pair.shaft));
+}
+
+} // namespace
+
+class TestFitChoice : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // How many classes each basis class is commonly paired with in JIS B 0401's tables.
+    void preferredCounts_data()
+    {
+        QTest::addColumn<QString>("basis");
+        QTest::addColumn<int>("count");
+        const std::pair<const char*, int> rows[] = {{"H6", 13}, {"H7", 17}, {"H8", 7},  {"H9", 7},
+                                                    {"H10", 3}, {"h5", 6},  {"h6", 21}, {"h7", 5},
+                                                    {"h8", 7},  {"h9", 10}};
+        for (const auto& [basis, count] : rows)
+            QTest::newRow(basis) << QString::fromLatin1(basis) << count;
+    }
+
+    void preferredCounts()
+    {
+        QFETCH(QString, basis);
+        QFETCH(int, count);
+        const auto groups = preferredGroups();
+        const auto group = std::find_if(groups.begin(), groups.end(), [&](const PreferredGroup& g) {
+            return q(g.basis) == basis;
+        });
+        QVERIFY(group != groups.end());
+        const QStringList mates = q(group->mates).split(u' ');
+        QCOMPARE(mates.size(), count);
+        // Every mate is a class of our table on the other side, and listed once.
+        const Side other = basis.front().isUpper() ? Side::Shaft : Side::Hole;
+        for (const QString& mate : mates) {
+            QVERIFY2(findClass(other, mate.toStdString()), qPrintable(mate));
+            QCOMPARE(mates.count(mate), 1);
+        }
+    }
+
+    void preferredPairs_data()
+    {
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<bool>("preferred");
+        QTest::newRow("H7/g6") << u"H7"_s << u"g6"_s << true;
+        QTest::newRow("G7/h6, the same fit shaft basis") << u"G7"_s << u"h6"_s << true;
+        QTest::newRow("H7/h6, of both systems") << u"H7"_s << u"h6"_s << true;
+        QTest::newRow("H7/x6, the tightest of H7") << u"H7"_s << u"x6"_s << true;
+        QTest::newRow("B10/h9, the loosest of h9") << u"B10"_s << u"h9"_s << true;
+        QTest::newRow("H6/f7, not with H6") << u"H6"_s << u"f7"_s << false;
+        QTest::newRow("B10/b9, neither a basis") << u"B10"_s << u"b9"_s << false;
+        QTest::newRow("H11/c11, not in JIS's table") << u"H11"_s << u"c11"_s << false;
+        QTest::newRow("h6/H7, the sides swapped") << u"h6"_s << u"H7"_s << false;
+        QTest::newRow("H7/G6, a hole for the shaft") << u"H7"_s << u"G6"_s << false;
+    }
+
+    void preferredPairs()
+    {
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(bool, preferred);
+        QCOMPARE(isPreferredFit(hole.toStdString(), shaft.toStdString()), preferred);
+    }
+
+    // A commonly used pair comes before wider pairs that are not, and is marked. At 35 mm the
+    // widths: B10/b9 100 + 62, B10/g6 100 + 16, H7/b9 25 + 62, H7/g6 25 + 16 µm.
+    void finderPutsPreferredFirst()
+    {
+        const std::vector<Candidate> holes{{"B10", at35(u"B10"_s)}, {"H7", at35(u"H7"_s)}};
+        const std::vector<Candidate> shafts{{"b9", at35(u"b9"_s)}, {"g6", at35(u"g6"_s)}};
+        const auto found = findFits(holes, shafts, Requirement{});
+        QStringList order;
+        for (const FoundFit& f : found)
+            order << q(f.hole->code) + u'/' + q(f.shaft->code) + (f.preferred ? u"*"_s : u""_s);
+        QCOMPARE(order, QStringList({u"H7/g6*"_s, u"B10/b9"_s, u"B10/g6"_s, u"H7/b9"_s}));
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("upper"); // nm
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("fault");
+        const int none = kNoFault;
+        QTest::newRow("bearing bore") << u"0/-0.009"_s << 0 << -9000 << none;
+        QTest::newRow("bush") << u"+0.021/+0.008"_s << 21000 << 8000 << none;
+        QTest::newRow("±") << u"±0.005"_s << 5000 << -5000 << none;
+        QTest::newRow("+- for ±") << u"+-0.005"_s << 5000 << -5000 << none;
+        QTest::newRow("one size") << u"0.01/0.01"_s << 10000 << 10000 << none;
+        QTest::newRow("0.1 µm") << u"+0.0001/-0.0001"_s << 100 << -100 << none;
+        QTest::newRow("zeros past 4 decimals") << u"0/-0.00900"_s << 0 << -9000 << none;
+        const auto fault = [](LimitsFault f) { return int(f); };
+        QTest::newRow("empty") << QString() << 0 << 0 << fault(LimitsFault::Empty);
+        QTest::newRow("lower above upper")
+            << u"-0.009/0"_s << 0 << 0 << fault(LimitsFault::LowerAboveUpper);
+        QTest::newRow("5 decimals")
+            << u"0/-0.00001"_s << 0 << 0 << fault(LimitsFault::TooManyDecimals);
+        QTest::newRow("± with 5 decimals")
+            << u"±0.00005"_s << 0 << 0 << fault(LimitsFault::TooManyDecimals);
+        QTest::newRow("one figure") << u"0.005"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("three figures")
+            << u"0/-0.009/0"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("± of a signed figure")
+            << u"±-0.005"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("± of two figures")
+            << u"+-0.005/0"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("spaces") << u"0 / -0.009"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("two signs") << u"+-0.1/-0.2"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("junk beside too fine")
+            << u"0.00001/x"_s << 0 << 0 << fault(LimitsFault::NotLimits);
+        QTest::newRow("beyond 3150 mm") << u"3151/0"_s << 0 << 0 << fault(LimitsFault::TooLarge);
+    }
+
+    void limits()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, upper);
+        QFETCH(int, lower);
+        QFETCH(int, fault);
+        const auto parsed = parseLimits(text.toStdString());
+        if (fault != kNoFault) {
+            QVERIFY(std::holds_alternative<LimitsFault>(parsed));
+            QCOMPARE(int(std::get<LimitsFault>(parsed)), fault);
+            return;
+        }
+        QVERIFY(std::holds_alternative<Deviations>(parsed));
+        QCOMPARE(std::get<Deviations>(parsed), (Deviations{upper, lower}));
+        // What the answer names the side by reads back to the same deviations.
+        const std::string named = textOfLimits(std::get<Deviations>(parsed));
+        QCOMPARE(std::get<Deviations>(parseLimits(named)), (Deviations{upper, lower}));
+    }
+
+    // The clearances 99.73 % of assemblies lie within and the probability of an interference,
+    // against hand calculations. At 35 mm H7 is +25/0 µm and k6 +18/+2 µm: the clearance runs
+    // from 0 - 18 = -18 to 25 - 2 = +23 µm.
+    //  Normal: mean 12.5 - 10 = 2.5 µm; σ = √(25² + 16²) / 6 = √881 / 6 = 4.94694 µm; the range
+    //  2.5 ∓ 3σ = -12.3408 … 17.3408 µm; P(c < 0) = Φ(-2.5 / 4.94694) = Φ(-0.50536) = 0.306652.
+    //  Uniform: the clearance less -18 is the sum of uniforms over 25 and 16 µm, a trapezoid
+    //  rising to 16, flat to 25, falling to 41; P(c < 0) = P(sum < 18) on the flat part,
+    //  (18 - 16/2) / 25 = 0.4 exactly. Its tails of 0.135 % end √(2·25·16·0.00135) = 1.03923 µm
+    //  in from either end: -16.9608 … 21.9608 µm.
+    void statistics_data()
+    {
+        QTest::addColumn<Deviations>("hole");
+        QTest::addColumn<Deviations>("shaft");
+        QTest::addColumn<bool>("normal");
+        QTest::addColumn<double>("low"); // nm
+        QTest::addColumn<double>("high");
+        QTest::addColumn<double>("probability");
+        const Deviations h7{25000, 0};
+        const Deviations k6{18000, 2000};
+        QTest::newRow("H7/k6 normal") << h7 << k6 << true << -12340.822 << 17340.822 << 0.306652;
+        QTest::newRow("H7/k6 uniform") << h7 << k6 << false << -16960.770 << 21960.770 << 0.4;
+        // H7/g6 (g6 -9/-25 µm): mean 29.5 µm, 5.963σ from zero: Φ(-5.963) = 1.2361e-9.
+        QTest::newRow("H7/g6 normal, a far tail")
+            << h7 << Deviations{-9000, -25000} << true << 14659.178 << 44340.822 << 1.2361097e-9;
+        // Both sides made to one size each: the clearance is that size's difference, certain.
+        const Deviations exact10{10000, 10000};
+        const Deviations exact12{12000, 12000};
+        QTest::newRow("both exact, normal")
+            << exact10 << exact12 << true << -2000.0 << -2000.0 << 1.0;
+        QTest::newRow("both exact, uniform")
+            << exact10 << exact12 << false << -2000.0 << -2000.0 << 1.0;
+        QTest::newRow("both exact, touching") << exact10 << exact10 << false << 0.0 << 0.0 << 0.0;
+        // Touching is no interference: a clearance of zero, under either spread.
+        QTest::newRow("both exact, touching, normal")
+            << exact10 << exact10 << true << 0.0 << 0.0 << 0.0;
+        // An exact hole on a shaft of ±10 µm: the clearance spreads as the shaft does, even
+        // about zero. Normal: ±3σ = ±10 µm. Uniform: 20 µm wide, 0.135 % of it is 0.027 µm.
+        const Deviations zero{0, 0};
+        const Deviations pm10{10000, -10000};
+        QTest::newRow("exact hole, normal") << zero << pm10 << true << -10000.0 << 10000.0 << 0.5;
+        QTest::newRow("exact hole, uniform") << zero << pm10 << false << -9973.0 << 9973.0 << 0.5;
+    }
+
+    void statistics()
+    {
+        QFETCH(Deviations, hole);
+        QFETCH(Deviations, shaft);
+        QFETCH(bool, normal);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        QFETCH(double, probability);
+        const FitStatistics s =
+            fitStatistics(hole, shaft, normal ? Distribution::Normal : Distribution::Uniform);
+        QVERIFY2(std::abs(s.clearanceLow - low) < 0.01,
+                 qPrintable(QString::number(s.clearanceLow)));
+        QVERIFY2(std::abs(s.clearanceHigh - high) < 0.01,
+                 qPrintable(QString::number(s.clearanceHigh)));
+        QVERIFY2(std::abs(s.interferenceProbability - probability) <= 1e-6 * probability,
+                 qPrintable(QString::number(s.interferenceProbability, 'g', 10)));
+    }
+
+    void mirroredPairs_data()
+    {
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("hole basis") << u"H7/g6"_s << u"G7/h6"_s;
+        QTest::newRow("shaft basis") << u"G7/h6"_s << u"H7/g6"_s;
+        QTest::newRow("two letters") << u"JS6/h5"_s << u"H6/js5"_s;
+        QTest::newRow("grade 01") << u"H01/zc8"_s << u"ZC01/h8"_s;
+        QTest::newRow("of both systems") << u"H7/h6"_s << u"H7/h6"_s;
+        QTest::newRow("neither a basis") << u"G7/k6"_s << QString();
+    }
+
+    void mirroredPairs()
+    {
+        QFETCH(QString, fit);
+        QFETCH(QString, other);
+        const auto pair = mirroredPair(code(fit.section(u'/', 0, 0)), code(fit.section(u'/', 1)));
+        QCOMPARE(pair ? pairText(*pair) : QString(), other);
+    }
+
+    // ISO 286-1's Δ gives K, M, N (to IT8) and P to ZC (to IT7) holes the clearances of the
+    // hole-basis fit one grade finer on the shaft; A to H mirror exactly. With equal grades the
+    // Δ is still added, so H7/k7 and K7/h7 differ: at 35 mm k7 +27/+2, K7 +7/-18 (Δ 9), H7/k7
+    // clears -27 … +23, K7/h7 -18 … +32; M7 0/-25 gives M7/h7 -25 … +25, the nearer.
+    void sameClearancesInTheOtherBasis_data()
+    {
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<QStringList>("candidates");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("maximumShift"); // nm
+        QTest::addColumn<int>("minimumShift");
+        QTest::newRow("H7/g6") << u"H7/g6"_s << QStringList{u"G7"_s} << 0 << 0 << 0;
+        QTest::newRow("H7/p6, by the Δ") << u"H7/p6"_s << QStringList{u"P7"_s} << 0 << 0 << 0;
+        QTest::newRow("H8/k7, by the Δ") << u"H8/k7"_s << QStringList{u"K8"_s} << 0 << 0 << 0;
+        // JS has no Δ: H7/js6 (js6 ±8) clears -8 … +33, JS7/h6 (JS7 ±12.5) -12.5 … +28.5.
+        QTest::newRow("H7/js6, no Δ for JS")
+            << u"H7/js6"_s << QStringList{u"JS7"_s} << 0 << -4500 << -4500;
+        QTest::newRow("H7/k7, the nearest")
+            << u"H7/k7"_s << QStringList{u"K7"_s, u"M7"_s} << 1 << 2000 << 2000;
+        QTest::newRow("H7/k7, the mirror alone")
+            << u"H7/k7"_s << QStringList{u"K7"_s} << 0 << 9000 << 9000;
+        QTest::newRow("G7/h6 back") << u"G7/h6"_s << QStringList{u"g6"_s, u"f6"_s} << 0 << 0 << 0;
+        QTest::newRow("a tie goes to the earlier")
+            << u"H7/g6"_s << QStringList{u"F7"_s, u"G7"_s, u"G7"_s} << 1 << 0 << 0;
+    }
+
+    void sameClearancesInTheOtherBasis()
+    {
+        QFETCH(QString, fit);
+        QFETCH(QStringList, candidates);
+        QFETCH(int, index);
+        QFETCH(int, maximumShift);
+        QFETCH(int, minimumShift);
+        const ClassCode hole = code(fit.section(u'/', 0, 0));
+        const ClassCode shaft = code(fit.section(u'/', 1));
+        const ClassPair other = *mirroredPair(hole, shaft);
+        const bool holesVary = other.shaft.letters == "h";
+        std::vector<Deviations> listed;
+        for (const QString& c : candidates)
+            listed.push_back(at35(c));
+        const Deviations fixed = at35(q(textOf(holesVary ? other.shaft : other.hole)));
+        const auto match = nearestFit(fitOf(at35(q(textOf(hole))), at35(q(textOf(shaft)))), listed,
+                                      fixed, holesVary ? Side::Hole : Side::Shaft);
+        QVERIFY(match);
+        QCOMPARE(int(match->index), index);
+        QCOMPARE(match->maximumShift, Length(maximumShift));
+        QCOMPARE(match->minimumShift, Length(minimumShift));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFitChoice)
+#include "tst_fit_choice.moc"

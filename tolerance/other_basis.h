@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tolerance/fit.h"
+#include "tolerance/iso286.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+
+// The same fit in the other system: a hole-basis H(m)/x(n) becomes the shaft-basis X(m)/h(n)
+// and back. ISO 286-1 gives the holes J to ZC their Δ so that the two have the same clearances
+// where the hole is one grade coarser (H7/p6 and P7/h6); elsewhere they may differ by a few µm.
+namespace tolerance {
+
+struct ClassPair
+{
+    ClassCode hole;
+    ClassCode shaft;
+};
+
+// The pair of the other system, or nothing when neither class is the basis of its side. A pair
+// of both systems (H7/h6) is its own.
+std::optional<ClassPair> mirroredPair(const ClassCode& hole, const ClassCode& shaft);
+
+// How a candidate's fit differs from the one it stands for: its clearances less the given ones.
+struct BasisMatch
+{
+    std::size_t index; // into the candidates
+    Length maximumShift;
+    Length minimumShift;
+
+    bool same() const noexcept { return maximumShift == 0 && minimumShift == 0; }
+};
+
+// The candidate of the other side whose fit with the fixed basis class comes nearest to target:
+// the least sum of both shifts, the earlier candidate on a tie. Nothing for no candidates.
+std::optional<BasisMatch> nearestFit(const Fit& target, std::span<const Deviations> candidates,
+                                     const Deviations& fixed, Side candidatesSide) noexcept;
+
+} // namespace tolerance
