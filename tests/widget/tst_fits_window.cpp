@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: MIT
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
-// keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.
+// keyboard; the finder choosing a pair, ★ on the commonly used ones; the other system and the odds;
+// a side given by its limits as the command line answers it; the last inputs in the workbench's
+// own store only.
 #include "model/class_lists.h"
 #include "test_support.h"
 #include "window/fits_window.h"
 #include "window/zone_picture.h"
 
+#include "cli/query.h"
+#include "cli/record.h"
+#include "tolerance/given_limits.h"
 #include "tolerance/preferred_fits.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -35,6 +41,34 @@ QString text(const QWidget* window, const char* name)
 QString text(const QWidget* window, const QString& name)
 {
     return text(window, name.toLatin1().constData());
+}
+
+QString cliField(const cli::Record& record, std::string_view key)
+{
+    for (const cli::Field& field : record)
+        if (field.key == key)
+            return q(field.value);
+    return {};
+}
+
+QString cliGroupField(const cli::Record& record, std::string_view group, std::string_view key)
+{
+    for (const cli::Group& g : record.groups)
+        if (g.key == group)
+            for (const cli::Field& field : g.fields)
+                if (field.key == key)
+                    return q(field.value);
+    return {};
+}
+
+// The command line's answer to CLASS SIZE with the other side's limits.
+cli::Record cliAnswer(const QString& classCode, Side limitsSide, const QString& limits)
+{
+    cli::FitQuery query;
+    const auto given =
+        std::get<tolerance::Deviations>(tolerance::parseLimits(limits.toStdString()));
+    (limitsSide == Side::Hole ? query.holeLimits : query.shaftLimits) = given;
+    return cli::describe(classCode.toStdString(), "20", tolerance::Edition::Jis1984, query);
 }
 
 } // namespace
@@ -370,6 +404,128 @@ private Q_SLOTS:
         QVERIFY(m_window->copyText().contains(cell(1, 0)));
     }
 
+    // ★ marks exactly the commonly used pairs, shown before the pair and heard as 「常用」; with
+    // no band they lead the list.
+    void finderStarsCommonPairs()
+    {
+        type("sizeField", QStringLiteral("35"));
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 100);
+        const int star = list->horizontalHeader()->logicalIndex(0);
+        QCOMPARE(list->model()->headerData(star, Qt::Horizontal).toString(), u"★"_s);
+        int starred = 0;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QStringList pair = list->model()->index(row, 0).data().toString().split(u'/');
+            const bool preferred =
+                tolerance::isPreferredFit(pair[0].toStdString(), pair[1].toStdString());
+            const QModelIndex mark = list->model()->index(row, star);
+            QCOMPARE(mark.data().toString(), preferred ? u"★"_s : QString());
+            QCOMPARE(mark.data(Qt::AccessibleTextRole).toString(),
+                     preferred ? u"常用"_s : QString());
+            if (preferred)
+                QCOMPARE(row, starred++);
+        }
+        QVERIFY(starred > 30);
+    }
+
+    // The same fit in the other system where both sides are classes and one is a basis.
+    void otherBasisLine_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("line"); // empty: no line
+        QTest::newRow("H7/g6: G7/h6, the same")
+            << u"35"_s << u"H7"_s << u"g6"_s << u"他の基準: G7/h6（すきまは同じ）"_s;
+        QTest::newRow("H7/h6: both systems")
+            << u"35"_s << u"H7"_s << u"h6"_s << u"他の基準: H7/h6（穴基準でも軸基準でもある組）"_s;
+        QTest::newRow("no basis class") << u"35"_s << u"F7"_s << u"g6"_s << QString();
+        QTest::newRow("a side by its limits") << u"20"_s << u"0/-0.009"_s << u"g6"_s << QString();
+        QTest::newRow("no size") << QString() << u"H7"_s << u"g6"_s << QString();
+    }
+    void otherBasisLine()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(QString, line);
+        type("sizeField", size);
+        type("holeClass", hole);
+        type("shaftClass", shaft);
+        QCOMPARE(text(m_window.get(), "otherBasis"), line);
+    }
+
+    // A side given by its limits where the class goes answers as the command line does with
+    // --hole-limits or --shaft-limits: clearances, the spread's range, named by its limits.
+    void limitsAsTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("classCode"); // the command line's positional class
+        QTest::addColumn<Side>("limitsSide");
+        QTest::addColumn<QString>("limits"); // as the command line takes them
+        QTest::newRow("bore 0/-0.009 on g6")
+            << u"0/-0.009"_s << u"g6"_s << u"g6"_s << Side::Hole << u"0/-0.009"_s;
+        QTest::newRow("full-width bush on h6") << u"＋０．０２１／＋０．００８"_s << u"h6"_s
+                                               << u"h6"_s << Side::Hole << u"+0.021/+0.008"_s;
+        QTest::newRow("H7 on ±0.005")
+            << u"H7"_s << u"+-0.005"_s << u"H7"_s << Side::Shaft << u"±0.005"_s;
+    }
+    void limitsAsTheCommandLine()
+    {
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(QString, classCode);
+        QFETCH(Side, limitsSide);
+        QFETCH(QString, limits);
+        type("sizeField", QStringLiteral("20"));
+        type("holeClass", hole);
+        type("shaftClass", shaft);
+        const cli::Record record = cliAnswer(classCode, limitsSide, limits);
+        const bool transition = !cliField(record, "maximum_interference").isEmpty() &&
+                                !cliField(record, "maximum_clearance").isEmpty();
+        QCOMPARE(text(m_window.get(), "looseValue"), cliField(record, "maximum_clearance"));
+        QCOMPARE(text(m_window.get(), "tightValue"),
+                 cliField(record, transition ? "maximum_interference" : "minimum_clearance"));
+        const QString odds = text(m_window.get(), "fitOdds");
+        QVERIFY2(odds.contains(cliGroupField(record, "statistics", "clearance_low") + u'～' +
+                               cliGroupField(record, "statistics", "clearance_high")),
+                 qPrintable(odds));
+        const QString side = limitsSide == Side::Hole ? u"hole"_s : u"shaft"_s;
+        const QString name = cliField(record, side.toStdString());
+        const char* head = limitsSide == Side::Hole ? "holeHead" : "shaftHead";
+        QVERIFY2(text(m_window.get(), head).endsWith(u' ' + name), qPrintable(name));
+        // On the drawing the limits stand where the class would.
+        const QStringList copied = m_window->copyText().split(u'\n');
+        QCOMPARE(copied.value(limitsSide == Side::Hole ? 0 : 1), u"φ20 "_s + name);
+        QVERIFY(copied.value(2).contains(u'(' + name + u')'));
+    }
+
+    // A fault in typed limits is said under the field, and nothing stale stays.
+    void limitsFaultUnderTheField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("lower above upper") << u"-0.009/0"_s << u"上/下 の順"_s;
+        QTest::newRow("five decimals") << u"0/-0.00901"_s << u"4 桁"_s;
+        QTest::newRow("no slash") << u"0.009"_s << u"例: 0/-0.009"_s;
+    }
+    void limitsFaultUnderTheField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        type("sizeField", QStringLiteral("20"));
+        type("shaftClass", QStringLiteral("g6"));
+        type("holeClass", QStringLiteral("H7"));
+        QVERIFY(text(m_window.get(), "looseValue") != u"—"_s);
+        type("holeClass", typed);
+        QVERIFY2(text(m_window.get(), "holeMessage").contains(problem),
+                 qPrintable(text(m_window.get(), "holeMessage")));
+        QCOMPARE(child<QLabel>(m_window.get(), u"holeMessage"_s)->textFormat(), Qt::PlainText);
+        QCOMPARE(text(m_window.get(), "looseValue"), u"—"_s);
+        QCOMPARE(text(m_window.get(), "fitOdds"), QString());
+    }
+
     // Each entry of the type filter lists only fits of the type it names.
     void finderType_data()
     {
@@ -414,6 +570,20 @@ private Q_SLOTS:
         m_window->restoreLast();
         QCOMPARE(child<QComboBox>(m_window.get(), u"edition"_s)->currentIndex(), edition);
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), u"f7"_s);
+    }
+
+    // Limits typed for a side come back on the next start as they were typed.
+    void limitsKeptAsTyped()
+    {
+        type("sizeField", QStringLiteral("20"));
+        type("holeClass", QStringLiteral("０／－０．００９"));
+        type("shaftClass", QStringLiteral("g6"));
+        m_window->close();
+        m_window = activeWindow<FitsWindow>(QSize(900, 800));
+        m_window->restoreLast();
+        QCOMPARE(child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText(),
+                 u"０／－０．００９"_s);
+        QCOMPARE(text(m_window.get(), "holeHead"), u"穴 0/-0.009"_s);
     }
 };
 

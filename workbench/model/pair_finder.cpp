@@ -33,7 +33,7 @@ FoundPairs findPairs(const FinderQuery& query)
     found.pairs.reserve(fits.size());
     for (const tolerance::FoundFit& fit : fits)
         found.pairs.push_back(
-            {int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), fit.fit});
+            {int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), fit.fit, fit.preferred});
     return found;
 }
 

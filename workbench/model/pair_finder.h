@@ -35,6 +35,7 @@ struct FoundPair
     int hole;
     int shaft;
     tolerance::Fit fit;
+    bool preferred = false; // one of the commonly used pairs of JIS B 0401
 };
 
 struct FoundPairs
@@ -49,7 +50,8 @@ struct FoundPairs
     QString fitText(std::size_t row) const { return holeAt(row) + u'/' + shaftAt(row); }
 };
 
-// Pairs whose whole clearance range lies within the bounds, widest fit tolerance first.
+// Pairs whose whole clearance range lies within the bounds: the commonly used pairs first, then
+// the rest, each part widest fit tolerance first.
 FoundPairs findPairs(const FinderQuery& query);
 
 // The finder's fields as they stand: the bounds as typed, the choices as made.

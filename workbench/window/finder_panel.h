@@ -16,7 +16,8 @@ class QTableView;
 class QTimer;
 class PairSearch;
 
-// The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance.
+// The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance,
+// and ★ where it is a commonly used pair.
 class FoundPairsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QVariant preferredData(int row, int role) const;
+
     workbench::FoundPairs m_found;
 };
 

@@ -7,6 +7,7 @@
 #include "window/copy_route.h"
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
+#include "window/outlook_lines.h"
 #include "window/zone_picture.h"
 
 #include <QAction>
@@ -97,7 +98,8 @@ FitsWindow::FitsWindow(QWidget* parent)
       m_shaftMessage(messageLabel("shaftMessage")), m_type(figureLabel("fitKind")),
       m_looseName(new QLabel), m_looseValue(figureLabel("looseValue")), m_tightName(new QLabel),
       m_tightValue(figureLabel("tightValue")), m_fitTolerance(figureLabel("fitTolerance")),
-      m_notes(new QLabel), m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
+      m_outlook(new OutlookLines), m_notes(new QLabel),
+      m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
       m_picture(new ZonePicture), m_finder(new FinderPanel)
 {
     setObjectName(QStringLiteral("FitsWindow"));
@@ -162,9 +164,11 @@ QWidget* FitsWindow::buildInputs()
         {m_size, m_sizeMessage, QStringLiteral("呼び寸法 mm(&S)"),
          QStringLiteral("呼び寸法を mm で入力します（0 を超え 3150 以下、小数 4 桁まで）")},
         {m_hole, m_holeMessage, QStringLiteral("穴の公差クラス(&H)"),
-         QStringLiteral("穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します")},
+         QStringLiteral("穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します。"
+                        "買う部品は寸法許容差を 0/-0.009 のように入力できます")},
         {m_shaft, m_shaftMessage, QStringLiteral("軸の公差クラス(&J)"),
-         QStringLiteral("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します")},
+         QStringLiteral("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します。"
+                        "買う部品は寸法許容差を +0.021/+0.008 のように入力できます")},
         {m_edition, nullptr, QStringLiteral("規格(&E)"),
          QStringLiteral("JIS B 0401 (1984) の表か、JIS B 0401:2016 (= ISO 286:2010) か")},
     };
@@ -249,14 +253,15 @@ QWidget* FitsWindow::buildResults()
     m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
     steadyWidth(m_notes, QStringLiteral(
                              "φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
-    grid->addWidget(m_notes, pairRow + 4, 0, 1, 3);
+    grid->addWidget(m_outlook, pairRow + 4, 0, 1, 3);
+    grid->addWidget(m_notes, pairRow + 5, 0, 1, 3);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     const QString copyHint =
         QStringLiteral("穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)");
     m_copyButton->setToolTip(copyHint);
     m_copyButton->setStatusTip(copyHint);
-    grid->addWidget(m_copyButton, pairRow + 5, 0, 1, 3, Qt::AlignLeft);
-    grid->setRowStretch(pairRow + 6, 1);
+    grid->addWidget(m_copyButton, pairRow + 6, 0, 1, 3, Qt::AlignLeft);
+    grid->setRowStretch(pairRow + 7, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -292,6 +297,7 @@ void FitsWindow::refresh()
     showSide(Side::Hole, m_answer.hole);
     showSide(Side::Shaft, m_answer.shaft);
     showPair(m_answer);
+    m_outlook->showFor(m_answer, typed.edition);
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
     // A close with bad input leaves what was kept before.
@@ -317,11 +323,12 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     labels.lower->setText(figures ? fitTexts::deviation(figures->lower) : kNone);
     labels.maximum->setText(figures ? fitTexts::millimetres(figures->maximum) : kNone);
     labels.minimum->setText(figures ? fitTexts::millimetres(figures->minimum) : kNone);
-    labels.source->setText(
-        figures
-            ? (hole ? u"穴の" : u"軸の") +
-                  fitTexts::sourceText(figures->source, m_edition->currentData().value<Edition>())
-            : QString());
+    const Edition edition = m_edition->currentData().value<Edition>();
+    labels.source->setText(figures ? (hole ? u"穴の" : u"軸の") +
+                                         (figures->given()
+                                              ? QStringLiteral("寸法許容差: 入力した値")
+                                              : fitTexts::sourceText(figures->source, edition))
+                                   : QString());
 }
 
 void FitsWindow::showPair(const Answer& answer)

@@ -14,6 +14,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class OutlookLines;
 class QPushButton;
 class ZonePicture;
 
@@ -77,6 +78,7 @@ private:
     QLabel* m_tightName;
     QLabel* m_tightValue;
     QLabel* m_fitTolerance;
+    OutlookLines* m_outlook;
     QLabel* m_notes;
     QPushButton* m_copyButton;
     QAction* m_copyAction = nullptr;
