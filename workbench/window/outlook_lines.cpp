@@ -40,7 +40,7 @@ QString oddsLine(const tolerance::FitStatistics& s, tolerance::FitType type)
 {
     const bool interference = type == tolerance::FitType::Interference;
     const double odds = interference ? 1 - s.interferenceProbability : s.interferenceProbability;
-    return QStringLiteral("99.73 % の組立てですきま %1～%2 mm、%3になる確率 %4 %")
+    return QStringLiteral("99.73 % の組立てのすきま: %1～%2 mm\n%3になる確率: %4 %")
         .arg(qt(tolerance::formatStatisticalClearance(s.clearanceLow)),
              qt(tolerance::formatStatisticalClearance(s.clearanceHigh)),
              interference ? QStringLiteral("すきま") : QStringLiteral("しめしろ"),
@@ -76,8 +76,10 @@ OutlookLines::OutlookLines(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(m_otherBasis, 0, 0, 1, 2);
-    grid->addWidget(m_distribution, 1, 0);
+    grid->addWidget(m_distribution, 1, 0, Qt::AlignTop);
     grid->addWidget(m_odds, 1, 1);
+    // Two lines whether shown or not, so that the notes below never move.
+    m_odds->setMinimumHeight(2 * m_odds->fontMetrics().lineSpacing());
     grid->setColumnStretch(1, 1);
     connect(m_distribution, &QComboBox::currentIndexChanged, this, &OutlookLines::showOdds);
 }
