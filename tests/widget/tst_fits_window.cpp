@@ -14,6 +14,7 @@
 #include "tolerance/given_limits.h"
 #include "tolerance/preferred_fits.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -426,6 +427,12 @@ private Q_SLOTS:
                 QCOMPARE(row, starred++);
         }
         QVERIFY(starred > 30);
+        // What the accessibility bridge hands a screen reader for the first row's mark.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(table && table->tableInterface());
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(0, star);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), u"常用"_s);
     }
 
     // The same fit in the other system where both sides are classes and one is a basis.
