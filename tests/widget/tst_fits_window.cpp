@@ -9,8 +9,8 @@
 #include "window/fits_window.h"
 #include "window/zone_picture.h"
 
+#include "cli/cli_test_support.h"
 #include "cli/query.h"
-#include "cli/record.h"
 #include "tolerance/given_limits.h"
 #include "tolerance/preferred_fits.h"
 
@@ -44,21 +44,13 @@ QString text(const QWidget* window, const QString& name)
     return text(window, name.toLatin1().constData());
 }
 
-QString cliField(const cli::Record& record, std::string_view key)
-{
-    for (const cli::Field& field : record)
-        if (field.key == key)
-            return q(field.value);
-    return {};
-}
-
 QString cliGroupField(const cli::Record& record, std::string_view group, std::string_view key)
 {
     for (const cli::Group& g : record.groups)
         if (g.key == group)
-            for (const cli::Field& field : g.fields)
-                if (field.key == key)
-                    return q(field.value);
+            for (const cli::Field& f : g.fields)
+                if (f.key == key)
+                    return q(f.value);
     return {};
 }
 
@@ -489,17 +481,17 @@ private Q_SLOTS:
         type("holeClass", hole);
         type("shaftClass", shaft);
         const cli::Record record = cliAnswer(classCode, limitsSide, limits);
-        const bool transition = !cliField(record, "maximum_interference").isEmpty() &&
-                                !cliField(record, "maximum_clearance").isEmpty();
-        QCOMPARE(text(m_window.get(), "looseValue"), cliField(record, "maximum_clearance"));
+        const bool transition = !field(record, "maximum_interference").isEmpty() &&
+                                !field(record, "maximum_clearance").isEmpty();
+        QCOMPARE(text(m_window.get(), "looseValue"), field(record, "maximum_clearance"));
         QCOMPARE(text(m_window.get(), "tightValue"),
-                 cliField(record, transition ? "maximum_interference" : "minimum_clearance"));
+                 field(record, transition ? "maximum_interference" : "minimum_clearance"));
         const QString odds = text(m_window.get(), "fitOdds");
         QVERIFY2(odds.contains(cliGroupField(record, "statistics", "clearance_low") + u'～' +
                                cliGroupField(record, "statistics", "clearance_high")),
                  qPrintable(odds));
         const QString side = limitsSide == Side::Hole ? u"hole"_s : u"shaft"_s;
-        const QString name = cliField(record, side.toStdString());
+        const QString name = field(record, side.toStdString());
         const char* head = limitsSide == Side::Hole ? "holeHead" : "shaftHead";
         QVERIFY2(text(m_window.get(), head).endsWith(u' ' + name), qPrintable(name));
         // On the drawing the limits stand where the class would.
@@ -577,20 +569,6 @@ private Q_SLOTS:
         m_window->restoreLast();
         QCOMPARE(child<QComboBox>(m_window.get(), u"edition"_s)->currentIndex(), edition);
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), u"f7"_s);
-    }
-
-    // Limits typed for a side come back on the next start as they were typed.
-    void limitsKeptAsTyped()
-    {
-        type("sizeField", QStringLiteral("20"));
-        type("holeClass", QStringLiteral("０／－０．００９"));
-        type("shaftClass", QStringLiteral("g6"));
-        m_window->close();
-        m_window = activeWindow<FitsWindow>(QSize(900, 800));
-        m_window->restoreLast();
-        QCOMPARE(child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText(),
-                 u"０／－０．００９"_s);
-        QCOMPARE(text(m_window.get(), "holeHead"), u"穴 0/-0.009"_s);
     }
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The workbench's model: the size and the finder's bounds as a Japanese keyboard types them; a
 // side given by its limits; the finder's type, basis and scope filters and its bounds, the
-// commonly used pairs first; a newer search replacing an older one; the same fit in the other
-// system; the inputs kept and brought back, the edition with them.
+// commonly used pairs first; a newer search replacing an older one; the inputs kept and brought
+// back, the edition with them.
 #include "model/class_lists.h"
 #include "model/fit_outlook.h"
 #include "model/fit_query.h"
@@ -228,39 +228,6 @@ private Q_SLOTS:
         QVERIFY(workbench::statisticsOf(answer, tolerance::Distribution::Normal));
         // Kept as typed, so the field shows it again as it was.
         QCOMPARE(workbench::keptInputs(typed, answer)->hole, hole);
-    }
-
-    // The same fit in the other system, from the core: where ISO 286-1 makes the clearances
-    // equal, the mirrored pair; a pair of both systems is its own; none without a basis class.
-    void otherBasis_data()
-    {
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("hole");
-        QTest::addColumn<QString>("shaft");
-        QTest::addColumn<QString>("other"); // empty for none
-        QTest::addColumn<bool>("same");
-        QTest::newRow("35 H7/g6") << u"35"_s << u"H7"_s << u"g6"_s << u"G7/h6"_s << true;
-        QTest::newRow("35 H7/p6") << u"35"_s << u"H7"_s << u"p6"_s << u"P7/h6"_s << true;
-        QTest::newRow("35 G7/h6 back") << u"35"_s << u"G7"_s << u"h6"_s << u"H7/g6"_s << true;
-        QTest::newRow("35 H7/h6 own") << u"35"_s << u"H7"_s << u"h6"_s << u"H7/h6"_s << true;
-        QTest::newRow("35 F7/g6 none") << u"35"_s << u"F7"_s << u"g6"_s << QString() << false;
-    }
-    void otherBasis()
-    {
-        QFETCH(QString, size);
-        QFETCH(QString, hole);
-        QFETCH(QString, shaft);
-        QFETCH(QString, other);
-        QFETCH(bool, same);
-        const auto answer = workbench::answerFor({size, hole, shaft, Edition::Jis1984});
-        const auto found = workbench::otherBasisOf(answer, Edition::Jis1984);
-        QCOMPARE(found.has_value(), !other.isEmpty());
-        if (!found)
-            return;
-        QCOMPARE(
-            q(tolerance::textOf(found->pair.hole) + '/' + tolerance::textOf(found->pair.shaft)),
-            other);
-        QCOMPARE(found->same(), same);
     }
 
     // With no band, every commonly used pair at the size comes before any other, each flagged.
