@@ -22,6 +22,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 #include <QTableView>
@@ -55,9 +56,11 @@ QString cliGroupField(const cli::Record& record, std::string_view group, std::st
 }
 
 // The command line's answer to CLASS SIZE with the other side's limits.
-cli::Record cliAnswer(const QString& classCode, Side limitsSide, const QString& limits)
+cli::Record cliAnswer(const QString& classCode, Side limitsSide, const QString& limits,
+                      tolerance::Distribution distribution)
 {
     cli::FitQuery query;
+    query.distribution = distribution;
     const auto given =
         std::get<tolerance::Deviations>(tolerance::parseLimits(limits.toStdString()));
     (limitsSide == Side::Hole ? query.holeLimits : query.shaftLimits) = given;
@@ -455,7 +458,8 @@ private Q_SLOTS:
     }
 
     // A side given by its limits where the class goes answers as the command line does with
-    // --hole-limits or --shaft-limits: clearances, the spread's range, named by its limits.
+    // --hole-limits or --shaft-limits: clearances, the spread's range and odds for the spread
+    // chosen, named by its limits.
     void limitsAsTheCommandLine_data()
     {
         QTest::addColumn<QString>("hole");
@@ -463,12 +467,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("classCode"); // the command line's positional class
         QTest::addColumn<Side>("limitsSide");
         QTest::addColumn<QString>("limits"); // as the command line takes them
+        QTest::addColumn<tolerance::Distribution>("spread");
+        const auto normal = tolerance::Distribution::Normal;
         QTest::newRow("bore 0/-0.009 on g6")
-            << u"0/-0.009"_s << u"g6"_s << u"g6"_s << Side::Hole << u"0/-0.009"_s;
-        QTest::newRow("full-width bush on h6") << u"＋０．０２１／＋０．００８"_s << u"h6"_s
-                                               << u"h6"_s << Side::Hole << u"+0.021/+0.008"_s;
+            << u"0/-0.009"_s << u"g6"_s << u"g6"_s << Side::Hole << u"0/-0.009"_s << normal;
+        QTest::newRow("bore 0/-0.009 on g6, uniform")
+            << u"0/-0.009"_s << u"g6"_s << u"g6"_s << Side::Hole << u"0/-0.009"_s
+            << tolerance::Distribution::Uniform;
+        QTest::newRow("full-width bush on h6")
+            << u"＋０．０２１／＋０．００８"_s << u"h6"_s << u"h6"_s << Side::Hole
+            << u"+0.021/+0.008"_s << normal;
         QTest::newRow("H7 on ±0.005")
-            << u"H7"_s << u"+-0.005"_s << u"H7"_s << Side::Shaft << u"±0.005"_s;
+            << u"H7"_s << u"+-0.005"_s << u"H7"_s << Side::Shaft << u"±0.005"_s << normal;
     }
     void limitsAsTheCommandLine()
     {
@@ -477,10 +487,13 @@ private Q_SLOTS:
         QFETCH(QString, classCode);
         QFETCH(Side, limitsSide);
         QFETCH(QString, limits);
+        QFETCH(tolerance::Distribution, spread);
         type("sizeField", QStringLiteral("20"));
         type("holeClass", hole);
         type("shaftClass", shaft);
-        const cli::Record record = cliAnswer(classCode, limitsSide, limits);
+        auto* spreads = child<QComboBox>(m_window.get(), u"oddsDistribution"_s);
+        spreads->setCurrentIndex(spreads->findData(QVariant::fromValue(spread)));
+        const cli::Record record = cliAnswer(classCode, limitsSide, limits, spread);
         const bool transition = !field(record, "maximum_interference").isEmpty() &&
                                 !field(record, "maximum_clearance").isEmpty();
         QCOMPARE(text(m_window.get(), "looseValue"), field(record, "maximum_clearance"));
@@ -490,6 +503,13 @@ private Q_SLOTS:
         QVERIFY2(odds.contains(cliGroupField(record, "statistics", "clearance_low") + u'～' +
                                cliGroupField(record, "statistics", "clearance_high")),
                  qPrintable(odds));
+        for (const cli::Group& group : record.groups) {
+            const auto percent =
+                QRegularExpression(u"an interference in (\\S+) %"_s).match(q(group.text));
+            if (group.key == "statistics")
+                QVERIFY2(odds.endsWith(u"しめしろになる確率: "_s + percent.captured(1) + u" %"_s),
+                         qPrintable(odds + u" | "_s + q(group.text)));
+        }
         const QString side = limitsSide == Side::Hole ? u"hole"_s : u"shaft"_s;
         const QString name = field(record, side.toStdString());
         const char* head = limitsSide == Side::Hole ? "holeHead" : "shaftHead";
