@@ -6,6 +6,7 @@
 #include "cli/input_error.h"
 #include "cli/options.h"
 #include "cli/query.h"
+#include "cli/service_answer.h"
 #include "cli/table.h"
 
 #include <cerrno>
@@ -31,8 +32,12 @@ void checkEncoding(std::span<const std::string_view> args)
 
 void writeFits(const Options& options, std::ostream& out)
 {
-    const FitSearch search = searchFits(parseSize(options.fitsSize), options.requirement,
-                                        options.edition, options.allClasses);
+    const Size size = parseSize(options.fitsSize);
+    const tolerance::Requirement requirement =
+        serviceRequirement(options.requirement, options.service);
+    FitSearch search = searchFits(size, requirement, options.edition, options.allClasses);
+    if (options.service.wanted())
+        keepServiceFits(search, size, options.service);
     switch (options.format) {
     case Format::Text:
         writeFitsText(out, search, options.fitsLimit);
@@ -62,10 +67,19 @@ void answer(const Options& options, std::ostream& out)
     case Action::Fits:
         writeFits(options, out);
         return;
+    case Action::Materials:
+        out << materialLibraryText();
+        return;
     case Action::Query:
         break;
     }
     const Record record = describe(options.operands[0], options.operands[1], options.edition);
+    if (options.service.wanted()) {
+        const ServiceAnswer service = answerService(record, options.service);
+        options.format == Format::Json ? writeServiceJson(out, record, service)
+                                       : writeServiceText(out, record, service);
+        return;
+    }
     options.format == Format::Json ? writeJson(out, record) : writeText(out, record);
 }
 

@@ -2,6 +2,7 @@
 #include "cli/fit_list.h"
 #include "cli/fit_search.h"
 #include "cli/options.h"
+#include "cli/service_options.h"
 #include "cli/sizes.h"
 
 #include "tolerance/classes.h"
@@ -58,6 +59,13 @@ std::string helpText()
        tessaly-cli --fits SIZE [--clearance MIN..MAX] [--type TYPE]
                    [--basis hole|shaft] [--classes table|all] [--limit N|all]
                    [--edition 1984|2016] [--format text|json|csv]
+       tessaly-cli HOLE/SHAFT SIZE --materials HOLE/SHAFT [--temperature T]
+                   [--hub-diameter D --length L --friction MU [--shaft-bore D]
+                   [--roughness RZH/RZS] [--joining-clearance C]]
+       tessaly-cli --fits SIZE --materials HOLE/SHAFT --hub-diameter D
+                   --length L --friction MU [--torque N·m] [--axial-force N]
+                   [--safety S]
+       tessaly-cli --materials
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
        tessaly-cli --help | --version
@@ -105,6 +113,8 @@ rules of ISO 286-1.
   -h, --help   show this help
   --version    show the version
 
+)" + std::string(serviceHelpText()) +
+           R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the
 magnitude m as its lower: the deviations are +m and -m. JSON gives, beside

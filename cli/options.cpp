@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 
 namespace cli {
@@ -32,6 +33,14 @@ struct ValueOption
     }
 };
 
+std::vector<ValueOption> serviceValues()
+{
+    std::vector<ValueOption> options;
+    for (const ServiceOptionName& o : kServiceOptions)
+        options.emplace_back(o.name, o.wants);
+    return options;
+}
+
 struct Parser
 {
     CLI::App app;
@@ -49,8 +58,9 @@ struct Parser
     ValueOption edition{"--edition", "1984 or 2016"};
     ValueOption classes{"--classes", "table or all"};
     ValueOption limit{"--limit", "a number of rows, or all"};
-    std::array<ValueOption*, 8> values{&format, &fits,    &clearance, &type,
-                                       &basis,  &edition, &classes,   &limit};
+    std::vector<ValueOption> service = serviceValues();
+    std::vector<ValueOption*> values{&format, &fits,    &clearance, &type,
+                                     &basis,  &edition, &classes,   &limit};
     std::vector<std::string> operands;
 
     Parser()
@@ -61,6 +71,8 @@ struct Parser
         help = app.add_flag("-h,--help", helpWanted);
         version = app.add_flag("--version", versionWanted);
         app.add_flag("--table", tableWanted);
+        for (ValueOption& v : service)
+            values.push_back(&v);
         for (ValueOption* v : values)
             v->option = app.add_option(v->name, v->value)
                             ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -170,10 +182,22 @@ void checkOperands(const std::vector<std::string>& operands)
                          "; give CLASS (or HOLE/SHAFT) and SIZE");
 }
 
+ServiceOptions serviceOf(const Parser& parser, bool forFits)
+{
+    std::map<std::string_view, std::string> given;
+    for (const ValueOption& v : parser.service)
+        if (v.given())
+            given.emplace(v.name, v.value);
+    if (!given.empty() && parser.tableWanted)
+        throw InputError(std::string(given.begin()->first) + " is for a fit or --fits");
+    return readServiceOptions(given, forFits);
+}
+
 // What the options read add up to, the default format settled.
 Options settled(Parser& parser)
 {
     Options options;
+    options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);
     const std::optional<Format> format = parser.format.read(formatNamed);
     const bool table = parser.tableWanted;
@@ -223,6 +247,11 @@ Options settled(Parser& parser)
 
 Options parseOptions(std::span<const std::string_view> args)
 {
+    if (wantsMaterialList(args)) {
+        Options options;
+        options.action = Action::Materials;
+        return options;
+    }
     Parser parser;
     parser.parse(args);
     for (const CLI::Option* option : parser.app.parse_order()) {

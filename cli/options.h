@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/requirement.h"
+#include "cli/service_options.h"
 
 #include "tolerance/editions.h"
 
@@ -20,6 +21,7 @@ enum class Action
     Fits,
     Help,
     Version,
+    Materials, // --materials alone: the library with its sources
 };
 
 enum class Format
@@ -39,6 +41,7 @@ struct Options
     tolerance::Edition edition = tolerance::Edition::Jis1984;
     bool allClasses = false;              // --classes all: every class of the standard
     std::optional<std::size_t> fitsLimit; // the rows --fits shows; nothing for every row
+    ServiceOptions service;               // materials, temperatures, the press fit, the load
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.
