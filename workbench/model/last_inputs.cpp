@@ -18,6 +18,8 @@ tolerance::Edition editionOf(int number)
     return number == 1 ? tolerance::Edition::Iso2010 : tolerance::Edition::Jis1984;
 }
 
+} // namespace
+
 QSettings store()
 {
 #ifdef Q_OS_WIN
@@ -28,8 +30,6 @@ QSettings store()
     return QSettings(format, QSettings::UserScope, QStringLiteral("Kelvan"),
                      QStringLiteral("TessalyFits"));
 }
-
-} // namespace
 
 std::optional<Inputs> loadInputs()
 {

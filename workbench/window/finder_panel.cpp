@@ -185,6 +185,14 @@ void FinderPanel::setSize(std::optional<tolerance::Length> diameter, tolerance::
     searchSoon();
 }
 
+void FinderPanel::setService(const std::optional<tolerance::service::ServiceSearch>& service)
+{
+    if (!service && !m_service)
+        return;
+    m_service = service;
+    searchSoon();
+}
+
 FinderFields FinderPanel::fields() const
 {
     const QVariant type = m_type->currentData();
@@ -200,7 +208,9 @@ void FinderPanel::searchSoon()
 
 void FinderPanel::search()
 {
-    const FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    if (plan.query)
+        plan.query->service = m_service;
     if (!plan.query) {
         m_model->setPairs({});
         m_message->setText(plan.problem);

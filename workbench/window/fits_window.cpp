@@ -7,6 +7,7 @@
 #include "window/copy_route.h"
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
+#include "window/service_panel.h"
 #include "window/zone_picture.h"
 
 #include <QAction>
@@ -107,7 +108,7 @@ FitsWindow::FitsWindow(QWidget* parent)
       m_looseName(new QLabel), m_looseValue(figureLabel("looseValue")), m_tightName(new QLabel),
       m_tightValue(figureLabel("tightValue")), m_fitTolerance(figureLabel("fitTolerance")),
       m_notes(new QLabel), m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
-      m_picture(new ZonePicture), m_finder(new FinderPanel)
+      m_picture(new ZonePicture), m_finder(new FinderPanel), m_service(new ServicePanel)
 {
     setObjectName(QStringLiteral("FitsWindow"));
     setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
@@ -125,6 +126,7 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputs());
+    layout->addWidget(m_service);
     layout->addLayout(middle, 3);
     layout->addWidget(finderBox, 2);
     setCentralWidget(central);
@@ -139,6 +141,10 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    connect(m_service, &ServicePanel::answered, this, [this] {
+        m_picture->showWarm(m_service->warmZones());
+        m_finder->setService(m_service->answer().search());
+    });
     // Size, hole, shaft: a fit is typed without the mouse.
     setTabOrder(m_size, m_hole);
     setTabOrder(m_hole, m_shaft);
@@ -303,6 +309,7 @@ void FitsWindow::refresh()
     showPair(m_answer);
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
+    m_service->setFit(m_answer);
     // A close with bad input leaves what was kept before.
     m_complete = keptInputs(typed, m_answer);
 }
@@ -372,7 +379,8 @@ void FitsWindow::choosePair(const QString& hole, const QString& shaft)
 
 QString FitsWindow::copyText() const
 {
-    return fitTexts::copyText(m_answer);
+    const QString fit = fitTexts::copyText(m_answer);
+    return fit.isEmpty() ? fit : fit + m_service->copyLines();
 }
 
 void FitsWindow::copyFit()
@@ -388,6 +396,7 @@ void FitsWindow::copyFit()
 
 void FitsWindow::restoreLast()
 {
+    m_service->restore();
     if (const auto last = lastInputs::loadInputs()) {
         m_edition->setCurrentIndex(m_edition->findData(QVariant::fromValue(last->edition)));
         m_hole->setEditText(last->hole);
@@ -410,6 +419,7 @@ void FitsWindow::saveNow()
     // Where native Wayland reports no true place, the place kept from an X11 session stays.
     const bool placed = platformChoice::currentPlatformPlacesWindows();
     lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()});
+    m_service->save();
 }
 
 void FitsWindow::closeEvent(QCloseEvent* event)

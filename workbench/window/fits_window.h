@@ -15,6 +15,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ServicePanel;
 class ZonePicture;
 
 // The fit workbench: a size, a hole class, a shaft class and an edition in; the limits of both,
@@ -82,6 +83,7 @@ private:
     QAction* m_copyAction = nullptr;
     ZonePicture* m_picture;
     FinderPanel* m_finder;
+    ServicePanel* m_service;
     workbench::Answer m_answer;
     std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
 };
