@@ -396,7 +396,6 @@ void FitsWindow::copyFit()
 
 void FitsWindow::restoreLast()
 {
-    m_service->restore();
     if (const auto last = lastInputs::loadInputs()) {
         m_edition->setCurrentIndex(m_edition->findData(QVariant::fromValue(last->edition)));
         m_hole->setEditText(last->hole);
@@ -406,6 +405,7 @@ void FitsWindow::restoreLast()
         m_hole->setEditText(QStringLiteral("H7"));
         m_shaft->setEditText(QStringLiteral("g6"));
     }
+    m_service->restore();
     const lastInputs::Window window = lastInputs::loadWindow();
     // Native Wayland lets no client place its window: only the size comes back there.
     if (platformChoice::currentPlatformPlacesWindows() && !window.geometry.isEmpty())

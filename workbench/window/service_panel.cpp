@@ -6,6 +6,7 @@
 #include "window/service_texts.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace workbench;
 using F = ServiceField;
@@ -119,7 +123,8 @@ public:
     }
     QSize minimumSizeHint() const override
     {
-        return {QScrollArea::minimumSizeHint().width(), fontMetrics().height() * 6};
+        // A few lines: on a 200 % laptop screen the window at its smallest must still fit.
+        return {QScrollArea::minimumSizeHint().width(), fontMetrics().height() * 3};
     }
 };
 
@@ -137,34 +142,52 @@ ServicePanel::ServicePanel(QWidget* parent)
     setStatusTip(toolTip());
     auto* content = new QWidget;
     auto* row = new QHBoxLayout(content);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(buildFields(), 3);
-    row->addWidget(buildAnswers(), 2);
+    // Room between the figures and a scroll bar.
+    row->setContentsMargins(0, 0, fontMetrics().height() / 2, 0);
+    row->addWidget(buildFields(), 1);
+    row->addWidget(buildAnswers(), 1);
     auto* scroll = new RoomyScrollArea;
     scroll->setObjectName(QStringLiteral("serviceBody"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
+    // Its hint where the window has the room, shrinking before the others only where it has not.
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_body = scroll;
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_body);
     m_body->setVisible(false);
     connect(this, &QGroupBox::toggled, this, [this](bool open) {
         m_body->setVisible(open);
+        refresh();
         if (open)
             growWindow();
-        refresh();
     });
 }
 
 void ServicePanel::growWindow()
 {
-    // Opened, the group asks for its room; the screen's edge is the limit, the scroll bar the rest.
-    QWidget* top = window();
-    QSize wanted = top->sizeHint().expandedTo(top->size());
-    if (top->screen())
-        wanted = wanted.boundedTo(top->screen()->availableGeometry().size() * 0.95);
-    top->resize(wanted.expandedTo(top->minimumSizeHint()));
+    // Once the layouts have taken in the group's answers, so that its hint counts them.
+    QTimer::singleShot(0, this, [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        // Opened, the group asks for its room; the screen's edge is the limit, the scroll bar
+        // the rest.
+        QWidget* top = window();
+        // All of the group where the screen has the room beside the rest of the window at its
+        // smallest (and a title bar), the rest scrolled.
+        const int content = static_cast<QScrollArea*>(m_body)->widget()->sizeHint().height();
+        m_body->setMinimumHeight(0);
+        const int least = m_body->minimumSizeHint().height();
+        const int others = top->minimumSizeHint().height() - least;
+        const int room = top->screen() ? top->screen()->availableGeometry().height() * 9 / 10 -
+                                             others - 2 * fontMetrics().height()
+                                       : content;
+        m_body->setMinimumHeight(std::clamp(room, least, std::max(content, least)));
+        QSize wanted = top->sizeHint().expandedTo(top->size());
+        if (top->screen())
+            wanted = wanted.boundedTo(top->screen()->availableGeometry().size() * 0.95);
+        top->resize(wanted.expandedTo(top->minimumSizeHint()));
+    });
 }
 
 QWidget* ServicePanel::buildFields()
@@ -179,6 +202,8 @@ QWidget* ServicePanel::buildFields()
         QWidget* input = fieldWidget(field);
         const QString name = QString::fromUtf8(kFields[i].label);
         input->setObjectName(serviceFieldKey(field));
+        input->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")));
+        input->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         input->setAccessibleName(name);
         input->setToolTip(QString::fromUtf8(kFields[i].hint));
         input->setStatusTip(input->toolTip());
@@ -218,6 +243,7 @@ QWidget* ServicePanel::buildAnswers()
     m_workingHead->setObjectName(QStringLiteral("serviceWorkingHead"));
     m_answerGrid->addWidget(m_workingHead, 0, 2, Qt::AlignRight);
     m_answerGrid->setColumnStretch(0, 1);
+    m_answerGrid->setHorizontalSpacing(fontMetrics().height());
     layout->addLayout(m_answerGrid);
     m_notes->setObjectName(QStringLiteral("serviceNotes"));
     m_notes->setWordWrap(true);
@@ -249,6 +275,9 @@ void ServicePanel::setFields(const ServiceFields& typed)
         m_body->setVisible(typed.open);
     }
     refresh();
+    // A size kept with the window comes after and wins.
+    if (typed.open)
+        growWindow();
 }
 
 void ServicePanel::setFit(const Answer& fit)
@@ -315,6 +344,8 @@ void ServicePanel::showLines()
     m_notes->setText(lines.notes.join(u'\n'));
     m_notes->setAccessibleName(lines.notes.join(u'\u3002'));
     m_notes->setVisible(!lines.notes.isEmpty());
+    // The scroll area's hint is its content's, which its layout above does not watch.
+    m_body->updateGeometry();
 }
 
 QString ServicePanel::copyLines() const
