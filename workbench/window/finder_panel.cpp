@@ -225,7 +225,10 @@ void FinderPanel::showFound(FoundPairs found)
     m_message->setText(
         found.pairs.empty()
             ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
-            : QStringLiteral("φ%1 で %2 組（変動量の大きい順）").arg(size).arg(found.pairs.size()));
+            : QStringLiteral("φ%1 で %2 組（%3変動量の大きい順）")
+                  .arg(size)
+                  .arg(found.pairs.size())
+                  .arg(m_service ? QStringLiteral("使用条件の荷重を保つもの、") : QString()));
     m_model->setPairs(std::move(found));
 }
 
