@@ -482,6 +482,37 @@ private Q_SLOTS:
         child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(false);
         QTRY_COMPARE(list->model()->rowCount(), all);
     }
+
+    // The group by keyboard alone: Tab from the edition reaches its box, Alt+U opens it, and Tab
+    // goes on into its fields, each named as its label says.
+    void serviceByKeyboard()
+    {
+        auto* group = child<QGroupBox>(m_window.get(), u"serviceGroup"_s);
+        child<QWidget>(m_window.get(), u"edition"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), group);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+        QVERIFY(group->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* material = child<QWidget>(m_window.get(), u"holeMaterial"_s);
+        QCOMPARE(QApplication::focusWidget(), material);
+        QCOMPARE(material->accessibleName(), u"穴の材料"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"shaftMaterial"_s);
+        // Past the last field, Tab reads the answers, the figure at 20 °C first.
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        type("holeMaterial", QStringLiteral("A5052"));
+        type("shaftMaterial", QStringLiteral("S45C"));
+        type("holeCelsius", QStringLiteral("80"));
+        child<QWidget>(m_window.get(), u"safety"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"holeMaximumWarm"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(),
+                 u"穴の最大許容寸法 80 °C 35.07498 mm"_s);
+    }
 };
 
 TESSALY_QT_TEST_MAIN(QApplication, TestFitsWindow)

@@ -149,6 +149,8 @@ ServicePanel::ServicePanel(QWidget* parent)
     auto* scroll = new RoomyScrollArea;
     scroll->setObjectName(QStringLiteral("serviceBody"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the group's box straight to its first field; scrolling follows the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
     // Its hint where the window has the room, shrinking before the others only where it has not.
@@ -313,6 +315,7 @@ void ServicePanel::showLines()
     const bool warm = !lines.workingHead.isEmpty();
     m_workingHead->setText(lines.workingHead);
     m_workingHead->setVisible(warm);
+    const bool growing = m_rowLabels.size() < 3 * lines.rows.size();
     while (m_rowLabels.size() < 3 * lines.rows.size()) {
         const int row = int(m_rowLabels.size() / 3) + 1;
         for (int column = 0; column < 3; ++column) {
@@ -326,6 +329,8 @@ void ServicePanel::showLines()
             m_rowLabels << label;
         }
     }
+    if (growing)
+        chainFigures();
     for (qsizetype i = 0; i < m_rowLabels.size() / 3; ++i) {
         QLabel** cells = m_rowLabels.data() + 3 * i;
         const bool shown = i < lines.rows.size();
@@ -346,6 +351,20 @@ void ServicePanel::showLines()
     m_notes->setVisible(!lines.notes.isEmpty());
     // The scroll area's hint is its content's, which its layout above does not watch.
     m_body->updateGeometry();
+}
+
+void ServicePanel::chainFigures()
+{
+    // Figures made as answers come are last in the window's Tab order; they belong right after
+    // the fields they answer, row by row, then the notes.
+    QWidget* previous = m_inputs[kServiceFieldCount - 1];
+    for (qsizetype i = 0; i < m_rowLabels.size(); ++i) {
+        if (i % 3 == 0)
+            continue; // the meaning, read with each figure
+        setTabOrder(previous, m_rowLabels[i]);
+        previous = m_rowLabels[i];
+    }
+    setTabOrder(previous, m_notes);
 }
 
 QString ServicePanel::copyLines() const

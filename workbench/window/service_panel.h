@@ -48,6 +48,7 @@ private:
     void refresh();
     void showProblems();
     void showLines();
+    void chainFigures();
 
     QWidget* m_body;
     QWidget* m_inputs[workbench::kServiceFieldCount];
