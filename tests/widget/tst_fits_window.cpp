@@ -513,6 +513,52 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget()->accessibleName(),
                  u"穴の最大許容寸法 80 °C 35.07498 mm"_s);
     }
+
+    // Where a figure would pretend, the answer says so in words and shows none.
+    void serviceInWords_data()
+    {
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("hubMaterial");
+        QTest::addColumn<QString>("hubOuter");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("hubSafety"); // empty: no such figure at all
+        // SS400's hub 60 on u6 at 50: about 54 MPa at the bore, some 330 MPa equivalent.
+        QTest::newRow("past yield: the hub's bore")
+            << u"u6"_s << u"SS400"_s << u"60"_s << u"ハブの内径が最大しめしろで降伏します"_s
+            << u"—"_s;
+        QTest::newRow("a clearance fit holds nothing")
+            << u"g6"_s << u"S45C"_s << u"80"_s << u"摩擦で保持できるとは限りません"_s << u"—"_s;
+        QTest::newRow("a plastic hub")
+            << u"s6"_s << u"POM"_s << u"80"_s << u"樹脂の部品は弾性の計算の外です"_s << QString();
+    }
+    void serviceInWords()
+    {
+        QFETCH(QString, shaft);
+        QFETCH(QString, hubMaterial);
+        QFETCH(QString, hubOuter);
+        QFETCH(QString, says);
+        QFETCH(QString, hubSafety);
+        type("sizeField", QStringLiteral("50"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", shaft);
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {{"holeMaterial", hubMaterial},
+                                                     {"shaftMaterial", u"S45C"_s},
+                                                     {"hubOuter", hubOuter},
+                                                     {"jointLength", u"40"_s},
+                                                     {"friction", u"0.15"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        const QLabel* notes = child<QLabel>(m_window.get(), u"serviceNotes"_s);
+        QVERIFY2(notes->text().contains(says), qPrintable(notes->text()));
+        QVERIFY(notes->accessibleName().contains(says));
+        QCOMPARE(notes->textFormat(), Qt::PlainText);
+        const auto* safety = m_window->findChild<QLabel*>(u"hubSafety"_s);
+        if (hubSafety.isEmpty())
+            QVERIFY(!safety || !safety->isVisible());
+        else
+            QCOMPARE(safety->text(), hubSafety);
+    }
 };
 
 TESSALY_QT_TEST_MAIN(QApplication, TestFitsWindow)

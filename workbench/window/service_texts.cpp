@@ -5,6 +5,8 @@
 
 #include "tolerance/service/figures.h"
 
+#include <cmath>
+
 namespace serviceTexts {
 
 namespace {
@@ -16,9 +18,15 @@ using workbench::ServiceAnswer;
 
 const QString kNone = QStringLiteral("—");
 
+// A safety with no stress at all is no figure: "inf" would read as a fault.
+QString plain(double value)
+{
+    return std::isfinite(value) ? QString::fromStdString(formatFigure(value)) : kNone;
+}
+
 QString figure(double value, const char* unit)
 {
-    return QString::fromStdString(formatFigure(value)) + u' ' + QString::fromUtf8(unit);
+    return plain(value) + u' ' + QString::fromUtf8(unit);
 }
 
 QString celsius(double value)
@@ -77,9 +85,9 @@ QStringList stateFigures(const PressState& s)
             atMax(figure(s.pressInForceMaxN / 1000, "kN")),
             atMax(figure(s.hubTangentialMaxMpa, "MPa")),
             atMax(figure(s.hubEquivalentMaxMpa, "MPa")),
-            atMax(QString::fromStdString(formatFigure(s.hubSafety))),
+            atMax(plain(s.hubSafety)),
             atMax(figure(s.shaftEquivalentMaxMpa, "MPa")),
-            atMax(QString::fromStdString(formatFigure(s.shaftSafety)))};
+            atMax(plain(s.shaftSafety))};
 }
 
 void addStateNotes(QStringList& notes, const PressState& s, const QString& where)
