@@ -4,6 +4,7 @@
 // keyboard; the finder choosing a pair, ★ on the commonly used ones; the other system and the odds;
 // a side given by its limits as the command line answers it; the last inputs in the workbench's
 // own store only.
+#include "desktop/accessibility/announcer.h"
 #include "model/class_lists.h"
 #include "test_support.h"
 #include "window/fits_window.h"
@@ -318,7 +319,7 @@ private Q_SLOTS:
             return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
         };
         const QList<QGroupBox*> groups = m_window->findChildren<QGroupBox*>();
-        QCOMPARE(groups.size(), 3);
+        QCOMPARE(groups.size(), 4);
         for (const QGroupBox* group : groups) {
             for (const QGroupBox* other : groups)
                 QVERIFY2(group == other || !inWindow(group).intersects(inWindow(other)),
@@ -589,6 +590,214 @@ private Q_SLOTS:
         m_window->restoreLast();
         QCOMPARE(child<QComboBox>(m_window.get(), u"edition"_s)->currentIndex(), edition);
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), u"f7"_s);
+    }
+
+    // 使用条件: folded away until opened; opened, a temperature gives the sizes at it and the type
+    // change beside the fit, each figure one that Tab reaches and a screen reader reads with its
+    // meaning, and the zones at temperature beside those at 20 °C.
+    void serviceAtTemperature_data()
+    {
+        QTest::addColumn<QString>("holeMaterial");
+        QTest::addColumn<QString>("celsius");
+        QTest::addColumn<QString>("holeMaximum"); // at the temperature
+        QTest::addColumn<QString>("kind");
+        // α 23.8 and 11.7 × 10⁻⁶/K over 60 K on 35 mm: the hole grows 0.04998, the shaft 0.02457.
+        QTest::newRow("A5052 on S45C at 80 °C: the clearance grows")
+            << u"A5052"_s << u"80"_s << u"35.07498 mm"_s << u"すきまばめ"_s;
+        QTest::newRow("A5052 on S45C at -40 °C, full-width: it turns transition")
+            << u"a5052"_s << u"－４０"_s << u"34.97502 mm"_s << u"中間ばめ"_s;
+    }
+    void serviceAtTemperature()
+    {
+        QFETCH(QString, holeMaterial);
+        QFETCH(QString, celsius);
+        QFETCH(QString, holeMaximum);
+        QFETCH(QString, kind);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        auto* group = child<QGroupBox>(m_window.get(), u"serviceGroup"_s);
+        auto* field = child<QWidget>(m_window.get(), u"holeCelsius"_s);
+        QVERIFY(!group->isChecked() && !field->isVisible());
+        group->setChecked(true);
+        QVERIFY(field->isVisible());
+        type("holeMaterial", holeMaterial);
+        type("shaftMaterial", QStringLiteral("S45C"));
+        type("holeCelsius", celsius);
+        auto* figure = child<QLabel>(m_window.get(), u"holeMaximumWarmAtWorking"_s);
+        QCOMPARE(figure->text(), holeMaximum);
+        QVERIFY(figure->isVisible());
+        QCOMPARE(figure->focusPolicy(), Qt::StrongFocus);
+        QVERIFY2(figure->accessibleName().startsWith(u"穴の最大許容寸法 "_s) &&
+                     figure->accessibleName().endsWith(holeMaximum),
+                 qPrintable(figure->accessibleName()));
+        QCOMPARE(text(m_window.get(), "fitKindWarmAtWorking"), kind);
+        QCOMPARE(text(m_window.get(), "holeMaximumWarm"), u"35.025 mm"_s);
+        QCOMPARE(text(m_window.get(), "serviceNotes").isEmpty(), kind == u"すきまばめ"_s);
+        auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
+        const QRectF cold = picture->zoneRect(Side::Hole);
+        const QRectF warm = picture->warmRect(Side::Hole);
+        QVERIFY(!warm.isEmpty() && warm.left() > cold.right());
+        // Warmer is larger: its zone stands higher, on the same scale.
+        QCOMPARE(warm.top() < cold.top(), celsius == u"80"_s);
+        // At 20 °C there is nothing beside the zones; folded away, nothing at all.
+        type("holeCelsius", QStringLiteral("20"));
+        QVERIFY(picture->warmRect(Side::Hole).isEmpty());
+        type("holeCelsius", celsius);
+        group->setChecked(false);
+        QVERIFY(picture->warmRect(Side::Hole).isEmpty());
+        QVERIFY(!m_window->copyText().contains(u"使用条件"_s));
+    }
+
+    // A fault shows under its field in plain text, and is said with the field's name.
+    void serviceProblem()
+    {
+        type("sizeField", QStringLiteral("50"));
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        type("holeMaterial", QStringLiteral("<b>S45X</b>"));
+        const QLabel* message = child<QLabel>(m_window.get(), u"holeMaterialMessage"_s);
+        QCOMPARE(message->text(), u"<b>S45X</b>: この材料は一覧にありません"_s);
+        QCOMPARE(message->textFormat(), Qt::PlainText);
+        QVERIFY(message->isVisible());
+        auto* announcer = m_window->findChild<accessibility::Announcer*>();
+        QVERIFY(announcer);
+        QCOMPARE(announcer->accessibleName(),
+                 u"穴の材料、<b>S45X</b>: この材料は一覧にありません"_s);
+        type("holeMaterial", QStringLiteral("S45C"));
+        QVERIFY(message->text().isEmpty());
+    }
+
+    // Ctrl+C adds the service lines under the fit's; the press fit's figures as the core gives
+    // them for the command line's worked example.
+    void serviceCopy()
+    {
+        type("sizeField", QStringLiteral("50"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("s6"));
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {
+            {"holeMaterial", u"S45C"_s}, {"shaftMaterial", u"S45C"_s}, {"hubOuter", u"80"_s},
+            {"jointLength", u"40"_s},    {"friction", u"0.15"_s},      {"holeCelsius", u"80"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        QGuiApplication::clipboard()->clear();
+        child<QWidget>(m_window.get(), u"sizeField"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.mid(0, 2),
+                 (QStringList{u"φ50 H7 (+0.025/0)"_s, u"φ50 s6 (+0.059/+0.043)"_s}));
+        QCOMPARE(lines[3], u"使用条件 穴 S45C 軸 S45C 80 °C"_s);
+        for (const QString& line :
+             {u"面圧（最小しめしろ） 22.5 MPa（80 °C で "_s, u"伝達トルク 530 N·m"_s,
+              u"圧入力 69.5 kN"_s, u"ハブの降伏に対する安全率 2.28"_s,
+              u"焼きばめのハブ温度 206.3 °C"_s, u"粗さの入力がないので"_s})
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString& l) { return l.startsWith(line); }),
+                     qPrintable(line));
+        QCOMPARE(text(m_window.get(), "torqueMin"), u"530 N·m"_s);
+    }
+
+    // With a load, the finder keeps only the pairs that hold it and stay elastic: fewer, each an
+    // interference fit; without the load, or folded away, the list is whole again.
+    void finderWithALoad()
+    {
+        type("sizeField", QStringLiteral("50"));
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 0);
+        const int all = list->model()->rowCount();
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {
+            {"holeMaterial", u"S45C"_s}, {"shaftMaterial", u"S45C"_s}, {"hubOuter", u"80"_s},
+            {"jointLength", u"40"_s},    {"friction", u"0.15"_s},      {"torque", u"500"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        QTRY_VERIFY(list->model()->rowCount() < all);
+        const int held = list->model()->rowCount();
+        QVERIFY(held > 0);
+        for (int row = 0; row < held; ++row)
+            QCOMPARE(list->model()->index(row, 1).data().toString(), u"しまりばめ"_s);
+        // More torque, fewer pairs.
+        type("torque", QStringLiteral("1500"));
+        QTRY_VERIFY(list->model()->rowCount() < held);
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(false);
+        QTRY_COMPARE(list->model()->rowCount(), all);
+    }
+
+    // The group by keyboard alone: Tab from the edition reaches its box, Alt+U opens it, and Tab
+    // goes on into its fields, each named as its label says.
+    void serviceByKeyboard()
+    {
+        auto* group = child<QGroupBox>(m_window.get(), u"serviceGroup"_s);
+        child<QWidget>(m_window.get(), u"edition"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), group);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+        QVERIFY(group->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* material = child<QWidget>(m_window.get(), u"holeMaterial"_s);
+        QCOMPARE(QApplication::focusWidget(), material);
+        QCOMPARE(material->accessibleName(), u"穴の材料"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"shaftMaterial"_s);
+        // Past the last field, Tab reads the answers, the figure at 20 °C first.
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        type("holeMaterial", QStringLiteral("A5052"));
+        type("shaftMaterial", QStringLiteral("S45C"));
+        type("holeCelsius", QStringLiteral("80"));
+        child<QWidget>(m_window.get(), u"safety"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"holeMaximumWarm"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(),
+                 u"穴の最大許容寸法 80 °C 35.07498 mm"_s);
+    }
+
+    // Where a figure would pretend, the answer says so in words and shows none.
+    void serviceInWords_data()
+    {
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("hubMaterial");
+        QTest::addColumn<QString>("hubOuter");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("hubSafety"); // empty: no such figure at all
+        // SS400's hub 60 on u6 at 50: about 54 MPa at the bore, some 330 MPa equivalent.
+        QTest::newRow("past yield: the hub's bore")
+            << u"u6"_s << u"SS400"_s << u"60"_s << u"ハブの内径が最大しめしろで降伏します"_s
+            << u"—"_s;
+        QTest::newRow("a clearance fit holds nothing")
+            << u"g6"_s << u"S45C"_s << u"80"_s << u"摩擦で保持できるとは限りません"_s << u"—"_s;
+        QTest::newRow("a plastic hub")
+            << u"s6"_s << u"POM"_s << u"80"_s << u"樹脂の部品は弾性の計算の外です"_s << QString();
+    }
+    void serviceInWords()
+    {
+        QFETCH(QString, shaft);
+        QFETCH(QString, hubMaterial);
+        QFETCH(QString, hubOuter);
+        QFETCH(QString, says);
+        QFETCH(QString, hubSafety);
+        type("sizeField", QStringLiteral("50"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", shaft);
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {{"holeMaterial", hubMaterial},
+                                                     {"shaftMaterial", u"S45C"_s},
+                                                     {"hubOuter", hubOuter},
+                                                     {"jointLength", u"40"_s},
+                                                     {"friction", u"0.15"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        const QLabel* notes = child<QLabel>(m_window.get(), u"serviceNotes"_s);
+        QVERIFY2(notes->text().contains(says), qPrintable(notes->text()));
+        QVERIFY(notes->accessibleName().contains(says));
+        QCOMPARE(notes->textFormat(), Qt::PlainText);
+        const auto* safety = m_window->findChild<QLabel*>(u"hubSafety"_s);
+        if (hubSafety.isEmpty())
+            QVERIFY(!safety || !safety->isVisible());
+        else
+            QCOMPARE(safety->text(), hubSafety);
     }
 };
 

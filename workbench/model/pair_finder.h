@@ -5,6 +5,7 @@
 #include "tolerance/editions.h"
 #include "tolerance/fit.h"
 #include "tolerance/fit_finder.h"
+#include "tolerance/service/service_finder.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,8 @@ struct FinderQuery
     std::optional<tolerance::FitType> type;
     tolerance::Basis basis = tolerance::Basis::Any;
     tolerance::ClassScope scope = tolerance::ClassScope::Table;
+    // A load to hold in service: only the pairs the core's service finder keeps.
+    std::optional<tolerance::service::ServiceSearch> service;
 };
 
 // Indices into the found pairs' lists of codes, so a search over every class makes no string

@@ -222,6 +222,14 @@ void FinderPanel::setSize(std::optional<tolerance::Length> diameter, tolerance::
     searchSoon();
 }
 
+void FinderPanel::setService(const std::optional<tolerance::service::ServiceSearch>& service)
+{
+    if (!service && !m_service)
+        return;
+    m_service = service;
+    searchSoon();
+}
+
 FinderFields FinderPanel::fields() const
 {
     const QVariant type = m_type->currentData();
@@ -237,7 +245,9 @@ void FinderPanel::searchSoon()
 
 void FinderPanel::search()
 {
-    const FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    if (plan.query)
+        plan.query->service = m_service;
     // The pairs of older fields are no answer to these: none to choose while the new are found.
     m_model->setPairs({});
     if (!plan.query) {
@@ -253,11 +263,13 @@ void FinderPanel::search()
 void FinderPanel::showFound(FoundPairs found)
 {
     const QString size = fitTexts::sizeText(found.diameter);
-    m_message->setText(found.pairs.empty()
-                           ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
-                           : QStringLiteral("φ%1 で %2 組（★ 常用を先に、変動量の大きい順）")
-                                 .arg(size)
-                                 .arg(found.pairs.size()));
+    m_message->setText(
+        found.pairs.empty()
+            ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
+            : QStringLiteral("φ%1 で %2 組（%3★ 常用を先に、変動量の大きい順）")
+                  .arg(size)
+                  .arg(found.pairs.size())
+                  .arg(m_service ? QStringLiteral("使用条件の荷重を保つもの、") : QString()));
     m_model->setPairs(std::move(found));
 }
 

@@ -52,6 +52,8 @@ public:
 
     // The size and edition to search at; nothing while the size field has no usable size.
     void setSize(std::optional<tolerance::Length> diameter, tolerance::Edition edition);
+    // A load the pairs must hold in service, or none.
+    void setService(const std::optional<tolerance::service::ServiceSearch>& service);
 
 Q_SIGNALS:
     void pairChosen(const QString& hole, const QString& shaft);
@@ -78,4 +80,5 @@ private:
     PairSearch* m_search;
     std::optional<tolerance::Length> m_diameter;
     tolerance::Edition m_edition = tolerance::Edition::Jis1984;
+    std::optional<tolerance::service::ServiceSearch> m_service;
 };

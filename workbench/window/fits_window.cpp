@@ -8,6 +8,7 @@
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
 #include "window/outlook_lines.h"
+#include "window/service_panel.h"
 #include "window/zone_picture.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ FitsWindow::FitsWindow(QWidget* parent)
       m_tightValue(figureLabel("tightValue")), m_fitTolerance(figureLabel("fitTolerance")),
       m_outlook(new OutlookLines), m_notes(new QLabel),
       m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
-      m_picture(new ZonePicture), m_finder(new FinderPanel)
+      m_picture(new ZonePicture), m_finder(new FinderPanel), m_service(new ServicePanel)
 {
     setObjectName(QStringLiteral("FitsWindow"));
     setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
@@ -118,6 +119,7 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputs());
+    layout->addWidget(m_service);
     layout->addLayout(middle, 3);
     layout->addWidget(finderBox, 2);
     setCentralWidget(central);
@@ -132,6 +134,10 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    connect(m_service, &ServicePanel::answered, this, [this] {
+        m_picture->showWarm(m_service->warmZones());
+        m_finder->setService(m_service->answer().search());
+    });
     // Size, hole, shaft: a fit is typed without the mouse.
     setTabOrder(m_size, m_hole);
     setTabOrder(m_hole, m_shaft);
@@ -300,6 +306,7 @@ void FitsWindow::refresh()
     m_outlook->showFor(m_answer, typed.edition);
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
+    m_service->setFit(m_answer);
     // A close with bad input leaves what was kept before.
     m_complete = keptInputs(typed, m_answer);
 }
@@ -370,7 +377,8 @@ void FitsWindow::choosePair(const QString& hole, const QString& shaft)
 
 QString FitsWindow::copyText() const
 {
-    return fitTexts::copyText(m_answer);
+    const QString fit = fitTexts::copyText(m_answer);
+    return fit.isEmpty() ? fit : fit + m_service->copyLines();
 }
 
 void FitsWindow::copyFit()
@@ -395,6 +403,7 @@ void FitsWindow::restoreLast()
         m_hole->setEditText(QStringLiteral("H7"));
         m_shaft->setEditText(QStringLiteral("g6"));
     }
+    m_service->restore();
     const lastInputs::Window window = lastInputs::loadWindow();
     // Native Wayland lets no client place its window: only the size comes back there.
     if (platformChoice::currentPlatformPlacesWindows() && !window.geometry.isEmpty())
@@ -408,6 +417,7 @@ void FitsWindow::saveNow()
     // Where native Wayland reports no true place, the place kept from an X11 session stays.
     const bool placed = platformChoice::currentPlatformPlacesWindows();
     lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()});
+    m_service->save();
 }
 
 void FitsWindow::closeEvent(QCloseEvent* event)

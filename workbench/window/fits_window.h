@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class OutlookLines;
 class QPushButton;
+class ServicePanel;
 class ZonePicture;
 
 // The fit workbench: a size, a hole class, a shaft class and an edition in; the limits of both,
@@ -84,6 +85,7 @@ private:
     QAction* m_copyAction = nullptr;
     ZonePicture* m_picture;
     FinderPanel* m_finder;
+    ServicePanel* m_service;
     workbench::Answer m_answer;
     std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
 };
