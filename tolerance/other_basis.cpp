@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/other_basis.h"
 
+#include "tolerance/classes.h"
+
 #include <cstdlib>
+#include <vector>
 
 namespace tolerance {
 
@@ -19,6 +22,11 @@ ClassCode mirrored(const ClassCode& code, int grade)
     for (char& c : other.letters)
         c = other.side == Side::Hole ? char(c - 'a' + 'A') : char(c - 'A' + 'a');
     return other;
+}
+
+std::optional<Deviations> deviationsAt(const ClassCode& code, Length diameter, Edition edition)
+{
+    return lookUp(code, diameter, edition).deviations;
 }
 
 } // namespace
@@ -51,6 +59,43 @@ std::optional<BasisMatch> nearestFit(const Fit& target, std::span<const Deviatio
             best = match;
     }
     return best;
+}
+
+std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCode& shaft,
+                                           Length diameter, Edition edition)
+{
+    const auto mirrored = mirroredPair(hole, shaft);
+    const auto holeDeviations = deviationsAt(hole, diameter, edition);
+    const auto shaftDeviations = deviationsAt(shaft, diameter, edition);
+    if (!mirrored || !holeDeviations || !shaftDeviations)
+        return std::nullopt;
+    // The basis class stays; the mirrored class is tried first, then every class of the table.
+    const bool holeBasis = mirrored->shaft.letters == "h" && !(hole == mirrored->hole);
+    const Side varied = holeBasis ? Side::Hole : Side::Shaft;
+    const ClassCode& basis = holeBasis ? mirrored->shaft : mirrored->hole;
+    const auto fixed = deviationsAt(basis, diameter, edition);
+    std::vector<ClassCode> codes{holeBasis ? mirrored->hole : mirrored->shaft};
+    for (const ToleranceClass& cls : classesOf(varied)) {
+        const auto parsed = parseClassCode(cls.code);
+        if (const auto* code = std::get_if<ClassCode>(&parsed); code && !(*code == codes.front()))
+            codes.push_back(*code);
+    }
+    std::vector<ClassCode> kept;
+    std::vector<Deviations> candidates;
+    for (const ClassCode& code : codes) {
+        if (const auto deviations = deviationsAt(code, diameter, edition)) {
+            kept.push_back(code);
+            candidates.push_back(*deviations);
+        }
+    }
+    if (!fixed || candidates.empty())
+        return std::nullopt;
+    const auto match =
+        nearestFit(fitOf(*holeDeviations, *shaftDeviations), candidates, *fixed, varied);
+    const ClassPair found =
+        holeBasis ? ClassPair{kept[match->index], basis} : ClassPair{basis, kept[match->index]};
+    return OtherBasisFit{found, match->maximumShift, match->minimumShift,
+                         found.hole == hole && found.shaft == shaft};
 }
 
 } // namespace tolerance

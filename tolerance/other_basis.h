@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tolerance/editions.h"
 #include "tolerance/fit.h"
 #include "tolerance/iso286.h"
 
@@ -37,5 +38,21 @@ struct BasisMatch
 // the least sum of both shifts, the earlier candidate on a tie. Nothing for no candidates.
 std::optional<BasisMatch> nearestFit(const Fit& target, std::span<const Deviations> candidates,
                                      const Deviations& fixed, Side candidatesSide) noexcept;
+
+// The same fit in the other system at a size: the mirrored pair where its clearances are the
+// same, else the class of our table that, with the basis class kept, comes nearest.
+struct OtherBasisFit
+{
+    ClassPair pair;
+    Length maximumShift; // its clearances less the given pair's
+    Length minimumShift;
+    bool ownPair; // a pair of both systems, such as H7/h6
+
+    bool same() const noexcept { return maximumShift == 0 && minimumShift == 0; }
+};
+
+// Nothing when neither class is a basis, or when a class has no value at the size.
+std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCode& shaft,
+                                           Length diameter, Edition edition);
 
 } // namespace tolerance

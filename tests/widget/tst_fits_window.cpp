@@ -1,20 +1,29 @@
 // SPDX-License-Identifier: MIT
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
-// keyboard; the finder choosing a pair; the last inputs in the workbench's own store only.
+// keyboard; the finder choosing a pair, ★ on the commonly used ones; the other system and the odds;
+// a side given by its limits as the command line answers it; the last inputs in the workbench's
+// own store only.
+#include "desktop/accessibility/announcer.h"
 #include "model/class_lists.h"
 #include "test_support.h"
 #include "window/fits_window.h"
 #include "window/zone_picture.h"
 
+#include "cli/cli_test_support.h"
+#include "cli/query.h"
+#include "tolerance/given_limits.h"
 #include "tolerance/preferred_fits.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 #include <QTableView>
@@ -35,6 +44,28 @@ QString text(const QWidget* window, const char* name)
 QString text(const QWidget* window, const QString& name)
 {
     return text(window, name.toLatin1().constData());
+}
+
+QString cliGroupField(const cli::Record& record, std::string_view group, std::string_view key)
+{
+    for (const cli::Group& g : record.groups)
+        if (g.key == group)
+            for (const cli::Field& f : g.fields)
+                if (f.key == key)
+                    return q(f.value);
+    return {};
+}
+
+// The command line's answer to CLASS SIZE with the other side's limits.
+cli::Record cliAnswer(const QString& classCode, Side limitsSide, const QString& limits,
+                      tolerance::Distribution distribution)
+{
+    cli::FitQuery query;
+    query.distribution = distribution;
+    const auto given =
+        std::get<tolerance::Deviations>(tolerance::parseLimits(limits.toStdString()));
+    (limitsSide == Side::Hole ? query.holeLimits : query.shaftLimits) = given;
+    return cli::describe(classCode.toStdString(), "20", tolerance::Edition::Jis1984, query);
 }
 
 } // namespace
@@ -288,7 +319,7 @@ private Q_SLOTS:
             return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
         };
         const QList<QGroupBox*> groups = m_window->findChildren<QGroupBox*>();
-        QCOMPARE(groups.size(), 3);
+        QCOMPARE(groups.size(), 4);
         for (const QGroupBox* group : groups) {
             for (const QGroupBox* other : groups)
                 QVERIFY2(group == other || !inWindow(group).intersects(inWindow(other)),
@@ -370,6 +401,151 @@ private Q_SLOTS:
         QVERIFY(m_window->copyText().contains(cell(1, 0)));
     }
 
+    // ★ marks exactly the commonly used pairs, shown before the pair and heard as 「常用」; with
+    // no band they lead the list.
+    void finderStarsCommonPairs()
+    {
+        type("sizeField", QStringLiteral("35"));
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 100);
+        const int star = list->horizontalHeader()->logicalIndex(0);
+        QCOMPARE(list->model()->headerData(star, Qt::Horizontal).toString(), u"★"_s);
+        int starred = 0;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QStringList pair = list->model()->index(row, 0).data().toString().split(u'/');
+            const bool preferred =
+                tolerance::isPreferredFit(pair[0].toStdString(), pair[1].toStdString());
+            const QModelIndex mark = list->model()->index(row, star);
+            QCOMPARE(mark.data().toString(), preferred ? u"★"_s : QString());
+            QCOMPARE(mark.data(Qt::AccessibleTextRole).toString(),
+                     preferred ? u"常用"_s : QString());
+            if (preferred)
+                QCOMPARE(row, starred++);
+        }
+        QVERIFY(starred > 30);
+        // What the accessibility bridge hands a screen reader for the first row's mark.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        QVERIFY(table && table->tableInterface());
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(0, star);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), u"常用"_s);
+    }
+
+    // The same fit in the other system where both sides are classes and one is a basis.
+    void otherBasisLine_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("line"); // empty: no line
+        QTest::newRow("H7/g6: G7/h6, the same")
+            << u"35"_s << u"H7"_s << u"g6"_s << u"他の基準: G7/h6（すきまは同じ）"_s;
+        QTest::newRow("H7/h6: both systems")
+            << u"35"_s << u"H7"_s << u"h6"_s << u"他の基準: H7/h6（穴基準でも軸基準でもある組）"_s;
+        QTest::newRow("no basis class") << u"35"_s << u"F7"_s << u"g6"_s << QString();
+        QTest::newRow("a side by its limits") << u"20"_s << u"0/-0.009"_s << u"g6"_s << QString();
+        QTest::newRow("no size") << QString() << u"H7"_s << u"g6"_s << QString();
+    }
+    void otherBasisLine()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(QString, line);
+        type("sizeField", size);
+        type("holeClass", hole);
+        type("shaftClass", shaft);
+        QCOMPARE(text(m_window.get(), "otherBasis"), line);
+    }
+
+    // A side given by its limits where the class goes answers as the command line does with
+    // --hole-limits or --shaft-limits: clearances, the spread's range and odds for the spread
+    // chosen, named by its limits.
+    void limitsAsTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("classCode"); // the command line's positional class
+        QTest::addColumn<Side>("limitsSide");
+        QTest::addColumn<QString>("limits"); // as the command line takes them
+        QTest::addColumn<tolerance::Distribution>("spread");
+        const auto normal = tolerance::Distribution::Normal;
+        QTest::newRow("bore 0/-0.009 on g6")
+            << u"0/-0.009"_s << u"g6"_s << u"g6"_s << Side::Hole << u"0/-0.009"_s << normal;
+        QTest::newRow("bore 0/-0.009 on g6, uniform")
+            << u"0/-0.009"_s << u"g6"_s << u"g6"_s << Side::Hole << u"0/-0.009"_s
+            << tolerance::Distribution::Uniform;
+        QTest::newRow("full-width bush on h6")
+            << u"＋０．０２１／＋０．００８"_s << u"h6"_s << u"h6"_s << Side::Hole
+            << u"+0.021/+0.008"_s << normal;
+        QTest::newRow("H7 on ±0.005")
+            << u"H7"_s << u"+-0.005"_s << u"H7"_s << Side::Shaft << u"±0.005"_s << normal;
+    }
+    void limitsAsTheCommandLine()
+    {
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(QString, classCode);
+        QFETCH(Side, limitsSide);
+        QFETCH(QString, limits);
+        QFETCH(tolerance::Distribution, spread);
+        type("sizeField", QStringLiteral("20"));
+        type("holeClass", hole);
+        type("shaftClass", shaft);
+        auto* spreads = child<QComboBox>(m_window.get(), u"oddsDistribution"_s);
+        spreads->setCurrentIndex(spreads->findData(QVariant::fromValue(spread)));
+        const cli::Record record = cliAnswer(classCode, limitsSide, limits, spread);
+        const bool transition = !field(record, "maximum_interference").isEmpty() &&
+                                !field(record, "maximum_clearance").isEmpty();
+        QCOMPARE(text(m_window.get(), "looseValue"), field(record, "maximum_clearance"));
+        QCOMPARE(text(m_window.get(), "tightValue"),
+                 field(record, transition ? "maximum_interference" : "minimum_clearance"));
+        const QString odds = text(m_window.get(), "fitOdds");
+        QVERIFY2(odds.contains(cliGroupField(record, "statistics", "clearance_low") + u'～' +
+                               cliGroupField(record, "statistics", "clearance_high")),
+                 qPrintable(odds));
+        for (const cli::Group& group : record.groups) {
+            const auto percent =
+                QRegularExpression(u"an interference in (\\S+) %"_s).match(q(group.text));
+            if (group.key == "statistics")
+                QVERIFY2(odds.endsWith(u"しめしろになる確率: "_s + percent.captured(1) + u" %"_s),
+                         qPrintable(odds + u" | "_s + q(group.text)));
+        }
+        const QString side = limitsSide == Side::Hole ? u"hole"_s : u"shaft"_s;
+        const QString name = field(record, side.toStdString());
+        const char* head = limitsSide == Side::Hole ? "holeHead" : "shaftHead";
+        QVERIFY2(text(m_window.get(), head).endsWith(u' ' + name), qPrintable(name));
+        // On the drawing the limits stand where the class would.
+        const QStringList copied = m_window->copyText().split(u'\n');
+        QCOMPARE(copied.value(limitsSide == Side::Hole ? 0 : 1), u"φ20 "_s + name);
+        QVERIFY(copied.value(2).contains(u'(' + name + u')'));
+    }
+
+    // A fault in typed limits is said under the field, and nothing stale stays.
+    void limitsFaultUnderTheField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("lower above upper") << u"-0.009/0"_s << u"上/下 の順"_s;
+        QTest::newRow("five decimals") << u"0/-0.00901"_s << u"4 桁"_s;
+        QTest::newRow("no slash") << u"0.009"_s << u"例: 0/-0.009"_s;
+    }
+    void limitsFaultUnderTheField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        type("sizeField", QStringLiteral("20"));
+        type("shaftClass", QStringLiteral("g6"));
+        type("holeClass", QStringLiteral("H7"));
+        QVERIFY(text(m_window.get(), "looseValue") != u"—"_s);
+        type("holeClass", typed);
+        QVERIFY2(text(m_window.get(), "holeMessage").contains(problem),
+                 qPrintable(text(m_window.get(), "holeMessage")));
+        QCOMPARE(child<QLabel>(m_window.get(), u"holeMessage"_s)->textFormat(), Qt::PlainText);
+        QCOMPARE(text(m_window.get(), "looseValue"), u"—"_s);
+        QCOMPARE(text(m_window.get(), "fitOdds"), QString());
+    }
+
     // Each entry of the type filter lists only fits of the type it names.
     void finderType_data()
     {
@@ -414,6 +590,214 @@ private Q_SLOTS:
         m_window->restoreLast();
         QCOMPARE(child<QComboBox>(m_window.get(), u"edition"_s)->currentIndex(), edition);
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), u"f7"_s);
+    }
+
+    // 使用条件: folded away until opened; opened, a temperature gives the sizes at it and the type
+    // change beside the fit, each figure one that Tab reaches and a screen reader reads with its
+    // meaning, and the zones at temperature beside those at 20 °C.
+    void serviceAtTemperature_data()
+    {
+        QTest::addColumn<QString>("holeMaterial");
+        QTest::addColumn<QString>("celsius");
+        QTest::addColumn<QString>("holeMaximum"); // at the temperature
+        QTest::addColumn<QString>("kind");
+        // α 23.8 and 11.7 × 10⁻⁶/K over 60 K on 35 mm: the hole grows 0.04998, the shaft 0.02457.
+        QTest::newRow("A5052 on S45C at 80 °C: the clearance grows")
+            << u"A5052"_s << u"80"_s << u"35.07498 mm"_s << u"すきまばめ"_s;
+        QTest::newRow("A5052 on S45C at -40 °C, full-width: it turns transition")
+            << u"a5052"_s << u"－４０"_s << u"34.97502 mm"_s << u"中間ばめ"_s;
+    }
+    void serviceAtTemperature()
+    {
+        QFETCH(QString, holeMaterial);
+        QFETCH(QString, celsius);
+        QFETCH(QString, holeMaximum);
+        QFETCH(QString, kind);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        auto* group = child<QGroupBox>(m_window.get(), u"serviceGroup"_s);
+        auto* field = child<QWidget>(m_window.get(), u"holeCelsius"_s);
+        QVERIFY(!group->isChecked() && !field->isVisible());
+        group->setChecked(true);
+        QVERIFY(field->isVisible());
+        type("holeMaterial", holeMaterial);
+        type("shaftMaterial", QStringLiteral("S45C"));
+        type("holeCelsius", celsius);
+        auto* figure = child<QLabel>(m_window.get(), u"holeMaximumWarmAtWorking"_s);
+        QCOMPARE(figure->text(), holeMaximum);
+        QVERIFY(figure->isVisible());
+        QCOMPARE(figure->focusPolicy(), Qt::StrongFocus);
+        QVERIFY2(figure->accessibleName().startsWith(u"穴の最大許容寸法 "_s) &&
+                     figure->accessibleName().endsWith(holeMaximum),
+                 qPrintable(figure->accessibleName()));
+        QCOMPARE(text(m_window.get(), "fitKindWarmAtWorking"), kind);
+        QCOMPARE(text(m_window.get(), "holeMaximumWarm"), u"35.025 mm"_s);
+        QCOMPARE(text(m_window.get(), "serviceNotes").isEmpty(), kind == u"すきまばめ"_s);
+        auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
+        const QRectF cold = picture->zoneRect(Side::Hole);
+        const QRectF warm = picture->warmRect(Side::Hole);
+        QVERIFY(!warm.isEmpty() && warm.left() > cold.right());
+        // Warmer is larger: its zone stands higher, on the same scale.
+        QCOMPARE(warm.top() < cold.top(), celsius == u"80"_s);
+        // At 20 °C there is nothing beside the zones; folded away, nothing at all.
+        type("holeCelsius", QStringLiteral("20"));
+        QVERIFY(picture->warmRect(Side::Hole).isEmpty());
+        type("holeCelsius", celsius);
+        group->setChecked(false);
+        QVERIFY(picture->warmRect(Side::Hole).isEmpty());
+        QVERIFY(!m_window->copyText().contains(u"使用条件"_s));
+    }
+
+    // A fault shows under its field in plain text, and is said with the field's name.
+    void serviceProblem()
+    {
+        type("sizeField", QStringLiteral("50"));
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        type("holeMaterial", QStringLiteral("<b>S45X</b>"));
+        const QLabel* message = child<QLabel>(m_window.get(), u"holeMaterialMessage"_s);
+        QCOMPARE(message->text(), u"<b>S45X</b>: この材料は一覧にありません"_s);
+        QCOMPARE(message->textFormat(), Qt::PlainText);
+        QVERIFY(message->isVisible());
+        auto* announcer = m_window->findChild<accessibility::Announcer*>();
+        QVERIFY(announcer);
+        QCOMPARE(announcer->accessibleName(),
+                 u"穴の材料、<b>S45X</b>: この材料は一覧にありません"_s);
+        type("holeMaterial", QStringLiteral("S45C"));
+        QVERIFY(message->text().isEmpty());
+    }
+
+    // Ctrl+C adds the service lines under the fit's; the press fit's figures as the core gives
+    // them for the command line's worked example.
+    void serviceCopy()
+    {
+        type("sizeField", QStringLiteral("50"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("s6"));
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {
+            {"holeMaterial", u"S45C"_s}, {"shaftMaterial", u"S45C"_s}, {"hubOuter", u"80"_s},
+            {"jointLength", u"40"_s},    {"friction", u"0.15"_s},      {"holeCelsius", u"80"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        QGuiApplication::clipboard()->clear();
+        child<QWidget>(m_window.get(), u"sizeField"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+        QCOMPARE(lines.mid(0, 2),
+                 (QStringList{u"φ50 H7 (+0.025/0)"_s, u"φ50 s6 (+0.059/+0.043)"_s}));
+        QCOMPARE(lines[3], u"使用条件 穴 S45C 軸 S45C 80 °C"_s);
+        for (const QString& line :
+             {u"面圧（最小しめしろ） 22.5 MPa（80 °C で "_s, u"伝達トルク 530 N·m"_s,
+              u"圧入力 69.5 kN"_s, u"ハブの降伏に対する安全率 2.28"_s,
+              u"焼きばめのハブ温度 206.3 °C"_s, u"粗さの入力がないので"_s})
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString& l) { return l.startsWith(line); }),
+                     qPrintable(line));
+        QCOMPARE(text(m_window.get(), "torqueMin"), u"530 N·m"_s);
+    }
+
+    // With a load, the finder keeps only the pairs that hold it and stay elastic: fewer, each an
+    // interference fit; without the load, or folded away, the list is whole again.
+    void finderWithALoad()
+    {
+        type("sizeField", QStringLiteral("50"));
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 0);
+        const int all = list->model()->rowCount();
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {
+            {"holeMaterial", u"S45C"_s}, {"shaftMaterial", u"S45C"_s}, {"hubOuter", u"80"_s},
+            {"jointLength", u"40"_s},    {"friction", u"0.15"_s},      {"torque", u"500"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        QTRY_VERIFY(list->model()->rowCount() < all);
+        const int held = list->model()->rowCount();
+        QVERIFY(held > 0);
+        for (int row = 0; row < held; ++row)
+            QCOMPARE(list->model()->index(row, 1).data().toString(), u"しまりばめ"_s);
+        // More torque, fewer pairs.
+        type("torque", QStringLiteral("1500"));
+        QTRY_VERIFY(list->model()->rowCount() < held);
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(false);
+        QTRY_COMPARE(list->model()->rowCount(), all);
+    }
+
+    // The group by keyboard alone: Tab from the edition reaches its box, Alt+U opens it, and Tab
+    // goes on into its fields, each named as its label says.
+    void serviceByKeyboard()
+    {
+        auto* group = child<QGroupBox>(m_window.get(), u"serviceGroup"_s);
+        child<QWidget>(m_window.get(), u"edition"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), group);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+        QVERIFY(group->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        auto* material = child<QWidget>(m_window.get(), u"holeMaterial"_s);
+        QCOMPARE(QApplication::focusWidget(), material);
+        QCOMPARE(material->accessibleName(), u"穴の材料"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"shaftMaterial"_s);
+        // Past the last field, Tab reads the answers, the figure at 20 °C first.
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        type("holeMaterial", QStringLiteral("A5052"));
+        type("shaftMaterial", QStringLiteral("S45C"));
+        type("holeCelsius", QStringLiteral("80"));
+        child<QWidget>(m_window.get(), u"safety"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"holeMaximumWarm"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(),
+                 u"穴の最大許容寸法 80 °C 35.07498 mm"_s);
+    }
+
+    // Where a figure would pretend, the answer says so in words and shows none.
+    void serviceInWords_data()
+    {
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("hubMaterial");
+        QTest::addColumn<QString>("hubOuter");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<QString>("hubSafety"); // empty: no such figure at all
+        // SS400's hub 60 on u6 at 50: about 54 MPa at the bore, some 330 MPa equivalent.
+        QTest::newRow("past yield: the hub's bore")
+            << u"u6"_s << u"SS400"_s << u"60"_s << u"ハブの内径が最大しめしろで降伏します"_s
+            << u"—"_s;
+        QTest::newRow("a clearance fit holds nothing")
+            << u"g6"_s << u"S45C"_s << u"80"_s << u"摩擦で保持できるとは限りません"_s << u"—"_s;
+        QTest::newRow("a plastic hub")
+            << u"s6"_s << u"POM"_s << u"80"_s << u"樹脂の部品は弾性の計算の外です"_s << QString();
+    }
+    void serviceInWords()
+    {
+        QFETCH(QString, shaft);
+        QFETCH(QString, hubMaterial);
+        QFETCH(QString, hubOuter);
+        QFETCH(QString, says);
+        QFETCH(QString, hubSafety);
+        type("sizeField", QStringLiteral("50"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", shaft);
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        const QPair<const char*, QString> typed[] = {{"holeMaterial", hubMaterial},
+                                                     {"shaftMaterial", u"S45C"_s},
+                                                     {"hubOuter", hubOuter},
+                                                     {"jointLength", u"40"_s},
+                                                     {"friction", u"0.15"_s}};
+        for (const auto& [field, value] : typed)
+            type(field, value);
+        const QLabel* notes = child<QLabel>(m_window.get(), u"serviceNotes"_s);
+        QVERIFY2(notes->text().contains(says), qPrintable(notes->text()));
+        QVERIFY(notes->accessibleName().contains(says));
+        QCOMPARE(notes->textFormat(), Qt::PlainText);
+        const auto* safety = m_window->findChild<QLabel*>(u"hubSafety"_s);
+        if (hubSafety.isEmpty())
+            QVERIFY(!safety || !safety->isVisible());
+        else
+            QCOMPARE(safety->text(), hubSafety);
     }
 };
 

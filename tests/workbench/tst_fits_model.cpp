@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The workbench's model: the size and the finder's bounds as a Japanese keyboard types them; the
-// finder's type, basis and scope filters and its bounds; a newer search replacing an older one;
-// the inputs kept and brought back, the edition with them.
+// The workbench's model: the size and the finder's bounds as a Japanese keyboard types them; a
+// side given by its limits; the finder's type, basis and scope filters and its bounds, the
+// commonly used pairs first; a newer search replacing an older one; the inputs kept and brought
+// back, the edition with them.
 #include "model/class_lists.h"
+#include "model/fit_outlook.h"
 #include "model/fit_query.h"
 #include "model/last_inputs.h"
 #include "model/pair_finder.h"
 #include "model/pair_search.h"
+#include "model/side_input.h"
 #include "test_support.h"
+
+#include "tolerance/preferred_fits.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -135,6 +140,112 @@ private Q_SLOTS:
         QCOMPARE(reading.value, value);
         QVERIFY2(problem.isEmpty() ? reading.problem.isEmpty() : reading.problem.contains(problem),
                  qPrintable(reading.problem));
+    }
+
+    // A side typed as its limit deviations where the class goes: the forms a catalogue prints,
+    // full-width as a Japanese input method types them, and each fault.
+    void limitsAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::optional<Length>>("upper");
+        QTest::addColumn<std::optional<Length>>("lower");
+        QTest::addColumn<QString>("problem");
+        const auto none = std::optional<Length>();
+        QTest::newRow("bearing bore")
+            << u"0/-0.009"_s << std::optional(Length(0)) << std::optional(-9 * kUm) << QString();
+        QTest::newRow("bush") << u"+0.021/+0.008"_s << std::optional(21 * kUm)
+                              << std::optional(8 * kUm) << QString();
+        QTest::newRow("plus-minus")
+            << u"±0.005"_s << std::optional(5 * kUm) << std::optional(-5 * kUm) << QString();
+        QTest::newRow("plus-minus as +-")
+            << u"+-0.005"_s << std::optional(5 * kUm) << std::optional(-5 * kUm) << QString();
+        QTest::newRow("full-width") << u"０／－０．００９"_s << std::optional(Length(0))
+                                    << std::optional(-9 * kUm) << QString();
+        QTest::newRow("full-width plus-minus") << u"＋－０．００５"_s << std::optional(5 * kUm)
+                                               << std::optional(-5 * kUm) << QString();
+        QTest::newRow("typeset minus sign")
+            << u" 0/−0.009 "_s << std::optional(Length(0)) << std::optional(-9 * kUm) << QString();
+        QTest::newRow("four decimals") << u"+0.0215/0"_s << std::optional(21 * kUm + 500)
+                                       << std::optional(Length(0)) << QString();
+        QTest::newRow("lower above upper") << u"-0.009/0"_s << none << none << u"上/下 の順"_s;
+        QTest::newRow("five decimals") << u"0/-0.00905"_s << none << none << u"4 桁"_s;
+        QTest::newRow("one figure") << u"-0.009"_s << none << none << u"例: 0/-0.009"_s;
+        QTest::newRow("a comma") << u"0/-0,009"_s << none << none << u"例: 0/-0.009"_s;
+        QTest::newRow("too large") << u"+4000/0"_s << none << none << u"大きすぎ"_s;
+    }
+    void limitsAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(std::optional<Length>, upper);
+        QFETCH(std::optional<Length>, lower);
+        QFETCH(QString, problem);
+        for (const tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft}) {
+            const workbench::SideReading reading = workbench::readSide(side, typed);
+            QVERIFY(!reading.code);
+            QCOMPARE(reading.limits ? std::optional(reading.limits->upper) : std::nullopt, upper);
+            QCOMPARE(reading.limits ? std::optional(reading.limits->lower) : std::nullopt, lower);
+            QVERIFY2(problem.isEmpty() ? reading.problem.isEmpty()
+                                       : reading.problem.contains(problem),
+                     qPrintable(reading.problem));
+        }
+    }
+
+    // A side by its limits takes part in the fit as a class does, named by its limits; the
+    // other system is no question for a bought part. The clearances by hand: g6 at 20 is
+    // -0.007/-0.020.
+    void fitWithGivenLimits_data()
+    {
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<QString>("holeName");
+        QTest::addColumn<QString>("shaftName");
+        QTest::addColumn<Length>("maximum");
+        QTest::addColumn<Length>("minimum");
+        QTest::newRow("bearing bore on g6")
+            << u"0/-0.009"_s << u"g6"_s << u"0/-0.009"_s << u"g6"_s << 20 * kUm << -2 * kUm;
+        QTest::newRow("H7 on a shaft ±0.005")
+            << u"H7"_s << u"±0.005"_s << u"H7"_s << u"±0.005"_s << 26 * kUm << -5 * kUm;
+        QTest::newRow("both given, full-width")
+            << u"＋０．０２１／＋０．００８"_s << u"０／－０．００９"_s << u"+0.021/+0.008"_s
+            << u"0/-0.009"_s << 30 * kUm << 8 * kUm;
+    }
+    void fitWithGivenLimits()
+    {
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(QString, holeName);
+        QFETCH(QString, shaftName);
+        QFETCH(Length, maximum);
+        QFETCH(Length, minimum);
+        const workbench::Inputs typed{u"20"_s, hole, shaft, Edition::Jis1984};
+        const workbench::Answer answer = workbench::answerFor(typed);
+        QVERIFY(answer.complete());
+        QCOMPARE((QStringList{answer.hole->code, answer.shaft->code}),
+                 (QStringList{holeName, shaftName}));
+        QCOMPARE(answer.pair->maximumClearance, maximum);
+        QCOMPARE(answer.pair->minimumClearance, minimum);
+        QVERIFY(!workbench::otherBasisOf(answer, Edition::Jis1984));
+        QVERIFY(workbench::statisticsOf(answer, tolerance::Distribution::Normal));
+        // Kept as typed, so the field shows it again as it was.
+        QCOMPARE(workbench::keptInputs(typed, answer)->hole, hole);
+    }
+
+    // With no band, every commonly used pair at the size comes before any other, each flagged.
+    void preferredFirstWithoutBand()
+    {
+        const workbench::FoundPairs found = foundAt35({});
+        std::size_t flagged = 0;
+        for (std::size_t row = 0; row < found.pairs.size(); ++row) {
+            const bool preferred = tolerance::isPreferredFit(found.holeAt(row).toStdString(),
+                                                             found.shaftAt(row).toStdString());
+            QCOMPARE(found.pairs[row].preferred, preferred);
+            if (preferred) {
+                QCOMPARE(row, flagged);
+                ++flagged;
+            }
+        }
+        QVERIFY(flagged > 30);
+        QVERIFY(found.pairs.size() > flagged);
     }
 
     // Each type alone gives exactly the pairs of that type among all, in the same order.

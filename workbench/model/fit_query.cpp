@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/fit_query.h"
 
+#include "model/side_input.h"
+
+#include "tolerance/given_limits.h"
 #include "tolerance/nominal_size.h"
 
 #include <string>
@@ -59,8 +62,35 @@ std::optional<SideFigures> figuresOf(const ClassCode& code, Length diameter,
         return std::nullopt;
     }
     const tolerance::Limits limits = tolerance::limitsOfSize(diameter, *answer.deviations);
-    return SideFigures{name,           answer.deviations->upper, answer.deviations->lower,
-                       limits.maximum, limits.minimum,           answer.source};
+    return SideFigures{name,
+                       answer.deviations->upper,
+                       answer.deviations->lower,
+                       limits.maximum,
+                       limits.minimum,
+                       answer.source,
+                       code};
+}
+
+SideFigures figuresOf(const tolerance::Deviations& given, Length diameter)
+{
+    const tolerance::Limits limits = tolerance::limitsOfSize(diameter, given);
+    return SideFigures{qt(tolerance::textOfLimits(given)),
+                       given.upper,
+                       given.lower,
+                       limits.maximum,
+                       limits.minimum,
+                       tolerance::Source::Table1984,
+                       std::nullopt};
+}
+
+std::optional<SideFigures> sideFigures(const SideReading& reading, Length diameter,
+                                       tolerance::Edition edition, QString& problem)
+{
+    if (reading.limits)
+        return figuresOf(*reading.limits, diameter);
+    if (reading.code)
+        return figuresOf(*reading.code, diameter, edition, problem);
+    return std::nullopt;
 }
 
 } // namespace
@@ -128,16 +158,14 @@ Answer answerFor(const Inputs& inputs)
     const SizeReading size = readSize(inputs.size);
     answer.sizeProblem = size.problem;
     answer.diameter = size.diameter;
-    const ClassReading hole = readClass(Side::Hole, inputs.hole);
-    const ClassReading shaft = readClass(Side::Shaft, inputs.shaft);
+    const SideReading hole = readSide(Side::Hole, inputs.hole);
+    const SideReading shaft = readSide(Side::Shaft, inputs.shaft);
     answer.holeProblem = hole.problem;
     answer.shaftProblem = shaft.problem;
     if (!size.diameter)
         return answer;
-    if (hole.code)
-        answer.hole = figuresOf(*hole.code, *size.diameter, inputs.edition, answer.holeProblem);
-    if (shaft.code)
-        answer.shaft = figuresOf(*shaft.code, *size.diameter, inputs.edition, answer.shaftProblem);
+    answer.hole = sideFigures(hole, *size.diameter, inputs.edition, answer.holeProblem);
+    answer.shaft = sideFigures(shaft, *size.diameter, inputs.edition, answer.shaftProblem);
     if (answer.hole && answer.shaft)
         answer.pair = tolerance::fitOf({answer.hole->upper, answer.hole->lower},
                                        {answer.shaft->upper, answer.shaft->lower});

@@ -19,12 +19,15 @@ using tolerance::Length;
 
 struct SideFigures
 {
-    QString code;
+    QString code; // the class, or the limits given in its place as the core writes them
     Length upper;
     Length lower;
     Length maximum;
     Length minimum;
     tolerance::Source source;
+    std::optional<tolerance::ClassCode> classCode; // nothing for a side given by its limits
+
+    bool given() const { return !classCode; }
 };
 
 struct Inputs
@@ -74,7 +77,8 @@ struct BoundReading
 };
 BoundReading readBound(const QString& text);
 
-// A class field alone: the class of that side, or the problem with the text.
+// A class field alone: the class of that side, or the problem with the text (side_input.h also
+// reads limits typed there).
 struct ClassReading
 {
     std::optional<tolerance::ClassCode> code;

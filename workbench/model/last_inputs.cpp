@@ -23,12 +23,12 @@ tolerance::Edition editionOf(int number)
     return number == 1 ? tolerance::Edition::Iso2010 : tolerance::Edition::Jis1984;
 }
 
+} // namespace
+
 QSettings store()
 {
     return settings::store(kApplication);
 }
-
-} // namespace
 
 std::optional<Inputs> loadInputs()
 {

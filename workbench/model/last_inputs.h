@@ -4,6 +4,7 @@
 #include "tolerance/editions.h"
 
 #include <QByteArray>
+#include <QSettings>
 #include <QSize>
 #include <QString>
 
@@ -26,6 +27,9 @@ struct Window
     QByteArray geometry; // QWidget::saveGeometry, where the platform places windows
     QSize size;          // alone where it does not (native Wayland)
 };
+
+// The store itself, for what other parts of the workbench keep beside the inputs.
+QSettings store();
 
 std::optional<Inputs> loadInputs();
 Window loadWindow();

@@ -29,11 +29,14 @@ FoundPairs findPairs(const FinderQuery& query)
         found.holes << qt(candidate.code);
     for (const auto& candidate : shafts)
         found.shafts << qt(candidate.code);
-    const auto fits = tolerance::findFits(holes, shafts, requirement);
+    const auto fits =
+        query.service
+            ? tolerance::service::findServiceFits(holes, shafts, requirement, *query.service)
+            : tolerance::findFits(holes, shafts, requirement);
     found.pairs.reserve(fits.size());
     for (const tolerance::FoundFit& fit : fits)
         found.pairs.push_back(
-            {int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), fit.fit});
+            {int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), fit.fit, fit.preferred});
     return found;
 }
 

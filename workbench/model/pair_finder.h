@@ -5,6 +5,7 @@
 #include "tolerance/editions.h"
 #include "tolerance/fit.h"
 #include "tolerance/fit_finder.h"
+#include "tolerance/service/service_finder.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,8 @@ struct FinderQuery
     std::optional<tolerance::FitType> type;
     tolerance::Basis basis = tolerance::Basis::Any;
     tolerance::ClassScope scope = tolerance::ClassScope::Table;
+    // A load to hold in service: only the pairs the core's service finder keeps.
+    std::optional<tolerance::service::ServiceSearch> service;
 };
 
 // Indices into the found pairs' lists of codes, so a search over every class makes no string
@@ -35,6 +38,7 @@ struct FoundPair
     int hole;
     int shaft;
     tolerance::Fit fit;
+    bool preferred = false; // one of the commonly used pairs of JIS B 0401
 };
 
 struct FoundPairs
@@ -49,7 +53,8 @@ struct FoundPairs
     QString fitText(std::size_t row) const { return holeAt(row) + u'/' + shaftAt(row); }
 };
 
-// Pairs whose whole clearance range lies within the bounds, widest fit tolerance first.
+// Pairs whose whole clearance range lies within the bounds: the commonly used pairs first, then
+// the rest, each part widest fit tolerance first.
 FoundPairs findPairs(const FinderQuery& query);
 
 // The finder's fields as they stand: the bounds as typed, the choices as made.

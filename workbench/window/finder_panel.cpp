@@ -27,8 +27,13 @@ enum Column
     MaximumColumn,
     MinimumColumn,
     ToleranceColumn,
+    // Last in the model, so the other columns keep their numbers; shown first.
+    PreferredColumn,
     ColumnCount
 };
+
+const QString kPreferredHint =
+    QStringLiteral("★: JIS B 0401 で常用するはめあい（一覧の先に並びます）");
 
 template <typename T> void addChoice(QComboBox* combo, const QString& text, T value)
 {
@@ -56,6 +61,8 @@ int FoundPairsModel::columnCount(const QModelIndex& parent) const
 
 QVariant FoundPairsModel::data(const QModelIndex& index, int role) const
 {
+    if (index.isValid() && index.column() == PreferredColumn)
+        return preferredData(index.row(), role);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::TextAlignmentRole))
         return {};
     if (role == Qt::TextAlignmentRole)
@@ -78,13 +85,36 @@ QVariant FoundPairsModel::data(const QModelIndex& index, int role) const
     }
 }
 
+QVariant FoundPairsModel::preferredData(int row, int role) const
+{
+    const bool preferred = m_found.pairs[std::size_t(row)].preferred;
+    switch (role) {
+    case Qt::DisplayRole:
+        return preferred ? QStringLiteral("★") : QString();
+    case Qt::AccessibleTextRole: // a screen reader hears the word, not "black star"
+        return preferred ? QStringLiteral("常用") : QString();
+    case Qt::ToolTipRole:
+        return preferred ? kPreferredHint : QVariant();
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
 QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return {};
-    static const QStringList headers = {QStringLiteral("はめあい"), QStringLiteral("種類"),
+    if (section == PreferredColumn && role == Qt::ToolTipRole)
+        return kPreferredHint;
+    if (section == PreferredColumn && role == Qt::AccessibleTextRole)
+        return QStringLiteral("常用");
+    if (role != Qt::DisplayRole)
+        return {};
+    static const QStringList headers = {QStringLiteral("はめあい"),   QStringLiteral("種類"),
                                         QStringLiteral("最大すきま"), QStringLiteral("最小すきま"),
-                                        QStringLiteral("変動量")};
+                                        QStringLiteral("変動量"),     QStringLiteral("★")};
     return headers.value(section);
 }
 
@@ -117,7 +147,11 @@ FinderPanel::FinderPanel(QWidget* parent)
     // A few rows are enough to choose from; the window stays within a 200 % laptop screen.
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 6);
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_list->setStatusTip(QStringLiteral("行を選ぶと、そのはめあいを上に表示します"));
+    m_list->horizontalHeader()->setSectionResizeMode(PreferredColumn,
+                                                     QHeaderView::ResizeToContents);
+    m_list->horizontalHeader()->moveSection(PreferredColumn, 0);
+    m_list->setStatusTip(
+        QStringLiteral("行を選ぶと、そのはめあいを上に表示します。★ は常用するはめあい"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
@@ -188,6 +222,14 @@ void FinderPanel::setSize(std::optional<tolerance::Length> diameter, tolerance::
     searchSoon();
 }
 
+void FinderPanel::setService(const std::optional<tolerance::service::ServiceSearch>& service)
+{
+    if (!service && !m_service)
+        return;
+    m_service = service;
+    searchSoon();
+}
+
 FinderFields FinderPanel::fields() const
 {
     const QVariant type = m_type->currentData();
@@ -203,7 +245,9 @@ void FinderPanel::searchSoon()
 
 void FinderPanel::search()
 {
-    const FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
+    if (plan.query)
+        plan.query->service = m_service;
     // The pairs of older fields are no answer to these: none to choose while the new are found.
     m_model->setPairs({});
     if (!plan.query) {
@@ -222,7 +266,10 @@ void FinderPanel::showFound(FoundPairs found)
     m_message->setText(
         found.pairs.empty()
             ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
-            : QStringLiteral("φ%1 で %2 組（変動量の大きい順）").arg(size).arg(found.pairs.size()));
+            : QStringLiteral("φ%1 で %2 組（%3★ 常用を先に、変動量の大きい順）")
+                  .arg(size)
+                  .arg(found.pairs.size())
+                  .arg(m_service ? QStringLiteral("使用条件の荷重を保つもの、") : QString()));
     m_model->setPairs(std::move(found));
 }
 

@@ -16,7 +16,8 @@ class QTableView;
 class QTimer;
 class PairSearch;
 
-// The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance.
+// The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance,
+// and ★ where it is a commonly used pair.
 class FoundPairsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    QVariant preferredData(int row, int role) const;
+
     workbench::FoundPairs m_found;
 };
 
@@ -49,6 +52,8 @@ public:
 
     // The size and edition to search at; nothing while the size field has no usable size.
     void setSize(std::optional<tolerance::Length> diameter, tolerance::Edition edition);
+    // A load the pairs must hold in service, or none.
+    void setService(const std::optional<tolerance::service::ServiceSearch>& service);
 
 Q_SIGNALS:
     void pairChosen(const QString& hole, const QString& shaft);
@@ -75,4 +80,5 @@ private:
     PairSearch* m_search;
     std::optional<tolerance::Length> m_diameter;
     tolerance::Edition m_edition = tolerance::Edition::Jis1984;
+    std::optional<tolerance::service::ServiceSearch> m_service;
 };

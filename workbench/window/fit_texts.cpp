@@ -101,9 +101,15 @@ QString sourceText(tolerance::Source source, tolerance::Edition edition)
 
 QString drawingNote(Length diameter, const workbench::SideFigures& side)
 {
-    const QString head = u'φ' + sizeText(diameter) + u' ' + side.code + u' ';
+    const QString size = u'φ' + sizeText(diameter) + u' ';
+    // Given limits stand where a class would, with no class to put in parentheses.
+    const auto noted = [&](const QString& deviations) -> QString {
+        if (side.given())
+            return size + deviations;
+        return size + side.code + u" (" + deviations + u')';
+    };
     if (side.upper == -side.lower && side.upper > 0)
-        return head + u"(±" + millimetres(side.upper) + u')';
+        return noted(u'±' + millimetres(side.upper));
     QString upper = deviation(side.upper);
     QString lower = deviation(side.lower);
     const qsizetype decimals = std::max(decimalsIn(upper), decimalsIn(lower));
@@ -112,7 +118,18 @@ QString drawingNote(Length diameter, const workbench::SideFigures& side)
         upper = padded(upper, decimals);
     if (side.lower != 0)
         lower = padded(lower, decimals);
-    return head + u'(' + upper + u'/' + lower + u')';
+    return noted(upper + u'/' + lower);
+}
+
+QString pairName(const workbench::SideFigures& hole, const workbench::SideFigures& shaft)
+{
+    // A side's limits hold a slash of their own: in parentheses the pair still reads as two.
+    const auto name = [](const workbench::SideFigures& side) -> QString {
+        if (side.given())
+            return u'(' + side.code + u')';
+        return side.code;
+    };
+    return name(hole) + u'/' + name(shaft);
 }
 
 QString copyText(const workbench::Answer& answer)
@@ -120,9 +137,10 @@ QString copyText(const workbench::Answer& answer)
     if (!answer.complete() || !answer.diameter)
         return {};
     const auto [loose, tight] = clearanceFigures(*answer.pair);
-    const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' + answer.hole->code + u'/' +
-                        answer.shaft->code + u' ' + typeName(answer.pair->type) + u' ' +
-                        loose.name + u' ' + loose.value + u' ' + tight.name + u' ' + tight.value;
+    const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' +
+                        pairName(*answer.hole, *answer.shaft) + u' ' + typeName(answer.pair->type) +
+                        u' ' + loose.name + u' ' + loose.value + u' ' + tight.name + u' ' +
+                        tight.value;
     return drawingNote(*answer.diameter, *answer.hole) + u'\n' +
            drawingNote(*answer.diameter, *answer.shaft) + u'\n' + fit + u'\n';
 }

@@ -41,8 +41,12 @@ QString sourceText(tolerance::Source source, tolerance::Edition edition);
 
 QString editionName(tolerance::Edition edition);
 
-// A side in drawing notation (JIS Z 8318): "φ35 H7 (+0.025/0)", "φ35 js6 (±0.008)".
+// A side in drawing notation (JIS Z 8318): "φ35 H7 (+0.025/0)", "φ35 js6 (±0.008)"; a side
+// given by its limits with them in place of the class: "φ20 0/-0.009".
 QString drawingNote(Length diameter, const workbench::SideFigures& side);
+
+// "H7/g6"; a side given by its limits in parentheses: "(0/-0.009)/g6".
+QString pairName(const workbench::SideFigures& hole, const workbench::SideFigures& shaft);
 
 // What Copy puts on the clipboard: one line per side, then the pair's line.
 QString copyText(const workbench::Answer& answer);

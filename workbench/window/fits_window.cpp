@@ -7,6 +7,8 @@
 #include "window/copy_route.h"
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
+#include "window/outlook_lines.h"
+#include "window/service_panel.h"
 #include "window/zone_picture.h"
 
 #include <QAction>
@@ -97,8 +99,9 @@ FitsWindow::FitsWindow(QWidget* parent)
       m_shaftMessage(messageLabel("shaftMessage")), m_type(figureLabel("fitKind")),
       m_looseName(new QLabel), m_looseValue(figureLabel("looseValue")), m_tightName(new QLabel),
       m_tightValue(figureLabel("tightValue")), m_fitTolerance(figureLabel("fitTolerance")),
-      m_notes(new QLabel), m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
-      m_picture(new ZonePicture), m_finder(new FinderPanel)
+      m_outlook(new OutlookLines), m_notes(new QLabel),
+      m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
+      m_picture(new ZonePicture), m_finder(new FinderPanel), m_service(new ServicePanel)
 {
     setObjectName(QStringLiteral("FitsWindow"));
     setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
@@ -116,6 +119,7 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputs());
+    layout->addWidget(m_service);
     layout->addLayout(middle, 3);
     layout->addWidget(finderBox, 2);
     setCentralWidget(central);
@@ -130,6 +134,10 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    connect(m_service, &ServicePanel::answered, this, [this] {
+        m_picture->showWarm(m_service->warmZones());
+        m_finder->setService(m_service->answer().search());
+    });
     // Size, hole, shaft: a fit is typed without the mouse.
     setTabOrder(m_size, m_hole);
     setTabOrder(m_hole, m_shaft);
@@ -162,9 +170,11 @@ QWidget* FitsWindow::buildInputs()
         {m_size, m_sizeMessage, QStringLiteral("呼び寸法 mm(&S)"),
          QStringLiteral("呼び寸法を mm で入力します（0 を超え 3150 以下、小数 4 桁まで）")},
         {m_hole, m_holeMessage, QStringLiteral("穴の公差クラス(&H)"),
-         QStringLiteral("穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します")},
+         QStringLiteral("穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します。"
+                        "買う部品は寸法許容差を 0/-0.009 のように入力できます")},
         {m_shaft, m_shaftMessage, QStringLiteral("軸の公差クラス(&J)"),
-         QStringLiteral("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します")},
+         QStringLiteral("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します。"
+                        "買う部品は寸法許容差を +0.021/+0.008 のように入力できます")},
         {m_edition, nullptr, QStringLiteral("規格(&E)"),
          QStringLiteral("JIS B 0401 (1984) の表か、JIS B 0401:2016 (= ISO 286:2010) か")},
     };
@@ -249,14 +259,15 @@ QWidget* FitsWindow::buildResults()
     m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
     steadyWidth(m_notes, QStringLiteral(
                              "φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
-    grid->addWidget(m_notes, pairRow + 4, 0, 1, 3);
+    grid->addWidget(m_outlook, pairRow + 4, 0, 1, 3);
+    grid->addWidget(m_notes, pairRow + 5, 0, 1, 3);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     const QString copyHint =
         QStringLiteral("穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)");
     m_copyButton->setToolTip(copyHint);
     m_copyButton->setStatusTip(copyHint);
-    grid->addWidget(m_copyButton, pairRow + 5, 0, 1, 3, Qt::AlignLeft);
-    grid->setRowStretch(pairRow + 6, 1);
+    grid->addWidget(m_copyButton, pairRow + 6, 0, 1, 3, Qt::AlignLeft);
+    grid->setRowStretch(pairRow + 7, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
@@ -292,8 +303,10 @@ void FitsWindow::refresh()
     showSide(Side::Hole, m_answer.hole);
     showSide(Side::Shaft, m_answer.shaft);
     showPair(m_answer);
+    m_outlook->showFor(m_answer, typed.edition);
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
+    m_service->setFit(m_answer);
     // A close with bad input leaves what was kept before.
     m_complete = keptInputs(typed, m_answer);
 }
@@ -317,11 +330,12 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     labels.lower->setText(figures ? fitTexts::deviation(figures->lower) : kNone);
     labels.maximum->setText(figures ? fitTexts::millimetres(figures->maximum) : kNone);
     labels.minimum->setText(figures ? fitTexts::millimetres(figures->minimum) : kNone);
-    labels.source->setText(
-        figures
-            ? (hole ? u"穴の" : u"軸の") +
-                  fitTexts::sourceText(figures->source, m_edition->currentData().value<Edition>())
-            : QString());
+    const Edition edition = m_edition->currentData().value<Edition>();
+    labels.source->setText(figures ? (hole ? u"穴の" : u"軸の") +
+                                         (figures->given()
+                                              ? QStringLiteral("寸法許容差: 入力した値")
+                                              : fitTexts::sourceText(figures->source, edition))
+                                   : QString());
 }
 
 void FitsWindow::showPair(const Answer& answer)
@@ -363,7 +377,8 @@ void FitsWindow::choosePair(const QString& hole, const QString& shaft)
 
 QString FitsWindow::copyText() const
 {
-    return fitTexts::copyText(m_answer);
+    const QString fit = fitTexts::copyText(m_answer);
+    return fit.isEmpty() ? fit : fit + m_service->copyLines();
 }
 
 void FitsWindow::copyFit()
@@ -388,6 +403,7 @@ void FitsWindow::restoreLast()
         m_hole->setEditText(QStringLiteral("H7"));
         m_shaft->setEditText(QStringLiteral("g6"));
     }
+    m_service->restore();
     const lastInputs::Window window = lastInputs::loadWindow();
     // Native Wayland lets no client place its window: only the size comes back there.
     if (platformChoice::currentPlatformPlacesWindows() && !window.geometry.isEmpty())
@@ -401,6 +417,7 @@ void FitsWindow::saveNow()
     // Where native Wayland reports no true place, the place kept from an X11 session stays.
     const bool placed = platformChoice::currentPlatformPlacesWindows();
     lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()});
+    m_service->save();
 }
 
 void FitsWindow::closeEvent(QCloseEvent* event)

@@ -14,7 +14,9 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class OutlookLines;
 class QPushButton;
+class ServicePanel;
 class ZonePicture;
 
 // The fit workbench: a size, a hole class, a shaft class and an edition in; the limits of both,
@@ -77,11 +79,13 @@ private:
     QLabel* m_tightName;
     QLabel* m_tightValue;
     QLabel* m_fitTolerance;
+    OutlookLines* m_outlook;
     QLabel* m_notes;
     QPushButton* m_copyButton;
     QAction* m_copyAction = nullptr;
     ZonePicture* m_picture;
     FinderPanel* m_finder;
+    ServicePanel* m_service;
     workbench::Answer m_answer;
     std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
 };

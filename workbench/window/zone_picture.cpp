@@ -32,6 +32,19 @@ void ZonePicture::show(const std::optional<workbench::SideFigures>& hole,
 {
     m_hole = hole && shaft ? hole : std::nullopt;
     m_shaft = hole && shaft ? shaft : std::nullopt;
+    describe();
+    update();
+}
+
+void ZonePicture::showWarm(const std::optional<WarmZones>& warm)
+{
+    m_warm = warm;
+    describe();
+    update();
+}
+
+void ZonePicture::describe()
+{
     QString description;
     if (m_hole)
         description =
@@ -39,8 +52,13 @@ void ZonePicture::show(const std::optional<workbench::SideFigures>& hole,
                 .arg(m_hole->code, fitTexts::micrometres(m_hole->upper),
                      fitTexts::micrometres(m_hole->lower), m_shaft->code,
                      fitTexts::micrometres(m_shaft->upper), fitTexts::micrometres(m_shaft->lower));
+    if (m_hole && m_warm)
+        description += QStringLiteral("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
+                           .arg(m_warm->caption, fitTexts::micrometres(m_warm->hole.upper),
+                                fitTexts::micrometres(m_warm->hole.lower),
+                                fitTexts::micrometres(m_warm->shaft.upper),
+                                fitTexts::micrometres(m_warm->shaft.lower));
     setAccessibleDescription(description);
-    update();
 }
 
 QSize ZonePicture::minimumSizeHint() const
@@ -57,8 +75,10 @@ QSize ZonePicture::sizeHint() const
 QRectF ZonePicture::plotArea() const
 {
     const int line = fontMetrics().height();
-    // Room above for the captions and the upper deviation, below for the lower deviation.
-    return QRectF(line / 2.0, 2.5 * line, width() - line, height() - 4.0 * line);
+    // Room above for the captions (and the temperatures over the zones) and the upper
+    // deviation, below for the lower deviation.
+    const qreal top = (m_warm ? 3.7 : 2.5) * line;
+    return QRectF(line / 2.0, top, width() - line, height() - top - 1.5 * line);
 }
 
 qreal ZonePicture::rowOf(Length deviation) const
@@ -67,6 +87,10 @@ qreal ZonePicture::rowOf(Length deviation) const
     if (m_hole) {
         top = std::max({top, m_hole->upper, m_shaft->upper});
         bottom = std::min({bottom, m_hole->lower, m_shaft->lower});
+    }
+    if (m_hole && m_warm) {
+        top = std::max({top, m_warm->hole.upper, m_warm->shaft.upper});
+        bottom = std::min({bottom, m_warm->hole.lower, m_warm->shaft.lower});
     }
     const QRectF plot = plotArea();
     if (top == bottom)
@@ -90,13 +114,28 @@ QRectF ZonePicture::zoneRect(Side side) const
     const auto& figures = side == Side::Hole ? m_hole : m_shaft;
     if (!figures)
         return {};
+    // Beside a zone at temperature each takes half its room.
+    return m_warm ? columnRect(side, 0.04, {figures->upper, figures->lower})
+                  : columnRect(side, 0.12, {figures->upper, figures->lower});
+}
+
+QRectF ZonePicture::warmRect(Side side) const
+{
+    if (!m_hole || !m_warm)
+        return {};
+    return columnRect(side, 0.52, side == Side::Hole ? m_warm->hole : m_warm->shaft);
+}
+
+QRectF ZonePicture::columnRect(Side side, qreal from, tolerance::Deviations zone) const
+{
     const QRectF plot = plotArea();
     const qreal column = plot.width() / 2;
-    const qreal left = plot.left() + (side == Side::Hole ? 0 : column) + column * 0.12;
-    const qreal top = rowOf(figures->upper);
+    const qreal left = plot.left() + (side == Side::Hole ? 0 : column) + column * from;
+    const qreal top = rowOf(zone.upper);
     // A zone thinner than a pixel still shows as one.
-    const qreal bottom = std::max(rowOf(figures->lower), top + 1.0 / devicePixelRatioF());
-    return QRectF(QPointF(snapped(left), top), QPointF(snapped(left + column * 0.4), bottom));
+    const qreal bottom = std::max(rowOf(zone.lower), top + 1.0 / devicePixelRatioF());
+    const qreal width = column * (m_warm ? 0.2 : 0.4);
+    return QRectF(QPointF(snapped(left), top), QPointF(snapped(left + width), bottom));
 }
 
 void ZonePicture::paintZone(QPainter& painter, Side side) const
@@ -110,7 +149,7 @@ void ZonePicture::paintZone(QPainter& painter, Side side) const
 
     const QFontMetricsF metrics(font());
     const qreal textLeft = zone.right() + metrics.horizontalAdvance(u' ');
-    const qreal width = plotArea().right() - textLeft;
+    const qreal width = (m_warm ? warmRect(side).left() : plotArea().right()) - textLeft;
     const QString upper = fitTexts::micrometres(figures->upper);
     const QString lower = fitTexts::micrometres(figures->lower);
     // The upper deviation stands on the zone's top edge, the lower hangs from its bottom edge.
@@ -122,6 +161,33 @@ void ZonePicture::paintZone(QPainter& painter, Side side) const
         (side == Side::Hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) + figures->code;
     painter.drawText(QRectF(zone.left(), 0, plotArea().width() / 2, metrics.height() * 1.2),
                      Qt::AlignLeft | Qt::AlignVCenter, caption);
+    if (m_warm)
+        painter.drawText(QRectF(zone.left(), metrics.height() * 1.2,
+                                warmRect(side).left() - zone.left(), metrics.height() * 1.2),
+                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("20 °C"));
+}
+
+void ZonePicture::paintWarm(QPainter& painter, Side side) const
+{
+    const tolerance::Deviations& figures = side == Side::Hole ? m_warm->hole : m_warm->shaft;
+    const QRectF zone = warmRect(side);
+    QColor fill = side == Side::Hole ? kHoleFill : kShaftFill;
+    fill.setAlpha(70);
+    painter.fillRect(zone, fill);
+    painter.setPen(QPen(palette().color(QPalette::Text), 0, Qt::DashLine));
+    painter.drawRect(zone);
+    painter.setPen(QPen(palette().color(QPalette::Text), 0));
+    const QFontMetricsF metrics(font());
+    const qreal textLeft = zone.right() + metrics.horizontalAdvance(u' ');
+    const qreal width =
+        plotArea().left() + plotArea().width() / 2 * (side == Side::Hole ? 1 : 2) - textLeft;
+    painter.drawText(QRectF(textLeft, zone.top() - metrics.height(), width, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignBottom, fitTexts::micrometres(figures.upper));
+    painter.drawText(QRectF(textLeft, zone.bottom(), width, metrics.height()),
+                     Qt::AlignLeft | Qt::AlignTop, fitTexts::micrometres(figures.lower));
+    painter.drawText(
+        QRectF(zone.left(), metrics.height() * 1.2, plotArea().width() / 4, metrics.height() * 1.2),
+        Qt::AlignLeft | Qt::AlignVCenter, m_warm->caption);
 }
 
 void ZonePicture::paintEvent(QPaintEvent*)
@@ -144,4 +210,8 @@ void ZonePicture::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::TextAntialiasing);
     paintZone(painter, Side::Hole);
     paintZone(painter, Side::Shaft);
+    if (m_warm) {
+        paintWarm(painter, Side::Hole);
+        paintWarm(painter, Side::Shaft);
+    }
 }

@@ -21,8 +21,18 @@ public:
     void show(const std::optional<workbench::SideFigures>& hole,
               const std::optional<workbench::SideFigures>& shaft);
 
+    // The zones at a working temperature, drawn beside those at 20 °C; nothing to take them away.
+    struct WarmZones
+    {
+        tolerance::Deviations hole;
+        tolerance::Deviations shaft;
+        QString caption; // "80 °C"
+    };
+    void showWarm(const std::optional<WarmZones>& warm);
+
     // Where a zone is drawn, in the widget's coordinates; empty when none is.
     QRectF zoneRect(tolerance::Side side) const;
+    QRectF warmRect(tolerance::Side side) const;
     qreal zeroLineY() const;
 
     QSize minimumSizeHint() const override;
@@ -35,8 +45,12 @@ private:
     QRectF plotArea() const;
     qreal rowOf(tolerance::Length deviation) const;
     qreal snapped(qreal logical) const;
+    QRectF columnRect(tolerance::Side side, qreal from, tolerance::Deviations zone) const;
     void paintZone(QPainter& painter, tolerance::Side side) const;
+    void paintWarm(QPainter& painter, tolerance::Side side) const;
+    void describe();
 
     std::optional<workbench::SideFigures> m_hole;
     std::optional<workbench::SideFigures> m_shaft;
+    std::optional<WarmZones> m_warm;
 };

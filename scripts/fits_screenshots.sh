@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Redraws the workbench's pictures in docs/ on a display of its own: docs/fits-choose.png (35
+# H7/g6: ★ on the commonly used pairs in the finder, the same fit in the other system, the odds)
+# and docs/fits-limits.png (a rolling bearing's bore 0/-0.009 as the hole, g6, size 20).
+# Usage: scripts/fits_screenshots.sh [path/to/tessaly-fits]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+FITS=${1:-build/bin/tessaly-fits}
+[ -x "$FITS" ] || {
+    cmake --preset dev >/dev/null
+    nice cmake --build --preset dev -j2 --target tessaly-fits >/dev/null
+}
+FITS=$(realpath "$FITS")
+DOCS=$PWD/docs
+# shellcheck source=../tests/xvfb/lib.sh
+source tests/xvfb/lib.sh
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+xv_start 1600x1200x24
+
+photograph() { # name size hole shaft
+    rm -rf "$XDG_CONFIG_HOME"
+    mkdir -p "$XDG_CONFIG_HOME"
+    start_program "$FITS"
+    wid=$(wait_window '^Tessaly はめあい計算$')
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
+    type_fit "$2" "$3" "$4"
+    sleep 1 # the finder's search, then its paint
+    cp "$(screenshot "$wid" "$1")" "$DOCS/$1.png"
+    close_window "$wid"
+    wait_program
+    echo "fits_screenshots: docs/$1.png ($(identify -format '%wx%h' "$DOCS/$1.png"))"
+}
+
+photograph fits-choose 35 H7 g6
+photograph fits-limits 20 0/-0.009 g6

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+#include "window/outlook_lines.h"
+
+#include "model/fit_outlook.h"
+#include "window/fit_texts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+using tolerance::Distribution;
+
+namespace {
+
+QString qt(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString otherBasisLine(const std::optional<tolerance::OtherBasisFit>& other)
+{
+    if (!other)
+        return {};
+    const QString pair =
+        qt(tolerance::textOf(other->pair.hole)) + u'/' + qt(tolerance::textOf(other->pair.shaft));
+    QString how;
+    if (other->ownPair)
+        how = QStringLiteral("穴基準でも軸基準でもある組");
+    else if (other->same())
+        how = QStringLiteral("すきまは同じ");
+    else
+        how = QStringLiteral("最も近い組。最大すきま %1 µm、最小すきま %2 µm の違い")
+                  .arg(fitTexts::micrometres(other->maximumShift),
+                       fitTexts::micrometres(other->minimumShift));
+    return QStringLiteral("他の基準: %1（%2）").arg(pair, how);
+}
+
+// For an interference fit the odds worth reading are those of a clearance.
+QString oddsLine(const tolerance::FitStatistics& s, tolerance::FitType type)
+{
+    const bool interference = type == tolerance::FitType::Interference;
+    const double odds = interference ? 1 - s.interferenceProbability : s.interferenceProbability;
+    return QStringLiteral("99.73 % の組立てのすきま: %1～%2 mm\n%3になる確率: %4 %")
+        .arg(qt(tolerance::formatStatisticalClearance(s.clearanceLow)),
+             qt(tolerance::formatStatisticalClearance(s.clearanceHigh)),
+             interference ? QStringLiteral("すきま") : QStringLiteral("しめしろ"),
+             qt(tolerance::formatPercent(odds)));
+}
+
+QLabel* lineLabel(const char* name)
+{
+    auto* label = new QLabel;
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // a side's limits are as typed
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Changing text never moves the layout.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return label;
+}
+
+} // namespace
+
+OutlookLines::OutlookLines(QWidget* parent)
+    : QWidget(parent), m_otherBasis(lineLabel("otherBasis")), m_odds(lineLabel("fitOdds")),
+      m_distribution(new QComboBox)
+{
+    m_distribution->setObjectName(QStringLiteral("oddsDistribution"));
+    m_distribution->addItem(QStringLiteral("正規分布"), QVariant::fromValue(Distribution::Normal));
+    m_distribution->addItem(QStringLiteral("一様分布"), QVariant::fromValue(Distribution::Uniform));
+    m_distribution->setAccessibleName(QStringLiteral("寸法のばらつき"));
+    const QString hint =
+        QStringLiteral("穴と軸の寸法のばらつき方: 正規分布（公差 = ±3σ、中央）か、公差内で一様か");
+    m_distribution->setToolTip(hint);
+    m_distribution->setStatusTip(hint);
+    m_otherBasis->setToolTip(QStringLiteral("同じはめあいを穴基準と軸基準の間で移したときの組"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(m_otherBasis, 0, 0, 1, 2);
+    grid->addWidget(m_distribution, 1, 0, Qt::AlignTop);
+    grid->addWidget(m_odds, 1, 1);
+    // Two lines whether shown or not, so that the notes below never move.
+    m_odds->setMinimumHeight(2 * m_odds->fontMetrics().lineSpacing());
+    grid->setColumnStretch(1, 1);
+    connect(m_distribution, &QComboBox::currentIndexChanged, this, &OutlookLines::showOdds);
+}
+
+void OutlookLines::showFor(const workbench::Answer& answer, tolerance::Edition edition)
+{
+    m_answer = answer;
+    const QString line = otherBasisLine(workbench::otherBasisOf(answer, edition));
+    m_otherBasis->setText(line);
+    m_otherBasis->setAccessibleName(line);
+    showOdds();
+}
+
+void OutlookLines::showOdds()
+{
+    const auto statistics =
+        workbench::statisticsOf(m_answer, m_distribution->currentData().value<Distribution>());
+    const QString line = statistics ? oddsLine(*statistics, m_answer.pair->type) : QString();
+    m_odds->setText(line);
+    m_odds->setAccessibleName(line);
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/fit_query.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+
+// Two lines under the clearances: the same fit in the other system, and the clearances 99.73 %
+// of assemblies lie within with the odds of an interference, for a spread chosen beside them.
+class OutlookLines : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OutlookLines(QWidget* parent = nullptr);
+
+    void showFor(const workbench::Answer& answer, tolerance::Edition edition);
+
+private:
+    void showOdds();
+
+    QLabel* m_otherBasis;
+    QLabel* m_odds;
+    QComboBox* m_distribution;
+    workbench::Answer m_answer;
+};

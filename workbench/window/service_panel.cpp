@@ -1,0 +1,391 @@
+// SPDX-License-Identifier: MIT
+#include "window/service_panel.h"
+
+#include "desktop/accessibility/announcer.h"
+#include "desktop/accessibility/readable_figure.h"
+#include "window/service_texts.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace workbench;
+using F = ServiceField;
+
+namespace {
+
+struct FieldText
+{
+    const char* label;
+    const char* placeholder;
+    const char* hint;
+};
+
+// In the order of ServiceField, four to a row: the hole's part, the shaft, then the joint.
+const FieldText kFields[kServiceFieldCount] = {
+    {"穴の材料", "例: S45C", "穴のある部品（ハブ）の材料。一覧から選ぶか名前を入力します"},
+    {"軸の材料", "例: S45C", "軸の材料。一覧から選ぶか名前を入力します"},
+    {"穴の温度 °C", "20", "使用時の穴のある部品の温度（空欄なら 20 °C）"},
+    {"軸の温度 °C", "穴と同じ", "使用時の軸の温度（空欄なら穴と同じ）"},
+    {"ハブ外径 mm", "例: 80", "圧入: 穴のある部品（ハブ）の外径。呼び寸法より大きく"},
+    {"軸の内径 mm", "0（中実）", "圧入: 中空軸の内径。中実なら空欄か 0"},
+    {"はめあい長さ mm", "例: 40", "圧入: はめあいの長さ"},
+    {"摩擦係数", "例: 0.15",
+     "圧入: 摩擦係数 0～1。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、鋼とアルミや青銅は "
+     "0.10・0.06、焼きばめは圧入より少し大きめ"},
+    {"穴の粗さ Rz µm", "なし", "圧入: 穴の面の Rz。しめしろから 0.4 ×（両面の Rz の和）を引きます"},
+    {"軸の粗さ Rz µm", "なし", "圧入: 軸の面の Rz"},
+    {"トルク N·m", "探すとき",
+     "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します"},
+    {"軸方向力 N", "探すとき",
+     "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します"},
+    {"安全率", "1", "はめあいを探すとき: すべりに対する安全率（空欄なら 1）"},
+};
+
+constexpr int kColumns = 4;
+
+// Where each field stands: rows of four, a new row for the roughness and for the load.
+std::pair<int, int> placeOf(F field)
+{
+    const int i = int(field);
+    if (field >= F::Torque)
+        return {3, i - int(F::Torque)};
+    if (field >= F::HoleRz)
+        return {2, i - int(F::HoleRz)};
+    return {i / kColumns, i % kColumns};
+}
+
+QColor problemColour(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() < 128 ? QColor(255, 130, 120)
+                                                             : QColor(180, 0, 0);
+}
+
+QLabel* plainLabel(const QString& text = {})
+{
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QWidget* fieldWidget(F field)
+{
+    if (field != F::HoleMaterial && field != F::ShaftMaterial) {
+        auto* edit = new QLineEdit;
+        edit->setPlaceholderText(QString::fromUtf8(kFields[int(field)].placeholder));
+        return edit;
+    }
+    auto* combo = new QComboBox;
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (const QString& name : materialNames())
+        combo->addItem(name, name);
+    combo->setCurrentIndex(-1);
+    combo->lineEdit()->setPlaceholderText(QString::fromUtf8(kFields[int(field)].placeholder));
+    return combo;
+}
+
+QString textOf(const QWidget* input)
+{
+    if (const auto* combo = qobject_cast<const QComboBox*>(input))
+        return combo->currentText();
+    return static_cast<const QLineEdit*>(input)->text();
+}
+
+void setTextOf(QWidget* input, const QString& text)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(input))
+        combo->setEditText(text);
+    else
+        static_cast<QLineEdit*>(input)->setText(text);
+}
+
+// Shows the whole group where the window has the room, and scrolls where it has not.
+class RoomyScrollArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override
+    {
+        return widget() ? widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth())
+                        : QScrollArea::sizeHint();
+    }
+    QSize minimumSizeHint() const override
+    {
+        // A few lines: on a 200 % laptop screen the window at its smallest must still fit.
+        return {QScrollArea::minimumSizeHint().width(), fontMetrics().height() * 3};
+    }
+};
+
+} // namespace
+
+ServicePanel::ServicePanel(QWidget* parent)
+    : QGroupBox(QStringLiteral("使用条件（温度と圧入）(&U)"), parent), m_body(nullptr),
+      m_answerGrid(nullptr), m_workingHead(plainLabel()), m_notes(plainLabel())
+{
+    setObjectName(QStringLiteral("serviceGroup"));
+    setCheckable(true);
+    setChecked(false);
+    setToolTip(
+        QStringLiteral("材料・温度・圧入の条件から、使用時のはめあいと圧入の強さを計算します"));
+    setStatusTip(toolTip());
+    auto* content = new QWidget;
+    auto* row = new QHBoxLayout(content);
+    // Room between the figures and a scroll bar.
+    row->setContentsMargins(0, 0, fontMetrics().height() / 2, 0);
+    row->addWidget(buildFields(), 1);
+    row->addWidget(buildAnswers(), 1);
+    auto* scroll = new RoomyScrollArea;
+    scroll->setObjectName(QStringLiteral("serviceBody"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the group's box straight to its first field; scrolling follows the focus.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    // Its hint where the window has the room, shrinking before the others only where it has not.
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_body = scroll;
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_body);
+    m_body->setVisible(false);
+    connect(this, &QGroupBox::toggled, this, [this](bool open) {
+        m_body->setVisible(open);
+        refresh();
+        if (open)
+            growWindow();
+    });
+}
+
+void ServicePanel::growWindow()
+{
+    // Once the layouts have taken in the group's answers, so that its hint counts them.
+    QTimer::singleShot(0, this, [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        // Opened, the group asks for its room; the screen's edge is the limit, the scroll bar
+        // the rest.
+        QWidget* top = window();
+        // All of the group where the screen has the room beside the rest of the window at its
+        // smallest (and a title bar), the rest scrolled.
+        const int content = static_cast<QScrollArea*>(m_body)->widget()->sizeHint().height();
+        m_body->setMinimumHeight(0);
+        const int least = m_body->minimumSizeHint().height();
+        const int others = top->minimumSizeHint().height() - least;
+        const int room = top->screen() ? top->screen()->availableGeometry().height() * 9 / 10 -
+                                             others - 2 * fontMetrics().height()
+                                       : content;
+        m_body->setMinimumHeight(std::clamp(room, least, std::max(content, least)));
+        QSize wanted = top->sizeHint().expandedTo(top->size());
+        if (top->screen())
+            wanted = wanted.boundedTo(top->screen()->availableGeometry().size() * 0.95);
+        top->resize(wanted.expandedTo(top->minimumSizeHint()));
+    });
+}
+
+QWidget* ServicePanel::buildFields()
+{
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const QColor red = problemColour(palette());
+    for (int i = 0; i < kServiceFieldCount; ++i) {
+        const F field = F(i);
+        const auto [row, column] = placeOf(field);
+        QWidget* input = fieldWidget(field);
+        const QString name = QString::fromUtf8(kFields[i].label);
+        input->setObjectName(serviceFieldKey(field));
+        input->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")));
+        input->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        input->setAccessibleName(name);
+        input->setToolTip(QString::fromUtf8(kFields[i].hint));
+        input->setStatusTip(input->toolTip());
+        auto* label = plainLabel(name);
+        label->setBuddy(input);
+        auto* message = plainLabel();
+        message->setObjectName(serviceFieldKey(field) + QStringLiteral("Message"));
+        message->setWordWrap(true);
+        message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QPalette colours = message->palette();
+        colours.setColor(QPalette::WindowText, red);
+        message->setPalette(colours);
+        grid->addWidget(label, 3 * row, column);
+        grid->addWidget(input, 3 * row + 1, column);
+        grid->addWidget(message, 3 * row + 2, column, Qt::AlignTop);
+        m_inputs[i] = input;
+        m_messages[i] = message;
+        if (auto* combo = qobject_cast<QComboBox*>(input))
+            connect(combo, &QComboBox::editTextChanged, this, &ServicePanel::refresh);
+        else
+            connect(static_cast<QLineEdit*>(input), &QLineEdit::textChanged, this,
+                    &ServicePanel::refresh);
+    }
+    for (int column = 0; column < kColumns; ++column)
+        grid->setColumnStretch(column, 1);
+    grid->setRowStretch(3 * 4, 1);
+    return box;
+}
+
+QWidget* ServicePanel::buildAnswers()
+{
+    auto* box = new QWidget;
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_answerGrid = new QGridLayout;
+    m_answerGrid->addWidget(plainLabel(QStringLiteral("20 °C")), 0, 1, Qt::AlignRight);
+    m_workingHead->setObjectName(QStringLiteral("serviceWorkingHead"));
+    m_answerGrid->addWidget(m_workingHead, 0, 2, Qt::AlignRight);
+    m_answerGrid->setColumnStretch(0, 1);
+    m_answerGrid->setHorizontalSpacing(fontMetrics().height());
+    layout->addLayout(m_answerGrid);
+    m_notes->setObjectName(QStringLiteral("serviceNotes"));
+    m_notes->setWordWrap(true);
+    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    accessibility::makeReadable(*m_notes);
+    layout->addWidget(m_notes);
+    layout->addStretch(1);
+    return box;
+}
+
+ServiceFields ServicePanel::fields() const
+{
+    ServiceFields typed;
+    typed.open = isChecked();
+    for (int i = 0; i < kServiceFieldCount; ++i)
+        typed.text[F(i)] = textOf(m_inputs[i]);
+    return typed;
+}
+
+void ServicePanel::setFields(const ServiceFields& typed)
+{
+    {
+        const QSignalBlocker quiet(this);
+        for (int i = 0; i < kServiceFieldCount; ++i) {
+            const QSignalBlocker fieldQuiet(m_inputs[i]);
+            setTextOf(m_inputs[i], typed.text[F(i)]);
+        }
+        setChecked(typed.open);
+        m_body->setVisible(typed.open);
+    }
+    refresh();
+    // A size kept with the window comes after and wins.
+    if (typed.open)
+        growWindow();
+}
+
+void ServicePanel::setFit(const Answer& fit)
+{
+    m_fit = fit;
+    refresh();
+}
+
+void ServicePanel::refresh()
+{
+    m_answer = serviceAnswerFor(fields(), m_fit);
+    showProblems();
+    showLines();
+    Q_EMIT answered();
+}
+
+void ServicePanel::showProblems()
+{
+    for (int i = 0; i < kServiceFieldCount; ++i) {
+        const QString& problem = m_answer.problems[F(i)];
+        m_messages[i]->setText(problem);
+        m_inputs[i]->setAccessibleDescription(problem);
+        // Said once as it appears, not again for every keystroke that keeps it.
+        if (!problem.isEmpty() && problem != m_announced[F(i)])
+            accessibility::announceProblem(*m_inputs[i], problem);
+        m_announced[F(i)] = problem;
+    }
+}
+
+void ServicePanel::showLines()
+{
+    const serviceTexts::Lines lines = serviceTexts::linesOf(m_fit, m_answer);
+    const bool warm = !lines.workingHead.isEmpty();
+    m_workingHead->setText(lines.workingHead);
+    m_workingHead->setVisible(warm);
+    const bool growing = m_rowLabels.size() < 3 * lines.rows.size();
+    while (m_rowLabels.size() < 3 * lines.rows.size()) {
+        const int row = int(m_rowLabels.size() / 3) + 1;
+        for (int column = 0; column < 3; ++column) {
+            QLabel* label = plainLabel();
+            if (column > 0) {
+                label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                accessibility::makeReadable(*label);
+            }
+            m_answerGrid->addWidget(label, row, column);
+            m_rowLabels << label;
+        }
+    }
+    if (growing)
+        chainFigures();
+    for (qsizetype i = 0; i < m_rowLabels.size() / 3; ++i) {
+        QLabel** cells = m_rowLabels.data() + 3 * i;
+        const bool shown = i < lines.rows.size();
+        for (int column = 0; column < 3; ++column)
+            cells[column]->setVisible(shown && (column < 2 || warm));
+        if (!shown)
+            continue;
+        const serviceTexts::Row& row = lines.rows[i];
+        cells[0]->setText(row.meaning);
+        cells[1]->setObjectName(row.key);
+        cells[2]->setObjectName(row.key + QStringLiteral("AtWorking"));
+        accessibility::showFigure(*cells[1], row.meaning + QStringLiteral(" 20 °C"), row.at20);
+        accessibility::showFigure(*cells[2], row.meaning + u' ' + lines.workingHead, row.atWorking);
+        cells[2]->setVisible(warm && !row.atWorking.isEmpty());
+    }
+    m_notes->setText(lines.notes.join(u'\n'));
+    m_notes->setAccessibleName(lines.notes.join(u'\u3002'));
+    m_notes->setVisible(!lines.notes.isEmpty());
+    // The scroll area's hint is its content's, which its layout above does not watch.
+    m_body->updateGeometry();
+}
+
+void ServicePanel::chainFigures()
+{
+    // Figures made as answers come are last in the window's Tab order; they belong right after
+    // the fields they answer, row by row, then the notes.
+    QWidget* previous = m_inputs[kServiceFieldCount - 1];
+    for (qsizetype i = 0; i < m_rowLabels.size(); ++i) {
+        if (i % 3 == 0)
+            continue; // the meaning, read with each figure
+        setTabOrder(previous, m_rowLabels[i]);
+        previous = m_rowLabels[i];
+    }
+    setTabOrder(previous, m_notes);
+}
+
+QString ServicePanel::copyLines() const
+{
+    return serviceTexts::copyLines(m_fit, m_answer);
+}
+
+std::optional<ZonePicture::WarmZones> ServicePanel::warmZones() const
+{
+    if (!m_answer.thermal || !m_answer.warm())
+        return std::nullopt;
+    return ZonePicture::WarmZones{m_answer.thermal->hole, m_answer.thermal->shaft,
+                                  serviceTexts::temperatureText(*m_answer.working)};
+}
+
+void ServicePanel::restore()
+{
+    setFields(loadServiceFields());
+}
+
+void ServicePanel::save() const
+{
+    saveServiceFields(fields());
+}

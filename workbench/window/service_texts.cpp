@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "window/service_texts.h"
+
+#include "window/fit_texts.h"
+
+#include "tolerance/service/figures.h"
+
+#include <cmath>
+
+namespace serviceTexts {
+
+namespace {
+
+using namespace tolerance::service;
+using tolerance::Length;
+using workbench::Answer;
+using workbench::ServiceAnswer;
+
+const QString kNone = QStringLiteral("—");
+
+// A safety with no stress at all is no figure: "inf" would read as a fault.
+QString plain(double value)
+{
+    return std::isfinite(value) ? QString::fromStdString(formatFigure(value)) : kNone;
+}
+
+QString figure(double value, const char* unit)
+{
+    return plain(value) + u' ' + QString::fromUtf8(unit);
+}
+
+QString celsius(double value)
+{
+    return QString::fromStdString(formatCelsius(value)) + QStringLiteral(" °C");
+}
+
+QString mm(Length value)
+{
+    return fitTexts::millimetres(value) + QStringLiteral(" mm");
+}
+
+void addThermal(Lines& lines, const Answer& fit, const ThermalFit& at)
+{
+    const Length d = *fit.diameter;
+    const tolerance::Limits hole = tolerance::limitsOfSize(d, at.hole);
+    const tolerance::Limits shaft = tolerance::limitsOfSize(d, at.shaft);
+    const tolerance::Fit& cold = *fit.pair;
+    // Clearances signed, as the finder's bounds are typed: negative for an interference, so one
+    // row compares a fit whose type changes.
+    lines.rows += {
+        {QStringLiteral("holeMaximumWarm"), QStringLiteral("穴の最大許容寸法"),
+         mm(fit.hole->maximum), mm(hole.maximum)},
+        {QStringLiteral("holeMinimumWarm"), QStringLiteral("穴の最小許容寸法"),
+         mm(fit.hole->minimum), mm(hole.minimum)},
+        {QStringLiteral("shaftMaximumWarm"), QStringLiteral("軸の最大許容寸法"),
+         mm(fit.shaft->maximum), mm(shaft.maximum)},
+        {QStringLiteral("shaftMinimumWarm"), QStringLiteral("軸の最小許容寸法"),
+         mm(fit.shaft->minimum), mm(shaft.minimum)},
+        {QStringLiteral("maximumClearanceWarm"), QStringLiteral("最大すきま（負はしめしろ）"),
+         mm(cold.maximumClearance), mm(at.fit.maximumClearance)},
+        {QStringLiteral("minimumClearanceWarm"), QStringLiteral("最小すきま（負はしめしろ）"),
+         mm(cold.minimumClearance), mm(at.fit.minimumClearance)},
+        {QStringLiteral("fitKindWarm"), QStringLiteral("はめあいの種類"),
+         fitTexts::typeName(cold.type), fitTexts::typeName(at.fit.type)},
+    };
+    if (at.fit.type != at.typeAt20)
+        lines.notes << QStringLiteral("%1 では%2から%3に変わります")
+                           .arg(lines.workingHead, fitTexts::typeName(at.typeAt20),
+                                fitTexts::typeName(at.fit.type));
+}
+
+// One temperature's figures, each blank where its end of the fit has yielded.
+QStringList stateFigures(const PressState& s)
+{
+    const bool minHolds = !s.hubYieldsAtMin && !s.shaftYieldsAtMin;
+    const bool maxHolds = !s.hubYieldsAtMax() && !s.shaftYieldsAtMax();
+    const auto atMin = [&](const QString& text) { return minHolds ? text : kNone; };
+    const auto atMax = [&](const QString& text) { return maxHolds ? text : kNone; };
+    return {mm(s.interferenceMin),
+            mm(s.interferenceMax),
+            atMin(figure(s.pressureMinMpa, "MPa")),
+            atMin(figure(s.torqueMinNm, "N·m")),
+            atMin(figure(s.axialForceMinN / 1000, "kN")),
+            atMax(figure(s.pressureMaxMpa, "MPa")),
+            atMax(figure(s.pressInForceMaxN / 1000, "kN")),
+            atMax(figure(s.hubTangentialMaxMpa, "MPa")),
+            atMax(figure(s.hubEquivalentMaxMpa, "MPa")),
+            atMax(plain(s.hubSafety)),
+            atMax(figure(s.shaftEquivalentMaxMpa, "MPa")),
+            atMax(plain(s.shaftSafety))};
+}
+
+void addStateNotes(QStringList& notes, const PressState& s, const QString& where)
+{
+    if (!s.holdsForCertain)
+        notes << where + QStringLiteral("最小しめしろが残らないので、摩擦で保持できるとは限り"
+                                        "ません（すきまばめ・中間ばめ）");
+    QString bores;
+    if (s.hubYieldsAtMax())
+        bores = QStringLiteral("ハブの内径");
+    if (s.shaftYieldsAtMax())
+        bores += (bores.isEmpty() ? QString() : QStringLiteral("と")) + QStringLiteral("軸の内径");
+    if (bores.isEmpty())
+        return;
+    const bool atMin = s.hubYieldsAtMin || s.shaftYieldsAtMin;
+    notes << where + bores +
+                 (atMin ? QStringLiteral("が最小しめしろでも降伏します")
+                        : QStringLiteral("が最大しめしろで降伏します")) +
+                 QStringLiteral("。降伏を超えると弾性の計算は成り立たないので、その数値は示しま"
+                                "せん");
+}
+
+void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
+{
+    if (!press.elastic) {
+        lines.notes << QStringLiteral("樹脂の部品は弾性の計算の外です: 圧入は計算しません"
+                                      "（温度の計算だけ）");
+        return;
+    }
+    static const std::pair<const char*, const char*> rows[] = {
+        {"interferenceMin", "実効しめしろ（最小）"},
+        {"interferenceMax", "実効しめしろ（最大）"},
+        {"pressureMin", "面圧（最小しめしろ）"},
+        {"torqueMin", "伝達トルク"},
+        {"axialForceMin", "軸方向の保持力"},
+        {"pressureMax", "面圧（最大しめしろ）"},
+        {"pressInForceMax", "圧入力"},
+        {"hubTangentialMax", "ハブ内径の円周応力"},
+        {"hubEquivalentMax", "ハブ内径の相当応力"},
+        {"hubSafety", "ハブの降伏に対する安全率"},
+        {"shaftEquivalentMax", "軸の相当応力"},
+        {"shaftSafety", "軸の降伏に対する安全率"},
+    };
+    const QStringList cold = stateFigures(press.at20);
+    const QStringList warm = press.atWorking ? stateFigures(*press.atWorking) : QStringList();
+    for (qsizetype i = 0; i < cold.size(); ++i)
+        lines.rows += {QString::fromLatin1(rows[i].first), QString::fromUtf8(rows[i].second),
+                       cold[i], warm.value(i)};
+    lines.rows += {QStringLiteral("assemblyTemperature"), QStringLiteral("焼きばめのハブ温度"),
+                   celsius(press.assemblyCelsius), QString()};
+    lines.notes << QStringLiteral("焼きばめ: 軸は 20 °C、はめあいすきま %1")
+                       .arg(mm(press.joiningClearance));
+    lines.notes << (service.joint->roughness
+                        ? QStringLiteral("しめしろから 0.4 ×（穴と軸の Rz の和）= %1 を差し引き"
+                                         "ます（DIN 7190-1:2017）")
+                              .arg(mm(press.smoothing))
+                        : QStringLiteral("粗さの入力がないので、しめしろは平滑化していません"));
+    addStateNotes(lines.notes, press.at20, QStringLiteral("20 °C: "));
+    if (press.atWorking)
+        addStateNotes(lines.notes, *press.atWorking, lines.workingHead + QStringLiteral(": "));
+}
+
+} // namespace
+
+QString temperatureText(const Temperatures& working)
+{
+    if (working.holeCelsius == working.shaftCelsius)
+        return celsius(working.holeCelsius);
+    return QStringLiteral("穴 %1・軸 %2")
+        .arg(celsius(working.holeCelsius), celsius(working.shaftCelsius));
+}
+
+Lines linesOf(const Answer& fit, const ServiceAnswer& service)
+{
+    Lines lines;
+    if (service.working)
+        lines.workingHead = temperatureText(*service.working);
+    if (service.thermal)
+        addThermal(lines, fit, *service.thermal);
+    if (service.press)
+        addPress(lines, *service.press, service);
+    return lines;
+}
+
+QString copyLines(const Answer& fit, const ServiceAnswer& service)
+{
+    if (!service.thermal && !service.press)
+        return {};
+    const Lines lines = linesOf(fit, service);
+    QString text =
+        QStringLiteral("使用条件 穴 %1 軸 %2").arg(service.holeMaterial, service.shaftMaterial);
+    if (service.working)
+        text += u' ' + lines.workingHead;
+    text += u'\n';
+    const bool warm = !lines.workingHead.isEmpty();
+    for (const Row& row : lines.rows) {
+        text += row.meaning + u' ' + row.at20;
+        if (warm && !row.atWorking.isEmpty())
+            text += QStringLiteral("（%1 で %2）").arg(lines.workingHead, row.atWorking);
+        text += u'\n';
+    }
+    for (const QString& note : lines.notes)
+        text += note + u'\n';
+    return text;
+}
+
+} // namespace serviceTexts
