@@ -27,6 +27,9 @@ packages=(
     qt6-gtk-platformtheme gnome-themes-extra
     # a Japanese font other than the stand-in, as most Linux desktops have it
     fonts-noto-cjk
+    # what a blind user hears: the accessibility bus, its Python client and the Orca screen
+    # reader (run without a synthesiser; its debug file has what it would say)
+    orca at-spi2-core python3-pyatspi dbus-x11
 )
 if [ "${1:-}" = --windows ]; then
     packages+=(

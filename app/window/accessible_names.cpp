@@ -17,24 +17,40 @@ struct Named
     QStringView page;    // the label arrays repeat their name on both pages
     QStringView control; // objectName
     QStringView hintOf;  // the control whose pointer hint is the name, or empty
-    QStringView name;    // the name where no hint serves
+    QStringView name;    // the name where no hint serves: a list is named as the window labels it
     QStringView caption; // the label over a list, which names the list to a screen reader
 };
 
 // clang-format off
 constexpr std::array kNames = {
-    Named{u"Picture1", u"Combo1", u"Image1", {}, u"Label2"},
-    Named{u"Picture1", u"Combo2", u"Image2", {}, u"Label4"},
+    Named{u"Picture1", u"Combo1", {},        u"呼び寸法（穴）", u"Label2"},
+    Named{u"Picture1", u"Combo2", {},        u"クラス（穴）", u"Label4"},
     Named{u"Picture1", u"Text1",  u"Text1",  {}, {}},
     Named{u"Picture1", u"Text2",  u"Text2",  {}, {}},
     Named{u"Picture1", u"Label5", {},        u"穴の呼び寸法", {}},
-    Named{u"Picture2", u"Combo3", u"Image3", {}, u"Label2"},
-    Named{u"Picture2", u"Combo4", u"Image4", {}, u"Label4"},
+    Named{u"Picture2", u"Combo3", {},        u"呼び寸法（軸）", u"Label2"},
+    Named{u"Picture2", u"Combo4", {},        u"クラス（軸）", u"Label4"},
     Named{u"Picture2", u"Text3",  u"Text3",  {}, {}},
     Named{u"Picture2", u"Text4",  u"Text4",  {}, {}},
     Named{u"Picture2", u"Label5", {},        u"軸の呼び寸法", {}},
 };
 // clang-format on
+
+// The page's drawing, said in words: a reader cannot see it, and nothing else tells what it is.
+struct Drawing
+{
+    QStringView page;
+    QStringView name;
+    QStringView description;
+};
+constexpr std::array kDrawings = {
+    Drawing{u"Picture1", u"はめあいの図（穴）",
+            u"穴の上に軸を描いたはめあいの図。穴の呼び寸法とクラスを選ぶと、その寸法許容差の上限と"
+            u"下限を示す"},
+    Drawing{u"Picture2", u"はめあいの図（軸）",
+            u"穴の上に軸を描いたはめあいの図。軸の呼び寸法とクラスを選ぶと、その寸法許容差の上限と"
+            u"下限を示す"},
+};
 
 QWidget* find(const QWidget& root, QStringView name)
 {
@@ -60,6 +76,11 @@ void apply(QWidget& window)
         auto* caption = qobject_cast<QLabel*>(find(*page, n.caption));
         caption->setBuddy(control);
         caption->setAccessibleName(name);
+    }
+    for (const Drawing& d : kDrawings) {
+        QWidget* page = find(window, d.page);
+        page->setAccessibleName(d.name.toString());
+        page->setAccessibleDescription(d.description.toString());
     }
 }
 

@@ -4,7 +4,8 @@
 class QLabel;
 class QWidget;
 
-// What a screen reader calls each control: a list or box says what its pointer hint says, the
+// What a screen reader calls each control: a list is named as the window labels it, a box says
+// what its pointer hint says, the drawing is described in words, the
 // range boxes the nominal size they show.
 namespace accessibleNames {
 

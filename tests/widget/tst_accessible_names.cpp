@@ -51,16 +51,59 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         // The exact code points: the ASCII space, the full-width tilde U+FF5E and the full-width
         // parentheses, as the status bar's hints have them.
-        QTest::newRow("Combo1") << 0 << u"Combo1"_s << u"穴径選択範囲\u00200\uFF5E500mm"_s;
-        QTest::newRow("Combo2") << 0 << u"Combo2"_s << u"クラス選択範囲\u0020B10\uFF5EX7"_s;
-        QTest::newRow("Combo3") << 1 << u"Combo3"_s << u"軸径選択範囲\u00200\uFF5E500mm"_s;
-        QTest::newRow("Combo4") << 1 << u"Combo4"_s << u"クラス選択範囲\u0020b9\uFF5Ex6"_s;
+        // The lists as the window labels them (呼び寸法, クラス), with the side, full-width
+        // parentheses.
+        QTest::newRow("Combo1") << 0 << u"Combo1"_s << u"呼び寸法\uFF08穴\uFF09"_s;
+        QTest::newRow("Combo2") << 0 << u"Combo2"_s << u"クラス\uFF08穴\uFF09"_s;
+        QTest::newRow("Combo3") << 1 << u"Combo3"_s << u"呼び寸法\uFF08軸\uFF09"_s;
+        QTest::newRow("Combo4") << 1 << u"Combo4"_s << u"クラス\uFF08軸\uFF09"_s;
         QTest::newRow("Text1") << 0 << u"Text1"_s << u"穴の寸法許容差\uFF08上限\uFF09"_s;
         QTest::newRow("Text2") << 0 << u"Text2"_s << u"穴の寸法許容差\uFF08下限\uFF09"_s;
         QTest::newRow("Text3") << 1 << u"Text3"_s << u"軸の寸法許容差\uFF08上限\uFF09"_s;
         QTest::newRow("Text4") << 1 << u"Text4"_s << u"軸の寸法許容差\uFF08下限\uFF09"_s;
         QTest::newRow("Label5 on the hole page") << 0 << u"Label5"_s << u"穴の呼び寸法"_s;
         QTest::newRow("Label5 on the shaft page") << 1 << u"Label5"_s << u"軸の呼び寸法"_s;
+    }
+    // The label beside each list is what a sighted user reads; the list's name starts with it.
+    void aListIsNamedAsTheWindowLabelsIt_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("hole sizes") << 0 << u"Combo1"_s << u"Label2"_s;
+        QTest::newRow("hole classes") << 0 << u"Combo2"_s << u"Label4"_s;
+        QTest::newRow("shaft sizes") << 1 << u"Combo3"_s << u"Label2"_s;
+        QTest::newRow("shaft classes") << 1 << u"Combo4"_s << u"Label4"_s;
+    }
+    void aListIsNamedAsTheWindowLabelsIt()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, list);
+        QFETCH(QString, label);
+        const QString shown = qobject_cast<QLabel*>(onPage(*m_form, page, label))->text();
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(spokenName(onPage(*m_form, page, list)).startsWith(shown), qPrintable(shown));
+    }
+
+    // The drawing of each page is described, and nothing of it shows: the pointer hint stays
+    // empty, the picture takes no focus.
+    void eachDrawingIsDescribed_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("side");
+        QTest::newRow("hole page") << 0 << u"穴"_s;
+        QTest::newRow("shaft page") << 1 << u"軸"_s;
+    }
+    void eachDrawingIsDescribed()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, side);
+        auto* drawing = child<QWidget>(m_form.get(), page == 0 ? u"Picture1"_s : u"Picture2"_s);
+        const QString description = announced(drawing, QAccessible::Description);
+        QVERIFY(description.contains(u"穴の上に軸"_s));
+        QVERIFY(description.contains(side + u"の呼び寸法"_s));
+        QVERIFY(announced(drawing, QAccessible::Name).endsWith(u'\uFF08' + side + u'\uFF09'));
+        QCOMPARE(drawing->focusPolicy(), Qt::NoFocus);
     }
     void eachControlIsNamed()
     {

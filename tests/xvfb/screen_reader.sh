@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# What a blind user meets: the program's accessible tree as AT-SPI gives it to a screen reader,
+# and what Orca says (Orca runs without a synthesiser; the lines `SPEECH OUTPUT: '…'` of its debug
+# file are what a user would hear). Runs inside a session bus of its own (dbus-run-session), with
+# the accessibility bus and Orca started here and ended by the exit trap.
+#
+# A check is one call: reader_check NAME TITLE KEYS TREE SPEECH -- PROGRAM [ARGS]. KEYS are
+# xdotool key names, or "type:TEXT"; TREE and SPEECH are lists of texts (newline-separated) that
+# the tree dump (tab-separated role, name, description, text) and the speech must contain.
+# Exit 77 (skipped) only when the screen reader's packages are missing.
+TESSALY=$1
+
+for need in orca /usr/libexec/at-spi-bus-launcher dbus-daemon; do
+    command -v "$need" >/dev/null || {
+        echo "screen reader: '$need' is missing; run scripts/install-deps.sh" >&2
+        exit 77
+    }
+done
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || {
+    echo "screen reader: python3-pyatspi is missing; run scripts/install-deps.sh" >&2
+    exit 77
+}
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || {
+    echo "screen reader: run under dbus-run-session, so that nothing outlives the test" >&2
+    exit 1
+}
+
+source "$(dirname "$0")/lib.sh"
+XV_CLI=$2 # the companion, for the figures the boxes show
+TREE_SCRIPT=$(dirname "$0")/atspi_tree.py
+READER_LOG=$XV_TMP/orca.log
+
+xv_start
+# Qt speaks to the accessibility bus only when the desktop asks for it; here it is asked outright.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$XV_TMP/at-spi.log" 2>&1 &
+xv_own $!
+xv_retry "$XV_TIMEOUT" dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress || fail "the accessibility bus did not start"
+
+# Orca first, so that it hears the window appear; ready once it has said it is on.
+mkdir -p "$XV_TMP/orca-prefs"
+/usr/bin/python3 "$(dirname "$0")/orca_live_log.py" --replace -u "$XV_TMP/orca-prefs" \
+    --debug-file "$READER_LOG" >"$XV_TMP/orca.out" 2>&1 &
+xv_own $!
+spoken() { grep -a -o "SPEECH OUTPUT: '.*'" "$READER_LOG" 2>/dev/null | sed "s/^SPEECH OUTPUT: '//; s/'\$//"; }
+said() { spoken | grep -qF -- "$1"; }
+# Orca starts in seconds (4 on an idle machine, with its Python modules to load).
+READER_START=${READER_START:-60}
+xv_retry "$READER_START" said 'Screen reader on' || fail "Orca did not start within ${READER_START}s"
+echo 'ok - Orca is running'
+
+tree_has() { grep -qF -- "$1" "$XV_TMP/tree.txt"; }
+
+# reader_check NAME TITLE KEYS TREE SPEECH -- PROGRAM [ARGS]
+reader_check() {
+    local name=$1 title=$2 keys=$3 tree=$4 speech=$5 wid k line
+    shift 6
+    start_program "$@"
+    wid=$(wait_window "$title")
+    settled_frame_position "$wid" >/dev/null
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "$name: cannot activate the window"
+    sleep 1 # Orca reads the window and its focus first
+    for k in $keys; do
+        case $k in
+        type:*) type_text "${k#type:}" ;;
+        *) key "$k" ;;
+        esac
+    done
+    # The tree: bounded, and again until every text is there (a pick may take a moment).
+    while IFS= read -r line; do
+        [ -n "$line" ] || continue
+        xv_retry "$XV_TIMEOUT" reader_tree_has "$XV_PROGRAM_PID" "$line" ||
+            fail "$name: no '$line' in the accessible tree (see $XV_TMP/tree.txt)"
+        echo "ok - $name: the tree has '$line'"
+    done <<<"$tree"
+    while IFS= read -r line; do
+        [ -n "$line" ] || continue
+        wait_until "$name: Orca said '$line'" said "$line"
+    done <<<"$speech"
+    close_window "$wid"
+    wait_program
+    assert_eq "$XV_EXIT" 0 "$name: the program ends well"
+}
+reader_tree_has() {
+    timeout "$XV_TIMEOUT" /usr/bin/python3 "$TREE_SCRIPT" "$1" >"$XV_TMP/tree.txt" 2>&1 &&
+        tree_has "$2"
+}
+
+# A deviation box: its name, and the figure the companion gives for the class and size.
+deviation_box() { printf 'text\t%s\t\t%s' "$1" "$("$XV_CLI" "$2" "$3" | sed -n "s/^$4: //p")"; }
+# A fresh start shows the first class and size of each side.
+LOOKUP_TREE=(
+    $'label\t呼び寸法（穴）' $'label\tクラス（穴）' $'label\t呼び寸法（軸）' $'label\tクラス（軸）'
+    "$(deviation_box 穴の寸法許容差（上限） B10 0～3 upper)"
+    "$(deviation_box 穴の寸法許容差（下限） B10 0～3 lower)"
+    "$(deviation_box 軸の寸法許容差（上限） b9 0～3 upper)"
+    "$(deviation_box 軸の寸法許容差（下限） b9 0～3 lower)"
+    $'filler\tはめあいの図（穴）\t穴の上に軸を描いたはめあいの図'
+)
+# The window opens with the focus in a box; Tab goes on to the first list.
+LOOKUP_SPEECH=('呼び寸法（穴） combo box')
+# The lookup window: its lists named as the window labels them, its deviation boxes with their
+# figures, and Orca naming the list that Tab reaches.
+reader_check lookup "^Morvane【Tessaly】 JIS B 0401\\(1984\\)\$" "Tab" \
+    "$(printf '%s\n' "${LOOKUP_TREE[@]}")" "$(printf '%s\n' "${LOOKUP_SPEECH[@]}")" -- "$TESSALY"
