@@ -12,6 +12,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QTimer;
 class PairSearch;
@@ -51,6 +52,8 @@ public:
     void setSize(std::optional<tolerance::Length> diameter, tolerance::Edition edition);
 
 Q_SIGNALS:
+    // Only ever at the user's word (Enter, a double click, the button): moving through the rows
+    // only looks at them.
     void pairChosen(const QString& hole, const QString& shaft);
 
 private:
@@ -61,7 +64,8 @@ private:
     void searchSoon();
     void search();
     void showFound(workbench::FoundPairs found);
-    void rowChosen(const QModelIndex& current);
+    void useRow(const QModelIndex& index);
+    void showPlanProblem(const QString& problem, bool fault);
 
     QLineEdit* m_minimum;
     QLineEdit* m_maximum;
@@ -70,6 +74,7 @@ private:
     QComboBox* m_scope;
     QLabel* m_message;
     QTableView* m_list;
+    QPushButton* m_use;
     FoundPairsModel* m_model;
     QTimer* m_searchTimer;
     PairSearch* m_search;

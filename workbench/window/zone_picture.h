@@ -36,6 +36,7 @@ private:
     qreal rowOf(tolerance::Length deviation) const;
     qreal snapped(qreal logical) const;
     void paintZone(QPainter& painter, tolerance::Side side) const;
+    void paintPicture();
 
     std::optional<workbench::SideFigures> m_hole;
     std::optional<workbench::SideFigures> m_shaft;
