@@ -356,9 +356,15 @@ private Q_SLOTS:
                              inWindow(group).contains(inWindow(inside)),
                          qPrintable(group->title() + u": " + inside->objectName()));
         }
+        // A label that wraps needs its lines' height at its width.
         for (const QLabel* label : m_window->findChildren<QLabel*>())
-            QVERIFY2(!label->isVisible() || label->sizeHint().width() <= label->width() + 1,
-                     qPrintable(label->text()));
+            QVERIFY2(!label->isVisible() ||
+                         (label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : label->sizeHint().width() <= label->width() + 1),
+                     qPrintable(label->text() + u' ' + QString::number(label->width()) + u'x' +
+                                QString::number(label->height()) + u' ' +
+                                QString::number(label->heightForWidth(label->width()))));
     }
 
     // Our classes first, then every other class of the standard, each one to pick.
@@ -708,6 +714,48 @@ private Q_SLOTS:
             QVERIFY2(fits ? view.contains(at) : view.contains(at.center()),
                      qPrintable(control->objectName()));
         }
+    }
+
+    // A size or place kept larger than the screen, or beyond it, comes back within its work
+    // area, and a window larger than the screen is not kept so.
+    void keptWithinTheScreen_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("place"); // of the window kept; none for a size alone
+        QTest::newRow("a size alone, 876 x 3129") << QSize(876, 3129) << QPoint(-1, -1);
+        QTest::newRow("a window 3000 x 2500 at 0, 0") << QSize(3000, 2500) << QPoint(0, 0);
+        QTest::newRow("a window beyond the right edge") << QSize(500, 400) << QPoint(5000, 100);
+    }
+    void keptWithinTheScreen()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QPoint, place);
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kelvan"),
+                        QStringLiteral("TessalyFits"));
+        store.clear();
+        if (place.x() >= 0) {
+            QWidget kept; // a window's geometry as saveGeometry writes it
+            kept.setGeometry(QRect(place, size));
+            store.setValue(QStringLiteral("window/geometry"), kept.saveGeometry());
+        }
+        store.setValue(QStringLiteral("window/size"), size);
+        store.sync();
+        const QRect area = m_window->screen()->availableGeometry();
+        auto restored = std::make_unique<FitsWindow>();
+        restored->restoreLast();
+        QVERIFY2(area.contains(restored->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(restored->x())
+                                .arg(restored->y())
+                                .arg(restored->width())
+                                .arg(restored->height())));
+        // Grown past the screen by hand, it is kept at most as large as the screen's room.
+        restored->resize(size);
+        restored->saveNow();
+        store.sync();
+        const QSize saved = store.value(QStringLiteral("window/size")).toSize();
+        QVERIFY2(saved.width() <= area.width() && saved.height() <= area.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(saved.width()).arg(saved.height())));
     }
 
     // The line for a drawing: both deviations of a side and both clearances of the pair with one

@@ -122,3 +122,5 @@ if [ -n "$FITS" ]; then
     reader_check workbench '^Tessaly はめあい計算$' "type:35 Tab type:H8 Tab type:f7 Tab Tab" \
         "$(printf '%s\n' "${FITS_TREE[@]}")" "$(printf '%s\n' "${FITS_SPEECH[@]}")" -- "$FITS"
 fi
+# What Orca said, kept where asked (for the README's quotes).
+[ -z "${XV_READER_SPEECH:-}" ] || spoken >"$XV_READER_SPEECH"

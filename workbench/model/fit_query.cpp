@@ -147,9 +147,8 @@ ClassReading readClass(Side side, const QString& typed)
         return {std::nullopt, {}};
     // A whole fit typed into one field: each half has a field of its own.
     if (const qsizetype slash = text.indexOf(u'/'); slash >= 0)
-        return {std::nullopt,
-                QStringLiteral("%1 は組です。穴に %2、軸に %3 と分けて入力します")
-                    .arg(text, text.left(slash).trimmed(), text.mid(slash + 1).trimmed())};
+        return {std::nullopt, QStringLiteral("穴に %1、軸に %2 と分けて入力します")
+                                  .arg(text.left(slash).trimmed(), text.mid(slash + 1).trimmed())};
     const auto parsed = tolerance::parseClassCode(text.toStdString());
     if (const auto* error = std::get_if<tolerance::ClassCodeError>(&parsed))
         return {std::nullopt, codeProblem(*error, text, side)};

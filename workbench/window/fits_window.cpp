@@ -47,6 +47,7 @@ void steadyWidth(QLabel* label, const QString& sample)
     QSizePolicy policy = label->sizePolicy();
     policy.setHorizontalPolicy(QSizePolicy::Ignored);
     policy.setVerticalPolicy(QSizePolicy::Preferred);
+    policy.setHeightForWidth(false);
     label->setSizePolicy(policy);
 }
 
@@ -94,13 +95,26 @@ void showOrHide(QLabel* label, const QString& text)
     label->setVisible(!text.isEmpty());
 }
 
+// Wraps its lines within a fixed height. Not asked for a height at its width: a scrolling view
+// would then lay the window out at its preferred height, never at its least.
+class FixedLinesLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+};
+
 QLabel* messageLabel(const char* name)
 {
-    auto* label = hiddenWhileEmpty(new QLabel);
+    auto* label = hiddenWhileEmpty(new FixedLinesLabel);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText); // it quotes what was typed
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    steadyWidth(label, QStringLiteral("JS7x: この記号の公差クラスはありません"));
+    // Two lines, wrapped where they must: narrow enough for an 800-pixel screen, and a fixed
+    // height, so that nothing typed can make the window grow.
+    label->setWordWrap(true);
+    label->setFixedHeight(2 * label->fontMetrics().lineSpacing());
+    steadyWidth(label, QStringLiteral("h7 は軸の公差クラスです。　"));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, problemColour(palette));
     label->setPalette(palette);
@@ -183,7 +197,7 @@ FitsWindow::FitsWindow(QWidget* parent)
     resultsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     resultsArea->setMinimumSize(results->minimumSizeHint().width() +
                                     resultsArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                fontMetrics().height() * 8);
+                                fontMetrics().height() * 7);
     auto* finderBox = new QGroupBox(QStringLiteral("はめあいを探す"));
     (new QVBoxLayout(finderBox))->addWidget(m_finder);
 
@@ -216,12 +230,14 @@ FitsWindow::FitsWindow(QWidget* parent)
     setTabChain();
     m_size->setFocus();
     refresh();
-    // Roomy where the screen allows, never larger than it.
+    // Roomy where the screen allows, never larger than it; on a small screen all of it.
     const QSize roomy =
         sizeHint().expandedTo(QSize(fontMetrics().height() * 60, fontMetrics().height() * 44));
-    resize(screen() ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9)
-                          .expandedTo(minimumSizeHint())
-                    : roomy);
+    resize(
+        screen()
+            ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9).expandedTo(contentSize())
+            : roomy);
+    keepWithinScreen(*this, false);
 }
 
 QWidget* FitsWindow::buildInputs()
@@ -265,7 +281,6 @@ QWidget* FitsWindow::buildInputs()
         grid->setColumnStretch(column, 1);
         ++column;
     }
-    grid->setRowMinimumHeight(2, 2 * fontMetrics().height());
     return box;
 }
 
@@ -357,6 +372,13 @@ void FitsWindow::buildMenus()
     m_undoAction->setShortcut(QKeySequence::Undo);
     m_undoAction->setStatusTip(QStringLiteral("一覧から使った組の前の穴と軸に戻します"));
     m_undoAction->setEnabled(false);
+}
+
+QSize FitsWindow::contentSize() const
+{
+    const QWidget* content = findChild<QScrollArea*>(QStringLiteral("workbenchArea"))->widget();
+    return content->sizeHint() +
+           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 void FitsWindow::setTabChain()

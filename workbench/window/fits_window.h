@@ -67,6 +67,8 @@ private:
     void choosePair(const QString& hole, const QString& shaft);
     void setPair(const QString& hole, const QString& shaft);
     void setTabChain();
+    // The size that shows everything without scrolling.
+    QSize contentSize() const;
     workbench::Inputs inputs() const;
 
     QLineEdit* m_size;
