@@ -177,6 +177,8 @@ void row(const char* what, const std::vector<double>& values, double target)
 
 void chooseScope(Bench& bench, int index)
 {
+    if (bench.classes->currentIndex() == index)
+        return; // nothing to search again
     const int resets = bench.resets;
     bench.classes->setCurrentIndex(index);
     bench.untilListDone(resets);

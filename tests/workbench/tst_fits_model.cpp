@@ -15,6 +15,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 
 #include <optional>
 
@@ -335,6 +336,17 @@ private Q_SLOTS:
         search.cancel();
         QTest::qWait(500);
         QCOMPARE(found.size(), 0);
+        // A result already on its way when a newer request comes is dropped where it arrives.
+        search.start(ours);
+        QThread::msleep(1500); // the search is done and its result waits for this thread
+        workbench::FinderQuery clearance = ours;
+        clearance.type = FitType::Clearance;
+        search.start(clearance);
+        QVERIFY(found.wait(10'000));
+        QTest::qWait(200);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(fitsOf(found.takeFirst().at(0).value<workbench::FoundPairs>()),
+                 fitsOf(workbench::findPairs(clearance)));
     }
 
     // Only a complete fit is kept, trimmed, with its edition; a later incomplete one keeps it.
