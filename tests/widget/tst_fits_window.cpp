@@ -500,6 +500,8 @@ private Q_SLOTS:
         };
         for (int row = 0; row < list->model()->rowCount(); ++row) {
             QVERIFY(cell(row, 0).startsWith(u'H'));
+            // No row without a name for a screen reader, though its header is hidden.
+            QCOMPARE(list->model()->headerData(row, Qt::Vertical).toString(), cell(row, 0));
             QVERIFY(cell(row, 3).toDouble() >= 0.020 && cell(row, 2).toDouble() <= 0.070);
             if (row > 0)
                 QVERIFY(cell(row - 1, 4).toDouble() >= cell(row, 4).toDouble());

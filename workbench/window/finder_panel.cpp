@@ -83,8 +83,12 @@ QVariant FoundPairsModel::data(const QModelIndex& index, int role) const
 
 QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole)
         return {};
+    // The rows' headers are hidden, yet a screen reader's table still has them: each is named by
+    // its pair rather than left empty.
+    if (orientation == Qt::Vertical)
+        return section < rowCount() ? m_found.fitText(std::size_t(section)) : QString();
     static const QStringList headers = {QStringLiteral("はめあい"), QStringLiteral("種類"),
                                         QStringLiteral("最大すきま"), QStringLiteral("最小すきま"),
                                         QStringLiteral("変動量")};
