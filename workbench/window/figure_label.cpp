@@ -9,6 +9,8 @@ FigureLabel::FigureLabel(const QString& meaning, QWidget* parent)
     : QLabel(parent), m_meaning(meaning)
 {
     setTextFormat(Qt::PlainText);
+    // Room at the sides for the focus frame, clear of a figure set flush right.
+    setContentsMargins(4, 0, 4, 0);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     accessibility::makeReadable(*this);
     showValue({});
