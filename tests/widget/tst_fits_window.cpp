@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The fit workbench: figures, fit types and sources for sizes, classes and editions; the zone
 // picture's boxes where the figures put them; bad input leaving nothing stale; Copy and the
-// keyboard; the finder choosing a pair, ★ on the commonly used ones; the other system and the odds;
-// a side given by its limits as the command line answers it; the last inputs in the workbench's
-// own store only.
+// keyboard; the finder choosing a pair only when told, and Ctrl+Z, ★ on the commonly used
+// ones; the other system and the odds; a side given by its limits as the command line answers
+// it; the last inputs in the workbench's own store only; every figure read by a screen reader
+// with its meaning, each new fit and problem said once; typed text shown as text; small screens.
 #include "desktop/accessibility/announcer.h"
 #include "model/class_lists.h"
 #include "test_support.h"
+#include "window/fit_texts.h"
 #include "window/fits_window.h"
+#include "window/spoken_changes.h"
 #include "window/zone_picture.h"
 
 #include "cli/cli_test_support.h"
@@ -23,9 +26,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
@@ -68,6 +76,29 @@ cli::Record cliAnswer(const QString& classCode, Side limitsSide, const QString& 
     return cli::describe(classCode.toStdString(), "20", tolerance::Edition::Jis1984, query);
 }
 
+QString accessibleName(QObject* object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+// What a screen reader is told unasked: a notification turning showing, named with the words.
+// (The offscreen platform has no bridge; the Show event is the moment the bridge would send.)
+class NotificationRecorder : public QObject
+{
+public:
+    QStringList said;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(watched);
+            if (face && face->role() == QAccessible::Notification)
+                said << face->text(QAccessible::Name);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestFitsWindow : public QObject
@@ -85,7 +116,27 @@ class TestFitsWindow : public QObject
             qobject_cast<QLineEdit*>(widget)->setText(value);
     }
 
+    NotificationRecorder m_spoken;
+
+    QString pair() const
+    {
+        return child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText() + u'/' +
+               child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText();
+    }
+
+    QTableView* foundPairsFor(const QString& hole, const QString& shaft)
+    {
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", hole);
+        type("shaftClass", shaft);
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        if (!QTest::qWaitFor([list] { return list->model()->rowCount() > 20; }))
+            qFatal("the finder found nothing");
+        return list;
+    }
+
 private Q_SLOTS:
+    void initTestCase() { qApp->installEventFilter(&m_spoken); }
     void init() { m_window = activeWindow<FitsWindow>(QSize(900, 800)); }
     void cleanup() { m_window.reset(); }
 
@@ -175,9 +226,9 @@ private Q_SLOTS:
         QCOMPARE((QStringList{text(w, u"shaftUpper"_s), text(w, u"shaftLower"_s),
                               text(w, u"shaftMaximum"_s), text(w, u"shaftMinimum"_s)}),
                  shaftFigures);
+        // A clearance figure is named by what it is for this type, with its value.
         const auto named = [&](const char* value) -> QString {
-            return child<QLabel>(w, QString::fromLatin1(value))->accessibleName() + u' ' +
-                   text(w, value);
+            return accessibleName(child<QLabel>(w, QString::fromLatin1(value)));
         };
         QCOMPARE((QStringList{text(w, u"fitKind"_s), named("looseValue"), named("tightValue"),
                               text(w, u"fitTolerance"_s)}),
@@ -304,9 +355,8 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("f7"));
     }
 
-    // At its smallest, whatever the scale: no group over another, every control inside its
-    // group, no problem or figure cut short, and small enough for a 200 % laptop screen
-    // (1280 × 800 logical pixels) with room for a title bar.
+    // At its smallest, whatever the scale: no group over another where they show, every
+    // control inside its group, no problem or figure cut short (what does not fit scrolls).
     void layoutAtItsMinimum()
     {
         type("sizeField", QStringLiteral("3x5"));
@@ -314,9 +364,16 @@ private Q_SLOTS:
         type("shaftClass", QStringLiteral("JS7x"));
         m_window->resize(1, 1);
         QTRY_COMPARE(m_window->size(), m_window->minimumSize());
-        QVERIFY(m_window->minimumWidth() <= 1280 && m_window->minimumHeight() <= 760);
+        QVERIFY(m_window->minimumWidth() <= 400 && m_window->minimumHeight() <= 300);
+        // Where a widget shows: its rectangle within every scrolling view it is in.
         const auto inWindow = [&](const QWidget* widget) {
-            return QRect(widget->mapTo(m_window.get(), QPoint()), widget->size());
+            QRect shown(widget->mapTo(m_window.get(), QPoint()), widget->size());
+            for (const QWidget* up = widget; up; up = up->parentWidget()) {
+                if (const auto* area = qobject_cast<const QScrollArea*>(up))
+                    shown &= QRect(area->viewport()->mapTo(m_window.get(), QPoint()),
+                                   area->viewport()->size());
+            }
+            return shown;
         };
         const QList<QGroupBox*> groups = m_window->findChildren<QGroupBox*>();
         QCOMPARE(groups.size(), 4);
@@ -325,12 +382,19 @@ private Q_SLOTS:
                 QVERIFY2(group == other || !inWindow(group).intersects(inWindow(other)),
                          qPrintable(group->title() + u" / " + other->title()));
             for (const QWidget* inside : group->findChildren<QWidget*>())
-                QVERIFY2(!inside->isVisible() || inWindow(group).contains(inWindow(inside)),
+                QVERIFY2(!inside->isVisible() || inWindow(inside).isEmpty() ||
+                             inWindow(group).contains(inWindow(inside)),
                          qPrintable(group->title() + u": " + inside->objectName()));
         }
+        // A label that wraps needs its lines' height at its width.
         for (const QLabel* label : m_window->findChildren<QLabel*>())
-            QVERIFY2(!label->isVisible() || label->sizeHint().width() <= label->width() + 1,
-                     qPrintable(label->text()));
+            QVERIFY2(!label->isVisible() ||
+                         (label->wordWrap()
+                              ? label->heightForWidth(label->width()) <= label->height()
+                              : label->sizeHint().width() <= label->width() + 1),
+                     qPrintable(label->text() + u' ' + QString::number(label->width()) + u'x' +
+                                QString::number(label->height()) + u' ' +
+                                QString::number(label->heightForWidth(label->width()))));
     }
 
     // Our classes first, then every other class of the standard, each one to pick.
@@ -368,6 +432,91 @@ private Q_SLOTS:
         QCOMPARE(text(m_window.get(), "looseValue"), u"0.2815"_s);
     }
 
+    // Moving through the finder's rows only looks at them: the pair above stays, and so does
+    // what Copy gives.
+    void finderRowsChangeNothing_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("Tab into the list") << QList<int>{};
+        QTest::newRow("Down twice") << QList<int>{Qt::Key_Down, Qt::Key_Down};
+        QTest::newRow("Page Down, then End") << QList<int>{Qt::Key_PageDown, Qt::Key_End};
+        QTest::newRow("Up at the first row") << QList<int>{Qt::Key_Up};
+    }
+    void finderRowsChangeNothing()
+    {
+        QFETCH(QList<int>, keys);
+        QTableView* list = foundPairsFor(u"H8"_s, u"f7"_s);
+        const QString copied = m_window->copyText();
+        child<QWidget>(m_window.get(), u"finderClasses"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QVERIFY(list->currentIndex().isValid()); // Qt made a row current, as the user sees
+        for (const int key : keys)
+            QTest::keyClick(list, Qt::Key(key));
+        QVERIFY(list->currentIndex().row() > 0 || keys.size() < 2);
+        QCOMPARE(pair(), u"H8/f7"_s);
+        QCOMPARE(m_window->copyText(), copied);
+    }
+
+    // Enter, a double click or the button take the row's pair, also the row already current;
+    // the status bar says what was taken, and Ctrl+Z brings back the pair that was there.
+    void finderTakesAPair_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("undoFrom"); // where the focus is for Ctrl+Z
+        QTest::addColumn<QString>("before");   // the pair Ctrl+Z brings back
+        QTest::newRow("Enter") << u"enter"_s << u"finderList"_s << u"H8/f7"_s;
+        QTest::newRow("the button, undone from the hole field")
+            << u"button"_s << u"holeClass"_s << u"H8/f7"_s;
+        QTest::newRow("a double click") << u"double"_s << u"finderList"_s << u"H8/f7"_s;
+        QTest::newRow("the current row again after an edit")
+            << u"again"_s << u"finderList"_s << u"H7/f7"_s;
+        QTest::newRow("the menu's undo") << u"enter"_s << u"menu"_s << u"H8/f7"_s;
+    }
+    void finderTakesAPair()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, undoFrom);
+        QFETCH(QString, before);
+        QTableView* list = foundPairsFor(u"H8"_s, u"f7"_s);
+        const QModelIndex row = list->model()->index(3, 0);
+        const QString taken = row.data().toString();
+        list->setFocus();
+        list->setCurrentIndex(row);
+        QCOMPARE(pair(), u"H8/f7"_s);
+        if (how == u"again") {
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(pair(), taken);
+            type("holeClass", u"H7"_s);
+            type("shaftClass", u"f7"_s);
+            list->setFocus();
+            QCOMPARE(list->currentIndex(), row);
+        }
+        if (how == u"button") {
+            child<QPushButton>(m_window.get(), u"usePairButton"_s)->click();
+        } else if (how == u"double") {
+            // Through the window, as the pointer's own events come.
+            list->scrollTo(row);
+            const QPoint at =
+                list->viewport()->mapTo(m_window.get(), list->visualRect(row).center());
+            QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, at);
+        } else {
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+        QCOMPARE(pair(), taken);
+        QVERIFY(m_window->copyText().contains(taken));
+        QVERIFY2(m_window->statusBar()->currentMessage().contains(taken),
+                 qPrintable(m_window->statusBar()->currentMessage()));
+        if (undoFrom == u"menu") {
+            child<QAction>(m_window.get(), u"undoPairAction"_s)->trigger();
+        } else {
+            child<QWidget>(m_window.get(), undoFrom)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        }
+        QCOMPARE(pair(), before);
+        QVERIFY(m_window->copyText().contains(before));
+    }
+
     void finderChoosesAPair()
     {
         type("sizeField", QStringLiteral("35"));
@@ -388,6 +537,8 @@ private Q_SLOTS:
         };
         for (int row = 0; row < list->model()->rowCount(); ++row) {
             QVERIFY(cell(row, 0).startsWith(u'H'));
+            // No row without a name for a screen reader, though its header is hidden.
+            QCOMPARE(list->model()->headerData(row, Qt::Vertical).toString(), cell(row, 0));
             QVERIFY(cell(row, 3).toDouble() >= 0.020 && cell(row, 2).toDouble() <= 0.070);
             if (row > 0)
                 QVERIFY2(rank(row - 1) <= rank(row), qPrintable(cell(row, 0)));
@@ -395,6 +546,7 @@ private Q_SLOTS:
         QVERIFY(!rank(0).first);
         list->setFocus();
         list->selectRow(1);
+        QTest::keyClick(list, Qt::Key_Enter);
         const QStringList pair = cell(1, 0).split(u'/');
         QCOMPARE(child<QComboBox>(m_window.get(), u"holeClass"_s)->currentText(), pair[0]);
         QCOMPARE(child<QComboBox>(m_window.get(), u"shaftClass"_s)->currentText(), pair[1]);
@@ -543,7 +695,311 @@ private Q_SLOTS:
                  qPrintable(text(m_window.get(), "holeMessage")));
         QCOMPARE(child<QLabel>(m_window.get(), u"holeMessage"_s)->textFormat(), Qt::PlainText);
         QCOMPARE(text(m_window.get(), "looseValue"), u"—"_s);
-        QCOMPARE(text(m_window.get(), "fitOdds"), QString());
+        QCOMPARE(text(m_window.get(), "fitOdds"), u"—"_s);
+    }
+
+    // Each figure is reached by Tab and named by its row and side with its value; the picture
+    // too, its description giving both zones and the fit.
+    void figuresAreRead_data()
+    {
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("hole upper") << u"holeUpper"_s << u"穴の上の寸法許容差 +0.039"_s;
+        QTest::newRow("hole lower") << u"holeLower"_s << u"穴の下の寸法許容差 0"_s;
+        QTest::newRow("shaft lower") << u"shaftLower"_s << u"軸の下の寸法許容差 -0.050"_s;
+        QTest::newRow("hole maximum") << u"holeMaximum"_s << u"穴の最大許容寸法 35.039"_s;
+        QTest::newRow("shaft minimum") << u"shaftMinimum"_s << u"軸の最小許容寸法 34.950"_s;
+        QTest::newRow("kind") << u"fitKind"_s << u"はめあいの種類 すきまばめ"_s;
+        QTest::newRow("loosest") << u"looseValue"_s << u"最大すきま 0.089"_s;
+        QTest::newRow("tightest") << u"tightValue"_s << u"最小すきま 0.025"_s;
+        QTest::newRow("fit tolerance") << u"fitTolerance"_s << u"はめあいの変動量 0.064"_s;
+        QTest::newRow("drawing lines")
+            << u"drawingNotes"_s << u"図面用の表記 φ35 H8 (+0.039/0)\nφ35 f7 (-0.025/-0.050)"_s;
+    }
+    void figuresAreRead()
+    {
+        QFETCH(QString, figure);
+        QFETCH(QString, name);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H8"));
+        type("shaftClass", QStringLiteral("f7"));
+        auto* label = child<QLabel>(m_window.get(), figure);
+        QVERIFY2(accessibleName(label).startsWith(name), qPrintable(accessibleName(label)));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        // Reached from the edition by Tab alone, as a keyboard user gets there.
+        child<QWidget>(m_window.get(), u"edition"_s)->setFocus();
+        for (int i = 0; i < 40 && QApplication::focusWidget() != label; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), label);
+        // Without a fit the name is the meaning alone, never empty and never stale.
+        type("sizeField", QString());
+        QVERIFY2(!accessibleName(label).contains(u"0."), qPrintable(accessibleName(label)));
+        QVERIFY(!accessibleName(label).isEmpty());
+    }
+
+    void pictureIsRead()
+    {
+        auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
+        QVERIFY(picture->focusPolicy() & Qt::TabFocus);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("p6"));
+        const QString description =
+            QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Description);
+        QCOMPARE(description, u"穴 H7 +25／0 µm、軸 p6 +42／+26 µm、しまりばめ"_s);
+    }
+
+    // No label without a name, none borrowing its group's title; no access key twice.
+    void namesAndKeys()
+    {
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QString());
+        QStringList titles;
+        for (const QGroupBox* group : m_window->findChildren<QGroupBox*>())
+            titles << group->title();
+        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+            if (!label->isVisible())
+                continue;
+            const QString name = accessibleName(label);
+            QVERIFY2(!name.isEmpty(), qPrintable(label->objectName()));
+            QVERIFY2(!titles.contains(name), qPrintable(label->objectName() + u": " + name));
+        }
+        QStringList keyed;
+        for (const QLabel* label : m_window->findChildren<QLabel*>())
+            keyed << label->text();
+        for (const QPushButton* button : m_window->findChildren<QPushButton*>())
+            keyed << button->text();
+        for (const QAction* menu : m_window->menuBar()->actions())
+            keyed << menu->text();
+        QSet<QKeySequence> keys;
+        for (const QString& text : std::as_const(keyed)) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty())
+                continue;
+            QVERIFY2(!keys.contains(key), qPrintable(text));
+            keys.insert(key);
+        }
+        QVERIFY(keys.size() >= 10);
+    }
+
+    // A fit is said once the typing rests, with its type and clearances; the same fit is not said
+    // again; a field's problem is said with the field's name, once while it stands.
+    void spokenChanges_data()
+    {
+        QTest::addColumn<QStringList>("steps"); // field=text, or "rest"
+        QTest::addColumn<QStringList>("said");
+        const QString h8f7 = u"H8/f7 すきまばめ、最大すきま 0.089、最小すきま 0.025"_s;
+        const QString typed[] = {u"sizeField=35"_s, u"holeClass=H"_s, u"holeClass=H8"_s,
+                                 u"shaftClass=f"_s, u"shaftClass=f7"_s};
+        QTest::newRow("a fit typed")
+            << QStringList(std::begin(typed), std::end(typed)) << QStringList{h8f7};
+        QTest::newRow("the same fit typed again")
+            << QStringList(std::begin(typed), std::end(typed)) +
+                   QStringList{u"rest"_s, u"shaftClass=f"_s, u"shaftClass=f7"_s, u"rest"_s}
+            << QStringList{h8f7};
+        QTest::newRow("another shaft")
+            << QStringList(std::begin(typed), std::end(typed)) +
+                   QStringList{u"rest"_s, u"shaftClass=p6"_s}
+            << QStringList{h8f7, u"H8/p6 中間ばめ、最大すきま 0.013、最大しめしろ 0.042"_s};
+        QTest::newRow("a problem")
+            << QStringList{u"sizeField=3x"_s}
+            << QStringList{u"呼び寸法 mm、数字で入力してください（例: 35、35.5）"_s};
+        QTest::newRow("a problem that stands is said once")
+            << QStringList{u"sizeField=3x"_s, u"rest"_s, u"sizeField=3x "_s, u"rest"_s}
+            << QStringList{u"呼び寸法 mm、数字で入力してください（例: 35、35.5）"_s};
+        QTest::newRow("a problem gone before the rest")
+            << QStringList{u"sizeField=3x"_s, u"sizeField=3"_s} << QStringList{};
+    }
+    void spokenChanges()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, said);
+        m_spoken.said.clear();
+        for (const QString& step : std::as_const(steps)) {
+            if (step == u"rest")
+                QTest::qWait(SpokenChanges::kRestMs * 2);
+            else
+                type(step.section(u'=', 0, 0).toLatin1().constData(), step.section(u'=', 1));
+        }
+        QTest::qWait(SpokenChanges::kRestMs * 2);
+        QCOMPARE(m_spoken.said, said);
+    }
+
+    // Whatever is typed or pasted is shown as text: markup draws nothing and the window keeps
+    // its size, its least size too.
+    void typedTextStaysText_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("a table 2500 high in the hole field")
+            << u"holeClass"_s << u"<table height=2500><tr><td>H7</td></tr></table>"_s;
+        QTest::newRow("a heading in the shaft field") << u"shaftClass"_s << u"<h1>g6</h1>"_s;
+        QTest::newRow("a link in the size field") << u"sizeField"_s << u"<a href=x>35</a>"_s;
+        QTest::newRow("a table in a finder bound")
+            << u"finderMinimum"_s << u"<table height=2500><tr><td>1</td></tr></table>"_s;
+    }
+    void typedTextStaysText()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QWidget* content = child<QScrollArea>(m_window.get(), u"workbenchArea"_s)->widget();
+        const QSize size = m_window->size();
+        const QSize least = content->minimumSizeHint();
+        type(field.toLatin1().constData(), typed);
+        QTest::qWait(50); // the finder's message comes a moment later
+        for (const QLabel* label : m_window->findChildren<QLabel*>())
+            QVERIFY2(!label->text().contains(u'<') || label->textFormat() == Qt::PlainText,
+                     qPrintable(label->objectName()));
+        QCOMPARE(m_window->size(), size);
+        QCOMPARE(content->minimumSizeHint(), least);
+    }
+
+    // A work area of 1024 x 576 (1366 x 768 at 125 %) holds the whole window with five rows of
+    // the finder and no scrolling; 800 x 600 holds it, and every control is brought into view
+    // when it takes the focus. Each less a title bar.
+    void smallScreens_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<bool>("whole"); // everything shown at once
+        QTest::newRow("1024 x 576") << QSize(1024, 576 - 30) << true;
+        QTest::newRow("800 x 600") << QSize(800, 600 - 30) << false;
+    }
+    void smallScreens()
+    {
+        QFETCH(QSize, area);
+        QFETCH(bool, whole);
+        type("sizeField", QStringLiteral("35"));
+        type("holeClass", QStringLiteral("H7"));
+        type("shaftClass", QStringLiteral("g6"));
+        m_window->resize(area);
+        QTRY_COMPARE(m_window->size(), area);
+        auto* scroller = child<QScrollArea>(m_window.get(), u"workbenchArea"_s);
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() >= 5);
+        if (whole) {
+            QVERIFY(!scroller->verticalScrollBar()->isVisible());
+            QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+            QVERIFY2(list->viewport()->height() >= 5 * list->rowHeight(0),
+                     qPrintable(QString::number(list->viewport()->height())));
+        }
+        const QRect view(scroller->viewport()->mapTo(m_window.get(), QPoint()),
+                         scroller->viewport()->size());
+        for (QWidget* control : m_window->findChildren<QWidget*>()) {
+            if (!control->isVisible() || !control->isEnabled() ||
+                !(control->focusPolicy() & Qt::TabFocus) || !scroller->isAncestorOf(control) ||
+                control == scroller || control->focusProxy())
+                continue;
+            control->setFocus(Qt::TabFocusReason);
+            QTRY_COMPARE(QApplication::focusWidget(), control);
+            QApplication::processEvents();
+            // Whole where it fits; a larger one at least by its middle.
+            const QRect at(control->mapTo(m_window.get(), QPoint()), control->size());
+            const bool fits = at.width() <= view.width() && at.height() <= view.height();
+            QVERIFY2(fits ? view.contains(at) : view.contains(at.center()),
+                     qPrintable(control->objectName()));
+        }
+    }
+
+    // A size or place kept larger than the screen, or beyond it, comes back within its work
+    // area, and a window larger than the screen is not kept so.
+    void keptWithinTheScreen_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("place"); // of the window kept; none for a size alone
+        QTest::newRow("a size alone, 876 x 3129") << QSize(876, 3129) << QPoint(-1, -1);
+        QTest::newRow("a window 3000 x 2500 at 0, 0") << QSize(3000, 2500) << QPoint(0, 0);
+        QTest::newRow("a window beyond the right edge") << QSize(500, 400) << QPoint(5000, 100);
+    }
+    void keptWithinTheScreen()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QPoint, place);
+        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Kelvan"),
+                        QStringLiteral("TessalyFits"));
+        store.clear();
+        if (place.x() >= 0) {
+            QWidget kept; // a window's geometry as saveGeometry writes it
+            kept.setGeometry(QRect(place, size));
+            store.setValue(QStringLiteral("window/geometry"), kept.saveGeometry());
+        }
+        store.setValue(QStringLiteral("window/size"), size);
+        store.sync();
+        const QRect area = m_window->screen()->availableGeometry();
+        auto restored = std::make_unique<FitsWindow>();
+        restored->restoreLast();
+        QVERIFY2(area.contains(restored->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(restored->x())
+                                .arg(restored->y())
+                                .arg(restored->width())
+                                .arg(restored->height())));
+        // Grown past the screen by hand, it is kept at most as large as the screen's room.
+        restored->resize(size);
+        restored->saveNow();
+        store.sync();
+        const QSize saved = store.value(QStringLiteral("window/size")).toSize();
+        QVERIFY2(saved.width() <= area.width() && saved.height() <= area.height(),
+                 qPrintable(QStringLiteral("%1x%2").arg(saved.width()).arg(saved.height())));
+    }
+
+    // The line for a drawing: both deviations of a side and both clearances of the pair with one
+    // number of decimals, the finer of the two.
+    void copiedDecimals_data()
+    {
+        QTest::addColumn<QList<int>>("nanometres"); // hole upper, lower; shaft upper, lower
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("a11 with a half micrometre")
+            << QList<int>{350'500, 310'000, -310'000, -350'000}
+            << u"φ35 X (+0.3505/+0.3100)\nφ35 x (-0.310/-0.350)\n"
+               u"φ35 X/x すきまばめ 最大すきま 0.7005 最小すきま 0.6200\n"_s;
+        QTest::newRow("whole micrometres stay at three")
+            << QList<int>{39'000, 0, -25'000, -50'000}
+            << u"φ35 X (+0.039/0)\nφ35 x (-0.025/-0.050)\n"
+               u"φ35 X/x すきまばめ 最大すきま 0.089 最小すきま 0.025\n"_s;
+        QTest::newRow("a transition, the clearance finer")
+            << QList<int>{12'500, 0, 10'000, 1'000}
+            << u"φ35 X (+0.0125/0)\nφ35 x (+0.010/+0.001)\n"
+               u"φ35 X/x 中間ばめ 最大すきま 0.0115 最大しめしろ 0.0100\n"_s;
+    }
+    void copiedDecimals()
+    {
+        QFETCH(QList<int>, nanometres);
+        QFETCH(QString, copied);
+        const tolerance::Length size = 35 * tolerance::kNanometresPerMm;
+        const auto side = [&](const char* code, int upper, int lower) {
+            return workbench::SideFigures{
+                QString::fromLatin1(code),   upper, lower, size + upper, size + lower,
+                tolerance::Source::Table1984};
+        };
+        workbench::Answer answer;
+        answer.diameter = size;
+        answer.hole = side("X", nanometres[0], nanometres[1]);
+        answer.shaft = side("x", nanometres[2], nanometres[3]);
+        answer.pair =
+            tolerance::fitOf({nanometres[0], nanometres[1]}, {nanometres[2], nanometres[3]});
+        QCOMPARE(fitTexts::copyText(answer), copied);
+    }
+
+    // Ctrl+C with no complete fit says so; a bound the finder cannot read is shown in red.
+    void saysWhatIsWrong()
+    {
+        type("sizeField", QStringLiteral("35"));
+        child<QWidget>(m_window.get(), u"sizeField"_s)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(m_window->statusBar()->currentMessage().contains(u"コピーできる"),
+                 qPrintable(m_window->statusBar()->currentMessage()));
+        auto* message = child<QLabel>(m_window.get(), u"finderMessage"_s);
+        const QColor plain = message->palette().color(QPalette::WindowText);
+        type("finderMinimum", QStringLiteral("0.0.2"));
+        QTRY_VERIFY(message->text().contains(u"例: 0.02"));
+        QVERIFY(message->palette().color(QPalette::WindowText) != plain);
+        QCOMPARE(
+            message->palette().color(QPalette::WindowText),
+            child<QLabel>(m_window.get(), u"sizeMessage"_s)->palette().color(QPalette::WindowText));
+        type("finderMinimum", QStringLiteral("0.02"));
+        QTRY_VERIFY(!message->text().contains(u"例"));
+        QCOMPARE(message->palette().color(QPalette::WindowText), plain);
     }
 
     // Each entry of the type filter lists only fits of the type it names.
@@ -723,7 +1179,7 @@ private Q_SLOTS:
         QTRY_COMPARE(list->model()->rowCount(), all);
     }
 
-    // The group by keyboard alone: Tab from the edition reaches its box, Alt+U opens it, and Tab
+    // The group by keyboard alone: Tab from the edition reaches its box, Alt+W opens it, and Tab
     // goes on into its fields, each named as its label says.
     void serviceByKeyboard()
     {
@@ -731,7 +1187,7 @@ private Q_SLOTS:
         child<QWidget>(m_window.get(), u"edition"_s)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), group);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::AltModifier);
         QVERIFY(group->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         auto* material = child<QWidget>(m_window.get(), u"holeMaterial"_s);

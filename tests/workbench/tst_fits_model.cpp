@@ -90,6 +90,18 @@ private Q_SLOTS:
         QTest::newRow("leading zeros")
             << u"007.5"_s << std::optional(7 * kMm + 500 * kUm) << QString();
         QTest::newRow("the largest") << u"3150"_s << std::optional(3150 * kMm) << QString();
+        // As people write numbers, and what a paste brings along unseen.
+        QTest::newRow(".5") << u".5"_s << std::optional(500 * kUm) << QString();
+        QTest::newRow("5.") << u"5."_s << std::optional(5 * kMm) << QString();
+        QTest::newRow("+35") << u"+35"_s << std::optional(35 * kMm) << QString();
+        QTest::newRow("a left-to-right mark after")
+            << u"35\u200E"_s << std::optional(35 * kMm) << QString();
+        QTest::newRow("a zero-width space after")
+            << u"35.5\u200B"_s << std::optional(35 * kMm + 500 * kUm) << QString();
+        QTest::newRow("a point alone") << u"."_s << std::optional<Length>() << u"数字で"_s;
+        QTest::newRow("a plus alone") << u"+"_s << std::optional<Length>() << u"数字で"_s;
+        QTest::newRow("typeset minus")
+            << u"\u221235"_s << std::optional<Length>() << u"0 より大きい"_s;
         QTest::newRow("nothing yet") << QString() << std::optional<Length>() << QString();
         QTest::newRow("minus") << u"-35"_s << std::optional<Length>() << u"0 より大きい"_s;
         QTest::newRow("full-width minus")
@@ -126,10 +138,23 @@ private Q_SLOTS:
             << u"-0.0005"_s << std::optional(Length(-500)) << QString();
         QTest::newRow("minus zero") << u"-0"_s << std::optional(Length(0)) << QString();
         QTest::newRow("whole mm") << u"2"_s << std::optional(2 * kMm) << QString();
+        QTest::newRow("typeset minus, U+2212")
+            << u"\u22120.018"_s << std::optional(-18 * kUm) << QString();
+        QTest::newRow("full-width minus sign, U+FF0D")
+            << u"\uFF0D0.02"_s << std::optional(-20 * kUm) << QString();
+        QTest::newRow("a Japanese dash key")
+            << u"\u30FC.02"_s << std::optional(-20 * kUm) << QString();
+        QTest::newRow("-.5") << u"-.5"_s << std::optional(-500 * kUm) << QString();
+        QTest::newRow("+0.02") << u"+0.02"_s << std::optional(20 * kUm) << QString();
+        QTest::newRow("a plus then a minus")
+            << u"+-0.02"_s << std::optional<Length>() << u"例: 0.02、しめしろは -0.02"_s;
+        // The example is a clearance, as the field takes, not a size.
+        QTest::newRow("letters") << u"abc"_s << std::optional<Length>() << u"例: 0.02"_s;
         QTest::newRow("empty: no bound") << u"  "_s << std::optional<Length>() << QString();
         QTest::newRow("a comma") << u"0,02"_s << std::optional<Length>() << u"「.」"_s;
         QTest::newRow("two minus signs") << u"--0.02"_s << std::optional<Length>() << u"数字で"_s;
-        QTest::newRow("five decimals") << u"0.00001"_s << std::optional<Length>() << u"4 桁"_s;
+        QTest::newRow("five decimals")
+            << u"0.00001"_s << std::optional<Length>() << u"4 桁までです（例: -0.0125）"_s;
     }
     void boundAsTyped()
     {
@@ -248,6 +273,37 @@ private Q_SLOTS:
         QVERIFY(found.pairs.size() > flagged);
     }
 
+    // A class field: what it is told when the text is no class of its side.
+    void classAsTyped_data()
+    {
+        QTest::addColumn<tolerance::Side>("side");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("problem"); // a part of it; empty for none
+        using tolerance::Side;
+        QTest::newRow("H7 as a hole") << Side::Hole << u"H7"_s << QString();
+        QTest::newRow("H7 with a zero-width space") << Side::Hole << u"H7\u200B"_s << QString();
+        // The example is a class of the field's own side, whatever the case typed.
+        QTest::newRow("h alone as a hole") << Side::Hole << u"h"_s << u"（例: H7）"_s;
+        QTest::newRow("H alone as a hole") << Side::Hole << u"H"_s << u"（例: H7）"_s;
+        QTest::newRow("G alone as a shaft") << Side::Shaft << u"G"_s << u"（例: g6）"_s;
+        QTest::newRow("js alone as a shaft") << Side::Shaft << u"js"_s << u"（例: js6）"_s;
+        QTest::newRow("a fit in the hole field")
+            << Side::Hole << u"H7/g6"_s << u"穴に H7、軸に g6 と分けて"_s;
+        QTest::newRow("a fit in the shaft field, full-width slash")
+            << Side::Shaft << u"H8／f7"_s << u"穴に H8、軸に f7 と分けて"_s;
+        QTest::newRow("a shaft class as the hole") << Side::Hole << u"h7"_s << u"軸の公差クラス"_s;
+    }
+    void classAsTyped()
+    {
+        QFETCH(tolerance::Side, side);
+        QFETCH(QString, typed);
+        QFETCH(QString, problem);
+        const workbench::ClassReading reading = workbench::readClass(side, typed);
+        QCOMPARE(reading.code.has_value(), problem.isEmpty());
+        QVERIFY2(problem.isEmpty() ? reading.problem.isEmpty() : reading.problem.contains(problem),
+                 qPrintable(reading.problem));
+    }
+
     // Each type alone gives exactly the pairs of that type among all, in the same order.
     void finderType_data()
     {
@@ -349,6 +405,8 @@ private Q_SLOTS:
         QVERIFY2(problem.isEmpty() ? plan.problem.isEmpty() : plan.problem.startsWith(problem),
                  qPrintable(plan.problem));
         QCOMPARE(plan.query.has_value(), problem.isEmpty());
+        // A problem with the bounds is a fault to show in red; none is not.
+        QCOMPARE(plan.fault, !problem.isEmpty());
         if (!plan.query)
             return;
         const Length low = *workbench::readBound(minimum).value;
@@ -363,6 +421,7 @@ private Q_SLOTS:
         const auto plan = workbench::planSearch({}, std::nullopt, Edition::Jis1984);
         QVERIFY(!plan.query);
         QVERIFY(!plan.problem.isEmpty());
+        QVERIFY(!plan.fault); // a size still to come is no fault
     }
 
     // Requests in a row: only the newest one's result ever arrives; a cancelled one never does.

@@ -10,6 +10,7 @@
 # the tree dump (tab-separated role, name, description, text) and the speech must contain.
 # Exit 77 (skipped) only when the screen reader's packages are missing.
 TESSALY=$1
+FITS=$3 # the workbench
 
 for need in orca /usr/libexec/at-spi-bus-launcher dbus-daemon; do
     command -v "$need" >/dev/null || {
@@ -105,3 +106,21 @@ LOOKUP_SPEECH=('呼び寸法（穴） combo box')
 # figures, and Orca naming the list that Tab reaches.
 reader_check lookup "^Morvane【Tessaly】 JIS B 0401\\(1984\\)\$" "Tab" \
     "$(printf '%s\n' "${LOOKUP_TREE[@]}")" "$(printf '%s\n' "${LOOKUP_SPEECH[@]}")" -- "$TESSALY"
+
+# The workbench: a size and two classes typed, then Tab on to the first figure. Every figure is in
+# the tree named by its row and side with its value; Orca says the fit unasked once the typing
+# rests, and the figure Tab reaches with its meaning.
+FITS_TREE=(
+    $'label\t穴の上の寸法許容差 +0.039' $'label\t穴の下の寸法許容差 0' $'label\t軸の上の寸法許容差 -0.025'
+    $'label\t軸の下の寸法許容差 -0.050' $'label\t穴の最大許容寸法 35.039' $'label\t軸の最小許容寸法 34.950'
+    $'label\tはめあいの種類 すきまばめ' $'label\t最大すきま 0.089' $'label\t最小すきま 0.025'
+    $'label\tはめあいの変動量 0.064' $'label\t図面用の表記 φ35 H8 (+0.039/0)'
+    $'\t公差域の図\t穴 H8 +39／0 µm、軸 f7 -25／-50 µm、すきまばめ'
+)
+FITS_SPEECH=('H8/f7 すきまばめ、最大すきま 0.089、最小すきま 0.025' '穴の上の寸法許容差 +0.039 label')
+if [ -n "$FITS" ]; then
+    reader_check workbench '^Tessaly はめあい計算$' "type:35 Tab type:H8 Tab type:f7 Tab Tab" \
+        "$(printf '%s\n' "${FITS_TREE[@]}")" "$(printf '%s\n' "${FITS_SPEECH[@]}")" -- "$FITS"
+fi
+# What Orca said, kept where asked (for the README's quotes).
+[ -z "${XV_READER_SPEECH:-}" ] || spoken >"$XV_READER_SPEECH"

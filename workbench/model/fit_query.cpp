@@ -17,9 +17,35 @@ using tolerance::ClassCode;
 using tolerance::Side;
 
 // Full-width digits, letters and points, as a Japanese input method types them, read as ASCII.
+// Marks that show nothing (a left-to-right mark, a zero-width space pasted with a size from a
+// web page or a document) are dropped: the user cannot see them to take them out.
 QString asTyped(const QString& text)
 {
-    return text.normalized(QString::NormalizationForm_KC).trimmed();
+    QString visible = text.normalized(QString::NormalizationForm_KC);
+    visible.removeIf([](QChar c) { return c.category() == QChar::Other_Format; });
+    return visible.trimmed();
+}
+
+// A number as people write it: the minus sign of typesetting (U+2212) and of a Japanese
+// keyboard's dash key read as a minus, a plus in front ignored, ".5" and "5." read as 0.5 and 5.
+QString numberAsTyped(const QString& text)
+{
+    QString number = asTyped(text);
+    for (const QChar dash : {QChar(0x2212), QChar(0x2012), QChar(0x2013), QChar(0x30FC)})
+        number.replace(dash, u'-');
+    const bool negative = number.startsWith(u'-');
+    if (negative || number.startsWith(u'+'))
+        number.remove(0, 1);
+    if (number.isEmpty() || number.startsWith(u'-') || number.startsWith(u'+'))
+        return asTyped(text); // a sign alone or two: no number, and the problem says so
+    const auto digitAt = [&number](qsizetype i) {
+        return i >= 0 && i < number.size() && number[i].isDigit();
+    };
+    if (number.startsWith(u'.') && digitAt(1))
+        number.prepend(u'0');
+    if (number.endsWith(u'.') && digitAt(number.size() - 2))
+        number.chop(1);
+    return negative ? u'-' + number : number;
 }
 
 QString qt(std::string_view text)
@@ -27,11 +53,18 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QString notANumber(const QString& text)
+// example: what a good entry of the field looks like.
+QString notANumber(const QString& text, const QString& example)
 {
     if (text.contains(u','))
         return QStringLiteral("小数点は「.」で入力してください");
-    return QStringLiteral("数字で入力してください（例: 35、35.5）");
+    return QStringLiteral("数字で入力してください（例: %1）").arg(example);
+}
+
+// The first letters in the other side's case: "h" typed for a hole reads "H".
+QString inCaseOf(Side side, const QString& text)
+{
+    return side == Side::Hole ? text.toUpper() : text.toLower();
 }
 
 QString codeProblem(const tolerance::ClassCodeError& error, const QString& text, Side side)
@@ -44,8 +77,9 @@ QString codeProblem(const tolerance::ClassCodeError& error, const QString& text,
     case Kind::NoSuchLetter:
         return QStringLiteral("%1: この記号の公差クラスはありません").arg(text);
     case Kind::NoGrade:
-        return QStringLiteral("%1 に公差等級の数字がありません（例: %1%2）")
-            .arg(text, side == Side::Hole ? u"7" : u"6");
+        // "h" in the hole field is a shaft's letter: the example is the hole's, H7.
+        return QStringLiteral("%1 に公差等級の数字がありません（例: %2%3）")
+            .arg(text, inCaseOf(side, text), side == Side::Hole ? u"7" : u"6");
     case Kind::NoSuchGrade:
         break;
     }
@@ -97,7 +131,7 @@ std::optional<SideFigures> sideFigures(const SideReading& reading, Length diamet
 
 SizeReading readSize(const QString& typed)
 {
-    const QString text = asTyped(typed);
+    const QString text = numberAsTyped(typed);
     // Nothing typed yet is no fault: the field's example and the hint say what goes there.
     if (text.isEmpty())
         return {std::nullopt, {}};
@@ -106,7 +140,7 @@ SizeReading readSize(const QString& typed)
     case tolerance::DiameterFault::None:
         return {reading.diameter, {}};
     case tolerance::DiameterFault::NotANumber:
-        return {std::nullopt, notANumber(text)};
+        return {std::nullopt, notANumber(text, QStringLiteral("35、35.5"))};
     case tolerance::DiameterFault::NotPositive:
         return {std::nullopt, QStringLiteral("0 より大きい寸法を入力してください")};
     case tolerance::DiameterFault::TooLarge:
@@ -120,18 +154,19 @@ SizeReading readSize(const QString& typed)
 
 BoundReading readBound(const QString& typed)
 {
-    const QString text = asTyped(typed);
+    const QString text = numberAsTyped(typed);
     if (text.isEmpty())
         return {};
     const std::string bytes = text.toStdString();
     const auto decimal = tolerance::splitDecimal(bytes);
+    // The examples are clearances, an interference among them, as this field takes.
     if (!decimal)
-        return {std::nullopt, notANumber(text)};
+        return {std::nullopt, notANumber(text, QStringLiteral("0.02、しめしろは -0.02"))};
     if (tolerance::hasDigitsBeyond(*decimal, tolerance::kNominalSizeDecimals))
-        return {std::nullopt, QStringLiteral("小数は 4 桁までです")};
+        return {std::nullopt, QStringLiteral("小数は 4 桁までです（例: -0.0125）")};
     const auto magnitude = tolerance::magnitudeOf(*decimal);
     if (!magnitude)
-        return {std::nullopt, QStringLiteral("大きすぎます")};
+        return {std::nullopt, QStringLiteral("大きすぎます（例: 0.5、-0.5）")};
     return {decimal->negative ? -*magnitude : *magnitude, {}};
 }
 
@@ -140,6 +175,10 @@ ClassReading readClass(Side side, const QString& typed)
     const QString text = asTyped(typed);
     if (text.isEmpty())
         return {std::nullopt, {}};
+    // A whole fit typed into one field: each half has a field of its own.
+    if (const qsizetype slash = text.indexOf(u'/'); slash >= 0)
+        return {std::nullopt, QStringLiteral("穴に %1、軸に %2 と分けて入力します")
+                                  .arg(text.left(slash).trimmed(), text.mid(slash + 1).trimmed())};
     const auto parsed = tolerance::parseClassCode(text.toStdString());
     if (const auto* error = std::get_if<tolerance::ClassCodeError>(&parsed))
         return {std::nullopt, codeProblem(*error, text, side)};

@@ -46,13 +46,13 @@ FinderPlan planSearch(const FinderFields& fields, std::optional<Length> diameter
     const BoundReading minimum = readBound(fields.minimum);
     const BoundReading maximum = readBound(fields.maximum);
     if (!minimum.problem.isEmpty())
-        return {std::nullopt, QStringLiteral("最小すきま: ") + minimum.problem};
+        return {std::nullopt, QStringLiteral("最小すきま: ") + minimum.problem, true};
     if (!maximum.problem.isEmpty())
-        return {std::nullopt, QStringLiteral("最大すきま: ") + maximum.problem};
+        return {std::nullopt, QStringLiteral("最大すきま: ") + maximum.problem, true};
     if (!diameter)
         return {std::nullopt, QStringLiteral("上の寸法が入ると探します")};
     if (minimum.value && maximum.value && *minimum.value > *maximum.value)
-        return {std::nullopt, QStringLiteral("最小すきまが最大すきまより大きくなっています")};
+        return {std::nullopt, QStringLiteral("最小すきまが最大すきまより大きくなっています"), true};
     return {FinderQuery{*diameter, edition, minimum.value, maximum.value, fields.type, fields.basis,
                         fields.scope},
             {}};

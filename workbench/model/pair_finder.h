@@ -72,6 +72,7 @@ struct FinderPlan
 {
     std::optional<FinderQuery> query;
     QString problem;
+    bool fault = false; // the problem is in what was typed, not a size still to come
 };
 FinderPlan planSearch(const FinderFields& fields, std::optional<Length> diameter,
                       tolerance::Edition edition);

@@ -10,12 +10,23 @@
 
 namespace {
 
-bool hasSelectedText(QObject* object)
+const QLineEdit* fieldOf(QObject* object)
 {
     if (auto* combo = qobject_cast<QComboBox*>(object))
         object = combo->lineEdit();
-    const auto* field = qobject_cast<QLineEdit*>(object);
+    return qobject_cast<QLineEdit*>(object);
+}
+
+bool hasSelectedText(QObject* object)
+{
+    const QLineEdit* field = fieldOf(object);
     return field && field->hasSelectedText();
+}
+
+bool canUndoTyping(QObject* object)
+{
+    const QLineEdit* field = fieldOf(object);
+    return field && field->isUndoAvailable();
 }
 
 } // namespace
@@ -30,10 +41,14 @@ bool CopyRoute::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != m_window)
         return false;
-    if (event->type() == QEvent::ShortcutOverride &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !hasSelectedText(watched)) {
-        event->ignore(); // the window's Copy then runs
-        return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // The window's Copy or Undo then runs.
+        if ((key->matches(QKeySequence::Copy) && !hasSelectedText(watched)) ||
+            (key->matches(QKeySequence::Undo) && !canUndoTyping(watched))) {
+            event->ignore();
+            return true;
+        }
     }
     if (event->type() == QEvent::FocusIn && !widget->statusTip().isEmpty()) {
         if (auto* main = qobject_cast<QMainWindow*>(m_window))

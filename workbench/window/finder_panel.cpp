@@ -3,12 +3,15 @@
 
 #include "model/pair_search.h"
 #include "window/fit_texts.h"
+#include "window/problem_colour.h"
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -104,8 +107,12 @@ QVariant FoundPairsModel::preferredData(int row, int role) const
 
 QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal)
-        return {};
+    // The rows' headers are hidden, yet a screen reader's table still has them: each is named by
+    // its pair rather than left empty.
+    if (orientation == Qt::Vertical)
+        return role == Qt::DisplayRole && section < rowCount()
+                   ? QVariant(m_found.fitText(std::size_t(section)))
+                   : QVariant();
     if (section == PreferredColumn && role == Qt::ToolTipRole)
         return kPreferredHint;
     if (section == PreferredColumn && role == Qt::AccessibleTextRole)
@@ -121,6 +128,7 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
 FinderPanel::FinderPanel(QWidget* parent)
     : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_type(new QComboBox),
       m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new QTableView),
+      m_use(new QPushButton(QStringLiteral("この組を使う(&U)"))),
       m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
       m_search(new PairSearch(this))
 {
@@ -144,21 +152,37 @@ FinderPanel::FinderPanel(QWidget* parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTabKeyNavigation(false);
     m_list->verticalHeader()->hide();
-    // A few rows are enough to choose from; the window stays within a 200 % laptop screen.
-    m_list->setMinimumHeight(m_list->fontMetrics().height() * 6);
+    // Five rows to choose from, however low the screen; the window's results scroll instead.
+    m_list->setMinimumHeight(m_list->horizontalHeader()->sizeHint().height() +
+                             5 * m_list->verticalHeader()->defaultSectionSize() +
+                             2 * m_list->frameWidth());
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_list->horizontalHeader()->setSectionResizeMode(PreferredColumn,
                                                      QHeaderView::ResizeToContents);
     m_list->horizontalHeader()->moveSection(PreferredColumn, 0);
-    m_list->setStatusTip(
-        QStringLiteral("行を選ぶと、そのはめあいを上に表示します。★ は常用するはめあい"));
+    const QString useHint =
+        QStringLiteral("Enter、ダブルクリックか「この組を使う」で、行の組を上の穴と"
+                       "軸に入れます (Ctrl+Z で戻す)。★ は常用するはめあい");
+    m_list->setStatusTip(useHint);
+    m_use->setObjectName(QStringLiteral("usePairButton"));
+    m_use->setToolTip(useHint);
+    m_use->setStatusTip(useHint);
+    m_use->setEnabled(false);
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_message, 1);
+    status->addWidget(m_use);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
-    layout->addWidget(m_message);
+    layout->addLayout(status);
     layout->addWidget(m_list, 1);
+    // Tab into the list makes its first row current: that must change nothing above.
+    connect(m_list, &QTableView::activated, this, &FinderPanel::useRow);
+    connect(m_use, &QPushButton::clicked, this, [this] { useRow(m_list->currentIndex()); });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &FinderPanel::rowChosen);
+            [this](const QModelIndex& current) { m_use->setEnabled(current.isValid()); });
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            [this] { m_use->setEnabled(m_list->currentIndex().isValid()); });
     searchSoon();
 }
 
@@ -252,11 +276,11 @@ void FinderPanel::search()
     m_model->setPairs({});
     if (!plan.query) {
         m_search->cancel();
-        m_message->setText(plan.problem);
+        showPlanProblem(plan.problem, plan.fault);
         return;
     }
-    m_message->setText(
-        QStringLiteral("φ%1 で探しています…").arg(fitTexts::sizeText(plan.query->diameter)));
+    showPlanProblem(
+        QStringLiteral("φ%1 で探しています…").arg(fitTexts::sizeText(plan.query->diameter)), false);
     m_search->start(*plan.query);
 }
 
@@ -273,10 +297,19 @@ void FinderPanel::showFound(FoundPairs found)
     m_model->setPairs(std::move(found));
 }
 
-void FinderPanel::rowChosen(const QModelIndex& current)
+void FinderPanel::showPlanProblem(const QString& text, bool fault)
 {
-    if (!current.isValid())
+    QPalette colours = palette();
+    if (fault)
+        colours.setColor(QPalette::WindowText, problemColour(colours));
+    m_message->setPalette(colours);
+    m_message->setText(text);
+}
+
+void FinderPanel::useRow(const QModelIndex& index)
+{
+    if (!index.isValid())
         return;
-    const std::size_t row = std::size_t(current.row());
+    const std::size_t row = std::size_t(index.row());
     Q_EMIT pairChosen(m_model->pairs().holeAt(row), m_model->pairs().shaftAt(row));
 }

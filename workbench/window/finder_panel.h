@@ -12,6 +12,7 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class QTimer;
 class PairSearch;
@@ -56,6 +57,8 @@ public:
     void setService(const std::optional<tolerance::service::ServiceSearch>& service);
 
 Q_SIGNALS:
+    // Only ever at the user's word (Enter, a double click, the button): moving through the rows
+    // only looks at them.
     void pairChosen(const QString& hole, const QString& shaft);
 
 private:
@@ -66,7 +69,8 @@ private:
     void searchSoon();
     void search();
     void showFound(workbench::FoundPairs found);
-    void rowChosen(const QModelIndex& current);
+    void useRow(const QModelIndex& index);
+    void showPlanProblem(const QString& problem, bool fault);
 
     QLineEdit* m_minimum;
     QLineEdit* m_maximum;
@@ -75,6 +79,7 @@ private:
     QComboBox* m_scope;
     QLabel* m_message;
     QTableView* m_list;
+    QPushButton* m_use;
     FoundPairsModel* m_model;
     QTimer* m_searchTimer;
     PairSearch* m_search;

@@ -51,4 +51,8 @@ QString pairName(const workbench::SideFigures& hole, const workbench::SideFigure
 // What Copy puts on the clipboard: one line per side, then the pair's line.
 QString copyText(const workbench::Answer& answer);
 
+// The fit in a few words for a listener: "H8/f7 すきまばめ、最大すきま 0.089、最小すきま 0.025";
+// empty without a complete fit.
+QString fitSummary(const workbench::Answer& answer);
+
 } // namespace fitTexts

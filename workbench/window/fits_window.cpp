@@ -5,10 +5,13 @@
 #include "resources/resources.h"
 #include "window/class_box.h"
 #include "window/copy_route.h"
+#include "window/figure_label.h"
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
 #include "window/outlook_lines.h"
+#include "window/problem_colour.h"
 #include "window/service_panel.h"
+#include "window/spoken_changes.h"
 #include "window/zone_picture.h"
 
 #include <QAction>
@@ -23,10 +26,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace workbench;
 using tolerance::Edition;
@@ -34,41 +40,83 @@ using tolerance::Side;
 
 namespace {
 
-const QString kNone = QStringLiteral("—");
-
 // A label whose changing text never moves the layout: as wide as the sample, whatever it shows.
 // Word wrap would let the window shrink below what its labels need, so lines break only where
 // the text says.
 void steadyWidth(QLabel* label, const QString& sample)
 {
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sample));
-    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    QSizePolicy policy = label->sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    policy.setVerticalPolicy(QSizePolicy::Preferred);
+    policy.setHeightForWidth(false);
+    label->setSizePolicy(policy);
 }
 
-QLabel* figureLabel(const char* name)
+FigureLabel* figureLabel(const char* name, const QString& meaning)
 {
-    auto* label = new QLabel(kNone);
+    auto* label = new FigureLabel(meaning);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     steadyWidth(label, QStringLiteral("-3150.0000 "));
     return label;
 }
 
-// A problem reads in red on light and dark desktops alike.
-QColor problemColour(const QPalette& palette)
+// A label of the window's own words: never rich text, whatever it is given.
+QLabel* plainLabel(const QString& text = {})
 {
-    return palette.color(QPalette::Window).lightness() < 128 ? QColor(255, 130, 120)
-                                                             : QColor(180, 0, 0);
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
+
+QScrollArea* scrolling(QWidget* content, const char* name)
+{
+    auto* area = new QScrollArea;
+    area->setObjectName(QString::fromLatin1(name));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
+}
+
+// A label with nothing to say is hidden, so that no screen reader meets an empty one, yet keeps
+// its room, so that nothing moves when it speaks.
+QLabel* hiddenWhileEmpty(QLabel* label)
+{
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->hide();
+    return label;
+}
+
+void showOrHide(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+// Wraps its lines within a fixed height. Not asked for a height at its width: a scrolling view
+// would then lay the window out at its preferred height, never at its least.
+class FixedLinesLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+};
 
 QLabel* messageLabel(const char* name)
 {
-    auto* label = new QLabel;
+    auto* label = hiddenWhileEmpty(new FixedLinesLabel);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText); // it quotes what was typed
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    steadyWidth(label, QStringLiteral("JS7x: この記号の公差クラスはありません"));
+    // Two lines, wrapped where they must: narrow enough for an 800-pixel screen, and a fixed
+    // height, so that nothing typed can make the window grow.
+    label->setWordWrap(true);
+    label->setFixedHeight(2 * label->fontMetrics().lineSpacing());
+    steadyWidth(label, QStringLiteral("h7 は軸の公差クラスです。　"));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, problemColour(palette));
     label->setPalette(palette);
@@ -80,6 +128,33 @@ QComboBox* classBox(Side side, const char* name)
     auto* combo = new ClassBox(side);
     combo->setObjectName(QString::fromLatin1(name));
     return combo;
+}
+
+// The window, frame and all, within the work area of the screen it is on: no larger than the
+// area and not beyond its edges. Before the window is shown it has no frame yet; a title bar's
+// height stands in for it.
+void keepWithinScreen(QWidget& window, bool placed)
+{
+    const QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
+    if (!screen)
+        screen = window.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect client = window.geometry();
+    const QRect frame = window.frameGeometry();
+    const QMargins margins =
+        frame != client ? QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                                   frame.right() - client.right(), frame.bottom() - client.bottom())
+                        : QMargins(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
+    const QRect room = area.marginsRemoved(margins);
+    QRect within(client.topLeft(), client.size().boundedTo(room.size()));
+    if (placed) {
+        within.moveLeft(std::clamp(within.left(), room.left(), room.right() + 1 - within.width()));
+        within.moveTop(std::clamp(within.top(), room.top(), room.bottom() + 1 - within.height()));
+    }
+    if (within != client)
+        window.setGeometry(within);
 }
 
 // The label's text without its access key, as a screen reader should say it.
@@ -96,12 +171,16 @@ FitsWindow::FitsWindow(QWidget* parent)
     : QMainWindow(parent), m_size(new QLineEdit), m_hole(classBox(Side::Hole, "holeClass")),
       m_shaft(classBox(Side::Shaft, "shaftClass")), m_edition(new QComboBox),
       m_sizeMessage(messageLabel("sizeMessage")), m_holeMessage(messageLabel("holeMessage")),
-      m_shaftMessage(messageLabel("shaftMessage")), m_type(figureLabel("fitKind")),
-      m_looseName(new QLabel), m_looseValue(figureLabel("looseValue")), m_tightName(new QLabel),
-      m_tightValue(figureLabel("tightValue")), m_fitTolerance(figureLabel("fitTolerance")),
-      m_outlook(new OutlookLines), m_notes(new QLabel),
+      m_shaftMessage(messageLabel("shaftMessage")),
+      m_type(figureLabel("fitKind", QStringLiteral("はめあいの種類"))), m_looseName(plainLabel()),
+      m_looseValue(figureLabel("looseValue", QStringLiteral("最大すきま"))),
+      m_tightName(plainLabel()),
+      m_tightValue(figureLabel("tightValue", QStringLiteral("最小すきま"))),
+      m_fitTolerance(figureLabel("fitTolerance", QStringLiteral("はめあいの変動量"))),
+      m_outlook(new OutlookLines), m_notes(new FigureLabel(QStringLiteral("図面用の表記"))),
       m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
-      m_picture(new ZonePicture), m_finder(new FinderPanel), m_service(new ServicePanel)
+      m_spoken(new SpokenChanges(*this)), m_picture(new ZonePicture), m_finder(new FinderPanel),
+      m_service(new ServicePanel)
 {
     setObjectName(QStringLiteral("FitsWindow"));
     setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
@@ -110,9 +189,18 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 µm）"));
     auto* pictureLayout = new QVBoxLayout(pictureBox);
     pictureLayout->addWidget(m_picture);
-    auto* middle = new QHBoxLayout;
+    auto* results = new QWidget;
+    auto* middle = new QHBoxLayout(results);
+    middle->setContentsMargins(0, 0, 0, 0);
     middle->addWidget(buildResults(), 3);
     middle->addWidget(pictureBox, 2);
+    // On a low screen the results scroll, and the finder keeps rows enough to choose from.
+    // Only up and down: across, the whole window scrolls, as it does on a narrow screen.
+    auto* resultsArea = scrolling(results, "resultsArea");
+    resultsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    resultsArea->setMinimumSize(results->minimumSizeHint().width() +
+                                    resultsArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                                fontMetrics().height() * 7);
     auto* finderBox = new QGroupBox(QStringLiteral("はめあいを探す"));
     (new QVBoxLayout(finderBox))->addWidget(m_finder);
 
@@ -120,9 +208,18 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputs());
     layout->addWidget(m_service);
-    layout->addLayout(middle, 3);
+    layout->addWidget(resultsArea, 3);
     layout->addWidget(finderBox, 2);
-    setCentralWidget(central);
+    // On a screen smaller than the window's least size the window still fits, and what it cannot
+    // show scrolls; the focus brings every control into view.
+    setCentralWidget(scrolling(central, "workbenchArea"));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // Innermost first: the outer area then sees where the inner one put it.
+        for (QWidget* up = now; now && up && up != this; up = up->parentWidget()) {
+            if (auto* area = qobject_cast<QScrollArea*>(up); area && area->widget() != now)
+                area->ensureWidgetVisible(now, 0, 0);
+        }
+    });
     buildMenus();
     statusBar()->showMessage(
         QStringLiteral("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
@@ -138,18 +235,17 @@ FitsWindow::FitsWindow(QWidget* parent)
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());
     });
-    // Size, hole, shaft: a fit is typed without the mouse.
-    setTabOrder(m_size, m_hole);
-    setTabOrder(m_hole, m_shaft);
-    setTabOrder(m_shaft, m_edition);
+    setTabChain();
     m_size->setFocus();
     refresh();
-    // Roomy where the screen allows, never larger than it.
+    // Roomy where the screen allows, never larger than it; on a small screen all of it.
     const QSize roomy =
         sizeHint().expandedTo(QSize(fontMetrics().height() * 60, fontMetrics().height() * 44));
-    resize(screen() ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9)
-                          .expandedTo(minimumSizeHint())
-                    : roomy);
+    resize(
+        screen()
+            ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9).expandedTo(contentSize())
+            : roomy);
+    keepWithinScreen(*this, false);
 }
 
 QWidget* FitsWindow::buildInputs()
@@ -175,7 +271,7 @@ QWidget* FitsWindow::buildInputs()
         {m_shaft, m_shaftMessage, QStringLiteral("軸の公差クラス(&J)"),
          QStringLiteral("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します。"
                         "買う部品は寸法許容差を +0.021/+0.008 のように入力できます")},
-        {m_edition, nullptr, QStringLiteral("規格(&E)"),
+        {m_edition, nullptr, QStringLiteral("規格(&K)"),
          QStringLiteral("JIS B 0401 (1984) の表か、JIS B 0401:2016 (= ISO 286:2010) か")},
     };
     auto* box = new QWidget;
@@ -195,7 +291,6 @@ QWidget* FitsWindow::buildInputs()
         grid->setColumnStretch(column, 1);
         ++column;
     }
-    grid->setRowMinimumHeight(2, 2 * fontMetrics().height());
     return box;
 }
 
@@ -206,23 +301,23 @@ void FitsWindow::addSideRows(QGridLayout* grid)
         {"shaftHead", "shaftUpper", "shaftLower", "shaftMaximum", "shaftMinimum", "shaftSource"}};
     const QString rows[] = {QStringLiteral("上の寸法許容差"), QStringLiteral("下の寸法許容差"),
                             QStringLiteral("最大許容寸法"), QStringLiteral("最小許容寸法")};
-    grid->addWidget(new QLabel(QStringLiteral("mm")), 0, 0);
+    grid->addWidget(plainLabel(QStringLiteral("mm")), 0, 0);
     for (int side = 0; side < 2; ++side) {
         SideLabels& labels = m_sides[side];
-        labels.head = new QLabel(side == 0 ? QStringLiteral("穴") : QStringLiteral("軸"));
+        labels.head = plainLabel(side == 0 ? QStringLiteral("穴") : QStringLiteral("軸"));
         labels.head->setObjectName(QString::fromLatin1(names[side][0]));
         labels.head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(labels.head, 0, side + 1);
-        QLabel** figures[] = {&labels.upper, &labels.lower, &labels.maximum, &labels.minimum};
+        FigureLabel** figures[] = {&labels.upper, &labels.lower, &labels.maximum, &labels.minimum};
         for (int row = 0; row < 4; ++row) {
             if (side == 0)
-                grid->addWidget(new QLabel(rows[row]), row + 1, 0);
-            QLabel* figure = figureLabel(names[side][row + 1]);
-            figure->setAccessibleName((side == 0 ? u"穴の" : u"軸の") + rows[row]);
+                grid->addWidget(plainLabel(rows[row]), row + 1, 0);
+            FigureLabel* figure =
+                figureLabel(names[side][row + 1], (side == 0 ? u"穴の" : u"軸の") + rows[row]);
             grid->addWidget(figure, row + 1, side + 1);
             *figures[row] = figure;
         }
-        labels.source = new QLabel;
+        labels.source = hiddenWhileEmpty(plainLabel());
         labels.source->setObjectName(QString::fromLatin1(names[side][5]));
         steadyWidth(labels.source,
                     QStringLiteral("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
@@ -242,10 +337,10 @@ QWidget* FitsWindow::buildResults()
     addSideRows(grid);
     const int pairRow = 7;
     const std::pair<QLabel*, QLabel*> pairRows[] = {
-        {new QLabel(QStringLiteral("はめあいの種類")), m_type},
+        {plainLabel(QStringLiteral("はめあいの種類")), m_type},
         {m_looseName, m_looseValue},
         {m_tightName, m_tightValue},
-        {new QLabel(QStringLiteral("はめあいの変動量")), m_fitTolerance},
+        {plainLabel(QStringLiteral("はめあいの変動量")), m_fitTolerance},
     };
     for (int i = 0; i < 4; ++i) {
         grid->addWidget(pairRows[i].first, pairRow + i, 0);
@@ -253,8 +348,6 @@ QWidget* FitsWindow::buildResults()
     }
     m_fitTolerance->setToolTip(QStringLiteral("最大すきまと最小すきまの差（穴と軸の公差の和）"));
     m_notes->setObjectName(QStringLiteral("drawingNotes"));
-    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_notes->setAccessibleName(QStringLiteral("図面用の表記"));
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
     steadyWidth(m_notes, QStringLiteral(
@@ -285,6 +378,31 @@ void FitsWindow::buildMenus()
     m_copyAction->setObjectName(QStringLiteral("copyAction"));
     m_copyAction->setShortcut(QKeySequence::Copy);
     m_copyAction->setStatusTip(m_copyButton->statusTip());
+    m_undoAction = edit->addAction(QStringLiteral("元に戻す(&U)"), this, &FitsWindow::undoPair);
+    m_undoAction->setObjectName(QStringLiteral("undoPairAction"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_undoAction->setStatusTip(QStringLiteral("一覧から使った組の前の穴と軸に戻します"));
+    m_undoAction->setEnabled(false);
+}
+
+QSize FitsWindow::contentSize() const
+{
+    const QWidget* content = findChild<QScrollArea*>(QStringLiteral("workbenchArea"))->widget();
+    return content->sizeHint() +
+           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+void FitsWindow::setTabChain()
+{
+    // Size, hole, shaft: a fit is typed without the mouse; then every figure in reading order,
+    // the picture, and the finder.
+    QList<QWidget*> chain = {m_size, m_hole, m_shaft, m_edition, m_service};
+    for (const SideLabels& side : m_sides)
+        chain << side.upper << side.lower << side.maximum << side.minimum;
+    chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
+          << m_copyButton << m_picture << m_finder;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 Inputs FitsWindow::inputs() const
@@ -304,6 +422,7 @@ void FitsWindow::refresh()
     showSide(Side::Shaft, m_answer.shaft);
     showPair(m_answer);
     m_outlook->showFor(m_answer, typed.edition);
+    m_spoken->setFit(fitTexts::fitSummary(m_answer));
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
     m_service->setFit(m_answer);
@@ -316,8 +435,9 @@ void FitsWindow::showProblem(QWidget* field, QLabel* message, const QString& pro
     QString lines = problem;
     lines.replace(QStringLiteral("。"), QStringLiteral("。\n"))
         .replace(u'（', QStringLiteral("\n（"));
-    message->setText(lines.trimmed());
+    showOrHide(message, lines.trimmed());
     field->setAccessibleDescription(problem);
+    m_spoken->setProblem(*field, problem);
 }
 
 void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
@@ -326,44 +446,67 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     const bool hole = side == Side::Hole;
     labels.head->setText((hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) +
                          (figures ? figures->code : QString()));
-    labels.upper->setText(figures ? fitTexts::deviation(figures->upper) : kNone);
-    labels.lower->setText(figures ? fitTexts::deviation(figures->lower) : kNone);
-    labels.maximum->setText(figures ? fitTexts::millimetres(figures->maximum) : kNone);
-    labels.minimum->setText(figures ? fitTexts::millimetres(figures->minimum) : kNone);
-    const Edition edition = m_edition->currentData().value<Edition>();
-    labels.source->setText(figures ? (hole ? u"穴の" : u"軸の") +
-                                         (figures->given()
-                                              ? QStringLiteral("寸法許容差: 入力した値")
-                                              : fitTexts::sourceText(figures->source, edition))
-                                   : QString());
+    labels.upper->showValue(figures ? fitTexts::deviation(figures->upper) : QString());
+    labels.lower->showValue(figures ? fitTexts::deviation(figures->lower) : QString());
+    labels.maximum->showValue(figures ? fitTexts::millimetres(figures->maximum) : QString());
+    labels.minimum->showValue(figures ? fitTexts::millimetres(figures->minimum) : QString());
+    showOrHide(labels.source,
+               figures ? (hole ? u"穴の" : u"軸の") +
+                             (figures->given()
+                                  ? QStringLiteral("寸法許容差: 入力した値")
+                                  : fitTexts::sourceText(figures->source,
+                                                         m_edition->currentData().value<Edition>()))
+                       : QString());
 }
 
 void FitsWindow::showPair(const Answer& answer)
 {
+    // Copy stays on without a fit, to say that there is nothing to copy.
     const bool complete = answer.complete();
     m_copyButton->setEnabled(complete);
-    m_copyAction->setEnabled(complete);
     if (!complete) {
-        for (QLabel* label : {m_type, m_looseValue, m_tightValue, m_fitTolerance})
-            label->setText(kNone);
         m_looseName->setText(QStringLiteral("最大すきま"));
         m_tightName->setText(QStringLiteral("最小すきま"));
-        m_notes->clear();
+        m_looseValue->setMeaning(m_looseName->text());
+        m_tightValue->setMeaning(m_tightName->text());
+        for (FigureLabel* label : {m_type, m_looseValue, m_tightValue, m_fitTolerance})
+            label->showValue({});
+        m_notes->showValue({});
         return;
     }
     const auto [loose, tight] = fitTexts::clearanceFigures(*answer.pair);
-    m_type->setText(fitTexts::typeName(answer.pair->type));
+    m_type->showValue(fitTexts::typeName(answer.pair->type));
     m_looseName->setText(loose.name);
-    m_looseValue->setText(loose.value);
     m_tightName->setText(tight.name);
-    m_tightValue->setText(tight.value);
-    m_looseValue->setAccessibleName(loose.name);
-    m_tightValue->setAccessibleName(tight.name);
-    m_fitTolerance->setText(fitTexts::millimetres(tolerance::fitTolerance(*answer.pair)));
-    m_notes->setText(fitTexts::copyText(answer).trimmed());
+    m_looseValue->setMeaning(loose.name);
+    m_tightValue->setMeaning(tight.name);
+    m_looseValue->showValue(loose.value);
+    m_tightValue->showValue(tight.value);
+    m_fitTolerance->showValue(fitTexts::millimetres(tolerance::fitTolerance(*answer.pair)));
+    m_notes->showValue(fitTexts::copyText(answer).trimmed());
 }
 
 void FitsWindow::choosePair(const QString& hole, const QString& shaft)
+{
+    const QString before = m_hole->currentText() + u'/' + m_shaft->currentText();
+    m_replaced.append({m_hole->currentText(), m_shaft->currentText()});
+    m_undoAction->setEnabled(true);
+    setPair(hole, shaft);
+    statusBar()->showMessage(
+        QStringLiteral("%1/%2 を使いました（Ctrl+Z で %3 に戻します）").arg(hole, shaft, before));
+}
+
+void FitsWindow::undoPair()
+{
+    if (m_replaced.isEmpty())
+        return;
+    const auto [hole, shaft] = m_replaced.takeLast();
+    m_undoAction->setEnabled(!m_replaced.isEmpty());
+    setPair(hole, shaft);
+    statusBar()->showMessage(QStringLiteral("%1/%2 に戻しました").arg(hole, shaft), 4000);
+}
+
+void FitsWindow::setPair(const QString& hole, const QString& shaft)
 {
     {
         // The figures once for the whole pair, never for half of it.
@@ -406,16 +549,21 @@ void FitsWindow::restoreLast()
     m_service->restore();
     const lastInputs::Window window = lastInputs::loadWindow();
     // Native Wayland lets no client place its window: only the size comes back there.
-    if (platformChoice::currentPlatformPlacesWindows() && !window.geometry.isEmpty())
+    const bool placed = platformChoice::currentPlatformPlacesWindows();
+    if (placed && !window.geometry.isEmpty())
         restoreGeometry(window.geometry);
     else if (window.size.isValid())
         resize(window.size.expandedTo(minimumSizeHint()));
+    // A window kept larger than this screen, or on a screen gone, comes back within this one.
+    keepWithinScreen(*this, placed);
 }
 
 void FitsWindow::saveNow()
 {
     // Where native Wayland reports no true place, the place kept from an X11 session stays.
     const bool placed = platformChoice::currentPlatformPlacesWindows();
+    if (!isMaximized() && !isFullScreen())
+        keepWithinScreen(*this, placed);
     lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()});
     m_service->save();
 }

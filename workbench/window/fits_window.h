@@ -8,7 +8,9 @@
 
 #include <optional>
 
+class FigureLabel;
 class FinderPanel;
+class SpokenChanges;
 class QAction;
 class QComboBox;
 class QGridLayout;
@@ -37,6 +39,8 @@ public:
     // The current fit for a drawing, or empty when there is none; Copy puts it on the clipboard.
     QString copyText() const;
     void copyFit();
+    // Brings back the pair of classes that a pair taken from the finder replaced.
+    void undoPair();
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
@@ -46,10 +50,10 @@ private:
     struct SideLabels
     {
         QLabel* head;
-        QLabel* upper;
-        QLabel* lower;
-        QLabel* maximum;
-        QLabel* minimum;
+        FigureLabel* upper;
+        FigureLabel* lower;
+        FigureLabel* maximum;
+        FigureLabel* minimum;
         QLabel* source;
     };
 
@@ -63,6 +67,10 @@ private:
     void showSide(tolerance::Side side, const std::optional<workbench::SideFigures>& figures);
     void showPair(const workbench::Answer& answer);
     void choosePair(const QString& hole, const QString& shaft);
+    void setPair(const QString& hole, const QString& shaft);
+    void setTabChain();
+    // The size that shows everything without scrolling.
+    QSize contentSize() const;
     workbench::Inputs inputs() const;
 
     QLineEdit* m_size;
@@ -73,16 +81,20 @@ private:
     QLabel* m_holeMessage;
     QLabel* m_shaftMessage;
     SideLabels m_sides[2]; // hole, shaft
-    QLabel* m_type;
+    FigureLabel* m_type;
     QLabel* m_looseName;
-    QLabel* m_looseValue;
+    FigureLabel* m_looseValue;
     QLabel* m_tightName;
-    QLabel* m_tightValue;
-    QLabel* m_fitTolerance;
+    FigureLabel* m_tightValue;
+    FigureLabel* m_fitTolerance;
     OutlookLines* m_outlook;
-    QLabel* m_notes;
+    FigureLabel* m_notes;
     QPushButton* m_copyButton;
     QAction* m_copyAction = nullptr;
+    QAction* m_undoAction = nullptr;
+    SpokenChanges* m_spoken;
+    // The pairs the finder's choices replaced, the latest last.
+    QList<std::pair<QString, QString>> m_replaced;
     ZonePicture* m_picture;
     FinderPanel* m_finder;
     ServicePanel* m_service;

@@ -2,6 +2,7 @@
 #include "window/outlook_lines.h"
 
 #include "model/fit_outlook.h"
+#include "window/figure_label.h"
 #include "window/fit_texts.h"
 
 #include <QComboBox>
@@ -47,12 +48,13 @@ QString oddsLine(const tolerance::FitStatistics& s, tolerance::FitType type)
              qt(tolerance::formatPercent(odds)));
 }
 
-QLabel* lineLabel(const char* name)
+// Plain text, for a side's limits are as typed; Tab reaches it and a screen reader reads the line,
+// which says its own meaning.
+FigureLabel* lineLabel(const char* name, const QString& meaning)
 {
-    auto* label = new QLabel;
+    auto* label = new FigureLabel(meaning);
     label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText); // a side's limits are as typed
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Changing text never moves the layout.
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return label;
@@ -61,7 +63,8 @@ QLabel* lineLabel(const char* name)
 } // namespace
 
 OutlookLines::OutlookLines(QWidget* parent)
-    : QWidget(parent), m_otherBasis(lineLabel("otherBasis")), m_odds(lineLabel("fitOdds")),
+    : QWidget(parent), m_otherBasis(lineLabel("otherBasis", QStringLiteral("他の基準"))),
+      m_odds(lineLabel("fitOdds", QStringLiteral("組立てのすきまのばらつき"))),
       m_distribution(new QComboBox)
 {
     m_distribution->setObjectName(QStringLiteral("oddsDistribution"));
@@ -88,8 +91,9 @@ void OutlookLines::showFor(const workbench::Answer& answer, tolerance::Edition e
 {
     m_answer = answer;
     const QString line = otherBasisLine(workbench::otherBasisOf(answer, edition));
-    m_otherBasis->setText(line);
-    m_otherBasis->setAccessibleName(line);
+    m_otherBasis->showValue(line);
+    if (!line.isEmpty())
+        m_otherBasis->setAccessibleName(line);
     showOdds();
 }
 
@@ -98,6 +102,7 @@ void OutlookLines::showOdds()
     const auto statistics =
         workbench::statisticsOf(m_answer, m_distribution->currentData().value<Distribution>());
     const QString line = statistics ? oddsLine(*statistics, m_answer.pair->type) : QString();
-    m_odds->setText(line);
-    m_odds->setAccessibleName(line);
+    m_odds->showValue(line);
+    if (!line.isEmpty())
+        m_odds->setAccessibleName(line);
 }

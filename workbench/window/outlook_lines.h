@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QComboBox;
-class QLabel;
+class FigureLabel;
 
 // Two lines under the clearances: the same fit in the other system, and the clearances 99.73 %
 // of assemblies lie within with the odds of an interference, for a spread chosen beside them.
@@ -22,8 +22,8 @@ public:
 private:
     void showOdds();
 
-    QLabel* m_otherBasis;
-    QLabel* m_odds;
+    FigureLabel* m_otherBasis;
+    FigureLabel* m_odds;
     QComboBox* m_distribution;
     workbench::Answer m_answer;
 };

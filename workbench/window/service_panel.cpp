@@ -131,7 +131,7 @@ public:
 } // namespace
 
 ServicePanel::ServicePanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("使用条件（温度と圧入）(&U)"), parent), m_body(nullptr),
+    : QGroupBox(QStringLiteral("使用条件（温度と圧入）(&W)"), parent), m_body(nullptr),
       m_answerGrid(nullptr), m_workingHead(plainLabel()), m_notes(plainLabel())
 {
     setObjectName(QStringLiteral("serviceGroup"));

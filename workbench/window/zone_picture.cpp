@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/zone_picture.h"
 
+#include "window/figure_label.h"
 #include "window/fit_texts.h"
 
 #include <QPainter>
@@ -24,6 +25,8 @@ ZonePicture::ZonePicture(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("zonePicture"));
     setAccessibleName(QStringLiteral("公差域の図"));
+    // Tab reaches it, so that a screen reader reads its description: the zones and the fit.
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -46,12 +49,17 @@ void ZonePicture::showWarm(const std::optional<WarmZones>& warm)
 void ZonePicture::describe()
 {
     QString description;
-    if (m_hole)
-        description =
-            QStringLiteral("穴 %1 %2／%3 µm、軸 %4 %5／%6 µm")
-                .arg(m_hole->code, fitTexts::micrometres(m_hole->upper),
-                     fitTexts::micrometres(m_hole->lower), m_shaft->code,
-                     fitTexts::micrometres(m_shaft->upper), fitTexts::micrometres(m_shaft->lower));
+    if (m_hole) {
+        const tolerance::Fit fit =
+            tolerance::fitOf({m_hole->upper, m_hole->lower}, {m_shaft->upper, m_shaft->lower});
+        description = QStringLiteral("穴 %1 %2／%3 µm、軸 %4 %5／%6 µm、%7")
+                          .arg(m_hole->code, fitTexts::micrometres(m_hole->upper),
+                               fitTexts::micrometres(m_hole->lower), m_shaft->code,
+                               fitTexts::micrometres(m_shaft->upper),
+                               fitTexts::micrometres(m_shaft->lower), fitTexts::typeName(fit.type));
+    } else {
+        description = QStringLiteral("寸法と公差クラスが入ると公差域を描きます");
+    }
     if (m_hole && m_warm)
         description += QStringLiteral("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
                            .arg(m_warm->caption, fitTexts::micrometres(m_warm->hole.upper),
@@ -191,6 +199,13 @@ void ZonePicture::paintWarm(QPainter& painter, Side side) const
 }
 
 void ZonePicture::paintEvent(QPaintEvent*)
+{
+    paintPicture();
+    if (hasFocus())
+        paintFocusMark(*this);
+}
+
+void ZonePicture::paintPicture()
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));

@@ -49,6 +49,7 @@ private:
     void paintZone(QPainter& painter, tolerance::Side side) const;
     void paintWarm(QPainter& painter, tolerance::Side side) const;
     void describe();
+    void paintPicture();
 
     std::optional<workbench::SideFigures> m_hole;
     std::optional<workbench::SideFigures> m_shaft;
