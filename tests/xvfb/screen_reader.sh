@@ -6,8 +6,9 @@
 # the accessibility bus and Orca started here and ended by the exit trap.
 #
 # A check is one call: reader_check NAME TITLE KEYS TREE SPEECH -- PROGRAM [ARGS]. KEYS are
-# xdotool key names, or "type:TEXT"; TREE and SPEECH are lists of texts (newline-separated) that
-# the tree dump (tab-separated role, name, description, text) and the speech must contain.
+# xdotool key names, "type:TEXT" or "rest:SECONDS"; TREE and SPEECH are lists of texts
+# (newline-separated) that the tree dump (tab-separated role, name, description, text) and the
+# speech must contain.
 # Exit 77 (skipped) only when the screen reader's packages are missing.
 TESSALY=$1
 FITS=$3 # the workbench
@@ -66,6 +67,7 @@ reader_check() {
     for k in $keys; do
         case $k in
         type:*) type_text "${k#type:}" ;;
+        rest:*) sleep "${k#rest:}" ;; # a listener hears the fit before going on
         *) key "$k" ;;
         esac
     done
@@ -107,9 +109,9 @@ LOOKUP_SPEECH=('呼び寸法（穴） combo box')
 reader_check lookup "^Morvane【Tessaly】 JIS B 0401\\(1984\\)\$" "Tab" \
     "$(printf '%s\n' "${LOOKUP_TREE[@]}")" "$(printf '%s\n' "${LOOKUP_SPEECH[@]}")" -- "$TESSALY"
 
-# The workbench: a size and two classes typed, then Tab on to the first figure. Every figure is in
-# the tree named by its row and side with its value; Orca says the fit unasked once the typing
-# rests, and the figure Tab reaches with its meaning.
+# The workbench: a size and two classes typed, then Tab past the edition and the folded 使用条件
+# to the first figure. Every figure is in the tree named by its row and side with its value; Orca
+# says the fit unasked once the typing rests, and the figure Tab reaches with its meaning.
 FITS_TREE=(
     $'label\t穴の上の寸法許容差 +0.039' $'label\t穴の下の寸法許容差 0' $'label\t軸の上の寸法許容差 -0.025'
     $'label\t軸の下の寸法許容差 -0.050' $'label\t穴の最大許容寸法 35.039' $'label\t軸の最小許容寸法 34.950'
@@ -119,7 +121,7 @@ FITS_TREE=(
 )
 FITS_SPEECH=('H8/f7 すきまばめ、最大すきま 0.089、最小すきま 0.025' '穴の上の寸法許容差 +0.039 label')
 if [ -n "$FITS" ]; then
-    reader_check workbench '^Tessaly はめあい計算$' "type:35 Tab type:H8 Tab type:f7 Tab Tab" \
+    reader_check workbench '^Tessaly はめあい計算$' "type:35 Tab type:H8 Tab type:f7 rest:3 Tab Tab Tab" \
         "$(printf '%s\n' "${FITS_TREE[@]}")" "$(printf '%s\n' "${FITS_SPEECH[@]}")" -- "$FITS"
 fi
 # What Orca said, kept where asked (for the README's quotes).

@@ -50,7 +50,13 @@ Window loadWindow()
             settings.value(QStringLiteral("size")).toSize()};
 }
 
-void save(const std::optional<Inputs>& inputs, const Window& window)
+bool write(QStringView what, const std::function<void(QSettings&)>& write)
+{
+    return settings::save(kApplication, what, write);
+}
+
+void save(const std::optional<Inputs>& inputs, const Window& window,
+          const std::function<void(QSettings&)>& more)
 {
     // A save that fails says so on stderr and leaves the file as it was.
     settings::save(kApplication, u"the inputs", [&](QSettings& written) {
@@ -67,6 +73,8 @@ void save(const std::optional<Inputs>& inputs, const Window& window)
             written.setValue(QStringLiteral("geometry"), window.geometry);
         written.setValue(QStringLiteral("size"), window.size);
         written.endGroup();
+        if (more)
+            more(written);
     });
 }
 

@@ -5,8 +5,11 @@
 
 #include <QByteArray>
 #include <QSettings>
+#include <QStringView>
+
 #include <QSize>
 #include <QString>
+#include <functional>
 
 #include <optional>
 
@@ -28,13 +31,19 @@ struct Window
     QSize size;          // alone where it does not (native Wayland)
 };
 
-// The store itself, for what other parts of the workbench keep beside the inputs.
+// The store itself, for reading what other parts of the workbench keep beside the inputs.
 QSettings store();
+
+// Writes through the one door that refuses a file not ours alone and says on stderr when a save
+// fails; what names what was not saved ("the conditions of use").
+bool write(QStringView what, const std::function<void(QSettings&)>& write);
 
 std::optional<Inputs> loadInputs();
 Window loadWindow();
 
 // Inputs only when they gave a complete answer; the caller keeps the last such.
-void save(const std::optional<Inputs>& inputs, const Window& window);
+// more writes what else is kept, in the same save.
+void save(const std::optional<Inputs>& inputs, const Window& window,
+          const std::function<void(QSettings&)>& more = {});
 
 } // namespace lastInputs

@@ -273,15 +273,19 @@ ServiceFields loadServiceFields()
     return fields;
 }
 
-void saveServiceFields(const ServiceFields& fields)
+void writeServiceFields(QSettings& settings, const ServiceFields& fields)
 {
-    QSettings settings = lastInputs::store();
     settings.beginGroup(QStringLiteral("service"));
     settings.setValue(QStringLiteral("open"), fields.open);
     for (int i = 0; i < kServiceFieldCount; ++i)
         settings.setValue(serviceFieldKey(F(i)), fields.text[F(i)]);
     settings.endGroup();
-    settings.sync();
+}
+
+void saveServiceFields(const ServiceFields& fields)
+{
+    lastInputs::write(u"the conditions of use",
+                      [&](QSettings& settings) { writeServiceFields(settings, fields); });
 }
 
 QStringList materialNames()

@@ -13,6 +13,8 @@
 #include <array>
 #include <optional>
 
+class QSettings;
+
 // 使用条件: the fit in service as typed, read into the core's terms, and what the core answers
 // for it. Each field's problem is in the user's words, ready to show under it.
 namespace workbench {
@@ -79,5 +81,7 @@ QString serviceFieldKey(ServiceField field);
 // Kept beside the last inputs, as typed, with whether the group was open.
 ServiceFields loadServiceFields();
 void saveServiceFields(const ServiceFields& fields);
+// The same into a save under way, so that one save keeps the inputs and these together.
+void writeServiceFields(QSettings& settings, const ServiceFields& fields);
 
 } // namespace workbench

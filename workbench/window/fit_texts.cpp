@@ -141,10 +141,10 @@ QString copyText(const workbench::Answer& answer)
     const auto [loose, tight] = clearanceFigures(*answer.pair);
     // Both clearances of the line to one number of decimals, as both deviations of a note.
     const qsizetype decimals = std::max(decimalsIn(loose.value), decimalsIn(tight.value));
-    const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' + answer.hole->code + u'/' +
-                        answer.shaft->code + u' ' + typeName(answer.pair->type) + u' ' +
-                        loose.name + u' ' + padded(loose.value, decimals) + u' ' + tight.name +
-                        u' ' + padded(tight.value, decimals);
+    const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' +
+                        pairName(*answer.hole, *answer.shaft) + u' ' + typeName(answer.pair->type) +
+                        u' ' + loose.name + u' ' + padded(loose.value, decimals) + u' ' +
+                        tight.name + u' ' + padded(tight.value, decimals);
     return drawingNote(*answer.diameter, *answer.hole) + u'\n' +
            drawingNote(*answer.diameter, *answer.shaft) + u'\n' + fit + u'\n';
 }
@@ -154,9 +154,8 @@ QString fitSummary(const workbench::Answer& answer)
     if (!answer.complete())
         return {};
     const auto [loose, tight] = clearanceFigures(*answer.pair);
-    return answer.hole->code + u'/' + answer.shaft->code + u' ' + typeName(answer.pair->type) +
-           u'\u3001' + loose.name + u' ' + loose.value + u'\u3001' + tight.name + u' ' +
-           tight.value;
+    return pairName(*answer.hole, *answer.shaft) + u' ' + typeName(answer.pair->type) + u'\u3001' +
+           loose.name + u' ' + loose.value + u'\u3001' + tight.name + u' ' + tight.value;
 }
 
 } // namespace fitTexts

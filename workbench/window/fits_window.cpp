@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -189,11 +190,16 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 µm）"));
     auto* pictureLayout = new QVBoxLayout(pictureBox);
     pictureLayout->addWidget(m_picture);
+    // 使用条件 sits with the results it adds to: folded, it takes a line of their room, not of
+    // the finder's; open, it scrolls with them.
     auto* results = new QWidget;
-    auto* middle = new QHBoxLayout(results);
-    middle->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QVBoxLayout(results);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_service);
+    auto* middle = new QHBoxLayout;
     middle->addWidget(buildResults(), 3);
     middle->addWidget(pictureBox, 2);
+    column->addLayout(middle, 1);
     // On a low screen the results scroll, and the finder keeps rows enough to choose from.
     // Only up and down: across, the whole window scrolls, as it does on a narrow screen.
     auto* resultsArea = scrolling(results, "resultsArea");
@@ -207,17 +213,20 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputs());
-    layout->addWidget(m_service);
     layout->addWidget(resultsArea, 3);
     layout->addWidget(finderBox, 2);
     // On a screen smaller than the window's least size the window still fits, and what it cannot
     // show scrolls; the focus brings every control into view.
     setCentralWidget(scrolling(central, "workbenchArea"));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        // Innermost first: the outer area then sees where the inner one put it.
+        // Innermost first; each outer area then shows the inner one, so a widget taller than
+        // the inner view is shown from its top rather than scrolled past.
+        QWidget* shown = now;
         for (QWidget* up = now; now && up && up != this; up = up->parentWidget()) {
-            if (auto* area = qobject_cast<QScrollArea*>(up); area && area->widget() != now)
-                area->ensureWidgetVisible(now, 0, 0);
+            if (auto* area = qobject_cast<QScrollArea*>(up); area && area->widget() != shown) {
+                area->ensureWidgetVisible(shown, 0, 0);
+                shown = area;
+            }
         }
     });
     buildMenus();
@@ -397,6 +406,11 @@ void FitsWindow::setTabChain()
     // Size, hole, shaft: a fit is typed without the mouse; then every figure in reading order,
     // the picture, and the finder.
     QList<QWidget*> chain = {m_size, m_hole, m_shaft, m_edition, m_service};
+    // 使用条件's own fields and answers follow its box, in the order the group gave them.
+    for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
+        if (m_service->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus))
+            chain << next;
+    }
     for (const SideLabels& side : m_sides)
         chain << side.upper << side.lower << side.maximum << side.minimum;
     chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
@@ -564,8 +578,8 @@ void FitsWindow::saveNow()
     const bool placed = platformChoice::currentPlatformPlacesWindows();
     if (!isMaximized() && !isFullScreen())
         keepWithinScreen(*this, placed);
-    lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()});
-    m_service->save();
+    lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()},
+                     [this](QSettings& settings) { m_service->writeTo(settings); });
 }
 
 void FitsWindow::closeEvent(QCloseEvent* event)

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -385,7 +386,7 @@ void ServicePanel::restore()
     setFields(loadServiceFields());
 }
 
-void ServicePanel::save() const
+void ServicePanel::writeTo(QSettings& settings) const
 {
-    saveServiceFields(fields());
+    writeServiceFields(settings, fields());
 }

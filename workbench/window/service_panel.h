@@ -33,7 +33,8 @@ public:
 
     // Kept with the workbench's inputs: the fields as typed and whether the group was open.
     void restore();
-    void save() const;
+    // Into the workbench's save, beside the inputs.
+    void writeTo(QSettings& settings) const;
 
 Q_SIGNALS:
     // A new answer, after any change of the fields or of the fit above.
