@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Redraws the workbench's pictures in docs/ on a display of its own: docs/fits-choose.png (35
-# H7/g6: ★ on the commonly used pairs in the finder, the same fit in the other system, the odds)
-# and docs/fits-limits.png (a rolling bearing's bore 0/-0.009 as the hole, g6, size 20).
+# H7/g6: ★ on the commonly used pairs in the finder, the same fit in the other system, the odds),
+# docs/fits-limits.png (a rolling bearing's bore 0/-0.009 as the hole, g6, size 20), and, on
+# screens of their own, docs/fits-800x600.png and docs/fits-1366x768-125.png (H8/f7 at 35).
 # Usage: scripts/fits_screenshots.sh [path/to/tessaly-fits]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +17,14 @@ DOCS=$PWD/docs
 # shellcheck source=../tests/xvfb/lib.sh
 source tests/xvfb/lib.sh
 export DBUS_SESSION_BUS_ADDRESS=disabled:
-xv_start 1600x1200x24
+# Small screens: the window as it opens there, each on a display of that size of its own.
+if [ -z "${FITS_SCREEN:-}" ]; then
+    FITS_SCREEN="800x600 fits-800x600" "$0" "$FITS"
+    FITS_SCREEN="1366x768 fits-1366x768-125 1.25" "$0" "$FITS"
+fi
+read -r screen small scale <<<"${FITS_SCREEN:-1600x1200}"
+xv_start "${screen}x24"
+[ -z "${scale:-}" ] || export QT_SCALE_FACTOR=$scale
 
 photograph() { # name size hole shaft
     rm -rf "$XDG_CONFIG_HOME"
@@ -32,5 +40,9 @@ photograph() { # name size hole shaft
     echo "fits_screenshots: docs/$1.png ($(identify -format '%wx%h' "$DOCS/$1.png"))"
 }
 
-photograph fits-choose 35 H7 g6
-photograph fits-limits 20 0/-0.009 g6
+if [ -n "${small:-}" ]; then
+    photograph "$small" 35 H8 f7
+else
+    photograph fits-choose 35 H7 g6
+    photograph fits-limits 20 0/-0.009 g6
+fi

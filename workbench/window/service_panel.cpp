@@ -160,7 +160,10 @@ ServicePanel::ServicePanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_body);
     m_body->setVisible(false);
+    // Folded, the group is its title line alone, no empty frame under it.
+    setFlat(true);
     connect(this, &QGroupBox::toggled, this, [this](bool open) {
+        setFlat(!open);
         m_body->setVisible(open);
         refresh();
         if (open)
