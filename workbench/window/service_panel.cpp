@@ -160,15 +160,23 @@ ServicePanel::ServicePanel(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_body);
     m_body->setVisible(false);
-    // Folded, the group is its title line alone, no empty frame under it.
-    setFlat(true);
+    m_margins = layout->contentsMargins();
+    showOpen(false);
     connect(this, &QGroupBox::toggled, this, [this](bool open) {
-        setFlat(!open);
-        m_body->setVisible(open);
+        showOpen(open);
         refresh();
         if (open)
             growWindow();
     });
+}
+
+void ServicePanel::showOpen(bool open)
+{
+    // Folded, the group is its title line alone, no empty frame under it.
+    setFlat(!open);
+    layout()->setContentsMargins(open ? m_margins : QMargins());
+    setMaximumHeight(open ? QWIDGETSIZE_MAX : minimumSizeHint().height());
+    m_body->setVisible(open);
 }
 
 void ServicePanel::growWindow()
@@ -278,7 +286,7 @@ void ServicePanel::setFields(const ServiceFields& typed)
             setTextOf(m_inputs[i], typed.text[F(i)]);
         }
         setChecked(typed.open);
-        m_body->setVisible(typed.open);
+        showOpen(typed.open);
     }
     refresh();
     // A size kept with the window comes after and wins.

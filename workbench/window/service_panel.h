@@ -45,12 +45,14 @@ private:
     QWidget* buildAnswers();
     workbench::ServiceFields fields() const;
     void setFields(const workbench::ServiceFields& fields);
+    void showOpen(bool open);
     void growWindow();
     void refresh();
     void showProblems();
     void showLines();
     void chainFigures();
 
+    QMargins m_margins;
     QWidget* m_body;
     QWidget* m_inputs[workbench::kServiceFieldCount];
     QLabel* m_messages[workbench::kServiceFieldCount];
