@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -189,6 +190,10 @@ FitsWindow::FitsWindow(QWidget* parent)
 
     auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 µm）"));
     auto* pictureLayout = new QVBoxLayout(pictureBox);
+    // The picture paints its whole rectangle; under the Windows style a title whose kanji come
+    // from a taller fallback font reaches below the room the style leaves it, and was painted over.
+    pictureLayout->setContentsMargins(pictureLayout->contentsMargins() +
+                                      QMargins(0, fontMetrics().height() / 2, 0, 0));
     pictureLayout->addWidget(m_picture);
     // 使用条件 sits with the results it adds to: folded, it takes a line of their room, not of
     // the finder's; open, it scrolls with them.
