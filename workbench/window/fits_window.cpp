@@ -188,7 +188,10 @@ FitsWindow::FitsWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
     setWindowIcon(tessaly::resources::windowIcon());
 
-    auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 µm）"));
+    // The Greek μ of JIS X 0208, not the micro sign: a title with the micro sign was drawn in a
+    // fallback font, taller than the room the Windows style leaves a title, and lost its lower
+    // strokes there.
+    auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 μm）"));
     auto* pictureLayout = new QVBoxLayout(pictureBox);
     // The picture paints its whole rectangle; under the Windows style a title whose kanji come
     // from a taller fallback font reaches below the room the style leaves it, and was painted over.
