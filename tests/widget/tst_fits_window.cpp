@@ -8,6 +8,7 @@
 #include "desktop/accessibility/announcer.h"
 #include "model/class_lists.h"
 #include "test_support.h"
+#include "window/figure_label.h"
 #include "window/fit_texts.h"
 #include "window/fits_window.h"
 #include "window/spoken_changes.h"
@@ -698,6 +699,43 @@ private Q_SLOTS:
         QCOMPARE(text(m_window.get(), "fitOdds"), u"—"_s);
     }
 
+    // A figure measures its lines without a text document, and must come to what a label that
+    // takes the focus measures, value after value and after a new font, or the grid would move.
+    void figureHint_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("minimumHeight");
+        QTest::newRow("the window's font") << 0 << 0;
+        QTest::newRow("a larger font, three lines at least") << 20 << 60;
+    }
+    void figureHint()
+    {
+        QFETCH(int, points);
+        QFETCH(int, minimumHeight);
+        FigureLabel figure(u"穴の上の寸法許容差"_s);
+        QLabel label;
+        label.setTextFormat(Qt::PlainText);
+        label.setContentsMargins(figure.contentsMargins());
+        label.setFocusPolicy(Qt::StrongFocus);
+        figure.setMinimumHeight(minimumHeight);
+        label.setMinimumHeight(minimumHeight);
+        const QStringList values = {u"+0.039"_s, u"すきまばめ"_s, u"-3150.0000"_s,
+                                    u"φ35 H8 (+0.039/0)\nφ35 f7 (-0.025/-0.050)"_s, QString()};
+        for (const QString& value : values) {
+            figure.showValue(value);
+            label.setText(figure.text());
+            QCOMPARE(figure.sizeHint(), label.sizeHint());
+            QCOMPARE(figure.minimumSizeHint(), label.minimumSizeHint());
+            if (points > 0 && value == values.first()) {
+                QFont font = figure.font();
+                font.setPointSize(points);
+                figure.setFont(font);
+                label.setFont(font);
+                QCOMPARE(figure.sizeHint(), label.sizeHint());
+            }
+        }
+    }
+
     // Each figure is reached by Tab and named by its row and side with its value; the picture
     // too, its description giving both zones and the fit.
     void figuresAreRead_data()
@@ -1081,10 +1119,11 @@ private Q_SLOTS:
         type("holeClass", QStringLiteral("H7"));
         type("shaftClass", QStringLiteral("g6"));
         auto* group = child<QGroupBox>(m_window.get(), u"serviceGroup"_s);
-        auto* field = child<QWidget>(m_window.get(), u"holeCelsius"_s);
-        QVERIFY(!group->isChecked() && !field->isVisible());
+        // Folded, the group's fields are not made yet, or hidden.
+        const auto* folded = m_window->findChild<QWidget*>(u"holeCelsius"_s);
+        QVERIFY(!group->isChecked() && (!folded || !folded->isVisible()));
         group->setChecked(true);
-        QVERIFY(field->isVisible());
+        QVERIFY(child<QWidget>(m_window.get(), u"holeCelsius"_s)->isVisible());
         type("holeMaterial", holeMaterial);
         type("shaftMaterial", QStringLiteral("S45C"));
         type("holeCelsius", celsius);
@@ -1216,6 +1255,12 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->accessibleName(),
                  u"穴の最大許容寸法 80 °C 35.07498 mm"_s);
+        // Past the group's answers, on to the fit's own figures, not back to the top.
+        for (int i = 0; i < 40 && QApplication::focusWidget()->objectName() != u"holeUpper"_s &&
+                        QApplication::focusWidget()->objectName() != u"sizeField"_s;
+             ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"holeUpper"_s);
     }
 
     // Where a figure would pretend, the answer says so in words and shows none.

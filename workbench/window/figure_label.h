@@ -18,11 +18,19 @@ public:
     // The value shown and read; empty shows a dash and is read as the meaning alone.
     void showValue(const QString& value);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QString m_meaning;
+    // The text's own size and the text it was taken for: see sizeHint().
+    mutable bool m_hintValid = false;
+    mutable QString m_hintText;
+    mutable QSize m_textSize;
 };
 
 // The focus mark of a widget that draws none itself, on widget's painter device.

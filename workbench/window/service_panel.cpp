@@ -132,8 +132,7 @@ public:
 } // namespace
 
 ServicePanel::ServicePanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("使用条件（温度と圧入）(&W)"), parent), m_body(nullptr),
-      m_answerGrid(nullptr), m_workingHead(plainLabel()), m_notes(plainLabel())
+    : QGroupBox(QStringLiteral("使用条件（温度と圧入）(&W)"), parent)
 {
     setObjectName(QStringLiteral("serviceGroup"));
     setCheckable(true);
@@ -141,6 +140,25 @@ ServicePanel::ServicePanel(QWidget* parent)
     setToolTip(
         QStringLiteral("材料・温度・圧入の条件から、使用時のはめあいと圧入の強さを計算します"));
     setStatusTip(toolTip());
+    auto* layout = new QVBoxLayout(this);
+    m_margins = layout->contentsMargins();
+    showOpen(false);
+    connect(this, &QGroupBox::toggled, this, [this](bool open) {
+        if (open)
+            ensureBody();
+        showOpen(open);
+        refresh();
+        if (open)
+            growWindow();
+    });
+}
+
+void ServicePanel::ensureBody()
+{
+    if (m_body)
+        return;
+    m_workingHead = plainLabel();
+    m_notes = plainLabel();
     auto* content = new QWidget;
     auto* row = new QHBoxLayout(content);
     // Room between the figures and a scroll bar.
@@ -157,17 +175,23 @@ ServicePanel::ServicePanel(QWidget* parent)
     // Its hint where the window has the room, shrinking before the others only where it has not.
     scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_body = scroll;
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_body);
     m_body->setVisible(false);
-    m_margins = layout->contentsMargins();
-    showOpen(false);
-    connect(this, &QGroupBox::toggled, this, [this](bool open) {
-        showOpen(open);
-        refresh();
-        if (open)
-            growWindow();
-    });
+    layout()->addWidget(m_body);
+    {
+        const QSignalBlocker quiet(this);
+        for (int i = 0; i < kServiceFieldCount; ++i) {
+            const QSignalBlocker fieldQuiet(m_inputs[i]);
+            setTextOf(m_inputs[i], m_kept.text[F(i)]);
+        }
+    }
+    // Made after the rest of the window, the fields would come last in its Tab order; they
+    // follow the group's box.
+    QWidget* previous = this;
+    for (QWidget* input : m_inputs) {
+        setTabOrder(previous, input);
+        previous = input;
+    }
+    setTabOrder(previous, m_notes);
 }
 
 void ServicePanel::showOpen(bool open)
@@ -176,7 +200,8 @@ void ServicePanel::showOpen(bool open)
     setFlat(!open);
     layout()->setContentsMargins(open ? m_margins : QMargins());
     setMaximumHeight(open ? QWIDGETSIZE_MAX : minimumSizeHint().height());
-    m_body->setVisible(open);
+    if (m_body)
+        m_body->setVisible(open);
 }
 
 void ServicePanel::growWindow()
@@ -270,8 +295,10 @@ QWidget* ServicePanel::buildAnswers()
 
 ServiceFields ServicePanel::fields() const
 {
-    ServiceFields typed;
+    ServiceFields typed = m_kept;
     typed.open = isChecked();
+    if (!m_body)
+        return typed;
     for (int i = 0; i < kServiceFieldCount; ++i)
         typed.text[F(i)] = textOf(m_inputs[i]);
     return typed;
@@ -279,11 +306,16 @@ ServiceFields ServicePanel::fields() const
 
 void ServicePanel::setFields(const ServiceFields& typed)
 {
+    m_kept = typed;
     {
         const QSignalBlocker quiet(this);
-        for (int i = 0; i < kServiceFieldCount; ++i) {
-            const QSignalBlocker fieldQuiet(m_inputs[i]);
-            setTextOf(m_inputs[i], typed.text[F(i)]);
+        if (m_body) {
+            for (int i = 0; i < kServiceFieldCount; ++i) {
+                const QSignalBlocker fieldQuiet(m_inputs[i]);
+                setTextOf(m_inputs[i], typed.text[F(i)]);
+            }
+        } else if (typed.open) {
+            ensureBody(); // takes the texts kept
         }
         setChecked(typed.open);
         showOpen(typed.open);
@@ -303,6 +335,10 @@ void ServicePanel::setFit(const Answer& fit)
 void ServicePanel::refresh()
 {
     m_answer = serviceAnswerFor(fields(), m_fit);
+    if (!m_body) {
+        Q_EMIT answered(); // folded and never opened: no answer, nothing to show
+        return;
+    }
     showProblems();
     showLines();
     Q_EMIT answered();

@@ -41,6 +41,9 @@ Q_SIGNALS:
     void answered();
 
 private:
+    // The body is made when the group is first opened: most sessions never open it, and its
+    // sixty-odd widgets would otherwise be built, laid out and measured at every start.
+    void ensureBody();
     QWidget* buildFields();
     QWidget* buildAnswers();
     workbench::ServiceFields fields() const;
@@ -53,13 +56,14 @@ private:
     void chainFigures();
 
     QMargins m_margins;
-    QWidget* m_body;
-    QWidget* m_inputs[workbench::kServiceFieldCount];
-    QLabel* m_messages[workbench::kServiceFieldCount];
-    QGridLayout* m_answerGrid;
-    QLabel* m_workingHead;
+    workbench::ServiceFields m_kept; // the fields' texts while there is no body to hold them
+    QWidget* m_body = nullptr;
+    QWidget* m_inputs[workbench::kServiceFieldCount] = {};
+    QLabel* m_messages[workbench::kServiceFieldCount] = {};
+    QGridLayout* m_answerGrid = nullptr;
+    QLabel* m_workingHead = nullptr;
     QList<QLabel*> m_rowLabels; // meaning, at 20 °C, at the working temperature, a row each
-    QLabel* m_notes;
+    QLabel* m_notes = nullptr;
     workbench::Answer m_fit;
     workbench::ServiceAnswer m_answer;
     workbench::PerServiceField<QString> m_announced;
