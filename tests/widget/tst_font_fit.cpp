@@ -6,6 +6,7 @@
 
 #include "tolerance/classes.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 
 using namespace Qt::Literals::StringLiterals;
@@ -106,6 +107,29 @@ private Q_SLOTS:
         QFETCH(QStringList, texts);
         QFETCH(QString, chosen);
         QCOMPARE(fonts::firstCovering(families, texts), chosen);
+    }
+
+    // The workbench keeps the desktop's font where it has Japanese, else takes the chain's.
+    void desktopFontKeptWhereJapanese_data()
+    {
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Noto Sans CJK JP, as most Linux desktops") << u"Noto Sans CJK JP"_s << true;
+        QTest::newRow("DejaVu Sans: no kana") << u"DejaVu Sans"_s << false;
+        QTest::newRow("a family not installed") << u"Tessaly No Such Family"_s << false;
+    }
+
+    void desktopFontKeptWhereJapanese()
+    {
+        QFETCH(QString, desktop);
+        QFETCH(bool, kept);
+        const QFont before = QApplication::font();
+        const QStringList words{u"はめあい計算 公差域 穴軸"_s};
+        QApplication::setFont(QFont(desktop, 9));
+        fonts::installDesktopFont(words);
+        const QString family = QApplication::font().family();
+        QApplication::setFont(before);
+        QCOMPARE(family, kept ? desktop : fonts::firstCovering(fonts::standInChain(), words));
     }
 
     void remembersEachQuestionApart()
