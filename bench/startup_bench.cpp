@@ -4,7 +4,11 @@
 // (what any window of Japanese text pays for fonts): launched in turn, round after round, so that
 // drift of a noisy machine falls on all alike. Each child prints the steady clock at
 // its first paint and exits (first_paint.cpp, linked into each); the launcher reads the clock just
-// before fork and the peak RSS from wait4.
+// before fork and the peak RSS from wait4. The workbench opens at its own roomy size on a first
+// start; it is launched a second time with the lookup window's size kept, as a user who made it
+// that small would have it, so that its cost can be told from its window's area.
+#include "model/last_inputs.h"
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -16,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -163,8 +168,9 @@ void printRows(const Series& app, const Series& bare, const Series& label, int r
     std::printf("| peak RSS ratio tessaly / bare + label | %.2f | | |\n", appMb / labelMb);
 }
 
-// The fit workbench in the same rounds, beside the lookup window.
-void printWorkbenchRows(const Series& fits, const Series& app, int rounds)
+// The fit workbench in the same rounds, beside the lookup window: at its first start's size, and
+// with the lookup window's size kept.
+void printWorkbenchRows(const Series& fits, const Series& sameSize, const Series& app, int rounds)
 {
     std::printf("| start-up to first paint, median of %d: tessaly-fits | %.1f ms | | |\n", rounds,
                 median(fits.ms));
@@ -176,6 +182,15 @@ void printWorkbenchRows(const Series& fits, const Series& app, int rounds)
                 median(fits.mb));
     std::printf("| peak RSS ratio tessaly-fits / tessaly | %.2f | ≤ 1.05 | %s |\n", memory,
                 memory <= 1.05 ? "yes" : "no");
+    std::printf("| start-up ratio tessaly-fits at the lookup window's size (kept) / tessaly | %.2f "
+                "| | |\n",
+                median(sameSize.ms) / median(app.ms));
+    std::printf("| peak RSS, median of %d: tessaly-fits at the lookup window's size (kept) | %.1f "
+                "MB | | |\n",
+                rounds, median(sameSize.mb));
+    std::printf("| peak RSS ratio tessaly-fits at the lookup window's size (kept) / tessaly | %.2f "
+                "| | |\n",
+                median(sameSize.mb) / median(app.mb));
 }
 
 } // namespace
@@ -201,14 +216,30 @@ int main(int argc, char* argv[])
     launchOrDie(bareCommand);
     launchOrDie(labelCommand);
     launchOrDie({TESSALY_FITS_PATH});
+    // A second folder where the workbench keeps the lookup window's size, written as it writes it.
+    char kept[] = "/tmp/tessaly-startup-kept-XXXXXX";
+    if (!mkdtemp(kept)) {
+        std::perror("startup_bench: mkdtemp");
+        return 1;
+    }
+    setenv("XDG_CONFIG_HOME", kept, 1);
+    lastInputs::save(std::nullopt, {QByteArray(), QSize(first.width, first.height)});
+    setenv("XDG_CONFIG_HOME", config, 1);
+    const auto launchKept = [&kept, &config] {
+        setenv("XDG_CONFIG_HOME", kept, 1);
+        const Run run = launchOrDie({TESSALY_FITS_PATH});
+        setenv("XDG_CONFIG_HOME", config, 1);
+        return run;
+    };
 
-    // Each round launches the four in turn: A B C D A B C D …
-    Series app, bare, label, fits;
+    // Each round launches the five in turn: A B C D E A B C D E …
+    Series app, bare, label, fits, sameSize;
     for (int i = 0; i < rounds; ++i) {
         const Run a = launchOrDie({options.app});
         const Run b = launchOrDie(bareCommand);
         const Run c = launchOrDie(labelCommand);
         fits.add(launchOrDie({TESSALY_FITS_PATH}));
+        sameSize.add(launchKept());
         std::fprintf(stderr,
                      "round %2d: tessaly %6.1f ms %5.1f MB | bare %6.1f ms %5.1f MB | "
                      "bare + label %6.1f ms %5.1f MB\n",
@@ -220,7 +251,8 @@ int main(int argc, char* argv[])
     }
     std::printf("window %d × %d px\n", first.width, first.height);
     printRows(app, bare, label, rounds);
-    printWorkbenchRows(fits, app, rounds);
+    printWorkbenchRows(fits, sameSize, app, rounds);
     rmdir(config); // the runs end before any close step could write a settings file
+    std::filesystem::remove_all(kept);
     return 0;
 }
