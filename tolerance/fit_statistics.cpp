@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace tolerance {
 
@@ -105,8 +106,15 @@ std::string formatProbability(double probability)
 
 std::string formatPercent(double probability)
 {
+    // Four significant figures, never in powers of ten, and never a 0 or 100 that is not
+    // certain: a far tail reads "< 0.0001" and its other side "> 99.99".
+    const double percent = 100 * std::clamp(probability, 0.0, 1.0);
+    if (percent > 0 && percent < 0.0001)
+        return "< 0.0001";
     char text[32];
-    std::snprintf(text, sizeof text, "%.4g", 100 * std::clamp(probability, 0.0, 1.0));
+    std::snprintf(text, sizeof text, "%.4g", percent);
+    if (percent < 100 && std::string_view(text) == "100")
+        return "> 99.99";
     return text;
 }
 

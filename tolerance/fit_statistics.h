@@ -44,7 +44,8 @@ std::string formatStatisticalClearance(double nanometres);
 // Four significant digits, as a JSON number can carry it: "0.3066", "1.238e-09", "0", "1".
 std::string formatProbability(double probability);
 
-// The same as a percentage to four significant digits: "30.66", "0.0001238", "100".
+// The same as a percentage to four significant digits, as a designer reads it: "30.66",
+// "0.001235", "< 0.0001" and "> 99.99" for a far tail and its other side, "100" when certain.
 std::string formatPercent(double probability);
 
 } // namespace tolerance

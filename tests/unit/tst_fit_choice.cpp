@@ -232,6 +232,26 @@ private Q_SLOTS:
                  qPrintable(QString::number(s.interferenceProbability, 'g', 10)));
     }
 
+    // As a designer reads a chance: never in powers of ten, never a certainty it is not.
+    void percent_data()
+    {
+        QTest::addColumn<double>("probability");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("H7/k6's chance") << 0.306652 << u"30.67"_s;
+        QTest::newRow("a small one keeps its figures") << 0.0000123456 << u"0.001235"_s;
+        QTest::newRow("H7/g6's far tail") << 1.2361097e-9 << u"< 0.0001"_s;
+        QTest::newRow("the far tail's other side") << 1 - 1.2361097e-9 << u"> 99.99"_s;
+        QTest::newRow("certain") << 1.0 << u"100"_s;
+        QTest::newRow("never") << 0.0 << u"0"_s;
+    }
+
+    void percent()
+    {
+        QFETCH(double, probability);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(tolerance::formatPercent(probability)), text);
+    }
+
     void mirroredPairs_data()
     {
         QTest::addColumn<QString>("fit");

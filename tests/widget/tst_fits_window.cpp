@@ -659,7 +659,7 @@ private Q_SLOTS:
                  qPrintable(odds));
         for (const cli::Group& group : record.groups) {
             const auto percent =
-                QRegularExpression(u"an interference in (\\S+) %"_s).match(q(group.text));
+                QRegularExpression(u"an interference in (.+?) %"_s).match(q(group.text));
             if (group.key == "statistics")
                 QVERIFY2(odds.endsWith(u"しめしろになる確率: "_s + percent.captured(1) + u" %"_s),
                          qPrintable(odds + u" | "_s + q(group.text)));
