@@ -1122,6 +1122,7 @@ private Q_SLOTS:
         // Folded, the group's fields are not made yet, or hidden.
         const auto* folded = m_window->findChild<QWidget*>(u"holeCelsius"_s);
         QVERIFY(!group->isChecked() && (!folded || !folded->isVisible()));
+        const int foldedHeight = group->maximumHeight();
         group->setChecked(true);
         QVERIFY(child<QWidget>(m_window.get(), u"holeCelsius"_s)->isVisible());
         type("holeMaterial", holeMaterial);
@@ -1150,6 +1151,8 @@ private Q_SLOTS:
         group->setChecked(false);
         QVERIFY(picture->warmRect(Side::Hole).isEmpty());
         QVERIFY(!m_window->copyText().contains(u"使用条件"_s));
+        // Folded again, its title line as before it was first opened.
+        QCOMPARE(group->maximumHeight(), foldedHeight);
     }
 
     // A fault shows under its field in plain text, and is said with the field's name.

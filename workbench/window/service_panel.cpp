@@ -198,10 +198,12 @@ void ServicePanel::showOpen(bool open)
 {
     // Folded, the group is its title line alone, no empty frame under it.
     setFlat(!open);
-    layout()->setContentsMargins(open ? m_margins : QMargins());
-    setMaximumHeight(open ? QWIDGETSIZE_MAX : minimumSizeHint().height());
     if (m_body)
         m_body->setVisible(open);
+    layout()->setContentsMargins(open ? m_margins : QMargins());
+    // Measured without the body: a layout learns that a child was hidden only later.
+    layout()->invalidate();
+    setMaximumHeight(open ? QWIDGETSIZE_MAX : minimumSizeHint().height());
 }
 
 void ServicePanel::growWindow()
