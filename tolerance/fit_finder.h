@@ -65,4 +65,20 @@ struct FoundFit
 std::vector<FoundFit> findFits(std::span<const Candidate> holes, std::span<const Candidate> shafts,
                                const Requirement& requirement);
 
+// A pair found, by its places in the lists searched, for a caller that keeps lists of its own.
+struct FitAt
+{
+    int hole;
+    int shaft;
+    Fit fit;
+    bool preferred = false;
+};
+
+// findFits' answer, in its order, written over what found held. A caller that searches again and
+// again hands back the same list: over every class of the standard an answer is some 200 000
+// pairs, and memory already in use costs nothing to fill again, where fresh memory is paid for
+// page by page.
+void findFitsAt(std::span<const Candidate> holes, std::span<const Candidate> shafts,
+                const Requirement& requirement, std::vector<FitAt>& found);
+
 } // namespace tolerance

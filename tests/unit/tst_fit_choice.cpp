@@ -3,6 +3,7 @@
 // in the other system, and how likely an interference is when parts are made to a spread.
 #include "test_support.h"
 
+#include "tolerance/candidates.h"
 #include "tolerance/classes.h"
 #include "tolerance/fit_finder.h"
 #include "tolerance/fit_statistics.h"
@@ -14,7 +15,10 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 using namespace tolerance;
 using namespace Qt::Literals::StringLiterals;
@@ -38,6 +42,75 @@ Deviations at35(const QString& text)
 QString pairText(const ClassPair& pair)
 {
     return q(textOf(pair.hole)) + u'/' + q(textOf(pair.shaft));
+}
+
+// Lists of a side, as many as a search over every class, with the widths spread over 120 values
+// and the codes of commonly used pairs repeated among them.
+std::vector<Candidate> madeUp(Side side)
+{
+    const char* const codes[2][4] = {{"H7", "F7", "JS6", "X7"}, {"h6", "g6", "p6", "js7"}};
+    std::vector<Candidate> made;
+    for (int i = 0; i < 500; ++i) {
+        const Length lower = (i * 37) % 601 - 300;
+        const Length width = (i * 13) % 120 + 1;
+        made.push_back(
+            {codes[side == Side::Hole ? 0 : 1][i % 4],
+             {(lower + width) * kNanometresPerMicrometre, lower * kNanometresPerMicrometre}});
+    }
+    return made;
+}
+
+// A pair by its places in the lists searched, and whether it is marked commonly used.
+using Placed = std::tuple<std::ptrdiff_t, std::ptrdiff_t, bool>;
+
+// The order the finder promises, the plain way: every pair in list order, then a stable sort.
+std::vector<Placed> sortedPairs(const std::vector<Candidate>& holes,
+                                const std::vector<Candidate>& shafts,
+                                const Requirement& requirement)
+{
+    struct Met
+    {
+        Placed at;
+        Length width;
+    };
+    std::vector<Met> met;
+    for (std::size_t h = 0; h < holes.size(); ++h) {
+        for (std::size_t s = 0; s < shafts.size(); ++s) {
+            if ((requirement.basis == Basis::Hole && !isBasisClass(holes[h].code, Side::Hole)) ||
+                (requirement.basis == Basis::Shaft && !isBasisClass(shafts[s].code, Side::Shaft)))
+                continue;
+            const Fit fit = fitOf(holes[h].deviations, shafts[s].deviations);
+            if (admits(requirement, fit))
+                met.push_back({{std::ptrdiff_t(h), std::ptrdiff_t(s),
+                                isPreferredFit(holes[h].code, shafts[s].code)},
+                               fitTolerance(fit)});
+        }
+    }
+    std::stable_sort(met.begin(), met.end(), [](const Met& a, const Met& b) {
+        if (std::get<2>(a.at) != std::get<2>(b.at))
+            return std::get<2>(a.at);
+        return a.width > b.width;
+    });
+    std::vector<Placed> placed;
+    for (const Met& m : met)
+        placed.push_back(m.at);
+    return placed;
+}
+
+// Where two answers first part, as text, or nothing when they agree.
+QString firstDifference(const std::vector<Placed>& found, const std::vector<Placed>& expected)
+{
+    const auto text = [](const Placed& p) {
+        return u"%1/%2%3"_s.arg(std::get<0>(p))
+            .arg(std::get<1>(p))
+            .arg(std::get<2>(p) ? u"*"_s : u""_s);
+    };
+    for (std::size_t i = 0; i < std::min(found.size(), expected.size()); ++i)
+        if (found[i] != expected[i])
+            return u"row %1: %2, not %3"_s.arg(i).arg(text(found[i]), text(expected[i]));
+    if (found.size() != expected.size())
+        return u"%1 rows, not %2"_s.arg(found.size()).arg(expected.size());
+    return {};
 }
 
 } // namespace
@@ -114,6 +187,85 @@ private Q_SLOTS:
         for (const FoundFit& f : found)
             order << q(f.hole->code) + u'/' + q(f.shaft->code) + (f.preferred ? u"*"_s : u""_s);
         QCOMPARE(order, QStringList({u"H7/g6*"_s, u"B10/b9"_s, u"B10/g6"_s, u"H7/b9"_s}));
+    }
+
+    // Over whole lists the finder's order is a stable sort's of every pair in list order: the
+    // commonly used first, then the widest, ties in list order. Both of its answers, the one by
+    // pointers and the one by places written over a list that held another answer.
+    void finderOrderOverWholeLists_data()
+    {
+        QTest::addColumn<int>("millimetres"); // 0: made-up lists
+        QTest::addColumn<bool>("everyClass");
+        QTest::addColumn<int>("bounds");
+        enum
+        {
+            None,
+            Clearance10To30,
+            Interference,
+            HoleBasis,
+            ShaftBasis
+        };
+        QTest::newRow("our classes, 35 mm") << 35 << false << int(None);
+        QTest::newRow("our classes, 3 mm, hole basis") << 3 << false << int(HoleBasis);
+        QTest::newRow("every class, 35 mm") << 35 << true << int(None);
+        QTest::newRow("every class, 35 mm, 10 to 30 µm") << 35 << true << int(Clearance10To30);
+        QTest::newRow("every class, 120 mm, interference") << 120 << true << int(Interference);
+        QTest::newRow("every class, 500 mm, shaft basis") << 500 << true << int(ShaftBasis);
+        QTest::newRow("every class, 3150 mm") << 3150 << true << int(None);
+        QTest::newRow("made up") << 0 << true << int(None);
+        QTest::newRow("made up, hole basis") << 0 << true << int(HoleBasis);
+    }
+    void finderOrderOverWholeLists()
+    {
+        QFETCH(int, millimetres);
+        QFETCH(bool, everyClass);
+        QFETCH(int, bounds);
+        const auto sideAt = [&](Side side) {
+            if (millimetres == 0)
+                return madeUp(side);
+            return candidatesAt(side, millimetres * kNanometresPerMm,
+                                millimetres > 500 ? Edition::Iso2010 : Edition::Jis1984,
+                                everyClass ? ClassScope::Every : ClassScope::Table)
+                .classes;
+        };
+        const std::vector<Candidate> holes = sideAt(Side::Hole);
+        const std::vector<Candidate> shafts = sideAt(Side::Shaft);
+        Requirement requirement;
+        if (bounds == 1) {
+            requirement.minimumClearance = 10 * kNanometresPerMicrometre;
+            requirement.maximumClearance = 30 * kNanometresPerMicrometre;
+        }
+        if (bounds == 2)
+            requirement.type = FitType::Interference;
+        if (bounds == 3)
+            requirement.basis = Basis::Hole;
+        if (bounds == 4)
+            requirement.basis = Basis::Shaft;
+        const std::vector<Placed> expected = sortedPairs(holes, shafts, requirement);
+        QVERIFY(!expected.empty());
+
+        std::vector<Placed> byPointers;
+        for (const FoundFit& f : findFits(holes, shafts, requirement))
+            byPointers.emplace_back(f.hole - holes.data(), f.shaft - shafts.data(), f.preferred);
+        QCOMPARE(firstDifference(byPointers, expected), QString());
+
+        // Written over a longer answer, and over a shorter one.
+        std::vector<FitAt> byPlaces;
+        findFitsAt(madeUp(Side::Hole), madeUp(Side::Shaft), {}, byPlaces);
+        for (int round = 0; round < 2; ++round) {
+            findFitsAt(holes, shafts, requirement, byPlaces);
+            std::vector<Placed> placed;
+            for (const FitAt& f : byPlaces)
+                placed.emplace_back(f.hole, f.shaft, f.preferred);
+            QCOMPARE(firstDifference(placed, expected), QString());
+            QVERIFY(std::all_of(byPlaces.begin(), byPlaces.end(), [&](const FitAt& f) {
+                const Fit fit = fitOf(holes[std::size_t(f.hole)].deviations,
+                                      shafts[std::size_t(f.shaft)].deviations);
+                return f.fit.maximumClearance == fit.maximumClearance &&
+                       f.fit.minimumClearance == fit.minimumClearance && f.fit.type == fit.type;
+            }));
+            byPlaces.assign(3, FitAt{-1, -1, {}, true});
+        }
     }
 
     void limits_data()

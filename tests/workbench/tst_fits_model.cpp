@@ -424,6 +424,39 @@ private Q_SLOTS:
         QVERIFY(!plan.fault); // a size still to come is no fault
     }
 
+    // Searches through one room: a list still held is never written over, each answer is the one
+    // a search of its own gives, and a list let go is the memory of the next.
+    void searchesShareARoom_data()
+    {
+        QTest::addColumn<bool>("everyFirst");
+        QTest::addColumn<bool>("everyThen");
+        QTest::newRow("every class, then ours") << true << false;
+        QTest::newRow("ours, then every class") << false << true;
+        QTest::newRow("every class twice") << true << true;
+    }
+    void searchesShareARoom()
+    {
+        QFETCH(bool, everyFirst);
+        QFETCH(bool, everyThen);
+        workbench::FinderQuery first{};
+        first.diameter = 35 * kMm;
+        first.scope = everyFirst ? ClassScope::Every : ClassScope::Table;
+        workbench::FinderQuery then = first;
+        then.diameter = 355 * kMm;
+        then.scope = everyThen ? ClassScope::Every : ClassScope::Table;
+        then.type = FitType::Interference;
+        const auto room = workbench::PairRoom::make();
+        std::optional<workbench::FoundPairs> held = workbench::findPairs(first, *room);
+        const workbench::FoundPairs next = workbench::findPairs(then, *room);
+        QCOMPARE(fitsOf(*held), fitsOf(workbench::findPairs(first)));
+        QCOMPARE(fitsOf(next), fitsOf(workbench::findPairs(then)));
+        const workbench::FoundPair* memory = held->pairs.begin();
+        held.reset();
+        const workbench::FoundPairs again = workbench::findPairs(first, *room);
+        QCOMPARE(fitsOf(again), fitsOf(workbench::findPairs(first)));
+        QCOMPARE(again.pairs.begin(), memory);
+    }
+
     // Requests in a row: only the newest one's result ever arrives; a cancelled one never does.
     void newestSearchWins()
     {

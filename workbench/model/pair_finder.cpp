@@ -14,7 +14,39 @@ QString qt(std::string_view text)
 
 } // namespace
 
+std::vector<FoundPair> PairRoom::take()
+{
+    const std::lock_guard lock(m_mutex);
+    std::vector<FoundPair> pairs;
+    pairs.swap(m_spare);
+    pairs.clear();
+    return pairs;
+}
+
+PairList PairRoom::share(std::vector<FoundPair> pairs)
+{
+    auto* shared = new std::vector<FoundPair>(std::move(pairs));
+    return PairList(std::shared_ptr<const std::vector<FoundPair>>(
+        shared, [room = shared_from_this(), shared](const std::vector<FoundPair>*) {
+            room->giveBack(*shared);
+            delete shared;
+        }));
+}
+
+void PairRoom::giveBack(std::vector<FoundPair>& pairs)
+{
+    const std::lock_guard lock(m_mutex);
+    // With two lists back at once (a result dropped while another is shown), the larger is kept.
+    if (pairs.capacity() > m_spare.capacity())
+        pairs.swap(m_spare);
+}
+
 FoundPairs findPairs(const FinderQuery& query)
+{
+    return findPairs(query, *PairRoom::make());
+}
+
+FoundPairs findPairs(const FinderQuery& query, PairRoom& room)
 {
     const tolerance::Requirement requirement{query.minimumClearance, query.maximumClearance,
                                              query.type, query.basis};
@@ -29,14 +61,21 @@ FoundPairs findPairs(const FinderQuery& query)
         found.holes << qt(candidate.code);
     for (const auto& candidate : shafts)
         found.shafts << qt(candidate.code);
-    const auto fits =
-        query.service
-            ? tolerance::service::findServiceFits(holes, shafts, requirement, *query.service)
-            : tolerance::findFits(holes, shafts, requirement);
-    found.pairs.reserve(fits.size());
-    for (const tolerance::FoundFit& fit : fits)
-        found.pairs.push_back(
-            {int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), fit.fit, fit.preferred});
+    std::vector<FoundPair> pairs = room.take();
+    if (query.service) {
+        const auto fits =
+            tolerance::service::findServiceFits(holes, shafts, requirement, *query.service);
+        pairs.reserve(fits.size());
+        for (const tolerance::FoundFit& fit : fits)
+            pairs.push_back({int(fit.hole - holes.data()), int(fit.shaft - shafts.data()), fit.fit,
+                             fit.preferred});
+    } else {
+        tolerance::findFitsAt(holes, shafts, requirement, pairs);
+    }
+    // After every class, a search of our 65 classes has no use for all that room.
+    if (pairs.size() < pairs.capacity() / 4)
+        pairs.shrink_to_fit();
+    found.pairs = room.share(std::move(pairs));
     return found;
 }
 

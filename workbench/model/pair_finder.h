@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -33,12 +35,26 @@ struct FinderQuery
 
 // Indices into the found pairs' lists of codes, so a search over every class makes no string
 // per pair.
-struct FoundPair
+using FoundPair = tolerance::FitAt;
+
+// The pairs found, shared by whoever holds them rather than copied: over every class some 200 000
+// (8 MB) go from the search's thread to the window's and on into the list's model.
+class PairList
 {
-    int hole;
-    int shaft;
-    tolerance::Fit fit;
-    bool preferred = false; // one of the commonly used pairs of JIS B 0401
+public:
+    PairList() = default;
+    explicit PairList(std::shared_ptr<const std::vector<FoundPair>> pairs)
+        : m_pairs(std::move(pairs))
+    {}
+
+    std::size_t size() const noexcept { return m_pairs ? m_pairs->size() : 0; }
+    bool empty() const noexcept { return size() == 0; }
+    const FoundPair& operator[](std::size_t row) const { return (*m_pairs)[row]; }
+    const FoundPair* begin() const noexcept { return m_pairs ? m_pairs->data() : nullptr; }
+    const FoundPair* end() const noexcept { return begin() + size(); }
+
+private:
+    std::shared_ptr<const std::vector<FoundPair>> m_pairs;
 };
 
 struct FoundPairs
@@ -46,16 +62,38 @@ struct FoundPairs
     Length diameter = 0; // the size searched at
     QStringList holes;
     QStringList shafts;
-    std::vector<FoundPair> pairs;
+    PairList pairs;
 
     QString holeAt(std::size_t row) const { return holes[pairs[row].hole]; }
     QString shaftAt(std::size_t row) const { return shafts[pairs[row].shaft]; }
     QString fitText(std::size_t row) const { return holeAt(row) + u'/' + shaftAt(row); }
 };
 
+// The memory of one search's pairs, used again by the next. A list shared out comes back here
+// when its last holder lets it go, on whichever thread that is, and the next search writes over
+// it. Over every class, memory asked for afresh costs more, page by page, than the search itself,
+// and the list would otherwise be freed by the window's thread, away from the search's own.
+class PairRoom : public std::enable_shared_from_this<PairRoom>
+{
+public:
+    static std::shared_ptr<PairRoom> make() { return std::make_shared<PairRoom>(); }
+
+    // An empty list, with the room of one given back if there is one.
+    std::vector<FoundPair> take();
+    PairList share(std::vector<FoundPair> pairs);
+
+private:
+    void giveBack(std::vector<FoundPair>& pairs);
+
+    std::mutex m_mutex;
+    std::vector<FoundPair> m_spare;
+};
+
 // Pairs whose whole clearance range lies within the bounds: the commonly used pairs first, then
 // the rest, each part widest fit tolerance first.
 FoundPairs findPairs(const FinderQuery& query);
+// The same, its pairs written in room's memory and shared through it.
+FoundPairs findPairs(const FinderQuery& query, PairRoom& room);
 
 // The finder's fields as they stand: the bounds as typed, the choices as made.
 struct FinderFields

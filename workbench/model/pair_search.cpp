@@ -28,7 +28,7 @@ void PairSearch::start(const workbench::FinderQuery& query)
         [this, generation, query] {
             if (m_newest != generation)
                 return; // a newer request is queued behind this one
-            workbench::FoundPairs pairs = workbench::findPairs(query);
+            workbench::FoundPairs pairs = workbench::findPairs(query, *m_room);
             if (m_newest != generation)
                 return;
             // This object outlives the thread (its end waits for it), and a call posted to it goes

@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 
 // The finder's searches, on a thread of their own so that typing never waits for one: over every
 // class a search takes longer than a frame. Each request replaces the one before: a search not yet
@@ -33,4 +34,5 @@ private:
     QThread m_thread;
     QObject* m_worker;                       // lives in m_thread
     std::atomic<std::uint64_t> m_newest = 0; // the generation of the newest request
+    std::shared_ptr<workbench::PairRoom> m_room = workbench::PairRoom::make();
 };
