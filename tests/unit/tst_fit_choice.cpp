@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -459,7 +460,9 @@ private Q_SLOTS:
         QFETCH(int, minimumShift);
         const ClassCode hole = code(fit.section(u'/', 0, 0));
         const ClassCode shaft = code(fit.section(u'/', 1));
-        const ClassPair other = *mirroredPair(hole, shaft);
+        const std::optional<ClassPair> mirrored = mirroredPair(hole, shaft);
+        QVERIFY(mirrored);
+        const ClassPair& other = *mirrored;
         const bool holesVary = other.shaft.letters == "h";
         std::vector<Deviations> listed;
         for (const QString& c : candidates)

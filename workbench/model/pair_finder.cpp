@@ -93,7 +93,7 @@ FinderPlan planSearch(const FinderFields& fields, std::optional<Length> diameter
     if (minimum.value && maximum.value && *minimum.value > *maximum.value)
         return {std::nullopt, QStringLiteral("最小すきまが最大すきまより大きくなっています"), true};
     return {FinderQuery{*diameter, edition, minimum.value, maximum.value, fields.type, fields.basis,
-                        fields.scope},
+                        fields.scope, std::nullopt},
             {}};
 }
 
