@@ -4,6 +4,7 @@
 #include "test_support.h"
 
 #include "tolerance/iso286.h"
+#include "tolerance/preferred_fits.h"
 #include "tolerance/service/materials.h"
 #include "tolerance/service/press_fit.h"
 #include "tolerance/service/service_finder.h"
@@ -418,6 +419,14 @@ private Q_SLOTS:
             QVERIFY(meetsNeeds(
                 search.needs, j,
                 pressFitOf(j, search.parts, f.hole->deviations, f.shaft->deviations, working)));
+        // In the plain finder's order: the commonly used pairs first, marked ★, then the widest.
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            QCOMPARE(found[i].preferred, isPreferredFit(found[i].hole->code, found[i].shaft->code));
+            if (i > 0)
+                QVERIFY(found[i - 1].preferred > found[i].preferred ||
+                        (found[i - 1].preferred == found[i].preferred &&
+                         fitTolerance(found[i - 1].fit) >= fitTolerance(found[i].fit)));
+        }
     }
 
     // Every library entry has all four figures and a source for each.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/service/service_finder.h"
 
+#include "tolerance/preferred_fits.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -141,11 +143,14 @@ std::vector<FoundFit> findServiceFits(std::span<const Candidate> holes,
             const Fit fit = fitOf(hole.deviations, shaft.deviations);
             if (onBasis(shaft, Side::Shaft, requirement.basis) && admits(requirement, fit) &&
                 test->passes(fit))
-                found.push_back({&hole, &shaft, fit});
+                found.push_back({&hole, &shaft, fit, isPreferredFit(hole.code, shaft.code)});
         }
     }
-    // Found in list order, hole first, so a stable sort on the width alone keeps ties in it.
+    // Found in list order, hole first, so a stable sort keeps ties in it: the commonly used pairs
+    // first, then the widest, as findFits gives them.
     std::stable_sort(found.begin(), found.end(), [](const FoundFit& a, const FoundFit& b) {
+        if (a.preferred != b.preferred)
+            return a.preferred;
         return fitTolerance(a.fit) > fitTolerance(b.fit);
     });
     return found;
