@@ -16,9 +16,16 @@ command -v debootstrap >/dev/null || fail "debootstrap is missing; run scripts/i
 debs=("$packages"/*.deb)
 assert_eq "${#debs[@]}" 1 'one package to install'
 
+# debootstrap is a shell script that cannot make a root, nor keep its cache, on a path with a
+# space: a checkout at such a path has both under /var/tmp instead.
+base=${TMPDIR:-/tmp}
+if [[ "$base$cache" == *[[:space:]]* ]]; then
+    base=/var/tmp
+    cache=/var/tmp/tessaly-debootstrap-cache
+fi
 mkdir -p "$cache"
 # The root holds hundreds of megabytes: it goes also when the test fails, while the logs stay.
-root=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-clean-root.XXXXXX")
+root=$(mktemp -d "$base/tessaly-clean-root.XXXXXX")
 remove_root() {
     local status=$?
     rm -rf "$root"
