@@ -218,22 +218,33 @@ private Q_SLOTS:
         QVERIFY(pressFit.value(u"torque_min_nm").isDouble());
     }
 
-    void clearanceHoldsNothing()
+    // Where no figure can stand, the text says why in words and shows none.
+    void answeredInWords_data()
     {
-        const QString text = runTool(u"H7/g6 50 --materials S45C/S45C --hub-diameter 80 "
-                                     u"--length 40 --friction 0.15"_s)
-                                 .out;
-        QVERIFY(text.contains(u"holding: friction holds nothing for certain"_s));
-        QVERIFY(text.contains(u"torque_min: 0.000 N·m"_s));
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("absent");
+        const QString joint = u" 50 --hub-diameter 80 --length 40 --friction 0.15"_s;
+        QTest::newRow("a clearance holds nothing")
+            << u"H7/g6 --materials S45C/S45C"_s + joint
+            << QStringList{u"holding: friction holds nothing for certain"_s,
+                           u"torque_min: 0.000 N·m"_s}
+            << u"yields"_s;
+        QTest::newRow("a plastic part")
+            << u"H7/s6 --materials POM/S45C"_s + joint
+            << QStringList{u"press_fit: a plastic part is outside the elastic model"_s}
+            << u"pressure_min"_s;
     }
-
-    void plasticTakesNoPressFit()
+    void answeredInWords()
     {
-        const Outcome outcome = runTool(u"H7/s6 50 --materials POM/S45C --hub-diameter 80 "
-                                        u"--length 40 --friction 0.15"_s);
+        QFETCH(QString, args);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, absent);
+        const Outcome outcome = runTool(args);
         QCOMPARE(outcome.exit, kExitSuccess);
-        QVERIFY(outcome.out.contains(u"press_fit: a plastic part is outside the elastic model"_s));
-        QVERIFY(!outcome.out.contains(u"pressure_min"_s));
+        for (const QString& line : lines)
+            QVERIFY2(outcome.out.contains(line), qPrintable(outcome.out));
+        QVERIFY2(!outcome.out.contains(absent), qPrintable(outcome.out));
     }
 
     // A material by its figures answers as the library's material with the same figures.
