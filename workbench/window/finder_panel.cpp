@@ -3,7 +3,7 @@
 
 #include "model/pair_search.h"
 #include "window/fit_texts.h"
-#include "window/problem_colour.h"
+#include "window/label_kinds.h"
 
 #include <QComboBox>
 #include <QGridLayout>

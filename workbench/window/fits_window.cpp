@@ -8,8 +8,8 @@
 #include "window/figure_label.h"
 #include "window/finder_panel.h"
 #include "window/fit_texts.h"
+#include "window/label_kinds.h"
 #include "window/outlook_lines.h"
-#include "window/problem_colour.h"
 #include "window/service_panel.h"
 #include "window/spoken_changes.h"
 #include "window/zone_picture.h"
@@ -61,14 +61,6 @@ FigureLabel* figureLabel(const char* name, const QString& meaning)
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     steadyWidth(label, QStringLiteral("-3150.0000 "));
-    return label;
-}
-
-// A label of the window's own words: never rich text, whatever it is given.
-QLabel* plainLabel(const QString& text = {})
-{
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -3,6 +3,7 @@
 
 #include "desktop/accessibility/announcer.h"
 #include "desktop/accessibility/readable_figure.h"
+#include "window/label_kinds.h"
 #include "window/service_texts.h"
 
 #include <QComboBox>
@@ -64,19 +65,6 @@ std::pair<int, int> placeOf(F field)
     if (field >= F::HoleRz)
         return {2, i - int(F::HoleRz)};
     return {i / kColumns, i % kColumns};
-}
-
-QColor problemColour(const QPalette& palette)
-{
-    return palette.color(QPalette::Window).lightness() < 128 ? QColor(255, 130, 120)
-                                                             : QColor(180, 0, 0);
-}
-
-QLabel* plainLabel(const QString& text = {})
-{
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 QWidget* fieldWidget(F field)
