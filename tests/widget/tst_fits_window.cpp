@@ -743,9 +743,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("figure");
         QTest::addColumn<QString>("name");
         QTest::newRow("hole upper") << u"holeUpper"_s << u"穴の上の寸法許容差 +0.039"_s;
-        QTest::newRow("hole lower") << u"holeLower"_s << u"穴の下の寸法許容差 0"_s;
         QTest::newRow("shaft lower") << u"shaftLower"_s << u"軸の下の寸法許容差 -0.050"_s;
-        QTest::newRow("hole maximum") << u"holeMaximum"_s << u"穴の最大許容寸法 35.039"_s;
         QTest::newRow("shaft minimum") << u"shaftMinimum"_s << u"軸の最小許容寸法 34.950"_s;
         QTest::newRow("kind") << u"fitKind"_s << u"はめあいの種類 すきまばめ"_s;
         QTest::newRow("loosest") << u"looseValue"_s << u"最大すきま 0.089"_s;
