@@ -97,7 +97,7 @@ FitsWindow::FitsWindow(QWidget* parent)
       m_tightName(plainLabel()),
       m_tightValue(figureLabel("tightValue", QStringLiteral("最小すきま"))),
       m_fitTolerance(figureLabel("fitTolerance", QStringLiteral("はめあいの変動量"))),
-      m_outlook(new OutlookLines), m_notes(new FigureLabel(QStringLiteral("図面用の表記"))),
+      m_notes(new FigureLabel(QStringLiteral("図面用の表記"))),
       m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
       m_spoken(new SpokenChanges(*this)), m_picture(new ZonePicture), m_finder(new FinderPanel),
       m_service(new ServicePanel)
@@ -221,8 +221,8 @@ void FitsWindow::setTabChain()
     QList<QWidget*> chain = {m_size, m_hole, m_shaft, m_edition};
     for (const SideLabels& side : m_sides)
         chain << side.upper << side.lower << side.maximum << side.minimum;
-    chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
-          << m_copyButton << m_picture << m_body->findChild<QTabBar*>()
+    chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook->tabOrder()
+          << m_notes << m_copyButton << m_picture << m_body->findChild<QTabBar*>()
           << m_body->findChild<QToolButton*>() << m_finder << m_service;
     // 使用条件's own fields and answers follow its box, in the order the group gave them.
     for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {

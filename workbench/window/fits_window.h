@@ -97,7 +97,7 @@ private:
     QLabel* m_tightName;
     FigureLabel* m_tightValue;
     FigureLabel* m_fitTolerance;
-    OutlookLines* m_outlook;
+    OutlookLines* m_outlook = nullptr;
     FigureLabel* m_notes;
     QPushButton* m_copyButton;
     QAction* m_copyAction = nullptr;

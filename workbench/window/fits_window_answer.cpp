@@ -106,18 +106,18 @@ QWidget* FitsWindow::buildResults()
     m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
     steadyWidth(m_notes, QStringLiteral(
                              "φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
-    grid->addWidget(m_outlook, 7, 0, 1, Columns);
-    grid->addWidget(m_notes, 8, 0, 1, Columns);
+    m_outlook = new OutlookLines(grid, 7, Columns, this);
+    grid->addWidget(m_notes, 9, 0, 1, Columns);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     const QString copyHint =
         QStringLiteral("穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)");
     m_copyButton->setToolTip(copyHint);
     m_copyButton->setStatusTip(copyHint);
-    grid->addWidget(m_copyButton, 9, 0, 1, Columns, Qt::AlignLeft);
+    grid->addWidget(m_copyButton, 10, 0, 1, Columns, Qt::AlignLeft);
     // What height the group gets beyond its rows goes below them: the rows never move, and
     // what the window cuts is the foot.
-    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 10, 0);
-    grid->setRowStretch(10, 1);
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), 11, 0);
+    grid->setRowStretch(11, 1);
     for (const int column : {HoleFigures, ShaftFigures, Gap, PairFigures})
         grid->setColumnStretch(column, 1);
     return box;
