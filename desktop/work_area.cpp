@@ -6,10 +6,12 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
+#include <utility>
 
 namespace workArea {
 
@@ -103,10 +105,12 @@ QRect areaOf(const QWidget& window)
 namespace {
 
 // Waits for the window manager's frame, then takes the window back inside the work area once.
+// A platform that tells no frame (native Wayland) has its window stand after a moment.
 class FrameKeeper : public QObject
 {
 public:
-    FrameKeeper(QWidget& window, bool place) : QObject(&window), m_window(window), m_place(place)
+    FrameKeeper(QWidget& window, bool place, std::function<void()> framed)
+        : QObject(&window), m_window(window), m_place(place), m_framed(std::move(framed))
     {
         window.installEventFilter(this);
     }
@@ -115,33 +119,45 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         const QEvent::Type type = event->type();
-        if ((type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show) ||
-            !m_window.isVisible() || m_window.frameGeometry() == m_window.geometry())
-            return false;
-        m_window.removeEventFilter(this);
-        deleteLater();
-        if (m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-            return false;
-        const QRect frame = m_window.frameGeometry();
-        const QRect within = frameWithin(frame, areaOf(m_window));
-        if (within == frame)
-            return false;
-        m_window.resize(within.size().shrunkBy(frameMargins(m_window)));
-        if (m_place)
-            m_window.move(within.topLeft());
+        if (type == QEvent::Show)
+            QTimer::singleShot(1000, this, [this] { stand(); });
+        if ((type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) &&
+            m_window.isVisible() && m_window.frameGeometry() != m_window.geometry())
+            QTimer::singleShot(0, this, [this] { stand(); });
         return false;
     }
 
 private:
+    void stand()
+    {
+        if (std::exchange(m_stood, true))
+            return;
+        m_window.removeEventFilter(this);
+        deleteLater();
+        if (!(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            const QRect frame = m_window.frameGeometry();
+            const QRect within = frameWithin(frame, areaOf(m_window));
+            if (within != frame) {
+                m_window.resize(within.size().shrunkBy(frameMargins(m_window)));
+                if (m_place)
+                    m_window.move(within.topLeft());
+            }
+        }
+        if (m_framed)
+            std::exchange(m_framed, {})();
+    }
+
     QWidget& m_window;
     bool m_place;
+    std::function<void()> m_framed;
+    bool m_stood = false;
 };
 
 } // namespace
 
-void keepFrameInside(QWidget& window, bool place)
+void keepFrameInside(QWidget& window, bool place, std::function<void()> framed)
 {
-    new FrameKeeper(window, place);
+    new FrameKeeper(window, place, std::move(framed));
 }
 
 } // namespace workArea

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QScreen;
 class QWidget;
 
@@ -49,7 +51,9 @@ void placeFrame(QWidget& window, const QRect& frame, const QMargins& margins, bo
 QRect areaOf(const QWidget& window);
 
 // Once the window manager has framed the window, moves and shrinks it as little as it takes to
-// keep the real frame inside the work area, where the guess before the first show fell short.
-void keepFrameInside(QWidget& window, bool place);
+// keep the real frame inside the work area, where the guess before the first show fell short;
+// then framed, if given: what else waits for the window to stand (a size asked for before the
+// window manager has framed the window is answered with the size it knew).
+void keepFrameInside(QWidget& window, bool place, std::function<void()> framed = {});
 
 } // namespace workArea

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -91,7 +92,12 @@ void FitsWindow::restoreLast()
     workArea::placeFrame(*this, workArea::frameWithin(frame, areaAt(frame)), margins, place);
     if (kept.maximized)
         setWindowState(Qt::WindowMaximized);
-    workArea::keepFrameInside(*this, place);
+    // Left open, 使用条件's page is held whole once the window manager has framed the window (a
+    // size asked for before that, it answers with the one it knew).
+    workArea::keepFrameInside(*this, place, [this] {
+        if (m_service->isChecked())
+            holdServicePage();
+    });
     m_body->restore(tools);
 }
 
@@ -151,7 +157,10 @@ void FitsWindow::holdServicePage()
         if (m_body->currentTool() != m_servicePage || m_body->isFolded())
             return;
         const QSize page = m_servicePage->size();
-        const QSize wanted = m_servicePage->sizeHint();
+        // Room for the page's scroll bar, where the window cannot grow as high as the page.
+        const QSize wanted =
+            m_servicePage->sizeHint() +
+            QSize(m_servicePage->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0);
         const QSize more(std::max(0, wanted.width() - page.width()),
                          std::max(0, wanted.height() - page.height()));
         if (more.isNull())

@@ -139,6 +139,7 @@ void ServicePanel::ensureBody()
     m_body->setObjectName(QStringLiteral("serviceBody"));
     auto* row = new QHBoxLayout(m_body);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(fontMetrics().height());
     row->addWidget(buildFields(), 2);
     row->addWidget(buildAnswers(), 3);
     m_body->setVisible(false);
