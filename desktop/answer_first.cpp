@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -59,10 +60,15 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // The content's layout tells its new hints to its parent's layout, which this has not.
+        // The content's layout tells its new hints to its parent's layout, which this has not;
+        // only when they change, or every figure typed would lay the whole window out again.
         if (watched == m_content && event->type() == QEvent::LayoutRequest) {
-            updateGeometry();
-            QTimer::singleShot(0, this, [this] { layoutContent(); });
+            const std::pair hints(m_content->minimumSizeHint(), m_content->sizeHint());
+            if (hints != m_hints) {
+                m_hints = hints;
+                updateGeometry();
+                QTimer::singleShot(0, this, [this] { layoutContent(); });
+            }
         }
         return false;
     }
@@ -76,6 +82,7 @@ private:
 
     QWidget* m_content;
     QWidget* m_keep;
+    std::pair<QSize, QSize> m_hints; // the content's least and wanted size, as last told
 };
 
 int paneLeast(const QWidget* pane)
