@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cli/bearing_options.h"
 #include "cli/fit_list.h"
 #include "cli/fit_search.h"
 #include "cli/options.h"
@@ -68,6 +69,11 @@ std::string helpText()
        tessaly-cli --fits SIZE --materials HOLE/SHAFT --hub-diameter D
                    --length L --friction MU [--torque N·m] [--axial-force N]
                    [--safety S]
+       tessaly-cli CLASS SIZE --bearing-bore K | --bearing-outside K
+       tessaly-cli --bearing N [--shaft C] [--housing C] [--bearing-class K]
+                   [--load L --load-size S] [--seat-temperatures TS/TI/TO/TH
+                   [--seat-materials S/H]] [--seat-roughness RS/RH]
+       tessaly-cli --load L --load-size S
        tessaly-cli --materials
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
@@ -133,6 +139,7 @@ rules of ISO 286-1.
   --version    show the version
 
 )" + std::string(serviceHelpText()) +
+           '\n' + std::string(bearingHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the

@@ -153,10 +153,15 @@ std::string_view nameOf(LoadSize size) noexcept
     return "";
 }
 
+Recommendation housingRecommendation(LoadCase load, LoadSize size, bool roller)
+{
+    return {{}, housingOf(load, size), kSource, noteOf(load, size, roller)};
+}
+
 std::optional<Recommendation> recommendedFits(LoadCase load, LoadSize size, bool roller,
                                               Length bore)
 {
-    Recommendation answer{{}, housingOf(load, size), kSource, noteOf(load, size, roller)};
+    Recommendation answer = housingRecommendation(load, size, roller);
     if (load == LoadCase::RotatingOuter) {
         answer.shaft = split(kStandingInner);
         return answer;

@@ -47,6 +47,10 @@ struct Recommendation
 std::optional<Recommendation> recommendedFits(LoadCase load, LoadSize size, bool roller,
                                               Length bore);
 
+// The housing's classes, the source and the note of a load case, whatever the bearing: the
+// shaft's are left empty.
+Recommendation housingRecommendation(LoadCase load, LoadSize size, bool roller);
+
 // One shaft row of a load case, for a listing without a bearing: bores over `over` up to
 // `upTo` mm (0 and 0 for every bore), the classes one space between each.
 struct ShaftRow
