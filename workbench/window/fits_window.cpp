@@ -3,6 +3,7 @@
 
 #include "desktop/platform_choice.h"
 #include "resources/resources.h"
+#include "window/bearing_box.h"
 #include "window/class_box.h"
 #include "window/copy_route.h"
 #include "window/figure_label.h"
@@ -196,6 +197,8 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* column = new QVBoxLayout(results);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_service);
+    m_bearing = new BearingBox(*m_spoken);
+    column->addWidget(m_bearing);
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildResults(), 3);
     middle->addWidget(pictureBox, 2);
@@ -240,6 +243,11 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    connect(m_bearing, &BearingBox::fillRequested, this,
+            [this](const QString& size, Side side, const QString& text) {
+                m_size->setText(size);
+                (side == Side::Hole ? m_hole : m_shaft)->setEditText(text);
+            });
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());
@@ -411,6 +419,7 @@ void FitsWindow::setTabChain()
         if (m_service->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus))
             chain << next;
     }
+    chain << m_bearing->focusChain();
     for (const SideLabels& side : m_sides)
         chain << side.upper << side.lower << side.maximum << side.minimum;
     chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
@@ -467,7 +476,7 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     showOrHide(labels.source,
                figures ? (hole ? u"穴の" : u"軸の") +
                              (figures->given()
-                                  ? QStringLiteral("寸法許容差: 入力した値")
+                                  ? fitTexts::givenSourceText(*figures)
                                   : fitTexts::sourceText(figures->source,
                                                          m_edition->currentData().value<Edition>()))
                        : QString());
