@@ -72,7 +72,7 @@ std::string noteOf(const GeneralTolerance& tolerance)
     if (!tolerance.value)
         return "class " + std::string(nameOf(tolerance.generalClass)) +
                " gives no general tolerance in " + stepLabel(tolerance.step) +
-               " mm: write the tolerance beside the size";
+               " mm: write the deviations beside the size";
     if (standardOf(tolerance.kind) == Standard::JisB0419)
         return "ISO withdrew ISO 2768-2 (ISO 22081:2021 replaces it); JIS B 0419 stands";
     return {};

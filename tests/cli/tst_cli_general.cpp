@@ -48,7 +48,7 @@ class TestCliGeneral : public QObject
 
 private Q_SLOTS:
     // Figures of JIS B 0405 and JIS B 0419 as MIKI PULLEY's and NBK's excerpts print them; the
-    // limits of size by hand (35 ± 0.3 = 34.7 to 35.3).
+    // limits of size by hand (35 ± 0.3 = 34.7 to 35.3). "m 35" is the README's example.
     void answers_data()
     {
         QTest::addColumn<QString>("command");
