@@ -4,6 +4,7 @@
 #include "cli/bearing_answer.h"
 #include "cli/escape.h"
 #include "cli/fit_list.h"
+#include "cli/general_answer.h"
 #include "cli/input_error.h"
 #include "cli/options.h"
 #include "cli/query.h"
@@ -73,6 +74,10 @@ void answer(const Options& options, std::ostream& out)
         return;
     case Action::Bearing:
         writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
+        return;
+    case Action::General:
+        options.format == Format::Json ? writeGeneralJson(out, options.general)
+                                       : writeGeneralText(out, options.general);
         return;
     case Action::Query:
         break;

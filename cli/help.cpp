@@ -2,6 +2,7 @@
 #include "cli/bearing_options.h"
 #include "cli/fit_list.h"
 #include "cli/fit_search.h"
+#include "cli/general_options.h"
 #include "cli/options.h"
 #include "cli/service_options.h"
 #include "cli/sizes.h"
@@ -75,6 +76,7 @@ std::string helpText()
                    [--seat-materials S/H]] [--seat-roughness RS/RH]
        tessaly-cli --load L --load-size S
        tessaly-cli --materials
+       tessaly-cli --general CLASS SIZE [--kind KIND] [--format text|json]
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
        tessaly-cli --help | --version
@@ -140,6 +142,7 @@ rules of ISO 286-1.
 
 )" + std::string(serviceHelpText()) +
            '\n' + std::string(bearingHelpText()) +
+           '\n' + std::string(generalHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the
