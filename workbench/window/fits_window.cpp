@@ -419,11 +419,12 @@ void FitsWindow::setTabChain()
         if (m_service->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus))
             chain << next;
     }
-    chain << m_bearing->focusChain();
     for (const SideLabels& side : m_sides)
         chain << side.upper << side.lower << side.maximum << side.minimum;
     chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
           << m_copyButton << m_picture << m_finder;
+    // The bearing's box last: the fit's figures follow its fields as they always have.
+    chain << m_bearing->focusChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
