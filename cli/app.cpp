@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "cli/app.h"
 
+#include "cli/bearing_answer.h"
 #include "cli/escape.h"
 #include "cli/fit_list.h"
+#include "cli/general_answer.h"
 #include "cli/input_error.h"
 #include "cli/options.h"
 #include "cli/query.h"
@@ -70,14 +72,24 @@ void answer(const Options& options, std::ostream& out)
     case Action::Materials:
         out << materialLibraryText();
         return;
+    case Action::Bearing:
+        writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
+        return;
+    case Action::General:
+        options.format == Format::Json ? writeGeneralJson(out, options.general)
+                                       : writeGeneralText(out, options.general);
+        return;
     case Action::Query:
         break;
     }
     const FitQuery query{options.holeLimits, options.shaftLimits, options.distribution};
     const bool sizeAlone = options.holeLimits && options.shaftLimits;
     const Record record =
-        sizeAlone ? describe({}, options.operands[0], options.edition, query)
-                  : describe(options.operands[0], options.operands[1], options.edition, query);
+        options.bearing.ring
+            ? describeWithRing(options.operands[0], options.operands[1], options.edition,
+                               options.bearing, options.distribution)
+        : sizeAlone ? describe({}, options.operands[0], options.edition, query)
+                    : describe(options.operands[0], options.operands[1], options.edition, query);
     if (options.service.wanted()) {
         const ServiceAnswer service = answerService(record, options.service);
         options.format == Format::Json ? writeServiceJson(out, record, service)

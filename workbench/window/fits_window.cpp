@@ -4,6 +4,7 @@
 #include "desktop/access_keys.h"
 #include "desktop/answer_first.h"
 #include "resources/resources.h"
+#include "window/bearing_box.h"
 #include "window/class_box.h"
 #include "window/copy_route.h"
 #include "window/figure_label.h"
@@ -115,6 +116,9 @@ FitsWindow::FitsWindow(QWidget* parent)
     m_body->setObjectName(QStringLiteral("workbenchBody"));
     m_body->addTool(m_finder, QStringLiteral("はめあいを探す"));
     m_body->addTool(buildServicePage(), QStringLiteral("使用条件"));
+    // A bearing by its number fills the size and a side: a tool like the others.
+    m_bearing = new BearingBox(*m_spoken);
+    m_body->addTool(m_bearing, QStringLiteral("軸受"));
     layout->addWidget(m_body, 1);
     setCentralWidget(central);
     accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
@@ -129,6 +133,11 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    connect(m_bearing, &BearingBox::fillRequested, this,
+            [this](const QString& size, Side side, const QString& text) {
+                m_size->setText(size);
+                (side == Side::Hole ? m_hole : m_shaft)->setEditText(text);
+            });
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());
@@ -229,6 +238,8 @@ void FitsWindow::setTabChain()
         if (m_service->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus))
             chain << next;
     }
+    // The bearing's fields on their page, last.
+    chain << m_bearing->focusChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
@@ -281,7 +292,7 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     showOrHide(labels.source,
                figures ? (hole ? u"穴の" : u"軸の") +
                              (figures->given()
-                                  ? QStringLiteral("寸法許容差: 入力した値")
+                                  ? fitTexts::givenSourceText(*figures)
                                   : fitTexts::sourceText(figures->source,
                                                          m_edition->currentData().value<Edition>()))
                        : QString());

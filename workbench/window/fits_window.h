@@ -9,6 +9,7 @@
 #include <optional>
 
 class AnswerFirst;
+class BearingBox;
 class FigureLabel;
 class FinderPanel;
 class SpokenChanges;
@@ -108,6 +109,7 @@ private:
     ZonePicture* m_picture;
     FinderPanel* m_finder;
     ServicePanel* m_service;
+    BearingBox* m_bearing = nullptr;
     QLabel* m_serviceFolded = nullptr; // what the folded group does, under its title
     QScrollArea* m_servicePage = nullptr;
     AnswerFirst* m_body = nullptr;
