@@ -118,7 +118,13 @@ FitsWindow::FitsWindow(QWidget* parent)
     m_body->addTool(buildServicePage(), QStringLiteral("使用条件"));
     // A bearing by its number fills the size and a side: a tool like the others.
     m_bearing = new BearingBox(*m_spoken);
-    m_body->addTool(m_bearing, QStringLiteral("軸受"));
+    auto* bearingPage = new QWidget;
+    bearingPage->setObjectName(QStringLiteral("bearingPage"));
+    auto* bearingColumn = new QVBoxLayout(bearingPage);
+    bearingColumn->setContentsMargins(0, 0, 0, 0);
+    bearingColumn->addWidget(m_bearing);
+    bearingColumn->addStretch(1); // the box at its own height, the page's room below it
+    m_body->addTool(bearingPage, QStringLiteral("軸受"));
     layout->addWidget(m_body, 1);
     setCentralWidget(central);
     accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
