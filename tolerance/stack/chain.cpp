@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "tolerance/stack/chain.h"
+
+#include "tolerance/stack/typed_text.h"
+#include "tolerance/stack/uniform_sum.h"
+
+#include <cmath>
+
+namespace tolerance::stack {
+
+namespace {
+
+constexpr double kSigmasPerHalfWidth = 3.0;
+
+// Below x, for a normal spread of the centre and standard deviation given; a step when there is
+// no spread.
+double normalBelow(double x, double centre, double sigma)
+{
+    if (sigma <= 0)
+        return x > centre ? 1.0 : 0.0;
+    return 0.5 * std::erfc((centre - x) / (sigma * std::sqrt(2.0)));
+}
+
+double normalAbove(double x, double centre, double sigma)
+{
+    if (sigma <= 0)
+        return x < centre ? 1.0 : 0.0;
+    return 0.5 * std::erfc((x - centre) / (sigma * std::sqrt(2.0)));
+}
+
+Statistical normal(std::span<const Member> members, const Requirement& requirement)
+{
+    double variance = 0;
+    for (const Member& m : members) {
+        const double sigma = double(m.width()) / (2 * kSigmasPerHalfWidth);
+        variance += sigma * sigma;
+    }
+    const double sigma = std::sqrt(variance);
+    const double centre = centreOf(members);
+    Statistical s{Distribution::Normal, centre, centre - kSigmasPerHalfWidth * sigma,
+                  centre + kSigmasPerHalfWidth * sigma, std::nullopt};
+    if (requirement.given())
+        s.outsideShare =
+            (requirement.minimum ? normalBelow(double(*requirement.minimum), centre, sigma) : 0) +
+            (requirement.maximum ? normalAbove(double(*requirement.maximum), centre, sigma) : 0);
+    return s;
+}
+
+Statistical uniform(std::span<const Member> members, const Requirement& requirement)
+{
+    std::vector<double> halves;
+    halves.reserve(members.size());
+    for (const Member& m : members)
+        halves.push_back(double(m.width()) / 2);
+    const UniformSum sum(halves);
+    const double centre = centreOf(members);
+    Statistical s{Distribution::Uniform, centre, centre + sum.point(kTailShare),
+                  centre + sum.point(1 - kTailShare), std::nullopt};
+    if (requirement.given())
+        s.outsideShare =
+            (requirement.minimum ? sum.below(double(*requirement.minimum) - centre) : 0) +
+            (requirement.maximum ? sum.above(double(*requirement.maximum) - centre) : 0);
+    return s;
+}
+
+} // namespace
+
+std::variant<Chain, ChainFault> readChain(const ChainText& text)
+{
+    if (text.members.size() > kMostMembers)
+        return ChainFault{ChainFault::Where::TooManyMembers, 0, std::nullopt, std::nullopt};
+    Chain chain;
+    chain.members.reserve(text.members.size());
+    for (std::size_t i = 0; i < text.members.size(); ++i) {
+        auto member = readMember(text.members[i]);
+        if (auto* fault = std::get_if<MemberFault>(&member))
+            return ChainFault{ChainFault::Where::Member, i, *fault, std::nullopt};
+        chain.members.push_back(std::move(std::get<Member>(member)));
+    }
+    const auto requirement = parseRequirement(text.requirement);
+    if (const auto* fault = std::get_if<RequirementFault>(&requirement))
+        return ChainFault{ChainFault::Where::Requirement, 0, std::nullopt, *fault};
+    chain.requirement = std::get<Requirement>(requirement);
+    const std::string distribution = foldTyped(text.distribution);
+    if (!distribution.empty()) {
+        const auto named = distributionNamed(distribution);
+        if (!named)
+            return ChainFault{ChainFault::Where::Distribution, 0, std::nullopt, std::nullopt};
+        chain.distribution = *named;
+    }
+    return chain;
+}
+
+double centreOf(std::span<const Member> members)
+{
+    // Twice the centre, so that half a nanometre of a tolerance's middle stays exact.
+    Length twice = 0;
+    for (const Member& m : members)
+        twice += m.sign * (2 * (m.nominal + m.growth) + m.deviations.upper + m.deviations.lower);
+    return double(twice) / 2;
+}
+
+Statistical statisticsOf(std::span<const Member> members, const Requirement& requirement,
+                         Distribution distribution)
+{
+    return distribution == Distribution::Normal ? normal(members, requirement)
+                                                : uniform(members, requirement);
+}
+
+ChainAnswer answerChain(const Chain& chain)
+{
+    ChainAnswer answer{0, 0, 0, 0, {}, {}};
+    double squares = 0;
+    Length widths = 0;
+    for (const Member& m : chain.members) {
+        answer.nominal += m.sign * m.nominal;
+        answer.thermalShift += m.sign * m.growth;
+        // A member that shortens the closing dimension lengthens it most at its lower limit.
+        const Length atUpper = m.sign * (m.nominal + m.growth + m.deviations.upper);
+        const Length atLower = m.sign * (m.nominal + m.growth + m.deviations.lower);
+        answer.worstMaximum += std::max(atUpper, atLower);
+        answer.worstMinimum += std::min(atUpper, atLower);
+        squares += double(m.width()) * double(m.width());
+        widths += m.width();
+    }
+    answer.statistical = statisticsOf(chain.members, chain.requirement, chain.distribution);
+    answer.shares.reserve(chain.members.size());
+    for (const Member& m : chain.members) {
+        const double width = double(m.width());
+        answer.shares.push_back({squares > 0 ? width * width / squares : 0.0,
+                                 widths > 0 ? width / double(widths) : 0.0});
+    }
+    return answer;
+}
+
+} // namespace tolerance::stack

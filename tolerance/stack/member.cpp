@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "tolerance/stack/member.h"
+
+#include "tolerance/service/materials.h"
+#include "tolerance/service/thermal.h"
+#include "tolerance/stack/typed_text.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace tolerance::stack {
+
+namespace {
+
+constexpr double kHottest = 10'000.0; // °C: past any part that keeps its shape
+
+MemberFault faultOf(Field field, Fault fault)
+{
+    return {field, fault, std::nullopt, std::nullopt};
+}
+
+std::variant<Deviations, MemberFault> classAt(std::string_view code, Length nominal)
+{
+    auto parsed = parseClassCode(code);
+    if (auto* error = std::get_if<ClassCodeError>(&parsed))
+        return MemberFault{Field::Tolerance, Fault::NoSuchClass, std::move(*error), std::nullopt};
+    if (nominal <= 0 || nominal > kLargestSize)
+        return faultOf(Field::Tolerance, Fault::ClassNeedsSize);
+    const std::optional<Deviations> deviations = deviationsOf(std::get<ClassCode>(parsed), nominal);
+    if (!deviations)
+        return faultOf(Field::Tolerance, Fault::NoValueAtSize);
+    return *deviations;
+}
+
+std::variant<std::optional<double>, MemberFault> readCelsius(std::string_view typed)
+{
+    const std::string text = foldTyped(typed);
+    if (text.empty())
+        return std::optional<double>();
+    double celsius = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), celsius, std::chars_format::fixed);
+    // A decimal as people write it: "80", "-20.5"; no exponent, no "+", no ".5".
+    if (!splitDecimal(text) || error != std::errc() || end != text.data() + text.size())
+        return faultOf(Field::Temperature, Fault::NotANumber);
+    if (celsius < service::kAbsoluteZeroCelsius)
+        return faultOf(Field::Temperature, Fault::BelowAbsoluteZero);
+    if (celsius > kHottest)
+        return faultOf(Field::Temperature, Fault::TooLarge);
+    return std::optional<double>(celsius);
+}
+
+} // namespace
+
+std::optional<int> readDirection(std::string_view direction)
+{
+    const std::string text = foldTyped(direction);
+    if (text == "+")
+        return 1;
+    if (text == "-")
+        return -1;
+    return std::nullopt;
+}
+
+std::variant<Length, MemberFault> readNominal(std::string_view typed)
+{
+    const std::string text = foldTyped(typed);
+    if (text.empty())
+        return faultOf(Field::Nominal, Fault::Empty);
+    const std::optional<Decimal> decimal = splitDecimal(text);
+    if (!decimal)
+        return faultOf(Field::Nominal, Fault::NotANumber);
+    if (hasDigitsBeyond(*decimal, kNominalDecimals))
+        return faultOf(Field::Nominal, Fault::TooManyDecimals);
+    const std::optional<Length> magnitude = magnitudeOf(*decimal);
+    if (magnitude && decimal->negative && *magnitude > 0)
+        return faultOf(Field::Nominal, Fault::Negative);
+    if (!magnitude || *magnitude > kLargestNominal)
+        return faultOf(Field::Nominal, Fault::TooLarge);
+    return *magnitude;
+}
+
+std::variant<Deviations, MemberFault> readTolerance(std::string_view typed, Length nominal)
+{
+    const std::string text = foldTyped(typed);
+    if (text.empty())
+        return faultOf(Field::Tolerance, Fault::Empty);
+    // A class begins with its letters; limits with a digit, a sign or "±".
+    if (std::isalpha(static_cast<unsigned char>(text.front())))
+        return classAt(text, nominal);
+    const auto limits = parseLimits(text);
+    if (const auto* fault = std::get_if<LimitsFault>(&limits))
+        return MemberFault{Field::Tolerance, Fault::BadLimits, std::nullopt, *fault};
+    return std::get<Deviations>(limits);
+}
+
+std::variant<Member, MemberFault> readMember(const MemberText& text)
+{
+    Member member;
+    member.name = text.name;
+    if (foldTyped(text.direction).empty())
+        return faultOf(Field::Direction, Fault::Empty);
+    const std::optional<int> sign = readDirection(text.direction);
+    if (!sign)
+        return faultOf(Field::Direction, Fault::NotADirection);
+    member.sign = *sign;
+
+    const auto nominal = readNominal(text.nominal);
+    if (const auto* fault = std::get_if<MemberFault>(&nominal))
+        return *fault;
+    member.nominal = std::get<Length>(nominal);
+
+    const auto deviations = readTolerance(text.tolerance, member.nominal);
+    if (const auto* fault = std::get_if<MemberFault>(&deviations))
+        return *fault;
+    member.deviations = std::get<Deviations>(deviations);
+    member.kind = std::isalpha(static_cast<unsigned char>(foldTyped(text.tolerance).front()))
+                      ? ToleranceKind::Class
+                      : ToleranceKind::Limits;
+
+    const std::string material = foldTyped(text.material);
+    const service::Material* found = nullptr;
+    if (!material.empty()) {
+        found = service::findMaterial(material);
+        if (!found)
+            return faultOf(Field::Material, Fault::UnknownMaterial);
+        member.material = std::string(found->name);
+    }
+    const auto celsius = readCelsius(text.temperature);
+    if (const auto* fault = std::get_if<MemberFault>(&celsius))
+        return *fault;
+    member.celsius = std::get<std::optional<double>>(celsius);
+    if (member.celsius && !found)
+        return faultOf(Field::Temperature, Fault::TemperatureWithoutMaterial);
+    if (member.celsius)
+        member.growth = service::growthAt(member.nominal, found->figures.expansionPerMegaKelvin,
+                                          *member.celsius);
+    return member;
+}
+
+} // namespace tolerance::stack
