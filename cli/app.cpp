@@ -70,6 +70,9 @@ void answer(const Options& options, std::ostream& out)
     case Action::Materials:
         out << materialLibraryText();
         return;
+    case Action::Stack:
+        writeStack(out, options.stack, options.format);
+        return;
     case Action::Query:
         break;
     }

@@ -4,6 +4,7 @@
 #include "cli/options.h"
 #include "cli/service_options.h"
 #include "cli/sizes.h"
+#include "cli/stack_options.h"
 
 #include "tolerance/classes.h"
 
@@ -71,6 +72,8 @@ std::string helpText()
        tessaly-cli --materials
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
+       tessaly-cli --stack FILE [--distribution normal|uniform] [--samples N]
+                   [--format text|json|csv]
        tessaly-cli --help | --version
 
 Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly and the
@@ -133,6 +136,7 @@ rules of ISO 286-1.
   --version    show the version
 
 )" + std::string(serviceHelpText()) +
+           std::string(stackHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the

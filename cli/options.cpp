@@ -3,6 +3,7 @@
 
 #include "cli/escape.h"
 #include "cli/input_error.h"
+#include "cli/stack_options.h"
 
 #include "tolerance/given_limits.h"
 
@@ -64,10 +65,12 @@ struct Parser
     ValueOption shaftLimits{"--shaft-limits",
                             "UPPER/LOWER deviations in mm, such as +0.021/+0.008"};
     ValueOption distribution{"--distribution", "normal or uniform"};
+    ValueOption stack{"--stack", "a chain FILE such as gap.json"};
+    ValueOption samples{"--samples", "a number of assemblies such as 1000000"};
     std::vector<ValueOption> service = serviceValues();
-    std::vector<ValueOption*> values{&format,     &fits,        &clearance,   &type,
-                                     &basis,      &edition,     &classes,     &limit,
-                                     &holeLimits, &shaftLimits, &distribution};
+    std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
+                                     &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
+                                     &distribution, &stack,   &samples};
     std::vector<std::string> operands;
 
     Parser()
@@ -256,9 +259,30 @@ ServiceOptions serviceOf(const Parser& parser, bool forFits)
     return readServiceOptions(given, forFits);
 }
 
+// --stack FILE, with only --format, --distribution and --samples beside it.
+Options stackSettled(const Parser& parser)
+{
+    std::vector<std::string_view> others;
+    for (const ValueOption* v : parser.values)
+        if (v->given() && v != &parser.stack && v != &parser.samples && v != &parser.format &&
+            v != &parser.distribution)
+            others.push_back(v->name);
+    if (parser.tableWanted)
+        others.push_back("--table");
+    const auto value = [](const ValueOption& v) { return v.read([](auto text) { return text; }); };
+    Options options;
+    options.action = Action::Stack;
+    options.stack = readStackArguments({value(parser.stack), value(parser.distribution),
+                                        value(parser.samples), others, parser.operands});
+    options.format = parser.format.read(formatNamed).value_or(Format::Text);
+    return options;
+}
+
 // What the options read add up to, the default format settled.
 Options settled(Parser& parser)
 {
+    if (parser.stack.given() || parser.samples.given())
+        return stackSettled(parser);
     Options options;
     options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);

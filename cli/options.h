@@ -3,6 +3,7 @@
 
 #include "cli/requirement.h"
 #include "cli/service_options.h"
+#include "cli/stack_answer.h"
 
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
@@ -23,6 +24,7 @@ enum class Action
     Help,
     Version,
     Materials, // --materials alone: the library with its sources
+    Stack,     // --stack FILE: a dimension chain's closing dimension
 };
 
 enum class Format
@@ -46,6 +48,7 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
+    StackRequest stack; // --stack FILE, --distribution and --samples
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.
