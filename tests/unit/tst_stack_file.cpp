@@ -90,6 +90,9 @@ private Q_SLOTS:
         QTest::newRow("plus-minus") << u"10"_s << u"±0.05"_s << u"±0.05"_s;
         QTest::newRow("full-width, minus sign")
             << u"１０"_s << u"＋0.1/\u22120.05"_s << u"+0.1/-0.05"_s;
+        // "2." as people write it; IT7 up to 3 mm is 10 µm.
+        QTest::newRow("nominal with a point and no fraction") << u"２．"_s << u"h7"_s
+                                                              << u"0/-0.01"_s;
         QTest::newRow("an offset of nominal 0") << u"0"_s << u"±0.02"_s << u"±0.02"_s;
     }
     void toleranceKinds()

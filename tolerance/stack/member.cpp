@@ -64,7 +64,12 @@ std::optional<int> readDirection(std::string_view direction)
 
 std::variant<Length, MemberFault> readNominal(std::string_view typed)
 {
-    const std::string text = foldTyped(typed);
+    std::string text = foldTyped(typed);
+    // ".5" and "5." as people write them.
+    if (text.size() > 1 && text.front() == '.')
+        text.insert(0, 1, '0');
+    if (text.size() > 1 && text.back() == '.')
+        text.pop_back();
     if (text.empty())
         return faultOf(Field::Nominal, Fault::Empty);
     const std::optional<Decimal> decimal = splitDecimal(text);
