@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/general_options.h"
 #include "cli/requirement.h"
 #include "cli/service_options.h"
 #include "cli/stack_answer.h"
@@ -25,6 +26,7 @@ enum class Action
     Version,
     Materials, // --materials alone: the library with its sources
     Stack,     // --stack FILE: a dimension chain's closing dimension
+    General,   // --general: a general tolerance of JIS B 0405 or JIS B 0419
 };
 
 enum class Format
@@ -48,7 +50,8 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
-    StackRequest stack; // --stack FILE, --distribution and --samples
+    StackRequest stack;   // --stack FILE, --distribution and --samples
+    GeneralQuery general; // --general
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.
