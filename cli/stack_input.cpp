@@ -77,8 +77,8 @@ std::string limitsFaultText(const std::string& tolerance, tolerance::LimitsFault
     case LimitsFault::LowerAboveUpper:
         return head + " has its lower deviation above its upper; write UPPER/LOWER";
     }
-    return head + " is neither a class (H8, h7) nor limits UPPER/LOWER in mm (+0.1/-0.05) or ±M "
-                  "(±0.05)";
+    return head + " is neither a class (H8, h7), nor limits UPPER/LOWER in mm (+0.1/-0.05) or ±M "
+                  "(±0.05), nor a general tolerance (f, m, c, v)";
 }
 
 std::string toleranceFaultText(const MemberText& m, const MemberFault& fault)
@@ -86,13 +86,19 @@ std::string toleranceFaultText(const MemberText& m, const MemberFault& fault)
     const std::string head = "tolerance " + quote(m.tolerance);
     switch (fault.fault) {
     case Fault::Empty:
-        return "no tolerance; give a class (H8, h7) or limits (+0.1/-0.05, ±0.05)";
+        return "no tolerance; give a class (H8, h7), limits (+0.1/-0.05, ±0.05) or a general "
+               "tolerance (f, m, c, v)";
     case Fault::NoSuchClass:
         return head + ": " + fault.classError->message;
     case Fault::ClassNeedsSize:
         return head + " is a class, whose nominal must be over 0 up to 3150 mm";
     case Fault::NoValueAtSize:
         return head + " has no value at " + quote(m.nominal) + " mm";
+    case Fault::GeneralOutside:
+        return head + " is a general tolerance of JIS B 0405, whose table runs from 0.5 to 4000 mm";
+    case Fault::GeneralNoValue:
+        return head + " (JIS B 0405) has no value at " + quote(m.nominal) +
+               " mm, a dash in the table";
     default:
         return limitsFaultText(m.tolerance,
                                fault.limits.value_or(tolerance::LimitsFault::NotLimits));

@@ -61,8 +61,10 @@ JSON file such as
   direction    + when the member lengthens the closing dimension, - when it
                shortens it
   tolerance    a class of ISO 286 (capitals for an inner feature, small letters
-               for an outer one), or limits in mm as a catalogue gives them:
-               +0.1/-0.05, ±0.05; full-width characters and the minus sign read
+               for an outer one), limits in mm as a catalogue gives them
+               (+0.1/-0.05, ±0.05), or a general tolerance of JIS B 0405 alone
+               (f, m, c, v: the size's step by the nominal); full-width characters
+               and the minus sign read
   material, temperature
                optional: the member's size at its working temperature (°C),
                grown by the material's expansion (--materials lists them)

@@ -52,8 +52,8 @@ QString limitsProblem(tolerance::LimitsFault fault)
     case LimitsFault::LowerAboveUpper:
         return QStringLiteral("下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
     }
-    return QStringLiteral("公差は H8・h7 のような公差クラスか、+0.1/-0.05・±0.05 のような"
-                          "寸法許容差 (mm) で入力します");
+    return QStringLiteral("公差は H8・h7 のような公差クラス、+0.1/-0.05・±0.05 のような"
+                          "寸法許容差 (mm)、または普通公差 f・m・c・v で入力します");
 }
 
 QString toleranceProblem(const MemberText& m, const MemberFault& fault)
@@ -61,13 +61,18 @@ QString toleranceProblem(const MemberText& m, const MemberFault& fault)
     const QString code = qt(foldTyped(m.tolerance));
     switch (fault.fault) {
     case Fault::Empty:
-        return QStringLiteral("公差を入力してください（例: H8、h7、+0.1/-0.05、±0.05）");
+        return QStringLiteral("公差を入力してください（例: H8、h7、+0.1/-0.05、±0.05、m）");
     case Fault::NoSuchClass:
         return classProblem(code, *fault.classError);
     case Fault::ClassNeedsSize:
         return QStringLiteral("公差クラスには 0 を超え 3150 mm 以下の呼び寸法が要ります");
     case Fault::NoValueAtSize:
         return QStringLiteral("%1 にはこの寸法の値がありません").arg(code);
+    case Fault::GeneralOutside:
+        return QStringLiteral("普通公差 %1 (JIS B 0405) の表は 0.5～4000 mm です").arg(code);
+    case Fault::GeneralNoValue:
+        return QStringLiteral("普通公差 %1 (JIS B 0405) にはこの寸法の値がありません（表の「—」）")
+            .arg(code);
     default:
         return limitsProblem(fault.limits.value_or(tolerance::LimitsFault::NotLimits));
     }

@@ -4,6 +4,7 @@
 #include "answer_panel.h"
 #include "desktop/accessibility/announcer.h"
 #include "desktop/platform_choice.h"
+#include "general_lookup.h"
 #include "members_panel.h"
 #include "resources/resources.h"
 #include "share_chart.h"
@@ -50,7 +51,8 @@ QAction* action(QMenu* menu, const QString& text, const char* name, const QList<
 
 StackWindow::StackWindow(QWidget* parent)
     : QMainWindow(parent), m_answer(new AnswerPanel), m_members(new MembersPanel(m_model.table())),
-      m_chart(new ShareChart), m_tools(new QTabWidget), m_splitter(new QSplitter)
+      m_chart(new ShareChart), m_general(new GeneralLookup), m_tools(new QTabWidget),
+      m_splitter(new QSplitter)
 {
     setObjectName(QStringLiteral("StackWindow"));
     setWindowIcon(tessaly::resources::windowIcon());
@@ -109,6 +111,7 @@ QWidget* StackWindow::buildCentre()
     chartArea->setFrameShape(QFrame::NoFrame);
     m_tools->setObjectName(QStringLiteral("tools"));
     m_tools->addTab(chartArea, QStringLiteral("寄与率(&C)"));
+    m_tools->addTab(m_general, QStringLiteral("普通公差(&G)"));
     m_tools->setDocumentMode(true);
 
     m_splitter->setObjectName(QStringLiteral("splitter"));
@@ -189,7 +192,8 @@ void StackWindow::setTabChain()
     QList<QWidget*> chain = {m_members->view()};
     for (const char* name : {"addMember", "removeMember", "moveUp", "moveDown"})
         chain << m_members->findChild<QWidget*>(QString::fromLatin1(name));
-    chain << m_tools << m_chart << m_answer->requirementField() << m_answer->distributionBox();
+    chain << m_tools << m_chart << m_general->sizeField() << m_general->classBox()
+          << m_answer->requirementField() << m_answer->distributionBox();
     chain << m_answer->figures();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);

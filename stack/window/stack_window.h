@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class AnswerPanel;
+class GeneralLookup;
 class MembersPanel;
 class QAction;
 class QMenu;
@@ -59,6 +60,7 @@ private:
     AnswerPanel* m_answer;
     MembersPanel* m_members;
     ShareChart* m_chart;
+    GeneralLookup* m_general;
     QTabWidget* m_tools;
     QSplitter* m_splitter;
     QMenu* m_recentMenu = nullptr;

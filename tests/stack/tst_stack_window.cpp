@@ -88,7 +88,7 @@ private Q_SLOTS:
         QCOMPARE(table.data(table.index(0, MemberTable::Tolerance)).toString(), QString());
         QCOMPARE(figure(*window, "worstCase"), u"—"_s);
         QCOMPARE(named<QLabel>(*window, "answerProblem")->text(),
-                 u"1 行目: 公差を入力してください（例: H8、h7、+0.1/-0.05、±0.05）"_s);
+                 u"1 行目: 公差を入力してください（例: H8、h7、+0.1/-0.05、±0.05、m）"_s);
         // Typed again and left with Return, then undone with Ctrl+Z outside the editor.
         QTest::keyClick(view, Qt::Key_H); // starts the editor, as a spreadsheet does
         QVERIFY(editor(*view));
@@ -104,6 +104,20 @@ private Q_SLOTS:
         QCOMPARE(table.rowCount(), 0);
         QTest::keyClick(view, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(table.data(table.index(0, MemberTable::Name)).toString(), u"ring"_s);
+    }
+
+    void generalToleranceLookedUp()
+    {
+        // JIS B 0405 (ISO 2768-1) tables 1 to 3, class m: over 30 to 120 mm ±0.3, a broken
+        // edge over 6 mm ±1, an angle whose shorter side is over 10 to 50 mm ±0°30′.
+        const auto window = activeWindow<StackWindow>();
+        auto* size = named<QLineEdit>(*window, "generalSize");
+        size->insert(u"３５"_s); // as a Japanese input method commits it
+        QCOMPARE(figure(*window, "generalLinear"), u"±0.3（30～120）"_s);
+        QCOMPARE(figure(*window, "generalChamfer"), u"±1（6～）"_s);
+        QCOMPARE(figure(*window, "generalAngle"), u"±0°30′（10～50）"_s);
+        QCOMPARE(named<QLabel>(*window, "generalLinear")->accessibleName(),
+                 u"長さの普通公差 ±0.3（30～120）"_s);
     }
 
     void answerFirstOnASmallScreen()

@@ -91,8 +91,13 @@ private Q_SLOTS:
         QTest::newRow("full-width, minus sign")
             << u"１０"_s << u"＋0.1/\u22120.05"_s << u"+0.1/-0.05"_s;
         // "2." as people write it; IT7 up to 3 mm is 10 µm.
-        QTest::newRow("nominal with a point and no fraction") << u"２．"_s << u"h7"_s
-                                                              << u"0/-0.01"_s;
+        QTest::newRow("nominal with a point and no fraction")
+            << u"２．"_s << u"h7"_s << u"0/-0.01"_s;
+        // JIS B 0405:1991 table 1 (ISO 2768-1:1989): m over 30 to 120 mm ±0.3, f from 0.5 to
+        // 3 mm ±0.05, c over 400 to 1000 mm ±2.
+        QTest::newRow("general m") << u"35"_s << u"m"_s << u"±0.3"_s;
+        QTest::newRow("general f, full-width") << u"0.5"_s << u"ｆ"_s << u"±0.05"_s;
+        QTest::newRow("general c") << u"1000"_s << u"c"_s << u"±2"_s;
         QTest::newRow("an offset of nominal 0") << u"0"_s << u"±0.02"_s << u"±0.02"_s;
     }
     void toleranceKinds()
@@ -131,6 +136,16 @@ private Q_SLOTS:
         // ISO 286-1 gives K beyond grade 8 up to 3 mm only.
         QTest::newRow("K9 over 3 mm") << u"+"_s << u"50"_s << u"K9"_s << u""_s << u""_s
                                       << Field::Tolerance << Fault::NoValueAtSize;
+        // JIS B 0405 table 1: v has no value up to 3 mm, f none over 2000 mm; the table starts
+        // at 0.5 mm and ends at 4000.
+        QTest::newRow("general v at 2") << u"+"_s << u"2"_s << u"v"_s << u""_s << u""_s
+                                        << Field::Tolerance << Fault::GeneralNoValue;
+        QTest::newRow("general f at 2500") << u"+"_s << u"2500"_s << u"f"_s << u""_s << u""_s
+                                           << Field::Tolerance << Fault::GeneralNoValue;
+        QTest::newRow("general m under 0.5") << u"+"_s << u"0.4"_s << u"m"_s << u""_s << u""_s
+                                             << Field::Tolerance << Fault::GeneralOutside;
+        QTest::newRow("general K is no size's") << u"+"_s << u"10"_s << u"K"_s << u""_s << u""_s
+                                                << Field::Tolerance << Fault::NoSuchClass;
         QTest::newRow("limits upside down") << u"+"_s << u"10"_s << u"-0.05/+0.1"_s << u""_s
                                             << u""_s << Field::Tolerance << Fault::BadLimits;
         QTest::newRow("unknown material") << u"+"_s << u"10"_s << u"h7"_s << u"S55C"_s << u""_s

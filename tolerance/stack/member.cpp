@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/stack/member.h"
 
+#include "tolerance/general/general_tolerance.h"
 #include "tolerance/service/materials.h"
 #include "tolerance/service/thermal.h"
 #include "tolerance/stack/typed_text.h"
@@ -30,6 +31,25 @@ std::variant<Deviations, MemberFault> classAt(std::string_view code, Length nomi
     if (!deviations)
         return faultOf(Field::Tolerance, Fault::NoValueAtSize);
     return *deviations;
+}
+
+// f, m, c or v alone: JIS B 0405's tolerance for linear sizes, the step by the nominal.
+std::optional<general::GeneralClass> generalClassOf(std::string_view text)
+{
+    const auto named = general::generalClassNamed(text);
+    if (!named || general::standardOf(*named) != general::Standard::JisB0405)
+        return std::nullopt;
+    return named;
+}
+
+std::variant<Deviations, MemberFault> generalAt(general::GeneralClass generalClass, Length nominal)
+{
+    const auto limits = general::linearLimits(generalClass, nominal);
+    if (const auto* fault = std::get_if<general::GeneralFault>(&limits))
+        return faultOf(Field::Tolerance, *fault == general::GeneralFault::NoValue
+                                             ? Fault::GeneralNoValue
+                                             : Fault::GeneralOutside);
+    return std::get<Deviations>(limits);
 }
 
 std::variant<std::optional<double>, MemberFault> readCelsius(std::string_view typed)
@@ -90,6 +110,8 @@ std::variant<Deviations, MemberFault> readTolerance(std::string_view typed, Leng
     const std::string text = foldTyped(typed);
     if (text.empty())
         return faultOf(Field::Tolerance, Fault::Empty);
+    if (const auto generalClass = generalClassOf(text))
+        return generalAt(*generalClass, nominal);
     // A class begins with its letters; limits with a digit, a sign or "±".
     if (std::isalpha(static_cast<unsigned char>(text.front())))
         return classAt(text, nominal);
@@ -119,7 +141,9 @@ std::variant<Member, MemberFault> readMember(const MemberText& text)
     if (const auto* fault = std::get_if<MemberFault>(&deviations))
         return *fault;
     member.deviations = std::get<Deviations>(deviations);
-    member.kind = std::isalpha(static_cast<unsigned char>(foldTyped(text.tolerance).front()))
+    const std::string tolerance = foldTyped(text.tolerance);
+    member.kind = generalClassOf(tolerance) ? ToleranceKind::General
+                  : std::isalpha(static_cast<unsigned char>(tolerance.front()))
                       ? ToleranceKind::Class
                       : ToleranceKind::Limits;
 

@@ -22,7 +22,7 @@ struct MemberText
     std::string name;
     std::string direction;   // "+" lengthens the closing dimension, "-" shortens it
     std::string nominal;     // mm
-    std::string tolerance;   // "H8", "h7", "+0.1/-0.05", "±0.05"
+    std::string tolerance;   // "H8", "h7", "+0.1/-0.05", "±0.05", "m"
     std::string material;    // a name of the library; empty: none
     std::string temperature; // °C; empty: 20 °C
     // The member's object in the file it came from, whose keys of its own a save keeps.
@@ -33,8 +33,9 @@ struct MemberText
 
 enum class ToleranceKind
 {
-    Class,  // an ISO 286 class: capitals for an inner feature, small letters for an outer one
-    Limits, // limit deviations in mm, as a catalogue gives them
+    Class,   // an ISO 286 class: capitals for an inner feature, small letters for an outer one
+    Limits,  // limit deviations in mm, as a catalogue gives them
+    General, // a drawing's general tolerance for sizes, JIS B 0405 f, m, c or v alone
 };
 
 struct Member
@@ -73,6 +74,8 @@ enum class Fault
     ClassNeedsSize,  // a class on a nominal of 0 or over 3150 mm
     NoValueAtSize,   // a class the standard gives no value at this size ("K9" over 3 mm)
     BadLimits,       // limits that do not read: limits says why
+    GeneralOutside,  // a general class on a nominal outside its table's 0.5 to 4000 mm
+    GeneralNoValue,  // a general class whose table has "—" at this nominal ("v" up to 3 mm)
     UnknownMaterial,
     BelowAbsoluteZero,
     TemperatureWithoutMaterial,
