@@ -235,7 +235,7 @@ void StackWindow::showTitle()
     const QString file = m_model.filePath();
     setWindowTitle(file.isEmpty() ? kTitle
                                   : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + kTitle);
-    setWindowModified(m_model.modified());
+    setWindowModified(!file.isEmpty() && m_model.modified());
     fillRecentMenu();
 }
 
