@@ -94,6 +94,22 @@ std::string toleranceFaultText(const MemberText& m, const MemberFault& fault)
         return head + " is a class, whose nominal must be over 0 up to 3150 mm";
     case Fault::NoValueAtSize:
         return head + " has no value at " + quote(m.nominal) + " mm";
+    case Fault::BearingNeedsBore:
+        return head + " needs the bore, by which a bearing's width deviation goes: bearing:0 d20, "
+                      "or its number, bearing:0 6204";
+    case Fault::BearingClass:
+        return head + ": a bearing's class is 0, 6X, 6, 5, 4 or 2, such as bearing:0 d20";
+    case Fault::BearingNumber:
+        return head + ": no bearing of that number is known; give its bore, such as bearing:0 d20";
+    case Fault::BearingOutside:
+        return head + ": the class's table has no such bore";
+    case Fault::BearingWidth:
+        return head + " is " + tolerance::formatDiameter(fault.expected.value_or(0)) +
+               " mm wide, not " + quote(m.nominal) + " mm";
+    case Fault::BearingTapered:
+        return head +
+               " is a tapered roller bearing, whose assembled width T has a tolerance of its "
+               "own; give it as limits";
     case Fault::GeneralOutside:
         return head + " is a general tolerance of JIS B 0405, whose table runs from 0.5 to 4000 mm";
     case Fault::GeneralNoValue:

@@ -62,9 +62,11 @@ JSON file such as
                shortens it
   tolerance    a class of ISO 286 (capitals for an inner feature, small letters
                for an outer one), limits in mm as a catalogue gives them
-               (+0.1/-0.05, ±0.05), or a general tolerance of JIS B 0405 alone
-               (f, m, c, v: the size's step by the nominal); full-width characters
-               and the minus sign read
+               (+0.1/-0.05, ±0.05), a general tolerance of JIS B 0405 alone
+               (f, m, c, v: the size's step by the nominal), or a rolling
+               bearing's width deviation of its class by its bore, bearing:0 d20,
+               or by its number, bearing:6 6204 (the nominal its width);
+               full-width characters and the minus sign read
   material, temperature
                optional: the member's size at its working temperature (°C),
                grown by the material's expansion (--materials lists them)

@@ -53,7 +53,8 @@ QString limitsProblem(tolerance::LimitsFault fault)
         return QStringLiteral("下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
     }
     return QStringLiteral("公差は H8・h7 のような公差クラス、+0.1/-0.05・±0.05 のような"
-                          "寸法許容差 (mm)、または普通公差 f・m・c・v で入力します");
+                          "寸法許容差 (mm)、普通公差 f・m・c・v、軸受の幅 bearing:0 6204 の"
+                          "いずれかで入力します");
 }
 
 QString toleranceProblem(const MemberText& m, const MemberFault& fault)
@@ -70,6 +71,21 @@ QString toleranceProblem(const MemberText& m, const MemberFault& fault)
         return QStringLiteral("%1 にはこの寸法の値がありません").arg(code);
     case Fault::GeneralOutside:
         return QStringLiteral("普通公差 %1 (JIS B 0405) の表は 0.5～4000 mm です").arg(code);
+    case Fault::BearingNeedsBore:
+        return QStringLiteral("軸受の幅の許容差は内径で決まります（例: bearing:0 d20、"
+                              "呼び番号なら bearing:0 6204）");
+    case Fault::BearingClass:
+        return QStringLiteral("軸受の精度等級は 0、6X、6、5、4、2 です（例: bearing:0 d20）");
+    case Fault::BearingNumber:
+        return QStringLiteral("この呼び番号の軸受は一覧にありません（内径で bearing:0 d20 とも"
+                              "書けます）");
+    case Fault::BearingOutside:
+        return QStringLiteral("この内径は軸受の精度等級の表にありません");
+    case Fault::BearingWidth:
+        return QStringLiteral("この軸受の幅は %1 mm です。呼び寸法を幅にします")
+            .arg(qt(tolerance::formatDiameter(fault.expected.value_or(0))));
+    case Fault::BearingTapered:
+        return QStringLiteral("円すいころ軸受の組立幅 T の許容差は寸法許容差で入力します");
     case Fault::GeneralNoValue:
         return QStringLiteral("普通公差 %1 (JIS B 0405) にはこの寸法の値がありません（表の「—」）")
             .arg(code);

@@ -110,8 +110,8 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     const QString hint = QStringLiteral(
         "部品ごとに 名前・向き（結果寸法を大きくする + / 小さくする −）・呼び寸法・公差 "
-        "（H8・h7 のような公差クラス、+0.1/-0.05・±0.05 のような寸法許容差）を入力します。"
-        "材料と温度は任意です");
+        "（H8・h7 のような公差クラス、+0.1/-0.05・±0.05 のような寸法許容差、普通公差 m、"
+        "軸受の幅 bearing:0 6204）を入力します。材料と温度は任意です");
     m_view->setToolTip(hint);
     m_view->setStatusTip(hint);
     const int em = m_view->fontMetrics().horizontalAdvance(u'0');

@@ -109,6 +109,10 @@ private Q_SLOTS:
                                                 << u"\"COLD\": member 1: temperature \"80\" needs "
                                                    u"the member's material, whose expansion it "
                                                    u"takes"_s;
+        QTest::newRow("a bearing's width")
+            << u"WIDE"_s << QStringList{}
+            << u"\"WIDE\": member 1: tolerance \"bearing:0 6204\" is "
+               u"14 mm wide, not \"15\" mm"_s;
         QTest::newRow("the requirement") << u"UPSIDE"_s << QStringList{}
                                          << u"\"UPSIDE\": requirement \"0.7..0.1\" has MIN over "
                                             u"MAX; write the smaller bound first"_s;
@@ -131,6 +135,8 @@ private Q_SLOTS:
             {u"UPSIDE"_s, R"({"members": [{"direction": "+", "nominal": 10, "tolerance": "H7"}],
                 "requirement": "0.7..0.1"})"},
             {u"EMPTY"_s, R"({"members": []})"},
+            {u"WIDE"_s, R"({"members": [{"direction": "-", "nominal": 15,
+                "tolerance": "bearing:0 6204"}]})"},
         };
         QStringList args = more;
         if (contents.contains(file)) {

@@ -98,6 +98,12 @@ private Q_SLOTS:
         QTest::newRow("general m") << u"35"_s << u"m"_s << u"±0.3"_s;
         QTest::newRow("general f, full-width") << u"0.5"_s << u"ｆ"_s << u"±0.05"_s;
         QTest::newRow("general c") << u"1000"_s << u"c"_s << u"±2"_s;
+        // JIS B 1514-1 (ISO 492) ΔBs, classes 0 and 6 alike: over 18 to 30 mm of bore 0/-120 µm,
+        // over 50 to 80 mm 0/-150 µm; 6204 is 20 × 47 × 14 (JIS B 1512, ISO 15).
+        QTest::newRow("bearing by class and bore") << u"14"_s << u"bearing:0 d20"_s << u"0/-0.12"_s;
+        QTest::newRow("bearing by its number") << u"14"_s << u"bearing:0 6204"_s << u"0/-0.12"_s;
+        QTest::newRow("bearing of class 6, full-width")
+            << u"20"_s << u"Ｂｅａｒｉｎｇ：６ ｄ６０"_s << u"0/-0.15"_s;
         QTest::newRow("an offset of nominal 0") << u"0"_s << u"±0.02"_s << u"±0.02"_s;
     }
     void toleranceKinds()
@@ -146,6 +152,17 @@ private Q_SLOTS:
                                              << Field::Tolerance << Fault::GeneralOutside;
         QTest::newRow("general K is no size's") << u"+"_s << u"10"_s << u"K"_s << u""_s << u""_s
                                                 << Field::Tolerance << Fault::NoSuchClass;
+        QTest::newRow("bearing without its bore")
+            << u"+"_s << u"14"_s << u"bearing:0"_s << u""_s << u""_s << Field::Tolerance
+            << Fault::BearingNeedsBore;
+        QTest::newRow("bearing of no class") << u"+"_s << u"14"_s << u"bearing:7 d20"_s << u""_s
+                                             << u""_s << Field::Tolerance << Fault::BearingClass;
+        QTest::newRow("bearing 6204 is 14 wide")
+            << u"+"_s << u"15"_s << u"bearing:0 6204"_s << u""_s << u""_s << Field::Tolerance
+            << Fault::BearingWidth;
+        QTest::newRow("tapered roller bearing")
+            << u"+"_s << u"17.25"_s << u"bearing:0 30206"_s << u""_s << u""_s << Field::Tolerance
+            << Fault::BearingTapered;
         QTest::newRow("limits upside down") << u"+"_s << u"10"_s << u"-0.05/+0.1"_s << u""_s
                                             << u""_s << Field::Tolerance << Fault::BadLimits;
         QTest::newRow("unknown material") << u"+"_s << u"10"_s << u"h7"_s << u"S55C"_s << u""_s

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/stack/member.h"
 
+#include "tolerance/bearing/boundary.h"
+#include "tolerance/bearing/ring_tolerances.h"
 #include "tolerance/general/general_tolerance.h"
 #include "tolerance/service/materials.h"
 #include "tolerance/service/thermal.h"
@@ -15,16 +17,71 @@ namespace {
 
 constexpr double kHottest = 10'000.0; // °C: past any part that keeps its shape
 
+constexpr std::string_view kBearing = "bearing:";
+
 MemberFault faultOf(Field field, Fault fault)
 {
-    return {field, fault, std::nullopt, std::nullopt};
+    return {field, fault, std::nullopt, std::nullopt, std::nullopt};
+}
+
+bool isBearing(std::string_view text)
+{
+    if (text.size() < kBearing.size())
+        return false;
+    for (std::size_t i = 0; i < kBearing.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[i])) != kBearing[i])
+            return false;
+    return true;
+}
+
+// "bearing:CLASS d BORE" (a bore in mm) or "bearing:CLASS NUMBER" (a bearing of JIS B 1512, whose
+// width the nominal must be): the inner ring's width deviation ΔBs, which a single radial
+// bearing's outer ring shares.
+std::variant<Deviations, MemberFault> bearingAt(std::string_view text, Length nominal)
+{
+    text.remove_prefix(kBearing.size());
+    const std::size_t space = text.find(' ');
+    const auto accuracy = bearing::accuracyClassNamed(text.substr(0, space));
+    if (!accuracy)
+        return faultOf(Field::Tolerance, Fault::BearingClass);
+    if (space == std::string_view::npos)
+        return faultOf(Field::Tolerance, Fault::BearingNeedsBore);
+    std::string_view what = text.substr(space + 1);
+    while (what.starts_with(' '))
+        what.remove_prefix(1);
+    Length bore = 0;
+    if ((what.starts_with('d') || what.starts_with('D')) && what.size() > 1 &&
+        std::isdigit(static_cast<unsigned char>(what[1]))) {
+        const auto read = readNominal(what.substr(1));
+        if (!std::holds_alternative<Length>(read) || std::get<Length>(read) == 0)
+            return faultOf(Field::Tolerance, Fault::BearingNeedsBore);
+        bore = std::get<Length>(read);
+    } else {
+        const auto named = bearing::bearingNamed(what);
+        if (!std::holds_alternative<bearing::Bearing>(named))
+            return faultOf(Field::Tolerance, Fault::BearingNumber);
+        const bearing::Bearing& found = std::get<bearing::Bearing>(named);
+        if (found.type == bearing::BearingType::TaperedRoller)
+            return faultOf(Field::Tolerance, Fault::BearingTapered);
+        if (nominal != found.width) {
+            MemberFault fault = faultOf(Field::Tolerance, Fault::BearingWidth);
+            fault.expected = found.width;
+            return fault;
+        }
+        bore = found.bore;
+    }
+    const bearing::RingAnswer width = bearing::widthDeviation(*accuracy, bore);
+    if (!std::holds_alternative<Deviations>(width))
+        return faultOf(Field::Tolerance, Fault::BearingOutside);
+    return std::get<Deviations>(width);
 }
 
 std::variant<Deviations, MemberFault> classAt(std::string_view code, Length nominal)
 {
     auto parsed = parseClassCode(code);
     if (auto* error = std::get_if<ClassCodeError>(&parsed))
-        return MemberFault{Field::Tolerance, Fault::NoSuchClass, std::move(*error), std::nullopt};
+        return MemberFault{Field::Tolerance, Fault::NoSuchClass, std::move(*error), std::nullopt,
+                           std::nullopt};
     if (nominal <= 0 || nominal > kLargestSize)
         return faultOf(Field::Tolerance, Fault::ClassNeedsSize);
     const std::optional<Deviations> deviations = deviationsOf(std::get<ClassCode>(parsed), nominal);
@@ -112,12 +169,14 @@ std::variant<Deviations, MemberFault> readTolerance(std::string_view typed, Leng
         return faultOf(Field::Tolerance, Fault::Empty);
     if (const auto generalClass = generalClassOf(text))
         return generalAt(*generalClass, nominal);
+    if (isBearing(text))
+        return bearingAt(text, nominal);
     // A class begins with its letters; limits with a digit, a sign or "±".
     if (std::isalpha(static_cast<unsigned char>(text.front())))
         return classAt(text, nominal);
     const auto limits = parseLimits(text);
     if (const auto* fault = std::get_if<LimitsFault>(&limits))
-        return MemberFault{Field::Tolerance, Fault::BadLimits, std::nullopt, *fault};
+        return MemberFault{Field::Tolerance, Fault::BadLimits, std::nullopt, *fault, std::nullopt};
     return std::get<Deviations>(limits);
 }
 
@@ -143,6 +202,7 @@ std::variant<Member, MemberFault> readMember(const MemberText& text)
     member.deviations = std::get<Deviations>(deviations);
     const std::string tolerance = foldTyped(text.tolerance);
     member.kind = generalClassOf(tolerance) ? ToleranceKind::General
+                  : isBearing(tolerance)    ? ToleranceKind::Bearing
                   : std::isalpha(static_cast<unsigned char>(tolerance.front()))
                       ? ToleranceKind::Class
                       : ToleranceKind::Limits;

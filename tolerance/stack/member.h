@@ -22,7 +22,7 @@ struct MemberText
     std::string name;
     std::string direction;   // "+" lengthens the closing dimension, "-" shortens it
     std::string nominal;     // mm
-    std::string tolerance;   // "H8", "h7", "+0.1/-0.05", "±0.05", "m"
+    std::string tolerance;   // "H8", "h7", "+0.1/-0.05", "±0.05", "m", "bearing:0 6204"
     std::string material;    // a name of the library; empty: none
     std::string temperature; // °C; empty: 20 °C
     // The member's object in the file it came from, whose keys of its own a save keeps.
@@ -36,6 +36,7 @@ enum class ToleranceKind
     Class,   // an ISO 286 class: capitals for an inner feature, small letters for an outer one
     Limits,  // limit deviations in mm, as a catalogue gives them
     General, // a drawing's general tolerance for sizes, JIS B 0405 f, m, c or v alone
+    Bearing, // a rolling bearing's width: ΔBs of its class by its bore (JIS B 1514-1, ISO 492)
 };
 
 struct Member
@@ -64,18 +65,24 @@ enum class Field
 
 enum class Fault
 {
-    Empty,           // a field that must be given is empty
-    NotADirection,   // neither "+" nor "-"
-    NotANumber,      // not a decimal such as 12.5
-    TooManyDecimals, // a nominal finer than 0.0001 mm
-    Negative,        // a nominal below 0
-    TooLarge,        // a nominal over kLargestNominal, a temperature beyond 10 000 °C
-    NoSuchClass,     // a code ISO 286 does not have: classError says why
-    ClassNeedsSize,  // a class on a nominal of 0 or over 3150 mm
-    NoValueAtSize,   // a class the standard gives no value at this size ("K9" over 3 mm)
-    BadLimits,       // limits that do not read: limits says why
-    GeneralOutside,  // a general class on a nominal outside its table's 0.5 to 4000 mm
-    GeneralNoValue,  // a general class whose table has "—" at this nominal ("v" up to 3 mm)
+    Empty,            // a field that must be given is empty
+    NotADirection,    // neither "+" nor "-"
+    NotANumber,       // not a decimal such as 12.5
+    TooManyDecimals,  // a nominal finer than 0.0001 mm
+    Negative,         // a nominal below 0
+    TooLarge,         // a nominal over kLargestNominal, a temperature beyond 10 000 °C
+    NoSuchClass,      // a code ISO 286 does not have: classError says why
+    ClassNeedsSize,   // a class on a nominal of 0 or over 3150 mm
+    NoValueAtSize,    // a class the standard gives no value at this size ("K9" over 3 mm)
+    BadLimits,        // limits that do not read: limits says why
+    GeneralOutside,   // a general class on a nominal outside its table's 0.5 to 4000 mm
+    GeneralNoValue,   // a general class whose table has "—" at this nominal ("v" up to 3 mm)
+    BearingNeedsBore, // "bearing:0" alone: ΔBs goes by the bore ("bearing:0 d20", "bearing:0 6204")
+    BearingClass,     // no accuracy class of JIS B 1514-1 ("bearing:7 d20")
+    BearingNumber,    // a bearing number we do not know, or no number
+    BearingOutside,   // a bore the class's table has no step for
+    BearingWidth,     // the nominal is not the width of the bearing named: expected holds B
+    BearingTapered,   // a tapered roller bearing's assembled width T has a tolerance of its own
     UnknownMaterial,
     BelowAbsoluteZero,
     TemperatureWithoutMaterial,
@@ -87,6 +94,7 @@ struct MemberFault
     Fault fault;
     std::optional<ClassCodeError> classError;
     std::optional<LimitsFault> limits;
+    std::optional<Length> expected; // BearingWidth: the width the bearing has
 };
 
 // The member a text describes, or its first fault in the order of the fields.
