@@ -65,10 +65,17 @@ std::string requirementText(const tolerance::stack::Requirement& r)
            (r.maximum ? formatDiameter(*r.maximum) : std::string());
 }
 
+// "h9 (0/-0.052)"; limits as typed stand alone.
+std::string toleranceText(const Member& m)
+{
+    const std::string limits = textOfLimits(m.deviations);
+    return m.kind == ToleranceKind::Limits ? limits : m.tolerance + " (" + limits + ")";
+}
+
 std::string memberLine(const Member& m, int variance, int worst)
 {
     return (m.name.empty() ? std::string("(no name)") : m.name) + ": " + (m.sign > 0 ? "+" : "-") +
-           ' ' + formatDiameter(m.nominal) + ' ' + textOfLimits(m.deviations) +
+           ' ' + formatDiameter(m.nominal) + ' ' + toleranceText(m) +
            (m.celsius ? ", " + m.material + " at " + service::formatCelsius(*m.celsius) +
                             " °C grows " + signedMillimetres(m.growth)
                       : std::string()) +
@@ -155,7 +162,7 @@ void writeCsv(std::ostream& out, const Answers& a)
         const Member& m = a.chain.members[i];
         const Length base = m.nominal + m.growth;
         out << "member," << csvField(m.name) << ',' << (m.sign > 0 ? '+' : '-') << ','
-            << formatDiameter(m.nominal) << ',' << csvField(textOfLimits(m.deviations)) << ','
+            << formatDiameter(m.nominal) << ',' << csvField(m.tolerance) << ','
             << formatMillimetres(base + m.deviations.upper) << ','
             << formatMillimetres(base + m.deviations.lower) << ',' << percentText(a.variance[i])
             << ',' << percentText(a.worstCase[i]) << ",\n";

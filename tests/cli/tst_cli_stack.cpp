@@ -26,17 +26,17 @@ struct Outcome
     QString err;
 };
 
-// The README's chain: a shaft's end play between a housing's shoulders (the housing's bore
-// depth, two bearings, a spacer, a circlip).
+// The README's chain: a shaft's end play between a housing's shoulder and a circlip, over two
+// bearings 6204 (20 × 47 × 14) and a spacer.
 const QByteArray kEndPlay = R"({
   "members": [
-    {"name": "housing", "direction": "+", "nominal": 62, "tolerance": "H8"},
-    {"name": "bearing 1", "direction": "-", "nominal": 15, "tolerance": "0/-0.12"},
+    {"name": "housing", "direction": "+", "nominal": 59.9, "tolerance": "+0.1/0"},
+    {"name": "bearing 1", "direction": "-", "nominal": 14, "tolerance": "bearing:0 6204"},
     {"name": "spacer", "direction": "-", "nominal": 30, "tolerance": "h9"},
-    {"name": "bearing 2", "direction": "-", "nominal": 15, "tolerance": "0/-0.12"},
-    {"name": "circlip", "direction": "-", "nominal": 1.6, "tolerance": "0/-0.06"}
+    {"name": "bearing 2", "direction": "-", "nominal": 14, "tolerance": "bearing:0 6204"},
+    {"name": "circlip", "direction": "-", "nominal": 1.75, "tolerance": "0/-0.06"}
   ],
-  "requirement": "0.1..0.7"
+  "requirement": "0.1..0.5"
 })";
 
 class Files
@@ -165,10 +165,10 @@ private Q_SLOTS:
         QCOMPARE(stack.keys(),
                  (QStringList{u"contributions"_s, u"monte_carlo"_s, u"nominal"_s, u"statistical"_s,
                               u"thermal_shift"_s, u"worst_case"_s}));
-        // 62 - 15 - 30 - 15 - 1.6 = 0.4; at most 0.4 + 0.046 + 0.12 + 0.052 + 0.12 + 0.06.
-        QCOMPARE(stack[u"nominal"_s].toDouble(), 0.4);
-        QCOMPARE(stack[u"worst_case"_s][u"maximum"_s].toDouble(), 0.798);
-        QCOMPARE(stack[u"worst_case"_s][u"minimum"_s].toDouble(), 0.4);
+        // 59.9 - 14 - 30 - 14 - 1.75 = 0.15; at most 0.15 + 0.1 + 0.12 + 0.052 + 0.12 + 0.06.
+        QCOMPARE(stack[u"nominal"_s].toDouble(), 0.15);
+        QCOMPARE(stack[u"worst_case"_s][u"maximum"_s].toDouble(), 0.602);
+        QCOMPARE(stack[u"worst_case"_s][u"minimum"_s].toDouble(), 0.15);
         const QJsonArray shares = stack[u"contributions"_s].toArray();
         QCOMPARE(shares.size(), 5);
         QCOMPARE(shares[2].toObject()[u"name"_s].toString(), u"spacer"_s);
@@ -182,7 +182,7 @@ private Q_SLOTS:
 
         // No requirement: no odds; no samples: no Monte Carlo run.
         QByteArray loose = kEndPlay;
-        loose.replace(",\n  \"requirement\": \"0.1..0.7\"", "");
+        loose.replace(",\n  \"requirement\": \"0.1..0.5\"", "");
         outcome = runTool({u"--stack"_s, files.write(u"loose.json"_s, loose), u"--format=json"_s,
                            u"--samples=0"_s, u"--distribution=uniform"_s});
         const QJsonObject bare =
@@ -199,21 +199,22 @@ private Q_SLOTS:
             runTool({u"--stack"_s, files.write(u"end-play.json"_s, kEndPlay), u"--samples=0"_s});
         QCOMPARE(outcome.exit, kExitSuccess);
         const QStringList lines = outcome.out.split(u'\n', Qt::SkipEmptyParts);
-        // H8 over 50 to 80 mm is +0.046/0, h9 over 18 to 30 mm 0/-0.052 (ISO 286-1). Widths
-        // 0.046, 0.12, 0.052, 0.12, 0.06: squares 0.03722, √ 0.192925, half 0.096463 about the
-        // centre 0.4 + 0.023 + 0.06 + 0.026 + 0.06 + 0.03 = 0.599: 0.50254 to 0.69546. Below
-        // 0.1 nothing to speak of; above 0.7, z = 0.101 / 0.032154 = 3.1411: 0.000841 (the
-        // normal table's 0.000844 at 3.14, 0.000816 at 3.15), printed to four figures. The
-        // housing's share 0.002116 / 0.03722 = 5.685 % of the variance (rounded up, its remainder
-        // among the four largest), 0.046 / 0.398 = 11.558 % of the worst case (likewise).
+        // ΔBs of class 0 over 18 to 30 mm of bore 0/-0.12 (JIS B 1514-1), h9 over 18 to 30 mm
+        // 0/-0.052 (ISO 286-1). Widths 0.1, 0.12, 0.052, 0.12, 0.06: squares 0.045104,
+        // √ 0.212377, half 0.106189 about the centre 0.15 + 0.05 + 0.06 + 0.026 + 0.06 + 0.03 =
+        // 0.376: 0.26981 to 0.48219. Below 0.1 nothing to speak of; above 0.5, z = 0.124 /
+        // 0.035396 = 3.5032: 0.0002298 (the normal table's 0.0002326 at 3.50, 0.0002241 at
+        // 3.51), printed to four figures. The housing's share 0.01 / 0.045104 = 22.17 % of the
+        // variance (rounded up: its remainder among the three largest), 0.1 / 0.452 = 22.12 % of
+        // the worst case (rounded down).
         QCOMPARE(lines.mid(0, 5),
-                 (QStringList{u"nominal: 0.400"_s, u"worst_case_maximum: 0.798"_s,
-                              u"worst_case_minimum: 0.400"_s,
-                              u"statistical: normal spread: 99.73 % of assemblies from 0.5025 to "
-                              u"0.6955"_s,
-                              u"requirement: 0.1..0.7, outside in 0.08415 % of assemblies"_s}));
-        QCOMPARE(lines[5], u"member: housing: + 62 +0.046/0: 5.7 % of the variance, 11.6 % of the "
-                           u"worst case"_s);
+                 (QStringList{u"nominal: 0.150"_s, u"worst_case_maximum: 0.602"_s,
+                              u"worst_case_minimum: 0.150"_s,
+                              u"statistical: normal spread: 99.73 % of assemblies from 0.2698 to "
+                              u"0.4822"_s,
+                              u"requirement: 0.1..0.5, outside in 0.02298 % of assemblies"_s}));
+        QCOMPARE(lines[5], u"member: housing: + 59.9 +0.1/0: 22.2 % of the variance, 22.1 % of "
+                           u"the worst case"_s);
         QCOMPARE(lines.size(), 10);
     }
 };

@@ -201,6 +201,7 @@ std::variant<Member, MemberFault> readMember(const MemberText& text)
         return *fault;
     member.deviations = std::get<Deviations>(deviations);
     const std::string tolerance = foldTyped(text.tolerance);
+    member.tolerance = tolerance;
     member.kind = generalClassOf(tolerance) ? ToleranceKind::General
                   : isBearing(tolerance)    ? ToleranceKind::Bearing
                   : std::isalpha(static_cast<unsigned char>(tolerance.front()))

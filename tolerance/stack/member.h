@@ -46,6 +46,7 @@ struct Member
     Length nominal = 0;
     Deviations deviations{0, 0}; // at 20 °C
     ToleranceKind kind = ToleranceKind::Limits;
+    std::string tolerance;         // as typed, read as ASCII: "h9", "bearing:0 6204"
     std::string material;          // the library's spelling; empty without
     std::optional<double> celsius; // the working temperature; nothing: 20 °C
     Length growth = 0;             // how much the member grows at its temperature
