@@ -53,24 +53,24 @@ Figure* figure(const QString& meaning, const char* name, const QString& sample)
 } // namespace
 
 AnswerPanel::AnswerPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("結果寸法（積み上げた寸法） mm"), parent),
+    : QGroupBox(QStringLiteral("結果寸法（積み上げた寸法） mm(&K)"), parent),
       m_statisticalName(plainLabel(statisticalHeading(Distribution::Normal))),
       m_monteCarloName(plainLabel(monteCarloHeading(StackModel::kSamples))),
       m_nominal(figure(QStringLiteral("結果寸法の呼び"), "closingNominal", u"-10000.0000"_s)),
-      m_thermal(figure(QStringLiteral("温度による変化"), "thermalShift",
-                       u"温度による変化 +10000.000000"_s)),
+      m_thermal(figure(QStringLiteral("温度による変化"), "thermalShift", u"+10000.000000"_s)),
       m_worst(figure(QStringLiteral("最悪値"), "worstCase", u"-10000.000 ～ -10000.000"_s)),
       m_statistical(figure(QStringLiteral("統計"), "statistical", u"-10000.0000 ～ -10000.0000"_s)),
-      m_outside(figure(QStringLiteral("要求から外れる確率"), "outside", u"外れる確率 > 99.99 %"_s)),
+      m_outside(figure(QStringLiteral("要求から外れる確率"), "outside", u"> 99.99 %"_s)),
       m_monteCarlo(
           figure(QStringLiteral("モンテカルロ法"), "monteCarlo", u"-10000.0000 ～ -10000.0000"_s)),
       m_monteCarloOutside(figure(QStringLiteral("モンテカルロ法で要求から外れた割合"),
-                                 "monteCarloOutside", u"外れる割合 > 99.99 %"_s)),
+                                 "monteCarloOutside", u"> 99.99 %"_s)),
       m_requirement(new QLineEdit), m_distribution(new QComboBox),
       m_requirementProblem(problemLabel("requirementProblem")),
       m_problem(problemLabel("answerProblem"))
 {
     setObjectName(QStringLiteral("answerPanel"));
+    setAccessibleName(QStringLiteral("結果寸法"));
     m_requirement->setObjectName(QStringLiteral("requirement"));
     m_requirement->setPlaceholderText(QStringLiteral("例: 0.1..0.5"));
     const QString requirementHint =
@@ -87,7 +87,7 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     m_distribution->setToolTip(distributionHint);
     m_distribution->setStatusTip(distributionHint);
 
-    auto* requirementLabel = plainLabel(QStringLiteral("要求 (&R)"));
+    auto* requirementLabel = plainLabel(QStringLiteral("要求(&R)"));
     requirementLabel->setBuddy(m_requirement);
     auto* distributionLabel = plainLabel(QStringLiteral("分布(&B)"));
     distributionLabel->setBuddy(m_distribution);
@@ -95,7 +95,9 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(plainLabel(QStringLiteral("呼び寸法")), 0, 0);
     grid->addWidget(m_nominal, 0, 1);
-    grid->addWidget(m_thermal, 0, 2, 1, 2);
+    m_thermalName = plainLabel(QStringLiteral("温度による変化"));
+    grid->addWidget(m_thermalName, 0, 2, Qt::AlignRight);
+    grid->addWidget(m_thermal, 0, 3);
     grid->addWidget(plainLabel(QStringLiteral("最悪値")), 1, 0);
     grid->addWidget(m_worst, 1, 1);
     grid->addWidget(m_statisticalName, 2, 0);
@@ -104,14 +106,17 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     grid->addWidget(m_distribution, 2, 3);
     grid->addWidget(requirementLabel, 3, 0);
     grid->addWidget(m_requirement, 3, 1);
-    grid->addWidget(m_outside, 3, 2, 1, 2);
+    grid->addWidget(plainLabel(QStringLiteral("外れる確率")), 3, 2, Qt::AlignRight);
+    grid->addWidget(m_outside, 3, 3);
     grid->addWidget(m_requirementProblem, 4, 0, 1, 4);
     grid->addWidget(m_monteCarloName, 5, 0);
     grid->addWidget(m_monteCarlo, 5, 1);
-    grid->addWidget(m_monteCarloOutside, 5, 2, 1, 2);
+    grid->addWidget(plainLabel(QStringLiteral("外れた割合")), 5, 2, Qt::AlignRight);
+    grid->addWidget(m_monteCarloOutside, 5, 3);
     grid->addWidget(m_problem, 6, 0, 1, 4);
     grid->setColumnStretch(4, 1);
     m_thermal->hide();
+    m_thermalName->hide();
 
     connect(m_requirement, &QLineEdit::textEdited, this, &AnswerPanel::requirementEdited);
     connect(m_distribution, &QComboBox::activated, this, [this] {
@@ -142,19 +147,16 @@ void AnswerPanel::showAnswer(const StackModel& model)
     showOrHide(m_requirementProblem, model.requirementProblem());
     showOrHide(m_problem, answer ? QString() : model.answerProblem());
     m_nominal->showValue(answer ? millimetres(answer->nominal) : QString());
-    m_thermal->setVisible(answer && answer->thermalShift != 0);
-    m_thermal->showValue(
-        answer && answer->thermalShift != 0
-            ? QStringLiteral("温度による変化 %1").arg(signedMillimetres(answer->thermalShift))
-            : QString());
+    const bool warm = answer && answer->thermalShift != 0;
+    m_thermal->setVisible(warm);
+    m_thermalName->setVisible(warm);
+    m_thermal->showValue(warm ? signedMillimetres(answer->thermalShift) : QString());
     m_worst->showValue(answer ? exactRange(answer->worstMinimum, answer->worstMaximum) : QString());
     m_statistical->showValue(
         answer ? statisticalRange(answer->statistical.minimum, answer->statistical.maximum)
                : QString());
     const bool odds = answer && answer->statistical.outsideShare;
-    m_outside->showValue(
-        odds ? QStringLiteral("外れる確率 %1").arg(percent(*answer->statistical.outsideShare))
-             : QString());
+    m_outside->showValue(odds ? percent(*answer->statistical.outsideShare) : QString());
     showMonteCarlo(model);
 }
 
@@ -172,7 +174,5 @@ void AnswerPanel::showMonteCarlo(const StackModel& model)
         return;
     }
     m_monteCarlo->showValue(statisticalRange(run->minimum, run->maximum));
-    m_monteCarloOutside->showValue(
-        run->outsideShare ? QStringLiteral("外れた割合 %1").arg(percent(*run->outsideShare))
-                          : QString());
+    m_monteCarloOutside->showValue(run->outsideShare ? percent(*run->outsideShare) : QString());
 }

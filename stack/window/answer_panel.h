@@ -38,6 +38,7 @@ Q_SIGNALS:
 private:
     QLabel* m_statisticalName;
     QLabel* m_monteCarloName;
+    QLabel* m_thermalName;
     Figure* m_nominal;
     Figure* m_thermal;
     Figure* m_worst;

@@ -68,7 +68,7 @@ GeneralLookup::GeneralLookup(QWidget* parent)
     auto* form = new QFormLayout(this);
     auto* sizeLabel = new QLabel(QStringLiteral("寸法 mm(&Z)"));
     sizeLabel->setBuddy(m_size);
-    auto* classLabel = new QLabel(QStringLiteral("等級(&K)"));
+    auto* classLabel = new QLabel(QStringLiteral("等級(&L)"));
     classLabel->setBuddy(m_class);
     form->addRow(sizeLabel, m_size);
     form->addRow(classLabel, m_class);

@@ -104,6 +104,9 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
     m_view->setAccessibleName(QStringLiteral("部品"));
     m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Typing, Tab goes on to the next cell as in a spreadsheet (the editor's own Tab); otherwise
+    // it leaves the table, and the arrows go from cell to cell.
+    m_view->setTabKeyNavigation(false);
     m_view->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::DoubleClicked);
     m_view->horizontalHeader()->setStretchLastSection(true);

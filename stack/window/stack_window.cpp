@@ -109,6 +109,7 @@ QWidget* StackWindow::buildCentre()
     chartArea->setWidget(m_chart);
     chartArea->setWidgetResizable(true);
     chartArea->setFrameShape(QFrame::NoFrame);
+    chartArea->setFocusPolicy(Qt::NoFocus); // the chart itself is the stop, read as a whole
     m_tools->setObjectName(QStringLiteral("tools"));
     m_tools->addTab(chartArea, QStringLiteral("寄与率(&C)"));
     m_tools->addTab(m_general, QStringLiteral("普通公差(&G)"));

@@ -106,6 +106,24 @@ private Q_SLOTS:
         QCOMPARE(table.data(table.index(0, MemberTable::Name)).toString(), u"ring"_s);
     }
 
+    void accessKeysReachTheAnswer()
+    {
+        // From the table, Alt+K goes to the answer's first figure and Tab on through them; Tab
+        // leaves the table when no cell is being typed into.
+        const auto window = activeWindow<StackWindow>();
+        window->model().table().setTexts({{"a", "+", "40", "±0.1", {}, {}, {}}});
+        auto* view = named<QTableView>(*window, "members");
+        view->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"closingNominal"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"worstCase"_s);
+        QCOMPARE(QApplication::focusWidget()->accessibleName(), u"最悪値 39.900 ～ 40.100"_s);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"addMember"_s);
+    }
+
     void generalToleranceLookedUp()
     {
         // JIS B 0405 (ISO 2768-1) tables 1 to 3, class m: over 30 to 120 mm ±0.3, a broken
