@@ -28,10 +28,14 @@ QLabel* problemLabel(const char* name)
 {
     QLabel* label = plainLabel();
     label->setObjectName(QString::fromLatin1(name));
-    label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, problemColour(palette));
     label->setPalette(palette);
+    // One line held open, so that the table below does not move as a problem comes and goes.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    label->setSizePolicy(policy);
     label->hide();
     return label;
 }
@@ -66,7 +70,6 @@ AnswerPanel::AnswerPanel(QWidget* parent)
       m_monteCarloOutside(figure(QStringLiteral("モンテカルロ法で要求から外れた割合"),
                                  "monteCarloOutside", u"> 99.99 %"_s)),
       m_requirement(new QLineEdit), m_distribution(new QComboBox),
-      m_requirementProblem(problemLabel("requirementProblem")),
       m_problem(problemLabel("answerProblem"))
 {
     setObjectName(QStringLiteral("answerPanel"));
@@ -108,7 +111,6 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     grid->addWidget(m_requirement, 3, 1);
     grid->addWidget(plainLabel(QStringLiteral("外れる確率")), 3, 2, Qt::AlignRight);
     grid->addWidget(m_outside, 3, 3);
-    grid->addWidget(m_requirementProblem, 4, 0, 1, 4);
     grid->addWidget(m_monteCarloName, 5, 0);
     grid->addWidget(m_monteCarlo, 5, 1);
     grid->addWidget(plainLabel(QStringLiteral("外れた割合")), 5, 2, Qt::AlignRight);
@@ -144,8 +146,11 @@ void AnswerPanel::showAnswer(const StackModel& model)
     const auto& answer = model.answer();
     m_statisticalName->setText(statisticalHeading(model.distribution()));
     m_statistical->setMeaning(statisticalHeading(model.distribution()));
-    showOrHide(m_requirementProblem, model.requirementProblem());
-    showOrHide(m_problem, answer ? QString() : model.answerProblem());
+    // What stops the answer first; else what the requirement lacks, which only the odds need.
+    showOrHide(m_problem, !answer ? model.answerProblem()
+                          : model.requirementProblem().isEmpty()
+                              ? QString()
+                              : QStringLiteral("要求: ") + model.requirementProblem());
     m_nominal->showValue(answer ? millimetres(answer->nominal) : QString());
     const bool warm = answer && answer->thermalShift != 0;
     m_thermal->setVisible(warm);

@@ -48,6 +48,5 @@ private:
     Figure* m_monteCarloOutside;
     QLineEdit* m_requirement;
     QComboBox* m_distribution;
-    QLabel* m_requirementProblem;
     QLabel* m_problem;
 };

@@ -112,13 +112,12 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
     const QString hint = QStringLiteral(
-        "部品ごとに 名前・向き（結果寸法を大きくする + / 小さくする −）・呼び寸法・公差 "
-        "（H8・h7 のような公差クラス、+0.1/-0.05・±0.05 のような寸法許容差、普通公差 m、"
-        "軸受の幅 bearing:0 6204）を入力します。材料と温度は任意です");
+        "向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、m、"
+        "bearing:0 6204）。材料と温度は任意");
     m_view->setToolTip(hint);
     m_view->setStatusTip(hint);
     const int em = m_view->fontMetrics().horizontalAdvance(u'0');
-    const int widths[] = {12, 4, 8, 9, 12, 8, 6};
+    const int widths[] = {12, 4, 8, 13, 11, 8, 6};
     for (int column = 0; column < MemberTable::ColumnCount; ++column)
         m_view->setColumnWidth(column, widths[column] * em + 12);
 
