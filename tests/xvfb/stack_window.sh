@@ -5,8 +5,9 @@
 # after its access key, the chain saved with Ctrl+S through the file dialog (the file then reads
 # as the same chain on the command line), a new chain begun with Ctrl+N and the file opened again
 # with Ctrl+O; the close keeps the reopened chain and its file in the window's own store. Real
-# keys through the X server and the window manager: Ctrl++ arrives as Ctrl+Shift+plus there, and
-# the focus must come back to the table after each dialog.
+# keys through the X server and the window manager, the file dialogs as a user meets them, the
+# title the window manager shows, and not a line on stderr (a title without a file once made Qt
+# warn there at every change).
 # Usage: stack_window.sh path/to/tessaly-stack path/to/tessaly-cli
 source "$(dirname "$0")/lib.sh"
 STACK=${1:?path of tessaly-stack}
