@@ -104,11 +104,12 @@ void closedForms(int rounds)
 }
 
 // A key typed into the model: the row read again, the closed forms, the Monte Carlo run restarted.
-void modelKeystrokes(int rounds)
+void modelKeystrokes(int rounds, tolerance::Distribution distribution)
 {
     StackModel model;
     model.table().setTexts(members(100));
     model.setRequirement(QStringLiteral("-100..100"));
+    model.setDistribution(distribution);
     std::vector<double> times;
     const QModelIndex cell = model.table().index(50, MemberTable::Tolerance);
     for (int i = 0; i < rounds; ++i) {
@@ -117,8 +118,10 @@ void modelKeystrokes(int rounds)
         times.push_back(millisecondsSince(start) * 1000);
         QCoreApplication::processEvents();
     }
-    row("a key into the model, 100 members, to the closed forms, median", median(times), "µs",
-        1000);
+    row(distribution == tolerance::Distribution::Normal
+            ? "a key into the model, 100 members spread normally, to the closed forms, median"
+            : "a key into the model, 100 members spread evenly, to the closed forms, median",
+        median(times), "µs", 1000);
 }
 
 // When the window's first repaint since start() ended.
@@ -257,7 +260,8 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     closedForms(rounds);
-    modelKeystrokes(rounds);
+    modelKeystrokes(rounds, tolerance::Distribution::Normal);
+    modelKeystrokes(rounds, tolerance::Distribution::Uniform);
     windowKeystrokes(100, std::max(4, rounds / 4));
     windowKeystrokes(1000, std::max(4, rounds / 10));
     monteCarloRows(std::max(1, rounds / 40));
