@@ -14,7 +14,18 @@ namespace tolerance::stack {
 
 namespace {
 
-constexpr std::size_t kBlock = 16'384;
+// A block is some 330 000 draws, a few milliseconds: a long chain's blocks hold fewer
+// assemblies, so that a newer edit stops a run as soon. The blocks follow from the chain alone, so
+// the same chain and seed still give the same assemblies.
+constexpr std::size_t kDrawsPerBlock = 16'384 * 20;
+constexpr std::size_t kMostPerBlock = 16'384;
+constexpr std::size_t kFewestPerBlock = 256;
+
+std::size_t blockOf(std::size_t members)
+{
+    return std::clamp(kDrawsPerBlock / std::max<std::size_t>(members, 1), kFewestPerBlock,
+                      kMostPerBlock);
+}
 constexpr double kSigmasPerHalfWidth = 3.0;
 
 // What one run draws: each member's spread (σ of a normal, or the width of an even spread).
@@ -65,7 +76,8 @@ Draws drawsOf(const Chain& chain, std::uint64_t seed)
 bool drawAll(const Draws& draws, std::vector<double>& sums, unsigned threads,
              const std::function<bool()>& cancelled)
 {
-    const std::size_t blocks = (sums.size() + kBlock - 1) / kBlock;
+    const std::size_t block = blockOf(draws.scales.size());
+    const std::size_t blocks = (sums.size() + block - 1) / block;
     std::atomic<std::size_t> nextBlock = 0;
     std::atomic<bool> stopped = false;
     const auto work = [&] {
@@ -74,9 +86,9 @@ bool drawAll(const Draws& draws, std::vector<double>& sums, unsigned threads,
                 stopped = true;
                 return;
             }
-            const std::size_t first = b * kBlock;
+            const std::size_t first = b * block;
             fillBlock(draws, b,
-                      std::span(sums).subspan(first, std::min(kBlock, sums.size() - first)));
+                      std::span(sums).subspan(first, std::min(block, sums.size() - first)));
         }
     };
     std::vector<std::thread> helpers;
