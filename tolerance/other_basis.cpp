@@ -4,6 +4,7 @@
 #include "tolerance/classes.h"
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace tolerance {
@@ -61,6 +62,59 @@ std::optional<BasisMatch> nearestFit(const Fit& target, std::span<const Deviatio
     return best;
 }
 
+namespace {
+
+// A pair of the other system, its deviations at the size, in the order it is preferred.
+struct Offer
+{
+    ClassPair pair;
+    Deviations hole;
+    Deviations shaft;
+};
+
+bool isOurs(const ClassCode& code)
+{
+    return findClass(code.side, textOf(code)) != nullptr;
+}
+
+std::vector<ClassCode> oursOf(Side side, bool basisOnly)
+{
+    std::vector<ClassCode> codes;
+    for (const ToleranceClass& cls : classesOf(side)) {
+        const auto parsed = parseClassCode(cls.code);
+        if (const auto* code = std::get_if<ClassCode>(&parsed);
+            code && (!basisOnly || isBasis(*code)))
+            codes.push_back(*code);
+    }
+    return codes;
+}
+
+// The mirrored grades, the swapped grades, then every pair of our classes in the other system.
+std::vector<Offer> offersFor(const ClassPair& mirrored, Length diameter, Edition edition)
+{
+    const bool shaftBasis = isBasis(mirrored.shaft) && !isBasis(mirrored.hole);
+    const ClassPair swapped{{mirrored.hole.side, mirrored.hole.letters, mirrored.shaft.grade},
+                            {mirrored.shaft.side, mirrored.shaft.letters, mirrored.hole.grade}};
+    std::vector<ClassPair> pairs{mirrored, swapped};
+    const std::vector<ClassCode> bases = oursOf(shaftBasis ? Side::Shaft : Side::Hole, true);
+    const std::vector<ClassCode> others = oursOf(shaftBasis ? Side::Hole : Side::Shaft, false);
+    for (const ClassCode& basis : bases)
+        for (const ClassCode& other : others)
+            pairs.push_back(shaftBasis ? ClassPair{other, basis} : ClassPair{basis, other});
+    std::vector<Offer> offers;
+    for (const ClassPair& pair : pairs) {
+        if (!isOurs(pair.hole) || !isOurs(pair.shaft))
+            continue;
+        const auto hole = deviationsAt(pair.hole, diameter, edition);
+        const auto shaft = deviationsAt(pair.shaft, diameter, edition);
+        if (hole && shaft)
+            offers.push_back({pair, *hole, *shaft});
+    }
+    return offers;
+}
+
+} // namespace
+
 std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCode& shaft,
                                            Length diameter, Edition edition)
 {
@@ -69,33 +123,27 @@ std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCod
     const auto shaftDeviations = deviationsAt(shaft, diameter, edition);
     if (!mirrored || !holeDeviations || !shaftDeviations)
         return std::nullopt;
-    // The basis class stays; the mirrored class is tried first, then every class of the table.
-    const bool holeBasis = mirrored->shaft.letters == "h" && !(hole == mirrored->hole);
-    const Side varied = holeBasis ? Side::Hole : Side::Shaft;
-    const ClassCode& basis = holeBasis ? mirrored->shaft : mirrored->hole;
-    const auto fixed = deviationsAt(basis, diameter, edition);
-    std::vector<ClassCode> codes{holeBasis ? mirrored->hole : mirrored->shaft};
-    for (const ToleranceClass& cls : classesOf(varied)) {
-        const auto parsed = parseClassCode(cls.code);
-        if (const auto* code = std::get_if<ClassCode>(&parsed); code && !(*code == codes.front()))
-            codes.push_back(*code);
+    if (isBasis(hole) && isBasis(shaft))
+        return OtherBasisFit{{hole, shaft}, 0, 0, true};
+    const Fit target = fitOf(*holeDeviations, *shaftDeviations);
+    // Nearest first; on a tie the letters of the mirrored class (C10/h9 rather than B10/h9 for
+    // H11/c11), then the order of the offers.
+    const auto rank = [&](const OtherBasisFit& f) {
+        const bool sameLetters = f.pair.hole.letters == mirrored->hole.letters &&
+                                 f.pair.shaft.letters == mirrored->shaft.letters;
+        return std::pair(std::abs(f.maximumShift) + std::abs(f.minimumShift), !sameLetters);
+    };
+    std::optional<OtherBasisFit> best;
+    for (const Offer& offer : offersFor(*mirrored, diameter, edition)) {
+        const Fit fit = fitOf(offer.hole, offer.shaft);
+        const OtherBasisFit candidate{offer.pair, fit.maximumClearance - target.maximumClearance,
+                                      fit.minimumClearance - target.minimumClearance, false};
+        if (!best || rank(candidate) < rank(*best))
+            best = candidate;
+        if (best->same())
+            break;
     }
-    std::vector<ClassCode> kept;
-    std::vector<Deviations> candidates;
-    for (const ClassCode& code : codes) {
-        if (const auto deviations = deviationsAt(code, diameter, edition)) {
-            kept.push_back(code);
-            candidates.push_back(*deviations);
-        }
-    }
-    if (!fixed || candidates.empty())
-        return std::nullopt;
-    const auto match =
-        nearestFit(fitOf(*holeDeviations, *shaftDeviations), candidates, *fixed, varied);
-    const ClassPair found =
-        holeBasis ? ClassPair{kept[match->index], basis} : ClassPair{basis, kept[match->index]};
-    return OtherBasisFit{found, match->maximumShift, match->minimumShift,
-                         found.hole == hole && found.shaft == shaft};
+    return best;
 }
 
 } // namespace tolerance
