@@ -240,6 +240,7 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    m_service->setSpokenChanges(m_spoken);
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());
