@@ -330,8 +330,8 @@ Options materialListOf(std::span<const std::string_view> args)
     else if (rest.size() == 2 && rest[0] == "--format")
         format = rest[1];
     else if (!rest.empty())
-        throw InputError("--materials alone lists the library; only --format text or json goes "
-                         "with it");
+        throw InputError("--materials needs a value: HOLE/SHAFT from the library, such as "
+                         "A5052/S45C; alone, or with --format, it lists the library");
     options.format = format ? formatNamed(*format) : Format::Text;
     if (options.format == Format::Csv)
         throw InputError("--materials lists the library as text or json");

@@ -123,9 +123,10 @@ private Q_SLOTS:
         QTest::newRow("a spread for a class alone")
             << u"H7 35 --distribution uniform"_s
             << u"--distribution is for a fit HOLE/SHAFT, not a class alone"_s;
-        QTest::newRow("the library with a temperature")
-            << u"--materials --temperature 80"_s
-            << u"--materials alone lists the library; only --format text or json goes with it"_s;
+        QTest::newRow("materials without a value")
+            << u"H7/g6 35 --temperature 80 --materials"_s
+            << u"--materials needs a value: HOLE/SHAFT from the library, such as A5052/S45C; "
+               u"alone, or with --format, it lists the library"_s;
         QTest::newRow("temperature below absolute zero")
             << u"H7/g6 35 --materials A5052/S45C --temperature=-300"_s
             << u"--temperature \"-300\" is below absolute zero, -273.15 °C"_s;

@@ -1177,10 +1177,14 @@ private Q_SLOTS:
         type("shaftMaterial", QStringLiteral("S45C"));
         type("holeCelsius", QStringLiteral("80"));
         auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
-        for (const bool least : {false, true}) {
-            if (least)
+        // As it opens, the window at its least, and the picture alone at its least.
+        for (const int size : {0, 1, 2}) {
+            const bool least = size > 0;
+            if (size == 1)
                 m_window->resize(m_window->minimumSizeHint());
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            if (size == 2)
+                picture->resize(picture->minimumSizeHint());
             const QList<ZonePicture::Label> labels = picture->labels();
             QStringList texts;
             for (const ZonePicture::Label& label : labels) {
