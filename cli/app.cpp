@@ -3,6 +3,7 @@
 
 #include "cli/escape.h"
 #include "cli/fit_list.h"
+#include "cli/general_answer.h"
 #include "cli/input_error.h"
 #include "cli/options.h"
 #include "cli/query.h"
@@ -69,6 +70,10 @@ void answer(const Options& options, std::ostream& out)
         return;
     case Action::Materials:
         out << (options.format == Format::Json ? materialLibraryJson() : materialLibraryText());
+        return;
+    case Action::General:
+        options.format == Format::Json ? writeGeneralJson(out, options.general)
+                                       : writeGeneralText(out, options.general);
         return;
     case Action::Query:
         break;

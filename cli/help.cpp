@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/fit_list.h"
 #include "cli/fit_search.h"
+#include "cli/general_options.h"
 #include "cli/options.h"
 #include "cli/service_options.h"
 #include "cli/sizes.h"
@@ -69,6 +70,7 @@ std::string helpText()
                    --length L --friction MU [--torque N·m] [--axial-force N]
                    [--safety S]
        tessaly-cli --materials [--format text|json]
+       tessaly-cli --general CLASS SIZE [--kind KIND] [--format text|json]
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
        tessaly-cli --help | --version
@@ -136,6 +138,7 @@ rules of ISO 286-1.
   --version    show the version
 
 )" + std::string(serviceHelpText()) +
+           '\n' + std::string(generalHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the

@@ -64,10 +64,13 @@ struct Parser
     ValueOption shaftLimits{"--shaft-limits",
                             "UPPER/LOWER deviations in mm, such as +0.021/+0.008"};
     ValueOption distribution{"--distribution", "normal or uniform"};
+    ValueOption general{"--general", "CLASS, then SIZE: m 35"};
+    ValueOption kind{"--kind", "linear, chamfer, angle, straightness, flatness, "
+                               "perpendicularity, symmetry or runout"};
     std::vector<ValueOption> service = serviceValues();
-    std::vector<ValueOption*> values{&format,     &fits,        &clearance,   &type,
-                                     &basis,      &edition,     &classes,     &limit,
-                                     &holeLimits, &shaftLimits, &distribution};
+    std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
+                                     &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
+                                     &distribution, &general, &kind};
     std::vector<std::string> operands;
 
     Parser()
@@ -256,9 +259,31 @@ ServiceOptions serviceOf(const Parser& parser, bool forFits)
     return readServiceOptions(given, forFits);
 }
 
+// --general and its --kind, read by general_options.cpp with the names of the other options.
+Options generalOptions(const Parser& parser)
+{
+    const auto typed = [](const std::string& text) { return text; };
+    GeneralArguments arguments{
+        parser.general.read(typed), parser.kind.read(typed), parser.operands, {}};
+    for (const ValueOption* v : parser.values)
+        if (v->given() && v != &parser.general && v != &parser.kind && v != &parser.format)
+            arguments.others.emplace_back(v->name);
+    if (parser.tableWanted)
+        arguments.others.emplace_back("--table");
+    Options options;
+    options.action = Action::General;
+    options.general = readGeneral(arguments);
+    options.format = parser.format.read(formatNamed).value_or(Format::Text);
+    if (options.format == Format::Csv)
+        throw InputError("--format csv is for --table and --fits; --general writes text or json");
+    return options;
+}
+
 // What the options read add up to, the default format settled.
 Options settled(Parser& parser)
 {
+    if (parser.general.given() || parser.kind.given())
+        return generalOptions(parser);
     Options options;
     options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/general_options.h"
 #include "cli/requirement.h"
 #include "cli/service_options.h"
 
@@ -23,6 +24,7 @@ enum class Action
     Help,
     Version,
     Materials, // --materials alone: the library with its sources
+    General,   // --general: a general tolerance of JIS B 0405 or JIS B 0419
 };
 
 enum class Format
@@ -46,6 +48,7 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
+    GeneralQuery general; // --general
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.
