@@ -1231,18 +1231,6 @@ private Q_SLOTS:
                  QStringList{u"穴の材料、<b>S45X</b>: この材料は一覧にありません"_s});
         type("holeMaterial", QStringLiteral("S45C"));
         QVERIFY(message->text().isEmpty());
-        // Each number field in its own words, under it and in the ear.
-        type("shaftMaterial", QStringLiteral("S45C"));
-        type("hubOuter", QStringLiteral("80"));
-        type("jointLength", QStringLiteral("40"));
-        QTest::qWait(SpokenChanges::kRestMs * 2);
-        m_spoken.said.clear();
-        type("friction", QStringLiteral("0"));
-        QTest::qWait(SpokenChanges::kRestMs * 2);
-        QCOMPARE(text(m_window.get(), "frictionMessage"),
-                 u"摩擦係数は 0 より大きく 1 以下です（例: 0.15）"_s);
-        QCOMPARE(m_spoken.said,
-                 QStringList{u"摩擦係数、摩擦係数は 0 より大きく 1 以下です（例: 0.15）"_s});
     }
 
     // Ctrl+C adds the service lines under the fit's; the press fit's figures as the core gives
