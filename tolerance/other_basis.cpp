@@ -72,21 +72,29 @@ struct Offer
     Deviations shaft;
 };
 
-bool isOurs(const ClassCode& code)
-{
-    return findClass(code.side, textOf(code)) != nullptr;
-}
+// Our classes of a side with their deviations at the size, each looked up once.
+using Known = std::vector<std::pair<ClassCode, Deviations>>;
 
-std::vector<ClassCode> oursOf(Side side, bool basisOnly)
+Known oursAt(Side side, bool basisOnly, Length diameter, Edition edition)
 {
-    std::vector<ClassCode> codes;
+    Known known;
     for (const ToleranceClass& cls : classesOf(side)) {
         const auto parsed = parseClassCode(cls.code);
-        if (const auto* code = std::get_if<ClassCode>(&parsed);
-            code && (!basisOnly || isBasis(*code)))
-            codes.push_back(*code);
+        const auto* code = std::get_if<ClassCode>(&parsed);
+        if (!code || (basisOnly && !isBasis(*code)))
+            continue;
+        if (const auto deviations = deviationsAt(*code, diameter, edition))
+            known.push_back({*code, *deviations});
     }
-    return codes;
+    return known;
+}
+
+const Deviations* find(const Known& known, const ClassCode& code)
+{
+    for (const auto& [c, deviations] : known)
+        if (c == code)
+            return &deviations;
+    return nullptr;
 }
 
 // The mirrored grades, the swapped grades, then every pair of our classes in the other system.
@@ -95,21 +103,21 @@ std::vector<Offer> offersFor(const ClassPair& mirrored, Length diameter, Edition
     const bool shaftBasis = isBasis(mirrored.shaft) && !isBasis(mirrored.hole);
     const ClassPair swapped{{mirrored.hole.side, mirrored.hole.letters, mirrored.shaft.grade},
                             {mirrored.shaft.side, mirrored.shaft.letters, mirrored.hole.grade}};
-    std::vector<ClassPair> pairs{mirrored, swapped};
-    const std::vector<ClassCode> bases = oursOf(shaftBasis ? Side::Shaft : Side::Hole, true);
-    const std::vector<ClassCode> others = oursOf(shaftBasis ? Side::Hole : Side::Shaft, false);
-    for (const ClassCode& basis : bases)
-        for (const ClassCode& other : others)
-            pairs.push_back(shaftBasis ? ClassPair{other, basis} : ClassPair{basis, other});
+    const Known bases = oursAt(shaftBasis ? Side::Shaft : Side::Hole, true, diameter, edition);
+    const Known others = oursAt(shaftBasis ? Side::Hole : Side::Shaft, false, diameter, edition);
+    const Known& holes = shaftBasis ? others : bases;
+    const Known& shafts = shaftBasis ? bases : others;
     std::vector<Offer> offers;
-    for (const ClassPair& pair : pairs) {
-        if (!isOurs(pair.hole) || !isOurs(pair.shaft))
-            continue;
-        const auto hole = deviationsAt(pair.hole, diameter, edition);
-        const auto shaft = deviationsAt(pair.shaft, diameter, edition);
+    for (const ClassPair& pair : {mirrored, swapped}) {
+        const Deviations* hole = find(holes, pair.hole);
+        const Deviations* shaft = find(shafts, pair.shaft);
         if (hole && shaft)
             offers.push_back({pair, *hole, *shaft});
     }
+    for (const auto& [basis, basisDeviations] : bases)
+        for (const auto& [other, otherDeviations] : others)
+            offers.push_back(shaftBasis ? Offer{{other, basis}, otherDeviations, basisDeviations}
+                                        : Offer{{basis, other}, basisDeviations, otherDeviations});
     return offers;
 }
 
