@@ -43,6 +43,14 @@ std::vector<ValueOption> serviceValues()
     return options;
 }
 
+std::vector<ValueOption> bearingValues()
+{
+    std::vector<ValueOption> options;
+    for (const BearingOptionName& o : kBearingOptions)
+        options.emplace_back(o.name, o.wants);
+    return options;
+}
+
 struct Parser
 {
     CLI::App app;
@@ -68,6 +76,7 @@ struct Parser
     ValueOption kind{"--kind", "linear, chamfer, angle, straightness, flatness, "
                                "perpendicularity, symmetry or runout"};
     std::vector<ValueOption> service = serviceValues();
+    std::vector<ValueOption> bearing = bearingValues();
     std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
                                      &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
                                      &distribution, &general, &kind};
@@ -82,6 +91,8 @@ struct Parser
         version = app.add_flag("--version", versionWanted);
         app.add_flag("--table", tableWanted);
         for (ValueOption& v : service)
+            values.push_back(&v);
+        for (ValueOption& v : bearing)
             values.push_back(&v);
         for (ValueOption* v : values)
             v->option = app.add_option(v->name, v->value)
@@ -259,6 +270,30 @@ ServiceOptions serviceOf(const Parser& parser, bool forFits)
     return readServiceOptions(given, forFits);
 }
 
+// --bearing NUMBER or --load: an answer of its own, none of a fit's or a search's options.
+Options settledBearing(const Parser& parser, Options options)
+{
+    if (!parser.operands.empty())
+        throw InputError("too many arguments from " + quote(parser.operands.front()) +
+                         "; --bearing and --load take no CLASS or SIZE");
+    for (const ValueOption* v : parser.values) {
+        const bool ours = v == &parser.format || v == &parser.edition ||
+                          std::any_of(parser.bearing.begin(), parser.bearing.end(),
+                                      [&](const ValueOption& b) { return &b == v; });
+        if (v->given() && !ours)
+            throw InputError(std::string(v->name) + " does not go with --bearing or --load");
+    }
+    if (parser.tableWanted)
+        throw InputError("--table does not go with --bearing or --load");
+    const std::optional<Format> format = parser.format.read(formatNamed);
+    if (format == Format::Csv)
+        throw InputError("--bearing and --load write text or json");
+    options.format = format.value_or(Format::Text);
+    options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
+    options.action = Action::Bearing;
+    return options;
+}
+
 // --general and its --kind, read by general_options.cpp with the names of the other options.
 Options generalOptions(const Parser& parser)
 {
@@ -285,6 +320,13 @@ Options settled(Parser& parser)
     if (parser.general.given() || parser.kind.given())
         return generalOptions(parser);
     Options options;
+    std::map<std::string_view, std::string> bearing;
+    for (const ValueOption& v : parser.bearing)
+        if (v.given())
+            bearing.emplace(v.name, v.value);
+    options.bearing = readBearingOptions(bearing);
+    if (options.bearing.ownAnswer())
+        return settledBearing(parser, std::move(options));
     options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);
     const std::optional<Format> format = parser.format.read(formatNamed);
@@ -296,6 +338,15 @@ Options settled(Parser& parser)
             throw InputError(std::string(v->name) + " is for --fits");
     }
     settleFitOptions(parser, options);
+    if (options.bearing.ring && (parser.fits.given() || parser.tableWanted))
+        throw InputError("--bearing-bore and --bearing-outside are for a fit, not for --fits or "
+                         "--table");
+    if (options.bearing.ring &&
+        (options.bearing.ring == tolerance::bearing::Ring::Inner ? options.holeLimits.has_value()
+                                                                 : options.shaftLimits.has_value()))
+        throw InputError(options.holeLimits ? "--bearing-bore and --hole-limits do not go together"
+                                            : "--bearing-outside and --shaft-limits do not go "
+                                              "together");
     options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
     options.allClasses = parser.classes.read(allClassesNamed).value_or(false);
     if (parser.classes.given() && !table && !parser.fits.given())
