@@ -55,16 +55,6 @@ QString text(const QWidget* window, const QString& name)
     return text(window, name.toLatin1().constData());
 }
 
-QString cliGroupField(const cli::Record& record, std::string_view group, std::string_view key)
-{
-    for (const cli::Group& g : record.groups)
-        if (g.key == group)
-            for (const cli::Field& f : g.fields)
-                if (f.key == key)
-                    return q(f.value);
-    return {};
-}
-
 // The command line's answer to CLASS SIZE with the other side's limits.
 cli::Record cliAnswer(const QString& classCode, Side limitsSide, const QString& limits,
                       tolerance::Distribution distribution)
