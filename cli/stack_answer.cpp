@@ -97,13 +97,15 @@ void writeText(std::ostream& out, const Answers& a)
         << statistical(c.statistical.maximum) << '\n';
     if (a.chain.requirement.given())
         out << "requirement: " << requirementText(a.chain.requirement) << ", outside in "
-            << formatPercent(*c.statistical.outsideShare) << " % of assemblies\n";
+            << formatPercent(*c.statistical.outsideShare, *c.statistical.insideShare)
+            << " % of assemblies\n";
     if (a.monteCarlo) {
         const MonteCarlo& m = *a.monteCarlo;
         out << "monte_carlo: " << m.samples << " assemblies (seed " << m.seed << "): 99.73 % from "
             << statistical(m.minimum) << " to " << statistical(m.maximum);
         if (m.outsideShare)
-            out << ", outside the requirement " << formatPercent(*m.outsideShare) << " %";
+            out << ", outside the requirement " << formatPercent(*m.outsideShare, *m.insideShare)
+                << " %";
         out << '\n';
     }
     for (std::size_t i = 0; i < a.chain.members.size(); ++i)
@@ -114,6 +116,13 @@ void writeText(std::ostream& out, const Answers& a)
 JsonObject number(const std::string& decimal)
 {
     return JsonObject(std::strtod(decimal.c_str(), nullptr));
+}
+
+// A size of the statistics with every figure its double holds, as the fits' JSON gives them: the
+// text rounds to 0.1 µm for a reader, a script rounds for itself.
+JsonObject full(double nanometres)
+{
+    return number(formatFullMillimetres(nanometres));
 }
 
 JsonObject probability(const std::optional<double>& share)
@@ -134,9 +143,10 @@ void writeJson(std::ostream& out, const Answers& a)
     if (a.monteCarlo)
         monteCarlo = JsonObject{{"samples", a.monteCarlo->samples},
                                 {"seed", a.monteCarlo->seed},
-                                {"maximum", number(statistical(a.monteCarlo->maximum))},
-                                {"minimum", number(statistical(a.monteCarlo->minimum))},
-                                {"probability_outside", probability(a.monteCarlo->outsideShare)}};
+                                {"maximum", full(a.monteCarlo->maximum)},
+                                {"minimum", full(a.monteCarlo->minimum)},
+                                {"probability_outside", probability(a.monteCarlo->outsideShare)},
+                                {"probability_inside", probability(a.monteCarlo->insideShare)}};
     const JsonObject stack{{"nominal", number(formatMillimetres(c.nominal))},
                            {"thermal_shift", number(formatMillimetres(c.thermalShift))},
                            {"worst_case",
@@ -144,9 +154,10 @@ void writeJson(std::ostream& out, const Answers& a)
                              {"minimum", number(formatMillimetres(c.worstMinimum))}}},
                            {"statistical",
                             {{"distribution", nameOf(c.statistical.distribution)},
-                             {"maximum", number(statistical(c.statistical.maximum))},
-                             {"minimum", number(statistical(c.statistical.minimum))},
-                             {"probability_outside", probability(c.statistical.outsideShare)}}},
+                             {"maximum", full(c.statistical.maximum)},
+                             {"minimum", full(c.statistical.minimum)},
+                             {"probability_outside", probability(c.statistical.outsideShare)},
+                             {"probability_inside", probability(c.statistical.insideShare)}}},
                            {"contributions", contributions},
                            {"monte_carlo", monteCarlo}};
     writeJsonObject(out, JsonObject{{"stack", stack}});

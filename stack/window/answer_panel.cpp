@@ -161,7 +161,9 @@ void AnswerPanel::showAnswer(const StackModel& model)
         answer ? statisticalRange(answer->statistical.minimum, answer->statistical.maximum)
                : QString());
     const bool odds = answer && answer->statistical.outsideShare;
-    m_outside->showValue(odds ? percent(*answer->statistical.outsideShare) : QString());
+    m_outside->showValue(
+        odds ? percent(*answer->statistical.outsideShare, *answer->statistical.insideShare)
+             : QString());
     showMonteCarlo(model);
 }
 
@@ -179,5 +181,6 @@ void AnswerPanel::showMonteCarlo(const StackModel& model)
         return;
     }
     m_monteCarlo->showValue(statisticalRange(run->minimum, run->maximum));
-    m_monteCarloOutside->showValue(run->outsideShare ? percent(*run->outsideShare) : QString());
+    m_monteCarloOutside->showValue(
+        run->outsideShare ? percent(*run->outsideShare, *run->insideShare) : QString());
 }

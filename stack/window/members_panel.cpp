@@ -111,9 +111,9 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
                             QAbstractItemView::DoubleClicked);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
-    const QString hint = QStringLiteral(
-        "向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、m、"
-        "bearing:0 6204）。材料と温度は任意");
+    const QString hint =
+        QStringLiteral("向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、m、"
+                       "bearing:0 6204）。材料と温度は任意");
     m_view->setToolTip(hint);
     m_view->setStatusTip(hint);
     const int em = m_view->fontMetrics().horizontalAdvance(u'0');

@@ -34,9 +34,9 @@ QString statisticalRange(double minimum, double maximum)
              qt(tolerance::formatStatisticalClearance(maximum)));
 }
 
-QString percent(double share)
+QString percent(double share, double otherSide)
 {
-    return qt(tolerance::formatPercent(share)) + QStringLiteral(" %");
+    return qt(tolerance::formatPercent(share, otherSide)) + QStringLiteral(" %");
 }
 
 QString distributionName(tolerance::Distribution distribution)
@@ -65,8 +65,9 @@ QString spokenAnswer(const tolerance::stack::ChainAnswer& answer)
                  distributionName(answer.statistical.distribution),
                  statisticalRange(answer.statistical.minimum, answer.statistical.maximum));
     if (answer.statistical.outsideShare)
-        text += QStringLiteral("、要求から外れる確率 %1")
-                    .arg(percent(*answer.statistical.outsideShare));
+        text +=
+            QStringLiteral("、要求から外れる確率 %1")
+                .arg(percent(*answer.statistical.outsideShare, *answer.statistical.insideShare));
     return text;
 }
 

@@ -20,8 +20,8 @@ QString signedMillimetres(tolerance::Length value);
 QString exactRange(tolerance::Length minimum, tolerance::Length maximum);
 // "0.5025 ～ 0.6955", to 0.1 µm.
 QString statisticalRange(double minimum, double maximum);
-// "0.0841 %", "< 0.0001 %".
-QString percent(double share);
+// "0.0841 %", "< 0.0001 %", "> 99.9999 %": a share, with its other side worked out on its own.
+QString percent(double share, double otherSide);
 QString distributionName(tolerance::Distribution distribution);
 // "統計（正規分布、99.73 % が入る範囲）"
 QString statisticalHeading(tolerance::Distribution distribution);

@@ -180,6 +180,19 @@ private Q_SLOTS:
                  qPrintable(QString::number(*answer.statistical.outsideShare, 'g', 8)));
     }
 
+    void farTailsReadOnTheirOwnSide()
+    {
+        // One member ±0.03 (σ = 0.01) about 3 against 3.1..: nearly every assembly is outside,
+        // and within is the normal tail beyond 10σ, Q(10) = 7.6199e-24 (tables of the normal
+        // tail), not 1 less a share a double cannot tell from 1.
+        const ChainAnswer answer = answerChain(chainOf(u"a,+,3,±0.03"_s, Distribution::Normal,
+                                                       u"3.1.."_s));
+        QVERIFY(std::abs(*answer.statistical.insideShare / 7.6199e-24 - 1) < 1e-3);
+        QCOMPARE(q(formatPercent(*answer.statistical.outsideShare,
+                                 *answer.statistical.insideShare)),
+                 u"> 99.9999"_s);
+    }
+
     void evenSpreadsKnownTails_data()
     {
         QTest::addColumn<int>("members");

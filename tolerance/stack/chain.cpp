@@ -4,6 +4,7 @@
 #include "tolerance/stack/typed_text.h"
 #include "tolerance/stack/uniform_sum.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tolerance::stack {
@@ -28,6 +29,35 @@ double normalAbove(double x, double centre, double sigma)
     return 0.5 * std::erfc((x - centre) / (sigma * std::sqrt(2.0)));
 }
 
+// The requirement's odds from a spread's two tails, each share read where it is small, so that
+// neither a far tail nor its other side is 1 less something a double cannot hold.
+template <typename Below, typename Above>
+void addOdds(Statistical& s, const Requirement& r, bool spread, Below below, Above above)
+{
+    if (!r.given())
+        return;
+    if (!spread) {
+        s.insideShare = r.holds(s.mean) ? 1.0 : 0.0;
+        s.outsideShare = 1 - *s.insideShare;
+        return;
+    }
+    const std::optional<double> low =
+        r.minimum ? std::optional<double>(double(*r.minimum)) : std::nullopt;
+    const std::optional<double> high =
+        r.maximum ? std::optional<double>(double(*r.maximum)) : std::nullopt;
+    s.outsideShare = (low ? below(*low) : 0.0) + (high ? above(*high) : 0.0);
+    if (!low)
+        s.insideShare = below(*high);
+    else if (!high)
+        s.insideShare = above(*low);
+    else if (s.mean < *low)
+        s.insideShare = below(*high) - below(*low);
+    else if (s.mean > *high)
+        s.insideShare = above(*low) - above(*high);
+    else
+        s.insideShare = 1 - *s.outsideShare;
+}
+
 Statistical normal(std::span<const Member> members, const Requirement& requirement)
 {
     double variance = 0;
@@ -37,12 +67,15 @@ Statistical normal(std::span<const Member> members, const Requirement& requireme
     }
     const double sigma = std::sqrt(variance);
     const double centre = centreOf(members);
-    Statistical s{Distribution::Normal, centre, centre - kSigmasPerHalfWidth * sigma,
-                  centre + kSigmasPerHalfWidth * sigma, std::nullopt};
-    if (requirement.given())
-        s.outsideShare =
-            (requirement.minimum ? normalBelow(double(*requirement.minimum), centre, sigma) : 0) +
-            (requirement.maximum ? normalAbove(double(*requirement.maximum), centre, sigma) : 0);
+    Statistical s{Distribution::Normal,
+                  centre,
+                  centre - kSigmasPerHalfWidth * sigma,
+                  centre + kSigmasPerHalfWidth * sigma,
+                  std::nullopt,
+                  std::nullopt};
+    addOdds(
+        s, requirement, sigma > 0, [&](double x) { return normalBelow(x, centre, sigma); },
+        [&](double x) { return normalAbove(x, centre, sigma); });
     return s;
 }
 
@@ -54,12 +87,16 @@ Statistical uniform(std::span<const Member> members, const Requirement& requirem
         halves.push_back(double(m.width()) / 2);
     const UniformSum sum(halves);
     const double centre = centreOf(members);
-    Statistical s{Distribution::Uniform, centre, centre + sum.point(kTailShare),
-                  centre + sum.point(1 - kTailShare), std::nullopt};
-    if (requirement.given())
-        s.outsideShare =
-            (requirement.minimum ? sum.below(double(*requirement.minimum) - centre) : 0) +
-            (requirement.maximum ? sum.above(double(*requirement.maximum) - centre) : 0);
+    Statistical s{Distribution::Uniform,
+                  centre,
+                  centre + sum.point(kTailShare),
+                  centre + sum.point(1 - kTailShare),
+                  std::nullopt,
+                  std::nullopt};
+    const bool spread = std::any_of(halves.begin(), halves.end(), [](double h) { return h > 0; });
+    addOdds(
+        s, requirement, spread, [&](double x) { return sum.below(x - centre); },
+        [&](double x) { return sum.above(x - centre); });
     return s;
 }
 

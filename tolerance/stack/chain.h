@@ -67,6 +67,7 @@ struct Statistical
     double minimum;                     // 0.135 % of assemblies lie below
     double maximum;                     // and as many above
     std::optional<double> outsideShare; // of assemblies outside the requirement, 0 to 1
+    std::optional<double> insideShare;  // and within it, worked out on its own, not as 1 less
 };
 
 // A member's part in the closing dimension's spread, from 0 to 1: of its variance (the same for

@@ -113,12 +113,13 @@ std::optional<MonteCarlo> runMonteCarlo(const Chain& chain, const MonteCarloRequ
         return std::nullopt;
 
     const double centre = centreOf(chain.members);
-    MonteCarlo run{n, request.seed, 0, 0, std::nullopt};
+    MonteCarlo run{n, request.seed, 0, 0, std::nullopt, std::nullopt};
     if (chain.requirement.given()) {
         const std::size_t outside = std::count_if(sums.begin(), sums.end(), [&](double s) {
             return !chain.requirement.holds(centre + s);
         });
         run.outsideShare = double(outside) / double(n);
+        run.insideShare = double(n - outside) / double(n);
     }
     // The sums at the 0.135 % and 99.865 % ranks, as the closed forms' range.
     const auto tail = static_cast<std::ptrdiff_t>(kTailShare * double(n));

@@ -32,6 +32,7 @@ struct MonteCarlo
     double minimum;                     // 0.135 % of the assemblies drawn lie below
     double maximum;                     // and as many above
     std::optional<double> outsideShare; // of the assemblies drawn outside the requirement
+    std::optional<double> insideShare;  // and within it, counted
 };
 
 // Nothing when cancelled says so before the run is done; it is asked between blocks, from every
