@@ -70,7 +70,10 @@ void answer(const Options& options, std::ostream& out)
         writeFits(options, out);
         return;
     case Action::Materials:
-        out << materialLibraryText();
+        out << (options.format == Format::Json ? materialLibraryJson() : materialLibraryText());
+        return;
+    case Action::Stack:
+        writeStack(out, options.stack, options.format);
         return;
     case Action::Bearing:
         writeBearing(out, options.bearing, options.format == Format::Json, options.edition);

@@ -6,6 +6,7 @@
 #include "cli/options.h"
 #include "cli/service_options.h"
 #include "cli/sizes.h"
+#include "cli/stack_options.h"
 
 #include "tolerance/classes.h"
 
@@ -75,10 +76,12 @@ std::string helpText()
                    [--load L --load-size S] [--seat-temperatures TS/TI/TO/TH
                    [--seat-materials S/H]] [--seat-roughness RS/RH]
        tessaly-cli --load L --load-size S
-       tessaly-cli --materials
+       tessaly-cli --materials [--format text|json]
        tessaly-cli --general CLASS SIZE [--kind KIND] [--format text|json]
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
+       tessaly-cli --stack FILE [--distribution normal|uniform] [--samples N]
+                   [--format text|json|csv]
        tessaly-cli --help | --version
 
 Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly and the
@@ -88,9 +91,10 @@ rules of ISO 286-1.
                a shaft in small letters (g6, js16, cd5); the grades are 01, 0, 1 …
                18 (h01, H0)
   HOLE/SHAFT   a fit such as H7/g6: both classes, the clearance or interference,
-               the type of fit, the same fit in the other system (other_basis:
-               G7/h6 for H7/g6, or the nearest pair with how its clearances
-               differ) and the statistics of the fit
+               the type of fit, the same fit in the other system, always of the
+               table's 65 classes (other_basis: G7/h6 for H7/g6, JS6/h7 for
+               H7/js6, or the nearest pair with how its clearances differ) and
+               the statistics of the fit
   --hole-limits U/L, --shaft-limits U/L
                a side given by its upper and lower deviation in mm instead of a
                class, as a catalogue gives a bought part (a bearing's bore
@@ -101,7 +105,8 @@ rules of ISO 286-1.
                the spread the statistics assume, each side independent and
                centred: normal (default; ±3 sigma is the tolerance) or uniform;
                they give the clearances 99.73 % of assemblies lie within and the
-               probability of an interference (from 0 to 1)
+               probability of an interference and of a clearance (from 0 to 1);
+               for a fit only
   SIZE         a size range (30～40, also written 30-40 or 30~40), or a diameter
                in mm over 0 up to 3150 with at most 4 decimals (35, 35.5); a
                diameter on a boundary belongs to the lower range (30 is in 24～30),
@@ -137,12 +142,13 @@ rules of ISO 286-1.
                standard over every range to 3150 mm where it has a value
   --format F   text (queries and --fits, default), json, or csv (--fits, and
                --table, where it is the default)
+  An option given twice exits 2 rather than taking the last.
   -h, --help   show this help
   --version    show the version
 
 )" + std::string(serviceHelpText()) +
-           '\n' + std::string(bearingHelpText()) +
-           '\n' + std::string(generalHelpText()) +
+           '\n' + std::string(bearingHelpText()) + '\n' + std::string(generalHelpText()) +
+           std::string(stackHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the

@@ -3,6 +3,7 @@
 
 #include "cli/escape.h"
 #include "cli/input_error.h"
+#include "cli/stack_options.h"
 
 #include "tolerance/given_limits.h"
 
@@ -75,11 +76,13 @@ struct Parser
     ValueOption general{"--general", "CLASS, then SIZE: m 35"};
     ValueOption kind{"--kind", "linear, chamfer, angle, straightness, flatness, "
                                "perpendicularity, symmetry or runout"};
+    ValueOption stack{"--stack", "a chain FILE such as gap.json"};
+    ValueOption samples{"--samples", "a number of assemblies such as 1000000"};
     std::vector<ValueOption> service = serviceValues();
     std::vector<ValueOption> bearing = bearingValues();
     std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
                                      &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
-                                     &distribution, &general, &kind};
+                                     &distribution, &general, &kind,      &stack,      &samples};
     std::vector<std::string> operands;
 
     Parser()
@@ -270,6 +273,25 @@ ServiceOptions serviceOf(const Parser& parser, bool forFits)
     return readServiceOptions(given, forFits);
 }
 
+// --stack FILE, with only --format, --distribution and --samples beside it.
+Options stackSettled(const Parser& parser)
+{
+    std::vector<std::string_view> others;
+    for (const ValueOption* v : parser.values)
+        if (v->given() && v != &parser.stack && v != &parser.samples && v != &parser.format &&
+            v != &parser.distribution)
+            others.push_back(v->name);
+    if (parser.tableWanted)
+        others.push_back("--table");
+    const auto value = [](const ValueOption& v) { return v.read([](auto text) { return text; }); };
+    Options options;
+    options.action = Action::Stack;
+    options.stack = readStackArguments({value(parser.stack), value(parser.distribution),
+                                        value(parser.samples), others, parser.operands});
+    options.format = parser.format.read(formatNamed).value_or(Format::Text);
+    return options;
+}
+
 // --bearing NUMBER or --load: an answer of its own, none of a fit's or a search's options.
 Options settledBearing(const Parser& parser, Options options)
 {
@@ -317,6 +339,8 @@ Options generalOptions(const Parser& parser)
 // What the options read add up to, the default format settled.
 Options settled(Parser& parser)
 {
+    if (parser.stack.given() || parser.samples.given())
+        return stackSettled(parser);
     if (parser.general.given() || parser.kind.given())
         return generalOptions(parser);
     Options options;
@@ -368,6 +392,11 @@ Options settled(Parser& parser)
             checkSizeAlone(options.operands);
         else
             checkOperands(options.operands);
+        // A class alone has no clearances to spread; the option would be silently ignored.
+        const bool oneClass = !options.holeLimits && !options.shaftLimits &&
+                              options.operands.front().find('/') == std::string::npos;
+        if (parser.distribution.given() && oneClass)
+            throw InputError("--distribution is for a fit HOLE/SHAFT, not a class alone");
         return options;
     }
     if (!options.operands.empty())
@@ -386,15 +415,44 @@ Options settled(Parser& parser)
     return options;
 }
 
+// --materials without a value lists the library, as text or JSON; nothing else goes with it.
+Options materialListOf(std::span<const std::string_view> args)
+{
+    Options options;
+    options.action = Action::Materials;
+    std::vector<std::string_view> rest;
+    for (const std::string_view arg : args)
+        if (arg != "--materials")
+            rest.push_back(arg);
+    std::optional<std::string_view> format;
+    if (rest.size() == 1 && rest[0].starts_with("--format="))
+        format = rest[0].substr(9);
+    else if (rest.size() == 2 && rest[0] == "--format")
+        format = rest[1];
+    else if (!rest.empty())
+        throw InputError("--materials needs a value: HOLE/SHAFT from the library, such as "
+                         "A5052/S45C; alone, or with --format, it lists the library");
+    options.format = format ? formatNamed(*format) : Format::Text;
+    if (options.format == Format::Csv)
+        throw InputError("--materials lists the library as text or json");
+    return options;
+}
+
+// CLI11 would take the last of an option given twice; two values are more likely a slip than a
+// correction, so neither is taken.
+void refuseRepeats(const Parser& parser)
+{
+    for (const ValueOption* v : parser.values)
+        if (v->option->count() > 1)
+            throw InputError(std::string(v->name) + " is given more than once; give it once");
+}
+
 } // namespace
 
 Options parseOptions(std::span<const std::string_view> args)
 {
-    if (wantsMaterialList(args)) {
-        Options options;
-        options.action = Action::Materials;
-        return options;
-    }
+    if (wantsMaterialList(args))
+        return materialListOf(args);
     Parser parser;
     parser.parse(args);
     for (const CLI::Option* option : parser.app.parse_order()) {
@@ -410,6 +468,7 @@ Options parseOptions(std::span<const std::string_view> args)
         if (unknown != "--")
             throw InputError("unknown option " + quote(unknown) + "; try --help");
     }
+    refuseRepeats(parser);
     return settled(parser);
 }
 

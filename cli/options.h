@@ -5,6 +5,7 @@
 #include "cli/general_options.h"
 #include "cli/requirement.h"
 #include "cli/service_options.h"
+#include "cli/stack_answer.h"
 
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
@@ -25,6 +26,7 @@ enum class Action
     Help,
     Version,
     Materials, // --materials alone: the library with its sources
+    Stack,     // --stack FILE: a dimension chain's closing dimension
     Bearing,   // --bearing NUMBER or --load: a bearing's fits, or the classes recommended
     General,   // --general: a general tolerance of JIS B 0405 or JIS B 0419
 };
@@ -50,8 +52,9 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
+    StackRequest stack;     // --stack FILE, --distribution and --samples
     BearingOptions bearing; // a ring as a side, or a bearing by its number
-    GeneralQuery general; // --general
+    GeneralQuery general;   // --general
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.
