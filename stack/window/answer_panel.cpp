@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "answer_panel.h"
 
-#include "figure.h"
+#include "desktop/accessibility/figure_label.h"
 #include "model/stack_model.h"
 #include "window_texts.h"
 
@@ -47,9 +47,10 @@ void showOrHide(QLabel* label, const QString& text)
 }
 
 // A figure wide enough for its longest value, so that nothing moves as it changes.
-Figure* figure(const QString& meaning, const char* name, const QString& sample)
+FigureLabel* figure(const QString& meaning, const char* name, const QString& sample)
 {
-    auto* f = new Figure(meaning, name);
+    auto* f = new FigureLabel(meaning);
+    f->setObjectName(QString::fromLatin1(name));
     f->setMinimumWidth(f->fontMetrics().horizontalAdvance(sample) + 8);
     return f;
 }

@@ -5,7 +5,7 @@
 
 #include <QGroupBox>
 
-class Figure;
+class FigureLabel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -39,13 +39,13 @@ private:
     QLabel* m_statisticalName;
     QLabel* m_monteCarloName;
     QLabel* m_thermalName;
-    Figure* m_nominal;
-    Figure* m_thermal;
-    Figure* m_worst;
-    Figure* m_statistical;
-    Figure* m_outside;
-    Figure* m_monteCarlo;
-    Figure* m_monteCarloOutside;
+    FigureLabel* m_nominal;
+    FigureLabel* m_thermal;
+    FigureLabel* m_worst;
+    FigureLabel* m_statistical;
+    FigureLabel* m_outside;
+    FigureLabel* m_monteCarlo;
+    FigureLabel* m_monteCarloOutside;
     QLineEdit* m_requirement;
     QComboBox* m_distribution;
     QLabel* m_problem;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "general_lookup.h"
 
-#include "figure.h"
+#include "desktop/accessibility/figure_label.h"
 #include "model/problem_texts.h"
 #include "window_texts.h"
 
@@ -37,13 +37,20 @@ QString figureOf(GeneralClass generalClass, Kind kind, tolerance::Length size)
                           : QStringLiteral("%1（%2）").arg(qt(toleranceText(tolerance)), step);
 }
 
+FigureLabel* figure(const QString& meaning, const char* name)
+{
+    auto* label = new FigureLabel(meaning);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
 } // namespace
 
 GeneralLookup::GeneralLookup(QWidget* parent)
     : QWidget(parent), m_size(new QLineEdit), m_class(new QComboBox), m_problem(new QLabel),
-      m_linear(new Figure(QStringLiteral("長さの普通公差"), "generalLinear")),
-      m_chamfer(new Figure(QStringLiteral("面取り部分の普通公差"), "generalChamfer")),
-      m_angle(new Figure(QStringLiteral("角度の普通公差"), "generalAngle"))
+      m_linear(figure(QStringLiteral("長さの普通公差"), "generalLinear")),
+      m_chamfer(figure(QStringLiteral("面取り部分の普通公差"), "generalChamfer")),
+      m_angle(figure(QStringLiteral("角度の普通公差"), "generalAngle"))
 {
     setObjectName(QStringLiteral("generalLookup"));
     m_size->setObjectName(QStringLiteral("generalSize"));

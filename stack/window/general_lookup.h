@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class Figure;
+class FigureLabel;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,7 +27,7 @@ private:
     QLineEdit* m_size;
     QComboBox* m_class;
     QLabel* m_problem;
-    Figure* m_linear;
-    Figure* m_chamfer;
-    Figure* m_angle;
+    FigureLabel* m_linear;
+    FigureLabel* m_chamfer;
+    FigureLabel* m_angle;
 };

@@ -2,8 +2,10 @@
 #include "stack_window.h"
 
 #include "answer_panel.h"
+#include "desktop/access_keys.h"
 #include "desktop/accessibility/announcer.h"
 #include "desktop/platform_choice.h"
+#include "desktop/work_area.h"
 #include "general_lookup.h"
 #include "members_panel.h"
 #include "resources/resources.h"
@@ -92,14 +94,26 @@ StackWindow::StackWindow(QWidget* parent)
         m_redo->setEnabled(m_model.table().canRedo());
     });
     setTabChain();
+    // Alt and a letter reaches a control on the tools' page not shown, and never types its
+    // letter into the cell or field with the focus.
+    accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
     showAnswer();
     showTitle();
     m_members->view()->setFocus();
+}
 
-    // Roomy where the screen allows, never larger than it.
-    const int line = fontMetrics().height();
-    const QSize roomy = sizeHint().expandedTo(QSize(line * 72, line * 48));
-    resize(screen() ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9) : roomy);
+bool StackWindow::reveal(QWidget& control)
+{
+    for (int page = 0; page < m_tools->count(); ++page) {
+        if (!m_tools->widget(page)->isAncestorOf(&control))
+            continue;
+        m_tools->setCurrentIndex(page);
+        // Folded away by the splitter, the tools get their share back.
+        if (const QList<int> sizes = m_splitter->sizes(); sizes.value(1) == 0)
+            m_splitter->setSizes({sizes.value(0) * 3 / 5, sizes.value(0) * 2 / 5});
+        return true;
+    }
+    return false;
 }
 
 QWidget* StackWindow::buildCentre()
@@ -387,15 +401,44 @@ void StackWindow::restoreLast()
         m_splitter->restoreState(window.splitter);
     m_tools->setCurrentIndex(window.toolPage);
     // Native Wayland lets no client place its window: only the size comes back there.
-    if (platformChoice::currentPlatformPlacesWindows() && !window.geometry.isEmpty())
-        restoreGeometry(window.geometry);
-    else if (window.size.isValid())
-        resize(window.size.expandedTo(minimumSizeHint()));
+    const bool place = platformChoice::currentPlatformPlacesWindows();
+    const workArea::Kept kept = place ? workArea::keptFrame(window.geometry) : workArea::Kept{};
+    const QMargins margins = kept.frame.isValid() ? kept.margins : workArea::frameMargins(*this);
+    QRect frame = kept.frame;
+    if (!frame.isValid() && window.size.isValid())
+        frame = QRect(QPoint(), window.size.expandedTo(minimumSizeHint()).grownBy(margins));
+    if (!frame.isValid()) {
+        // A first start: roomy where the screen allows, as large as it where it does not.
+        const int line = fontMetrics().height();
+        const QSize roomy = workArea::freshSizeHint(*this).expandedTo(QSize(line * 72, line * 48));
+        frame = screen() ? workArea::firstFrame(*screen(), roomy, margins)
+                         : QRect(QPoint(), roomy.grownBy(margins));
+    }
+    if (!kept.frame.isValid() && screen())
+        frame.moveCenter(screen()->availableGeometry().center());
+    // A window kept larger than this screen, or on a screen gone, comes back within this one.
+    const QScreen* on = QGuiApplication::screenAt(frame.center());
+    workArea::placeFrame(
+        *this, workArea::frameWithin(frame, on ? on->availableGeometry() : workArea::areaOf(*this)),
+        margins, place);
+    if (kept.maximized)
+        setWindowState(Qt::WindowMaximized);
+    workArea::keepFrameInside(*this, place);
 }
 
 void StackWindow::saveNow()
 {
     const bool placed = platformChoice::currentPlatformPlacesWindows();
+    if (!isMaximized() && !isFullScreen()) {
+        // A window grown past the work area by hand is kept as large as the area holds.
+        const QRect frame = frameGeometry();
+        const QRect within = workArea::frameWithin(frame, workArea::areaOf(*this));
+        if (within != frame) {
+            resize(within.size().shrunkBy(workArea::frameMargins(*this)));
+            if (placed)
+                move(within.topLeft());
+        }
+    }
     lastChain::save(m_model.kept(),
                     {placed ? saveGeometry() : QByteArray(), size(), m_splitter->saveState(),
                      m_tools->currentIndex()},

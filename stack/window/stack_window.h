@@ -55,6 +55,8 @@ private:
     void say(const QString& text);
     void openChosen();
     void undo(bool back);
+    // Shows the tools' page control stands on.
+    bool reveal(QWidget& control);
 
     StackModel m_model;
     AnswerPanel* m_answer;

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The stack-up window driven by its objects' names: a member typed in with the keyboard, its
 // limits and the answer following each key, Esc and Ctrl+Z taking typing back; and on a small
-// screen the answer and the table in view, with no scrolling area around either.
+// screen the answer and the table in view, with no scrolling area around either; at first launch
+// on five screens the closing range and the share outside the requirement seen, the frame inside
+// the work area (run with the screens of tests/widget/screens.json); Alt and a letter reaching a
+// control on a page not shown, never typing its letter.
+#include "desktop/settings.h"
 #include "model/stack_model.h"
 #include "stack_window.h"
 #include "test_support.h"
@@ -10,7 +14,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -38,15 +44,6 @@ QLineEdit* editor(const QTableView& view)
     return focused && focused->objectName() == u"cellEditor"_s && view.isAncestorOf(focused)
                ? focused
                : nullptr;
-}
-
-// What of widget shows within the window: its rectangle cut by every ancestor's.
-QRect shown(const QWidget& widget)
-{
-    QRect rect(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
-    for (const QWidget* up = widget.parentWidget(); up; up = up->parentWidget())
-        rect &= QRect(up->mapTo(widget.window(), QPoint(0, 0)), up->size());
-    return rect;
 }
 
 bool insideScrollArea(const QWidget& widget)
@@ -148,14 +145,71 @@ private Q_SLOTS:
         QVERIFY(window->size().height() <= 560);
         for (const char* name : {"closingNominal", "worstCase", "statistical", "requirement"}) {
             const QWidget* widget = named<QWidget>(*window, name);
-            QCOMPARE(shown(*widget),
-                     QRect(widget->mapTo(window.get(), QPoint(0, 0)), widget->size()));
+            QVERIFY2(whollySeen(widget), name);
             QVERIFY2(!insideScrollArea(*widget), name);
         }
         const auto* view = named<QTableView>(*window, "members");
         QVERIFY(!insideScrollArea(*view));
-        QVERIFY(shown(*view).height() >= 4 * view->verticalHeader()->defaultSectionSize());
+        QVERIFY(seenRect(view).height() >= 4 * view->verticalHeader()->defaultSectionSize());
         QCOMPARE(figure(*window, "worstCase"), u"14.850 ～ 15.150"_s);
+    }
+
+    // At first launch on each screen: the frame inside the work area, and the closing range and
+    // the share outside the requirement inside every area that cuts them.
+    void answerSeen_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen :
+             {"1280x1024", "1920x1080", "1366x768 at 125 %", "1024x576", "800x600"})
+            QTest::newRow(screen) << QString::fromUtf8(screen);
+    }
+    void answerSeen()
+    {
+        QFETCH(QString, screen);
+        QScreen* on = nullptr;
+        for (QScreen* candidate : QGuiApplication::screens())
+            if (candidate->name() == screen)
+                on = candidate;
+        if (!on)
+            QSKIP("needs the screens of tests/widget/screens.json (tst_stack_window_screens)");
+        settings::store(u"TessalyStack").clear();
+        auto window = std::make_unique<StackWindow>();
+        window->setScreen(on);
+        window->restoreLast();
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->model().table().setTexts(
+            {{"a", "+", "40", "±0.1", {}, {}, {}}, {"b", "-", "25", "±0.05", {}, {}, {}}});
+        window->model().setRequirement(u"14.9..15.1"_s);
+        QTest::qWait(50);
+        const QRect frame = window->frameGeometry();
+        QVERIFY2(on->availableGeometry().contains(frame), qPrintable(u"%1,%2 %3x%4"_s.arg(frame.x())
+                                                                         .arg(frame.y())
+                                                                         .arg(frame.width())
+                                                                         .arg(frame.height())));
+        for (const char* name : {"worstCase", "statistical", "outside"}) {
+            const QWidget* widget = named<QWidget>(*window, name);
+            QVERIFY2(whollySeen(widget), qPrintable(QString::fromLatin1(name) + u" seen "_s +
+                                                    QString::number(seenRect(widget).height())));
+        }
+        QCOMPARE(figure(*window, "worstCase"), u"14.850 ～ 15.150"_s);
+        QVERIFY(figure(*window, "outside").endsWith(u'%'));
+    }
+
+    // Alt and a letter for a control on the tools' page not shown: that page shown and the
+    // control taken, never the letter typed into the field with the focus ("0.1z").
+    void accessKeyOfAHiddenPage()
+    {
+        const auto window = activeWindow<StackWindow>(QSize(900, 650));
+        named<QTabWidget>(*window, "tools")->setCurrentIndex(0);
+        auto* requirement = named<QLineEdit>(*window, "requirement");
+        requirement->setFocus();
+        requirement->setText(u"0.1"_s);
+        QTest::keyClick(requirement, Qt::Key_Z, Qt::AltModifier);
+        QCOMPARE(requirement->text(), u"0.1"_s);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"generalSize"_s);
+        QVERIFY(named<QWidget>(*window, "generalSize")->isVisible());
     }
 };
 
