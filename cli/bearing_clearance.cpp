@@ -142,7 +142,8 @@ ClearanceAnswer clearanceOf(const Bearing& bearing, const Deviations& inner,
                                      ", estimated from d and D as " +
                                      (roller ? "(D + 3d)/4 and (3D + d)/4 for a roller bearing"
                                              : "(D + 4d)/5 and (4D + d)/5 for a ball bearing") +
-                                     " (NSK eq. 9.7, 9.8; FBJ eq. 5.4, 5.5)"});
+                                     " (JTEKT CAT. NO. BS004RU, Table 1-1; De as NSK eq. 9.7, "
+                                     "9.8; NTN and NACHI take a Di 5 to 9 % larger)"});
     json["smoothing_shaft"] = number(options.shaftSmoothing);
     json["smoothing_housing"] = number(options.housingSmoothing);
     json["raceway_inner"] = number(raceways.inner);

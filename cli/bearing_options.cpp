@@ -192,7 +192,7 @@ std::string_view bearingHelpText() noexcept
                both rings' tolerances and both fits at once, and what the fits
                take of its radial internal clearance: the inner raceway widens
                by the effective interference × d/Di, the outer narrows by
-               × De/D, Di and De estimated from d and D (NSK's catalogue), and
+               × De/D, Di and De estimated from d and D (JTEKT's catalogue), and
                for deep groove ball bearings the groups C2 to C4 (JIS B 1520)
                compared with it; class 6X is a tapered roller bearing's
   --load L --load-size S

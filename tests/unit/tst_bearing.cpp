@@ -337,9 +337,10 @@ void TestBearing::clearanceReduction_data()
     QTest::addColumn<Length>("reductionMax");
     QTest::addColumn<Length>("residualCN");
     // 6206 on k5 (+11/+2) in H7 (+30/0), class 0 rings 0/-10 and 0/-13: SKF's fit tables give
-    // the shaft 2 to 21 µm of interference, the housing 0 to 43 µm of clearance. Di = (62 +
-    // 4·30)/5 = 36.4, so the inner raceway widens by 2·30/36.4 = 1.648 to 21·30/36.4 = 17.308
-    // µm; nothing in the housing. CN at 30 mm is 5 to 20 µm: at worst 5 - 17.308 = -12.308.
+    // the shaft 2 to 21 µm of interference, the housing 0 to 43 µm of clearance. Di = 0.2(62 +
+    // 4·30) = 36.4 (JTEKT CAT. NO. BS004RU, Table 1-1; NTN's 1.05·(4d + D)/5 would be 38.22),
+    // so the inner raceway widens by 2·30/36.4 = 1.648 to 21·30/36.4 = 17.308 µm; nothing in
+    // the housing. CN at 30 mm is 5 to 20 µm: at worst 5 - 17.308 = -12.308.
     QTest::newRow("6206 k5/H7") << u"6206"_s << um(11) << um(2) << um(30) << um(0) << false
                                 << Length(1648) << Length(17308) << Length(-12308);
     // 6310 on m5 (+20/+9) in J7 (+22/-13), rings 0/-12 and 0/-15: the shaft 9 to 32 µm (SKF),
@@ -348,6 +349,11 @@ void TestBearing::clearanceReduction_data()
     // CN at 50 mm is 6 to 23 µm: at worst 6 - 37.388 = -31.388.
     QTest::newRow("6310 m5/J7") << u"6310"_s << um(20) << um(9) << um(22) << um(-13) << false
                                 << Length(7258) << Length(37388) << Length(-31388);
+    // NU206 (d 30, D 62) on k5 in H7, a roller bearing's raceway: Di = 0.25(62 + 3·30) = 38
+    // (JTEKT, Table 1-1; NACHI eq. 8.14 the same): 2·30/38 = 1.579 to 21·30/38 = 16.579 µm.
+    // Against the CN of a ball bearing's table (5 µm at least): 5 - 16.579.
+    QTest::newRow("NU206 k5/H7") << u"NU206"_s << um(11) << um(2) << um(30) << um(0) << false
+                                 << Length(1579) << Length(16579) << Length(-11579);
     // 6206 k5/H7 warm: shaft and inner ring at 60 °C, outer ring at 50 °C, housing at 40 °C, the
     // shaft growing 11.7 and the housing 10 × 10⁻⁶/K. The ring outgrows the shaft by (12.5 -
     // 11.7)·40·30 = 0.96 µm: 1.04 to 20.04 µm, 0.857 to 16.516 µm on the raceway. The outer ring

@@ -37,9 +37,17 @@ struct ClearanceRange
 std::optional<ClearanceRange> radialClearance(ClearanceGroup group, Length bore) noexcept;
 
 // The raceway diameters a bearing's d and D let one estimate, where its own drawing is not at
-// hand: the outer raceway De ≈ (4D + d)/5 for ball bearings, (3D + d)/4 for roller bearings
-// (NSK eq. (9.7), (9.8); FBJ eq. (5.4), (5.5)); the inner raceway Di by the same weights from
-// the bore's side, (D + 4d)/5 and (D + 3d)/4.
+// hand, as JTEKT gives them for the clearance its fits take (Koyo "Ball & Roller Bearings", CAT.
+// NO. BS004RU, Table 1-1 and the fitted rings' stresses): Di ≈ 0.2(D + 4d), De ≈ 0.2(4D + d) for
+// ball bearings, Di ≈ 0.25(D + 3d), De ≈ 0.25(3D + d) for roller bearings.
+// Checked against: De the same in NSK eq. (9.7), (9.8), FBJ eq. (5.4), (5.5) and NTN CAT. No.
+// 2203/E eq. (8.6), (8.7); NACHI's "Ball and Roller Bearings" (2008), eq. (8.13), (8.14), the
+// same Di and De for cylindrical roller bearings. Where they differ: for ball bearings NTN
+// (2203/E, Table 8.7) takes 1.05·(4d + D)/5 and 0.95·(d + 4D)/5, NACHI 0.1(3D + 7d) and
+// 0.1(7D + 3d), each a ring's mean diameter with its shoulders rather than its raceway: a Di 5 to
+// 9 % larger, a reduction 5 to 8 % smaller (6206: d/Di 0.824 here, 0.785 NTN, 0.758 NACHI).
+// JTEKT's raceway is kept, the larger reduction: a clearance that may vanish is never said to
+// stay.
 struct Raceways
 {
     Length inner; // Di
