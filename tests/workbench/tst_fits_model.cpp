@@ -338,6 +338,75 @@ private Q_SLOTS:
         QVERIFY2(all.contains(said), qPrintable(all));
     }
 
+    // A bearing's ring above is the side the finder pairs the other side's classes with; the
+    // classes its table recommends for the load case lead the list, each marked, while the size
+    // is the bearing's. Clearances by hand from the ring (JIS B 1514-1 class 0: bore 18-30
+    // 0/-10 µm, outside 50-80 0/-13 µm) and the classes (k6 +15/+2, k5 +11/+2 at 30; H8 +46/0,
+    // H7 +30/0 at 62): ring/k6 0-0.015 = -0.025 to 0-0.002 = -0.002; H8/ring 0.046+0.013 = 0.059.
+    void finderAgainstARing_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("shaft");
+        QTest::addColumn<bool>("loaded"); // 6206 under a normal load turning with the inner ring
+        QTest::addColumn<QStringList>("first"); // the marked rows: fit, least, greatest clearance
+        const QString inner = u"軸受内輪 0 級"_s;
+        const QString outer = u"軸受外輪 0 級"_s;
+        QTest::newRow("6206's inner ring: k6 and k5 first")
+            << u"30"_s << inner << QString() << true
+            << QStringList{inner + u"/k6 -0.025 -0.002"_s, inner + u"/k5 -0.021 -0.002"_s};
+        QTest::newRow("6206's outer ring: H8 and H7 first")
+            << u"62"_s << QString() << outer << true
+            << QStringList{u"H8/"_s + outer + u" 0.000 0.059"_s,
+                           u"H7/"_s + outer + u" 0.000 0.043"_s};
+        QTest::newRow("no load case: the ring, nothing marked")
+            << u"30"_s << inner << u"k6"_s << false << QStringList();
+        QTest::newRow("a size not the bearing's: nothing marked")
+            << u"40"_s << inner << QString() << true << QStringList();
+        QTest::newRow("no ring: classes with classes")
+            << u"30"_s << u"H7"_s << u"k6"_s << true << QStringList();
+    }
+    void finderAgainstARing()
+    {
+        using namespace tolerance::bearing;
+        QFETCH(QString, size);
+        QFETCH(QString, hole);
+        QFETCH(QString, shaft);
+        QFETCH(bool, loaded);
+        QFETCH(QStringList, first);
+        const workbench::Answer answer = workbench::answerFor({size, hole, shaft});
+        const workbench::BearingFill bearing = workbench::bearingFill(
+            u"6206"_s, {Ring::Inner, AccuracyClass::Class0},
+            loaded ? std::optional(workbench::LoadChoice{LoadCase::RotatingInner, LoadSize::Normal})
+                   : std::nullopt);
+        const workbench::RingSearch ring = workbench::ringSearchOf(answer, bearing);
+        workbench::FinderPlan plan = workbench::planSearch({}, answer.diameter, Edition::Jis1984);
+        QVERIFY(plan.query);
+        plan.query->given = ring.given;
+        plan.query->recommended = ring.recommended;
+        const workbench::FoundPairs found = workbench::findPairs(*plan.query);
+        QVERIFY(found.pairs.size() > 10);
+        const bool ringAbove = hole.startsWith(u"軸受"_s) || shaft.startsWith(u"軸受"_s);
+        QCOMPARE(ring.given.has_value(), ringAbove);
+        QStringList marked;
+        for (std::size_t row = 0; row < found.pairs.size(); ++row) {
+            if (ringAbove)
+                QVERIFY2(found.holeAt(row) == hole || found.shaftAt(row) == shaft,
+                         qPrintable(found.fitText(row)));
+            if (!found.recommended(row))
+                continue;
+            QCOMPARE(qsizetype(row), marked.size()); // the marked rows lead
+            const tolerance::Fit& fit = found.pairs[row].fit;
+            marked << found.fitText(row) + u' ' +
+                          QString::fromStdString(
+                              tolerance::formatMillimetres(fit.minimumClearance)) +
+                          u' ' +
+                          QString::fromStdString(
+                              tolerance::formatMillimetres(fit.maximumClearance));
+        }
+        QCOMPARE(marked, first);
+    }
+
     // With no band, every commonly used pair at the size comes before any other, each flagged.
     void preferredFirstWithoutBand()
     {

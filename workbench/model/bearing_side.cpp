@@ -119,8 +119,8 @@ BearingFill bearingFill(const QString& number, const RingChoice& choice,
     if (text.isEmpty())
         return fill;
     const auto found = bearingNamed(text.toStdString());
-    if (const auto* fault = std::get_if<NumberFault>(&found)) {
-        fill.problem = *fault == NumberFault::SizeOutside
+    if (const auto* fault = std::get_if<tolerance::bearing::NumberFault>(&found)) {
+        fill.problem = *fault == tolerance::bearing::NumberFault::SizeOutside
                            ? QStringLiteral("%1: この系列の表にない内径番号です").arg(text)
                            : QStringLiteral("%1: 呼び番号を読めません（系列 %2）")
                                  .arg(text, qt(knownSeries()));
@@ -134,18 +134,42 @@ BearingFill bearingFill(const QString& number, const RingChoice& choice,
     const Length diameter = choice.ring == Ring::Inner ? bearing.bore : bearing.outside;
     fill.size = millimetres(diameter);
     fill.side = ringName(choice);
+    fill.bore = bearing.bore;
+    fill.outside = bearing.outside;
     fill.summary = QStringLiteral("%1 %2 d %3 D %4 B %5")
                        .arg(qt(bearing.number), typeName(bearing.type), millimetres(bearing.bore),
                             millimetres(bearing.outside), millimetres(bearing.width));
     if (load) {
         const auto recommended =
             recommendedFits(load->load, load->size, isRoller(bearing.type), bearing.bore);
+        fill.recommendation = recommended;
         fill.recommended = recommended
                                ? QStringLiteral("推奨: 軸 %1 / 穴 %2")
                                      .arg(joined(recommended->shaft), joined(recommended->housing))
                                : QStringLiteral("この荷重条件は表にありません");
     }
     return fill;
+}
+
+RingSearch ringSearchOf(const Answer& answer, const BearingFill& bearing)
+{
+    RingSearch search;
+    if (!answer.diameter)
+        return search;
+    for (const tolerance::Side side : {tolerance::Side::Hole, tolerance::Side::Shaft}) {
+        const auto& figures = side == tolerance::Side::Hole ? answer.hole : answer.shaft;
+        if (!figures || !figures->bearingRing())
+            continue;
+        search.given = GivenSide{side, figures->code, {figures->upper, figures->lower}};
+        const bool inner = side == tolerance::Side::Hole;
+        if (!bearing.recommendation || *answer.diameter != (inner ? bearing.bore : bearing.outside))
+            return search;
+        for (const std::string_view code :
+             inner ? bearing.recommendation->shaft : bearing.recommendation->housing)
+            (inner ? search.recommended.shafts : search.recommended.holes) << qt(code);
+        return search;
+    }
+    return search;
 }
 
 } // namespace workbench

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/fit_query.h"
+#include "model/pair_finder.h"
+
 #include "tolerance/bearing/recommended.h"
 #include "tolerance/bearing/ring_tolerances.h"
 #include "tolerance/classes.h"
@@ -54,6 +57,9 @@ struct BearingFill
     QString summary;     // 「6206 深溝玉軸受 d 30 D 62 B 16」
     QString recommended; // 「推奨: 軸 k5, k6 / 穴 H7, H8」, empty without a load case
     QString problem;
+    tolerance::Length bore = 0;
+    tolerance::Length outside = 0;
+    std::optional<tolerance::bearing::Recommendation> recommendation;
 };
 struct LoadChoice
 {
@@ -62,5 +68,11 @@ struct LoadChoice
 };
 BearingFill bearingFill(const QString& number, const RingChoice& choice,
                         const std::optional<LoadChoice>& load);
+
+// The finder's side given by a bearing's ring in the fit above, and the classes it marks: the
+// shaft's the bearing's table recommends for an inner ring at its bore, the housing's for an
+// outer ring at its outside diameter. Nothing given where the fit has no ring; nothing marked
+// where the ring's size is not the bearing's.
+RingSearch ringSearchOf(const Answer& answer, const BearingFill& bearing);
 
 } // namespace workbench

@@ -3,6 +3,8 @@
 
 #include "model/fit_query.h"
 
+#include <algorithm>
+
 namespace workbench {
 
 namespace {
@@ -48,19 +50,34 @@ FoundPairs findPairs(const FinderQuery& query)
 
 FoundPairs findPairs(const FinderQuery& query, PairRoom& room)
 {
-    const tolerance::Requirement requirement{query.minimumClearance, query.maximumClearance,
-                                             query.type, query.basis};
+    using tolerance::Basis;
     using tolerance::Side;
-    const auto holes =
-        tolerance::candidatesAt(Side::Hole, query.diameter, query.edition, query.scope).classes;
-    const auto shafts =
-        tolerance::candidatesAt(Side::Shaft, query.diameter, query.edition, query.scope).classes;
+    const auto given = [&query](Side side) { return query.given && query.given->side == side; };
+    // A given side is its own basis: the basis asked for sorts the other side's classes alone.
+    const Basis basis = (query.basis == Basis::Hole && given(Side::Hole)) ||
+                                (query.basis == Basis::Shaft && given(Side::Shaft))
+                            ? Basis::Any
+                            : query.basis;
+    const tolerance::Requirement requirement{query.minimumClearance, query.maximumClearance,
+                                             query.type, basis};
+    const auto classes = [&](Side side) {
+        if (given(side))
+            return std::vector<tolerance::Candidate>{
+                {query.given->name.toStdString(), query.given->deviations}};
+        return tolerance::candidatesAt(side, query.diameter, query.edition, query.scope).classes;
+    };
+    const auto holes = classes(Side::Hole);
+    const auto shafts = classes(Side::Shaft);
     FoundPairs found;
     found.diameter = query.diameter;
-    for (const auto& candidate : holes)
+    for (const auto& candidate : holes) {
         found.holes << qt(candidate.code);
-    for (const auto& candidate : shafts)
+        found.holeRecommended.push_back(query.recommended.holes.contains(found.holes.back()));
+    }
+    for (const auto& candidate : shafts) {
         found.shafts << qt(candidate.code);
+        found.shaftRecommended.push_back(query.recommended.shafts.contains(found.shafts.back()));
+    }
     std::vector<FoundPair> pairs = room.take();
     if (query.service) {
         const auto fits =
@@ -72,6 +89,12 @@ FoundPairs findPairs(const FinderQuery& query, PairRoom& room)
     } else {
         tolerance::findFitsAt(holes, shafts, requirement, pairs);
     }
+    // The classes a bearing's maker recommends lead, each part in the order found.
+    if (!query.recommended.empty())
+        std::stable_partition(pairs.begin(), pairs.end(), [&found](const FoundPair& pair) {
+            return found.holeRecommended[std::size_t(pair.hole)] ||
+                   found.shaftRecommended[std::size_t(pair.shaft)];
+        });
     // After every class, a search of our 65 classes has no use for all that room.
     if (pairs.size() < pairs.capacity() / 4)
         pairs.shrink_to_fit();

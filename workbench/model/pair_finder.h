@@ -20,6 +20,38 @@ namespace workbench {
 
 using tolerance::Length;
 
+// A side given rather than searched, a bearing's ring: the finder pairs it with the other side's
+// classes alone, named as the side's box names it.
+struct GivenSide
+{
+    tolerance::Side side;
+    QString name; // 「軸受内輪 0 級」
+    tolerance::Deviations deviations;
+
+    friend bool operator==(const GivenSide&, const GivenSide&) = default;
+};
+
+// The classes a bearing maker's table recommends for the side that meets the ring: marked in the
+// list and put first, ahead of the rest.
+struct RecommendedClasses
+{
+    QStringList holes;
+    QStringList shafts;
+
+    bool empty() const { return holes.isEmpty() && shafts.isEmpty(); }
+    friend bool operator==(const RecommendedClasses&, const RecommendedClasses&) = default;
+};
+
+// What a bearing's ring in the fit above asks of the finder: the ring as the side given, and the
+// classes to mark beside it.
+struct RingSearch
+{
+    std::optional<GivenSide> given;
+    RecommendedClasses recommended;
+
+    friend bool operator==(const RingSearch&, const RingSearch&) = default;
+};
+
 struct FinderQuery
 {
     Length diameter;
@@ -31,6 +63,8 @@ struct FinderQuery
     tolerance::ClassScope scope = tolerance::ClassScope::Table;
     // A load to hold in service: only the pairs the core's service finder keeps.
     std::optional<tolerance::service::ServiceSearch> service;
+    std::optional<GivenSide> given;
+    RecommendedClasses recommended;
 };
 
 // Indices into the found pairs' lists of codes, so a search over every class makes no string
@@ -63,7 +97,15 @@ struct FoundPairs
     QStringList holes;
     QStringList shafts;
     PairList pairs;
+    // Per class, whether it is one of the classes recommended.
+    std::vector<bool> holeRecommended;
+    std::vector<bool> shaftRecommended;
 
+    bool recommended(std::size_t row) const
+    {
+        return holeRecommended[std::size_t(pairs[row].hole)] ||
+               shaftRecommended[std::size_t(pairs[row].shaft)];
+    }
     QString holeAt(std::size_t row) const { return holes[pairs[row].hole]; }
     QString shaftAt(std::size_t row) const { return shafts[pairs[row].shaft]; }
     QString fitText(std::size_t row) const { return holeAt(row) + u'/' + shaftAt(row); }
@@ -89,8 +131,8 @@ private:
     std::vector<FoundPair> m_spare;
 };
 
-// Pairs whose whole clearance range lies within the bounds: the commonly used pairs first, then
-// the rest, each part widest fit tolerance first.
+// Pairs whose whole clearance range lies within the bounds: the pairs with a recommended class
+// first, then the rest; within each the commonly used pairs first, then widest fit tolerance first.
 FoundPairs findPairs(const FinderQuery& query);
 // The same, its pairs written in room's memory and shared through it.
 FoundPairs findPairs(const FinderQuery& query, PairRoom& room);
