@@ -565,6 +565,37 @@ private Q_SLOTS:
         QCOMPARE(cell->text(QAccessible::Name), u"常用"_s);
     }
 
+    // A bearing put in as a side: the finder pairs its ring with shafts, the classes its table
+    // recommends for the load case first, each marked ◎ beside ★ and heard as 「推奨」; with no
+    // load case, no mark and no column for one.
+    void finderMarksRecommendedClasses()
+    {
+        type("bearingNumber", QStringLiteral("6206"));
+        child<QComboBox>(m_window.get(), u"bearingLoad"_s)->setCurrentIndex(1); // turning inner
+        child<QPushButton>(m_window.get(), u"bearingApply"_s)->click();
+        QCOMPARE(pair(), u"軸受内輪 0 級/"_s);
+        auto* list = child<QTableView>(m_window.get(), u"finderList"_s);
+        QTRY_VERIFY(list->model()->rowCount() > 10 &&
+                    list->model()->index(0, 0).data().toString().endsWith(u"/k6"_s));
+        const int mark = list->horizontalHeader()->logicalIndex(1);
+        QVERIFY(!list->isColumnHidden(mark));
+        QCOMPARE(list->model()->headerData(mark, Qt::Horizontal).toString(), u"◎"_s);
+        QCOMPARE(list->model()->headerData(mark, Qt::Horizontal, Qt::AccessibleTextRole),
+                 u"推奨"_s);
+        for (int row = 0; row < 3; ++row) {
+            const QModelIndex cell = list->model()->index(row, mark);
+            QCOMPARE(cell.data().toString(), row < 2 ? u"◎"_s : QString());
+            QCOMPARE(cell.data(Qt::AccessibleTextRole).toString(), row < 2 ? u"推奨"_s : QString());
+        }
+        QCOMPARE(list->model()->index(1, 0).data().toString(), u"軸受内輪 0 級/k5"_s);
+        QVERIFY(text(m_window.get(), "finderMessage").contains(u"◎ 推奨を先に"_s));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(table->tableInterface()->cellAt(0, mark)->text(QAccessible::Name), u"推奨"_s);
+        child<QComboBox>(m_window.get(), u"bearingLoad"_s)->setCurrentIndex(0); // none
+        QTRY_VERIFY(list->isColumnHidden(mark));
+        QTRY_VERIFY(!list->model()->index(0, 0).data().toString().endsWith(u"/k6"_s));
+    }
+
     // The same fit in the other system where both sides are classes and one is a basis.
     void otherBasisLine_data()
     {
@@ -968,8 +999,8 @@ private Q_SLOTS:
     // bore, class 0 at 30 (0/-0.010), on k5 (+0.011/+0.002): 0.002 to 0.021 tight.
     void copiedRing()
     {
-        const workbench::Answer answer =
-            workbench::answerFor({u"30"_s, u"軸受内輪 0 級"_s, u"k5"_s, tolerance::Edition::Jis1984});
+        const workbench::Answer answer = workbench::answerFor(
+            {u"30"_s, u"軸受内輪 0 級"_s, u"k5"_s, tolerance::Edition::Jis1984});
         QCOMPARE(fitTexts::copyText(answer),
                  u"φ30 軸受内輪 0 級 (0/-0.010)\nφ30 k5 (+0.011/+0.002)\n"
                  u"φ30 軸受内輪 0 級/k5 しまりばめ 最小しめしろ 0.002 最大しめしろ 0.021\n"_s);

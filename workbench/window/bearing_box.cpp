@@ -90,7 +90,8 @@ void BearingBox::update()
                                 ? std::optional(workbench::LoadChoice{
                                       LoadCase(load), LoadSize(m_loadSize->currentData().toInt())})
                                 : std::nullopt;
-    const workbench::BearingFill found = workbench::bearingFill(m_number->text(), ring, loadChoice);
+    m_found = workbench::bearingFill(m_number->text(), ring, loadChoice);
+    const workbench::BearingFill& found = m_found;
     m_message->setText(found.problem);
     m_message->setVisible(!found.problem.isEmpty());
     QPalette red = m_message->palette();
@@ -105,6 +106,7 @@ void BearingBox::update()
     m_summary->setAccessibleName(m_summary->text());
     m_summary->setVisible(!m_summary->text().isEmpty());
     m_apply->setEnabled(!found.size.isEmpty());
+    Q_EMIT bearingChanged();
 }
 
 void BearingBox::fill()

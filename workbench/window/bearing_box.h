@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/bearing_side.h"
+
 #include "tolerance/classes.h"
 
 #include <QGroupBox>
@@ -23,8 +25,12 @@ public:
 
     // The fields a Tab passes through, in order.
     QList<QWidget*> focusChain() const;
+    // The bearing as the fields stand: its size, and the classes recommended for the load case.
+    const workbench::BearingFill& bearing() const { return m_found; }
 
 Q_SIGNALS:
+    // The bearing or its load case changed.
+    void bearingChanged();
     // The size field's text and the side's, for the side the ring stands on.
     void fillRequested(const QString& size, tolerance::Side side, const QString& sideText);
 
@@ -41,4 +47,5 @@ private:
     QPushButton* m_apply;
     QLabel* m_message;
     QLabel* m_summary;
+    workbench::BearingFill m_found;
 };

@@ -32,11 +32,16 @@ enum Column
     ToleranceColumn,
     // Last in the model, so the other columns keep their numbers; shown first.
     PreferredColumn,
+    RecommendedColumn,
     ColumnCount
 };
 
 const QString kPreferredHint =
     QStringLiteral("★: JIS B 0401 で常用するはめあい（一覧の先に並びます）");
+const QString kRecommendedMark = QStringLiteral("◎");
+const QString kRecommendedWord = QStringLiteral("推奨"); // what a screen reader says for ◎
+const QString kRecommendedHint =
+    QStringLiteral("◎: 軸受の荷重条件で推奨される公差クラス（JIS B 1566。一覧の先に並びます）");
 
 // Rows enough to choose from where the window has the room; two where it gives way to the answer.
 class FoundList : public QTableView
@@ -86,6 +91,8 @@ QVariant FoundPairsModel::data(const QModelIndex& index, int role) const
 {
     if (index.isValid() && index.column() == PreferredColumn)
         return preferredData(index.row(), role);
+    if (index.isValid() && index.column() == RecommendedColumn)
+        return recommendedData(index.row(), role);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::TextAlignmentRole))
         return {};
     if (role == Qt::TextAlignmentRole)
@@ -125,6 +132,23 @@ QVariant FoundPairsModel::preferredData(int row, int role) const
     }
 }
 
+QVariant FoundPairsModel::recommendedData(int row, int role) const
+{
+    const bool recommended = m_found.recommended(std::size_t(row));
+    switch (role) {
+    case Qt::DisplayRole:
+        return recommended ? kRecommendedMark : QString();
+    case Qt::AccessibleTextRole: // a word, not "bullseye"
+        return recommended ? kRecommendedWord : QString();
+    case Qt::ToolTipRole:
+        return recommended ? kRecommendedHint : QVariant();
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    default:
+        return {};
+    }
+}
+
 QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     // The rows' headers are hidden, yet a screen reader's table still has them: each is named by
@@ -137,11 +161,19 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
         return kPreferredHint;
     if (section == PreferredColumn && role == Qt::AccessibleTextRole)
         return QStringLiteral("常用");
+    if (section == RecommendedColumn && role == Qt::ToolTipRole)
+        return kRecommendedHint;
+    if (section == RecommendedColumn && role == Qt::AccessibleTextRole)
+        return kRecommendedWord;
     if (role != Qt::DisplayRole)
         return {};
-    static const QStringList headers = {QStringLiteral("はめあい"),   QStringLiteral("種類"),
-                                        QStringLiteral("最大すきま"), QStringLiteral("最小すきま"),
-                                        QStringLiteral("変動量"),     QStringLiteral("★")};
+    static const QStringList headers = {QStringLiteral("はめあい"),
+                                        QStringLiteral("種類"),
+                                        QStringLiteral("最大すきま"),
+                                        QStringLiteral("最小すきま"),
+                                        QStringLiteral("変動量"),
+                                        QStringLiteral("★"),
+                                        kRecommendedMark};
     return headers.value(section);
 }
 
@@ -178,7 +210,12 @@ FinderPanel::FinderPanel(QWidget* parent)
     // Its rows hold a ★ or nothing, so the rows in view tell its width as well as a thousand:
     // measured over a thousand, each new list of every class cost the window's thread 5 ms.
     m_list->horizontalHeader()->setResizeContentsPrecision(0);
+    m_list->horizontalHeader()->setSectionResizeMode(RecommendedColumn,
+                                                     QHeaderView::ResizeToContents);
     m_list->horizontalHeader()->moveSection(PreferredColumn, 0);
+    // ◎ beside ★, shown only while a bearing's table recommends classes.
+    m_list->horizontalHeader()->moveSection(RecommendedColumn, 1);
+    m_list->setColumnHidden(RecommendedColumn, true);
     const QString useHint =
         QStringLiteral("Enter、ダブルクリックか「この組を使う」で、行の組を上の穴と"
                        "軸に入れます (Ctrl+Z で戻す)。★ は常用するはめあい");
@@ -273,6 +310,15 @@ void FinderPanel::setService(const std::optional<tolerance::service::ServiceSear
     searchSoon();
 }
 
+void FinderPanel::setRing(const RingSearch& ring)
+{
+    if (ring == m_ring)
+        return;
+    m_ring = ring;
+    m_list->setColumnHidden(RecommendedColumn, ring.recommended.empty());
+    searchSoon();
+}
+
 FinderFields FinderPanel::fields() const
 {
     const QVariant type = m_type->currentData();
@@ -289,8 +335,11 @@ void FinderPanel::searchSoon()
 void FinderPanel::search()
 {
     FinderPlan plan = planSearch(fields(), m_diameter, m_edition);
-    if (plan.query)
+    if (plan.query) {
         plan.query->service = m_service;
+        plan.query->given = m_ring.given;
+        plan.query->recommended = m_ring.recommended;
+    }
     // The pairs of older fields are no answer to these: none to choose while the new are found.
     m_model->setPairs({});
     if (!plan.query) {
@@ -306,13 +355,19 @@ void FinderPanel::search()
 void FinderPanel::showFound(FoundPairs found)
 {
     const QString size = fitTexts::sizeText(found.diameter);
+    // What leads the list: the recommended classes where a bearing's table gives them; the
+    // commonly used pairs where neither side is a bearing's ring, which is in none of them.
+    const QString first = !m_ring.recommended.empty() ? QStringLiteral("◎ 推奨を先に、")
+                          : m_ring.given              ? QString()
+                                                      : QStringLiteral("★ 常用を先に、");
     m_message->setText(
         found.pairs.empty()
             ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
-            : QStringLiteral("φ%1 で %2 組（%3★ 常用を先に、変動量の大きい順）")
+            : QStringLiteral("φ%1 で %2 組（%3%4変動量の大きい順）")
                   .arg(size)
                   .arg(found.pairs.size())
-                  .arg(m_service ? QStringLiteral("使用条件の荷重を保つもの、") : QString()));
+                  .arg(m_service ? QStringLiteral("使用条件の荷重を保つもの、") : QString(),
+                       first));
     m_model->setPairs(std::move(found));
 }
 

@@ -18,7 +18,8 @@ class QTimer;
 class PairSearch;
 
 // The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance,
-// and ★ where it is a commonly used pair.
+// ★ where it is a commonly used pair and ◎ where a class of it is one a bearing's table
+// recommends.
 class FoundPairsModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
 
 private:
     QVariant preferredData(int row, int role) const;
+    QVariant recommendedData(int row, int role) const;
 
     workbench::FoundPairs m_found;
 };
@@ -55,6 +57,9 @@ public:
     void setSize(std::optional<tolerance::Length> diameter, tolerance::Edition edition);
     // A load the pairs must hold in service, or none.
     void setService(const std::optional<tolerance::service::ServiceSearch>& service);
+    // A bearing's ring in the fit above: the side searched against, and the classes its table
+    // recommends, marked and first.
+    void setRing(const workbench::RingSearch& ring);
 
 Q_SIGNALS:
     // Only ever at the user's word (Enter, a double click, the button): moving through the rows
@@ -86,4 +91,5 @@ private:
     std::optional<tolerance::Length> m_diameter;
     tolerance::Edition m_edition = tolerance::Edition::Jis1984;
     std::optional<tolerance::service::ServiceSearch> m_service;
+    workbench::RingSearch m_ring;
 };

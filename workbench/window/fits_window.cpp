@@ -144,6 +144,8 @@ FitsWindow::FitsWindow(QWidget* parent)
                 m_size->setText(size);
                 (side == Side::Hole ? m_hole : m_shaft)->setEditText(text);
             });
+    connect(m_bearing, &BearingBox::bearingChanged, this,
+            [this] { m_finder->setRing(ringSearchOf(m_answer, m_bearing->bearing())); });
     m_service->setSpokenChanges(m_spoken);
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
@@ -271,6 +273,7 @@ void FitsWindow::refresh()
     m_spoken->setFit(fitTexts::fitSummary(m_answer));
     m_picture->show(m_answer.hole, m_answer.shaft);
     m_finder->setSize(m_answer.diameter, typed.edition);
+    m_finder->setRing(ringSearchOf(m_answer, m_bearing->bearing()));
     m_service->setFit(m_answer);
     // A close with bad input leaves what was kept before.
     m_complete = keptInputs(typed, m_answer);
