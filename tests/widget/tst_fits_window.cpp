@@ -6,6 +6,7 @@
 // it; the last inputs in the workbench's own store only; every figure read by a screen reader
 // with its meaning, each new fit and problem said once; typed text shown as text; the least size.
 #include "desktop/accessibility/announcer.h"
+#include "desktop/answer_first.h"
 #include "model/class_lists.h"
 #include "test_support.h"
 #include "window/figure_label.h"
@@ -30,6 +31,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSettings>
 #include <QStatusBar>
@@ -1134,49 +1137,122 @@ private Q_SLOTS:
         QCOMPARE(group->maximumHeight(), foldedHeight);
     }
 
-    // Every text of the zone picture whole in the room it gets, at the window's first size and at
-    // its least (this suite runs at 100 % and again at 200 %): a figure too wide is drawn
-    // smaller, never cut. 35 H7/g6, A5052 on S45C, the hole's part at 80 °C: at temperature the
-    // hole reads +74.98/+49.98 and the shaft +15.57/-0.43 µm (α × 60 K × 35 mm: 49.98 and
-    // 24.57 µm).
+    // Every text of the zone picture whole in the room it gets, clear of every other text, at the
+    // window's first size, at its least, and on an 800 x 600 screen with a wide desktop font
+    // (Noto Sans CJK JP 10 pt, a Japanese desktop's, as a dark gtk3 theme hands it over; taller
+    // and wider than the stand-ins) (this suite runs at 100 % and again at 200 %): a figure too
+    // wide is drawn smaller, never cut, and the picture is all on screen, drawn lower rather
+    // than cut at the answer's foot.
+    // 35 H7/g6, A5052 on S45C, the hole's part at 80 °C: at temperature the hole reads
+    // +74.98/+49.98 and the shaft +15.57/-0.43 µm (α × 60 K × 35 mm: 49.98 and 24.57 µm).
     void zoneLabelsWhole()
     {
-        type("sizeField", QStringLiteral("35"));
-        type("holeClass", QStringLiteral("H7"));
-        type("shaftClass", QStringLiteral("g6"));
-        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
-        type("holeMaterial", QStringLiteral("A5052"));
-        type("shaftMaterial", QStringLiteral("S45C"));
-        type("holeCelsius", QStringLiteral("80"));
-        auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
-        // As it opens, the window at its least, and the picture alone at its least.
-        for (const int size : {0, 1, 2}) {
-            const bool least = size > 0;
+        const auto fill = [this] {
+            const std::pair<const char*, QString> fields[] = {
+                {"sizeField", u"35"_s},       {"holeClass", u"H7"_s},
+                {"shaftClass", u"g6"_s},      {"holeMaterial", u"A5052"_s},
+                {"shaftMaterial", u"S45C"_s}, {"holeCelsius", u"80"_s}};
+            child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+            for (const auto& [field, value] : fields)
+                type(field, value);
+        };
+        fill();
+        const QFont font = QApplication::font();
+        // As it opens, the window at its least, the picture alone at its least, and a window
+        // made for an 800 x 600 screen's work area (its frame's title bar off) with the wide
+        // font, the tools folded below the answer as it first opens there.
+        const char* sizes[] = {"", " at the least size", " at its own least",
+                               " at 800 x 600, a wide font"};
+        for (const int size : {0, 1, 2, 3}) {
             if (size == 1)
                 m_window->resize(m_window->minimumSizeHint());
+            if (size == 3) {
+                QFont wide = font;
+                wide.setFamilies({u"Noto Sans CJK JP"_s});
+                wide.setPointSizeF(10);
+                QApplication::setFont(wide);
+                m_window = activeWindow<FitsWindow>(QSize(800, 600 - 25));
+                QApplication::setFont(font);
+                fill();
+                child<AnswerFirst>(m_window.get(), u"workbenchBody"_s)->setFolded(true);
+            }
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            auto* picture = child<ZonePicture>(m_window.get(), u"zonePicture"_s);
             if (size == 2)
                 picture->resize(picture->minimumSizeHint());
+            if (size == 3)
+                QVERIFY2(m_window->width() <= 800 && m_window->height() <= 575 &&
+                             whollySeen(picture),
+                         qPrintable(u"%1 x %2"_s.arg(m_window->width()).arg(m_window->height())));
             const QList<ZonePicture::Label> labels = picture->labels();
             QStringList texts;
             for (const ZonePicture::Label& label : labels) {
                 texts << label.text;
-                const QString where = label.text + (least ? u" at the least size"_s : QString());
-                const qreal wide = QFontMetricsF(label.font).horizontalAdvance(label.text);
-                QVERIFY2(wide <= label.room.width() + 0.01,
-                         qPrintable(where + u": "_s + QString::number(wide) + u" in "_s +
-                                    QString::number(label.room.width())));
+                const QString where = label.text + QString::fromLatin1(sizes[size]);
+                const QRectF drawn =
+                    QFontMetricsF(label.font)
+                        .boundingRect(label.room, int(label.alignment), label.text);
+                QVERIFY2(drawn.width() <= label.room.width() + 0.01 &&
+                             drawn.height() <= label.room.height() + 0.01,
+                         qPrintable(where + u": "_s + QString::number(drawn.width()) + u" x "_s +
+                                    QString::number(drawn.height()) + u" in "_s +
+                                    QString::number(label.room.width()) + u" x "_s +
+                                    QString::number(label.room.height())));
                 QVERIFY2(QRectF(picture->rect()).contains(label.room), qPrintable(where));
                 QVERIFY(label.font.pointSizeF() > 0 || label.font.pixelSize() > 0);
-                // No two texts share room.
-                for (const ZonePicture::Label& other : labels)
-                    QVERIFY2(&other == &label || !other.room.intersects(label.room),
+                // No two texts share room, nor touch.
+                for (const ZonePicture::Label& other : labels) {
+                    const QRectF otherDrawn =
+                        QFontMetricsF(other.font)
+                            .boundingRect(other.room, int(other.alignment), other.text);
+                    QVERIFY2(&other == &label ||
+                                 (!other.room.intersects(label.room) &&
+                                  !otherDrawn.adjusted(-1, -1, 1, 1).intersects(drawn)),
                              qPrintable(where + u" and "_s + other.text));
+                }
             }
             for (const QString& figure :
                  {u"+74.98"_s, u"+49.98"_s, u"+15.57"_s, u"-0.43"_s, u"80 °C"_s, u"穴 H7"_s})
                 QVERIFY2(texts.contains(figure), qPrintable(texts.join(u' ')));
         }
+    }
+
+    // Where 使用条件's page has to scroll (a low page, as at 200 % on 1920 x 1080), its column
+    // heads stay at the page's top, each over its own column, while the answers under them are
+    // seen; back at the top, the heads themselves.
+    void serviceHeadsStayInView()
+    {
+        const std::pair<const char*, QString> fields[] = {
+            {"sizeField", u"50"_s},      {"holeClass", u"H7"_s},       {"shaftClass", u"s6"_s},
+            {"holeMaterial", u"S45C"_s}, {"shaftMaterial", u"S45C"_s}, {"holeCelsius", u"80"_s},
+            {"hubOuter", u"80"_s},       {"jointLength", u"40"_s},     {"friction", u"0.15"_s}};
+        child<QGroupBox>(m_window.get(), u"serviceGroup"_s)->setChecked(true);
+        for (const auto& [field, value] : fields)
+            type(field, value);
+        QTest::qWait(50);
+        auto* body = child<AnswerFirst>(m_window.get(), u"workbenchBody"_s);
+        auto* page = child<QScrollArea>(m_window.get(), u"servicePage"_s);
+        const int line = page->fontMetrics().height();
+        body->setSizes({body->sizes()[0] + body->sizes()[1] - 9 * line, 9 * line});
+        QTest::qWait(50);
+        auto* cold = child<QLabel>(m_window.get(), u"serviceColdHead"_s);
+        QScrollBar* bar = page->verticalScrollBar();
+        bar->setValue(cold->mapTo(page->widget(), QPoint()).y() + cold->height() + 2);
+        QTest::qWait(50);
+        QVERIFY2(bar->value() > 0 && !whollySeen(cold), "the page does not scroll the heads away");
+        for (const char* name : {"serviceColdHead", "serviceWorkingHead"}) {
+            const auto* head = child<QLabel>(m_window.get(), QString::fromLatin1(name));
+            const auto* pinned = child<QLabel>(m_window.get(), head->objectName() + u"Pinned"_s);
+            QVERIFY2(whollySeen(pinned), name);
+            QCOMPARE(pinned->text(), head->text());
+            QCOMPARE(pinned->mapTo(m_window.get(), QPoint()).x(),
+                     head->mapTo(m_window.get(), QPoint()).x());
+        }
+        QCOMPARE(text(m_window.get(), "serviceWorkingHeadPinned"), u"80 °C"_s);
+        bar->setValue(0);
+        QTest::qWait(50);
+        QVERIFY(whollySeen(cold));
+        QVERIFY(!child<QWidget>(m_window.get(), u"pinnedHeads"_s)->isVisible());
     }
 
     // A fault shows under its field in plain text, and is said with the field's name once the

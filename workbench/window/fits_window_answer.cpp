@@ -6,9 +6,11 @@
 #include "window/fits_window.h"
 #include "window/label_kinds.h"
 #include "window/outlook_lines.h"
+#include "window/pinned_heads.h"
 #include "window/service_panel.h"
 #include "window/zone_picture.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +18,8 @@
 #include <QScrollArea>
 #include <QSpacerItem>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,6 +51,52 @@ public:
     {
         return {QScrollArea::minimumSizeHint().width(), fontMetrics().height() * 3};
     }
+};
+
+// Holds a widget at the top of the room it is given, as high as the part of that room still seen
+// where a pane above cuts the answer at its foot (down to the widget's least): the zone picture
+// is drawn smaller, its figures whole, rather than cut below its lower deviations.
+class ShownColumn : public QWidget
+{
+public:
+    explicit ShownColumn(QWidget* content) : m_content(content)
+    {
+        content->setParent(this);
+        setSizePolicy(content->sizePolicy());
+    }
+
+    QSize sizeHint() const override { return m_content->sizeHint(); }
+    QSize minimumSizeHint() const override { return m_content->minimumSizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { place(); }
+    void showEvent(QShowEvent*) override
+    {
+        // A pane that cuts moves no widget of the answer: its own size is what tells.
+        for (QWidget* up = parentWidget(); up && !m_watching; up = up->parentWidget())
+            up->installEventFilter(this);
+        m_watching = true;
+        place();
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            place();
+        return false;
+    }
+
+private:
+    void place()
+    {
+        int shown = height();
+        for (const QWidget* up = parentWidget(); up; up = up->parentWidget())
+            shown = std::min(shown, up->height() - mapTo(up, QPoint()).y());
+        m_content->setGeometry(0, 0, width(),
+                               std::max(shown, m_content->minimumSizeHint().height()));
+    }
+
+    QWidget* m_content;
+    bool m_watching = false;
 };
 
 } // namespace
@@ -140,7 +190,7 @@ QWidget* FitsWindow::buildAnswer()
     auto* row = new QHBoxLayout(answer);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(buildResults(), 3);
-    row->addWidget(pictureBox, 2);
+    row->addWidget(new ShownColumn(pictureBox), 2);
     return answer;
 }
 
@@ -163,5 +213,10 @@ QScrollArea* FitsWindow::buildServicePage()
     m_servicePage->setFocusPolicy(Qt::NoFocus);
     m_servicePage->setWidgetResizable(true);
     m_servicePage->setWidget(content);
+    // Where the page scrolls, the answers' column heads stay at its top.
+    auto* heads = new PinnedHeads(
+        *m_servicePage, [this] { return m_service->columnHeads(); },
+        [this] { return m_service->answers(); });
+    connect(m_service, &ServicePanel::answered, heads, &PinnedHeads::followSoon);
     return m_servicePage;
 }

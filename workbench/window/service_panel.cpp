@@ -234,6 +234,8 @@ QWidget* ServicePanel::buildFields()
 QWidget* ServicePanel::buildAnswers()
 {
     auto* box = new QWidget;
+    box->setObjectName(QStringLiteral("serviceAnswers"));
+    m_answers = box;
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     m_answerGrid = new QGridLayout;
@@ -244,6 +246,8 @@ QWidget* ServicePanel::buildAnswers()
         m_answerGrid->addWidget(m_workingHeads[block], 0, 3 * block + 2, Qt::AlignRight);
         m_answerGrid->setColumnStretch(3 * block, 1);
     }
+    m_coldHeads[0]->setObjectName(QStringLiteral("serviceColdHead"));
+    m_coldHeads[1]->setObjectName(QStringLiteral("serviceColdHeadBeside"));
     m_workingHeads[0]->setObjectName(QStringLiteral("serviceWorkingHead"));
     m_workingHeads[1]->setObjectName(QStringLiteral("serviceWorkingHeadBeside"));
     m_answerGrid->setHorizontalSpacing(fontMetrics().height());
@@ -381,6 +385,18 @@ void ServicePanel::chainFigures()
         previous = m_rowLabels[i];
     }
     setTabOrder(previous, m_notes);
+}
+
+QList<QLabel*> ServicePanel::columnHeads() const
+{
+    QList<QLabel*> heads;
+    if (!m_body)
+        return heads;
+    for (int block = 0; block < 2; ++block)
+        for (QLabel* head : {m_coldHeads[block], m_workingHeads[block]})
+            if (!head->isHidden())
+                heads << head;
+    return heads;
 }
 
 QString ServicePanel::copyLines() const

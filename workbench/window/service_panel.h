@@ -37,6 +37,11 @@ public:
     // Into the workbench's save, beside the inputs.
     void writeTo(QSettings& settings) const;
 
+    // The answers' column heads shown now (20 °C, the working temperature), and the answers they
+    // head; nothing before the group is first opened.
+    QList<QLabel*> columnHeads() const;
+    QWidget* answers() const { return m_answers; }
+
     // The window's voice: a field's problem is said once the typing rests, as the fit's are.
     void setSpokenChanges(SpokenChanges* spoken) { m_spoken = spoken; }
 
@@ -67,6 +72,7 @@ private:
     QWidget* m_body = nullptr;
     QWidget* m_inputs[workbench::kServiceFieldCount] = {};
     QLabel* m_messages[workbench::kServiceFieldCount] = {};
+    QWidget* m_answers = nullptr;
     QGridLayout* m_answerGrid = nullptr;
     QLabel* m_coldHeads[2] = {};
     QLabel* m_workingHeads[2] = {};

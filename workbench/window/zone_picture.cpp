@@ -80,10 +80,12 @@ void ZonePicture::describe()
 QSize ZonePicture::minimumSizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
-    // A column a side, each zone with its deviations written beside it; with the zones at
-    // temperature beside them, half as much again, which an 800-pixel screen still holds.
+    // A column a side, each zone with its deviations written beside it. The zones at temperature
+    // ask for no more: with them, a picture at its least draws its figures smaller, as it must on
+    // an 800-pixel screen with a desktop font of 11 pt, where half as much again would push the
+    // window past the screen's edge and cut the picture there.
     const int column = metrics.horizontalAdvance(QStringLiteral("穴 H7 +0.0000"));
-    return {m_warm ? column * 5 / 2 : column * 2, metrics.height() * 10};
+    return {column * 2, metrics.height() * 10};
 }
 
 QSize ZonePicture::sizeHint() const
