@@ -49,6 +49,9 @@ public:
     int answerHeight() const;
     int toolsHeightWanted() const;
     void setToolsHeight(int height);
+    // Moves the handle so that widget is seen whole where a pane cuts it at its foot, as the
+    // focus is; for what appears as the user types, away from the focus.
+    void bringIntoView(QWidget* widget);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -57,7 +60,6 @@ Q_SIGNALS:
     void toolChanged(QWidget* page);
 
 private:
-    void bringIntoView(QWidget* widget);
     void applyPending();
     void arrangeFirst();
     int toolsLeast() const;

@@ -599,6 +599,27 @@ private Q_SLOTS:
         QTRY_VERIFY(!list->model()->index(0, 0).data().toString().endsWith(u"/k6"_s));
     }
 
+    // Where the 軸受 page is low (an 800 x 600 screen's work area with a desktop font, or a
+    // handle moved down), the bearing the number names and the classes recommended for its load
+    // come into view as they appear, never cut off under the fields that were typed into.
+    void bearingNamedInView()
+    {
+        m_window = activeWindow<FitsWindow>(QSize(800, 600 - 25));
+        auto* number = child<QLineEdit>(m_window.get(), u"bearingNumber"_s);
+        QTest::keyClick(m_window.get(), Qt::Key_Y, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), number);
+        // The pane cut just under the fields, as the first start on such a screen leaves it.
+        auto* body = child<AnswerFirst>(m_window.get(), u"workbenchBody"_s);
+        const int toolsTop = body->height() - body->sizes().value(1);
+        body->setToolsHeight(number->mapTo(body, QPoint(0, number->height())).y() - toolsTop + 4);
+        QTest::keyClicks(number, u"6206"_s);
+        child<QComboBox>(m_window.get(), u"bearingLoad"_s)->setCurrentIndex(1); // turning inner
+        const QLabel* summary = child<QLabel>(m_window.get(), u"bearingSummary"_s);
+        QTRY_VERIFY2(whollySeen(summary), qPrintable(QString::number(seenRect(summary).height())));
+        QVERIFY(summary->text().contains(u"推奨: 軸 k5, k6 / 穴 H7, H8"_s));
+        QVERIFY(whollySeen(number));
+    }
+
     // The same fit in the other system where both sides are classes and one is a basis.
     void otherBasisLine_data()
     {
@@ -868,6 +889,11 @@ private Q_SLOTS:
         QTest::newRow("a problem that stands is said once")
             << QStringList{u"sizeField=3x"_s, u"rest"_s, u"sizeField=3x "_s, u"rest"_s}
             << QStringList{u"呼び寸法 mm、数字で入力してください（例: 35、35.5）"_s};
+        // 6206: d 30, D 62, B 16 in every maker's catalogue; not said while it is typed.
+        QTest::newRow("a bearing named")
+            << QStringList{u"bearingNumber=6"_s, u"bearingNumber=62"_s, u"bearingNumber=620"_s,
+                           u"bearingNumber=6206"_s}
+            << QStringList{u"6206 深溝玉軸受 d 30 D 62 B 16"_s};
         QTest::newRow("a problem gone before the rest")
             << QStringList{u"sizeField=3x"_s, u"sizeField=3"_s} << QStringList{};
     }

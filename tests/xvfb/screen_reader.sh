@@ -138,6 +138,22 @@ if [ -n "$FITS" ]; then
     assert_eq "$(grep -a -c "SPEECH OUTPUT: '99.73 % の組立てのすきま" "$READER_LOG")" 1 \
         'workbench: Orca reads the odds line once a pass'
 fi
+# The bearing box: Alt+Y brings its page and number field, 6206 typed, the inner ring's load case
+# chosen, then put in as the hole. What the number names is in the tree and said once the typing
+# rests, the classes recommended for the load as well; each list is heard with its meaning (Qt
+# names a list by its choice, and describes it by its tooltip); the fit the ring makes is said.
+# Orca (Qt 6.4) says nothing of a closed list's new choice on Down: the recommendation that
+# follows is what tells the listener it was taken.
+BEARING_TREE=($'label\t6206 深溝玉軸受 d 30 D 62 B 16'
+    $'combo box\t内輪回転荷重\t荷重条件。選ぶと推奨の公差クラスを示します'
+    $'combo box\t軸受内輪 0 級\t穴の公差クラス')
+BEARING_SPEECH=('6206 深溝玉軸受 d 30 D 62 B 16' 'はめあう輪。内輪は軸と、外輪はハウジングの穴とはめあいます'
+    '推奨: 軸 k5, k6 / 穴 H7, H8' '寸法と側に入れる(I) push button' 'notification 軸受内輪 0 級/')
+if [ -n "$FITS" ]; then
+    reader_check bearing '^Tessaly はめあい計算$' \
+        "alt+y rest:1 type:6206 rest:2 Tab rest:1 Tab rest:0.6 Tab rest:0.6 Down rest:2 Tab Tab rest:0.6 space rest:2" \
+        "$(printf '%s\n' "${BEARING_TREE[@]}")" "$(printf '%s\n' "${BEARING_SPEECH[@]}")" -- "$FITS"
+fi
 # What Orca said, kept where asked (for the README's quotes).
 [ -z "${XV_READER_SPEECH:-}" ] || spoken >"$XV_READER_SPEECH"
 assert_true "the user's own Orca still runs" kill -0 "$USERS_ORCA"

@@ -15,11 +15,15 @@ using namespace tolerance::bearing;
 
 namespace {
 
-QComboBox* choiceBox(const char* name, const QString& accessible)
+// A list whose name a screen reader says with its choice: Qt gives the choice as the list's
+// name, its tooltip as the description, which is where the meaning goes.
+QComboBox* choiceBox(const char* name, const QString& accessible, const QString& hint)
 {
     auto* box = new QComboBox;
     box->setObjectName(QString::fromLatin1(name));
     box->setAccessibleName(accessible);
+    box->setToolTip(hint);
+    box->setStatusTip(hint);
     return box;
 }
 
@@ -27,10 +31,16 @@ QComboBox* choiceBox(const char* name, const QString& accessible)
 
 BearingBox::BearingBox(SpokenChanges& spoken, QWidget* parent)
     : QGroupBox(QStringLiteral("軸受（呼び番号から）"), parent), m_spoken(spoken),
-      m_number(new QLineEdit), m_ring(choiceBox("bearingRing", QStringLiteral("はめあう輪"))),
-      m_class(choiceBox("bearingClass", QStringLiteral("軸受の精度等級"))),
-      m_load(choiceBox("bearingLoad", QStringLiteral("荷重条件"))),
-      m_loadSize(choiceBox("bearingLoadSize", QStringLiteral("荷重の大きさ"))),
+      m_number(new QLineEdit),
+      m_ring(
+          choiceBox("bearingRing", QStringLiteral("はめあう輪"),
+                    QStringLiteral("はめあう輪。内輪は軸と、外輪はハウジングの穴とはめあいます"))),
+      m_class(choiceBox("bearingClass", QStringLiteral("軸受の精度等級"),
+                        QStringLiteral("軸受の精度等級。輪の寸法許容差はこの等級の表から"))),
+      m_load(choiceBox("bearingLoad", QStringLiteral("荷重条件"),
+                       QStringLiteral("荷重条件。選ぶと推奨の公差クラスを示します"))),
+      m_loadSize(choiceBox("bearingLoadSize", QStringLiteral("荷重の大きさ"),
+                           QStringLiteral("荷重の大きさ。推奨の公差クラスはこれでも変わります"))),
       m_apply(new QPushButton(QStringLiteral("寸法と側に入れる(&I)"))), m_message(plainLabel()),
       m_summary(plainLabel())
 {
@@ -80,6 +90,11 @@ QList<QWidget*> BearingBox::focusChain() const
     return {m_number, m_ring, m_class, m_load, m_loadSize, m_apply};
 }
 
+QWidget* BearingBox::summary() const
+{
+    return m_summary;
+}
+
 void BearingBox::update()
 {
     const workbench::RingChoice ring{Ring(m_ring->currentData().toInt()),
@@ -104,6 +119,7 @@ void BearingBox::update()
     m_summary->setText(found.summary +
                        (found.recommended.isEmpty() ? QString() : u'\n' + found.recommended));
     m_summary->setAccessibleName(m_summary->text());
+    m_spoken.setFound(m_summary->text().replace(u'\n', u'\u3002'));
     m_summary->setVisible(!m_summary->text().isEmpty());
     m_apply->setEnabled(!found.size.isEmpty());
     Q_EMIT bearingChanged();

@@ -27,6 +27,8 @@ public:
     QList<QWidget*> focusChain() const;
     // The bearing as the fields stand: its size, and the classes recommended for the load case.
     const workbench::BearingFill& bearing() const { return m_found; }
+    // The lines that name the bearing and the classes recommended for it, shown once it is known.
+    QWidget* summary() const;
 
 Q_SIGNALS:
     // The bearing or its load case changed.

@@ -30,6 +30,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -144,8 +145,16 @@ FitsWindow::FitsWindow(QWidget* parent)
                 m_size->setText(size);
                 (side == Side::Hole ? m_hole : m_shaft)->setEditText(text);
             });
-    connect(m_bearing, &BearingBox::bearingChanged, this,
-            [this] { m_finder->setRing(ringSearchOf(m_answer, m_bearing->bearing())); });
+    connect(m_bearing, &BearingBox::bearingChanged, this, [this] {
+        m_finder->setRing(ringSearchOf(m_answer, m_bearing->bearing()));
+        // What the number names and the classes recommended are what it was typed for: on a
+        // low screen the page gives them room rather than cutting them off under the fields.
+        QTimer::singleShot(0, m_bearing, [this] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            if (m_bearing->summary()->isVisible())
+                m_body->bringIntoView(m_bearing->summary());
+        });
+    });
     m_service->setSpokenChanges(m_spoken);
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());

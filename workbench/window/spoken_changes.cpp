@@ -35,6 +35,14 @@ void SpokenChanges::setFit(const QString& fit)
     m_rest.start();
 }
 
+void SpokenChanges::setFound(const QString& found)
+{
+    if (m_found == found)
+        return;
+    m_found = found;
+    m_rest.start();
+}
+
 void SpokenChanges::speak()
 {
     std::vector<const Problem*> fresh;
@@ -49,7 +57,9 @@ void SpokenChanges::speak()
     const bool newFit = !m_fit.isEmpty() && m_fit != m_saidFit;
     if (newFit)
         m_saidFit = m_fit;
-    if (fresh.size() == 1 && !newFit) {
+    const bool newFound = !m_found.isEmpty() && m_found != m_saidFound;
+    m_saidFound = m_found;
+    if (fresh.size() == 1 && !newFit && !newFound) {
         // The field's name first ties the problem to it wherever the focus is.
         accessibility::announceProblem(*fresh.front()->field, fresh.front()->now);
         return;
@@ -57,6 +67,8 @@ void SpokenChanges::speak()
     QStringList words;
     for (const Problem* problem : fresh)
         words << problem->field->accessibleName() + u'\u3001' + problem->now;
+    if (newFound)
+        words << m_found;
     if (newFit)
         words << m_fit;
     if (!words.isEmpty())

@@ -25,6 +25,9 @@ public:
     void setProblem(QWidget& field, const QString& problem);
     // The fit in words; empty while there is no complete fit.
     void setFit(const QString& fit);
+    // What a number typed names (a bearing, the classes recommended for it); empty for none.
+    // Said once the typing rests, as a fit is: its lines are away from the focus.
+    void setFound(const QString& found);
 
     static constexpr int kRestMs = 600;
 
@@ -42,4 +45,6 @@ private:
     std::vector<Problem> m_problems;
     QString m_fit;
     QString m_saidFit;
+    QString m_found;
+    QString m_saidFound;
 };
