@@ -7,7 +7,9 @@
 # docs/fits-<screen>[-service]-<light|dark>.png; the same at 200 % (docs/fits-200.png,
 # docs/fits-service-200.png); and docs/fits-choose.png (35 H7/g6: ★ on the commonly used pairs in
 # the finder, the same fit in the other system, the odds) and docs/fits-limits.png (a rolling
-# bearing's bore 0/-0.009 as the hole, g6, size 20), typed in.
+# bearing's bore 0/-0.009 as the hole, g6, size 20), typed in; and at 800 x 600, light and dark,
+# the 軸受 page with 6206 typed in, turning with its inner ring, put in as the hole
+# (docs/fits-bearing-800x600-<light|dark>.png).
 # Usage: scripts/fits_screenshots.sh [path/to/tessaly-fits]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -65,6 +67,20 @@ typed() { # name size hole shaft
 }
 
 dark=(QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark)
+# A first start with the 軸受 page open: 6206 typed, the inner ring's load case chosen, then put
+# in as a side, all with the keyboard.
+bearing() { # name [environment words]
+    rm -rf "$XDG_CONFIG_HOME"
+    mkdir -p "$XDG_CONFIG_HOME/Kelvan"
+    printf '[tools]\npage=2\n' >"$XDG_CONFIG_HOME/Kelvan/TessalyFits.ini"
+    start_program env "${@:2}" "$FITS"
+    wid=$(wait_window '^Tessaly はめあい計算$')
+    xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
+    key alt+y
+    type_text 6206
+    key Tab Tab Tab Down Tab Tab space
+    take "$1"
+}
 case $name in
 typed)
     typed fits-choose 35 H7 g6
@@ -79,5 +95,9 @@ typed)
     photograph "fits-$name-service-light" true
     photograph "fits-$name-dark" false "${dark[@]}"
     photograph "fits-$name-service-dark" true "${dark[@]}"
+    [ "$name" != 800x600 ] || {
+        bearing fits-bearing-800x600-light
+        bearing fits-bearing-800x600-dark "${dark[@]}"
+    }
     ;;
 esac
