@@ -52,7 +52,7 @@ struct Parser
     bool helpWanted = false;
     bool versionWanted = false;
     bool tableWanted = false;
-    ValueOption format{"--format", "text, json or csv"};
+    ValueOption format{"--format", "text, json, csv or html"};
     ValueOption fits{"--fits", "a SIZE such as 35 or 30～40"};
     ValueOption clearance{"--clearance", "MIN..MAX in mm, such as 0.010..0.040"};
     ValueOption type{"--type", "clearance, transition or interference"};
@@ -67,10 +67,11 @@ struct Parser
     ValueOption general{"--general", "CLASS, then SIZE: m 35"};
     ValueOption kind{"--kind", "linear, chamfer, angle, straightness, flatness, "
                                "perpendicularity, symmetry or runout"};
+    ValueOption output{"--output", "a FILE to write the answer to"};
     std::vector<ValueOption> service = serviceValues();
     std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
                                      &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
-                                     &distribution, &general, &kind};
+                                     &distribution, &general, &kind,      &output};
     std::vector<std::string> operands;
 
     Parser()
@@ -137,14 +138,35 @@ struct Parser
 Format formatNamed(std::string_view name)
 {
     if (name.empty())
-        throw InputError("empty format; use text, json or csv");
+        throw InputError("empty format; use text, json, csv or html");
     if (name == "text")
         return Format::Text;
     if (name == "json")
         return Format::Json;
     if (name == "csv")
         return Format::Csv;
-    throw InputError("unknown format " + quote(name) + "; use text, json or csv");
+    if (name == "html")
+        return Format::Html;
+    throw InputError("unknown format " + quote(name) + "; use text, json, csv or html");
+}
+
+// The calculation sheet is of one answer; a list has none to write.
+void refuseHtml(const std::optional<Format>& format, std::string_view what)
+{
+    if (format == Format::Html)
+        throw InputError("--format html writes the calculation sheet of one answer, not " +
+                         std::string(what));
+}
+
+// --output, and every value option as typed, for a sheet's table of inputs.
+void keepOutput(const Parser& parser, Options& options)
+{
+    if (parser.output.given() && parser.output.value.empty())
+        throw InputError("empty --output; give " + std::string(parser.output.wants));
+    options.output = parser.output.read([](const std::string& path) { return path; });
+    for (const ValueOption* v : parser.values)
+        if (v->given())
+            options.typed.emplace(v->name, v->value);
 }
 
 tolerance::Edition editionNamed(std::string_view name)
@@ -276,6 +298,8 @@ Options generalOptions(const Parser& parser)
     options.format = parser.format.read(formatNamed).value_or(Format::Text);
     if (options.format == Format::Csv)
         throw InputError("--format csv is for --table and --fits; --general writes text or json");
+    refuseHtml(options.format, "--general");
+    keepOutput(parser, options);
     return options;
 }
 
@@ -285,6 +309,7 @@ Options settled(Parser& parser)
     if (parser.general.given() || parser.kind.given())
         return generalOptions(parser);
     Options options;
+    keepOutput(parser, options);
     options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);
     const std::optional<Format> format = parser.format.read(formatNamed);
@@ -305,6 +330,7 @@ Options settled(Parser& parser)
             throw InputError("--table takes no CLASS or SIZE");
         if (format == Format::Text)
             throw InputError("--table writes csv or json");
+        refuseHtml(format, "--table");
         options.action = Action::Table;
         options.format = format.value_or(Format::Csv);
         return options;
@@ -322,6 +348,7 @@ Options settled(Parser& parser)
     if (!options.operands.empty())
         throw InputError("too many arguments from " + quote(options.operands.front()) +
                          "; --fits takes SIZE alone");
+    refuseHtml(format, "--fits");
     options.action = Action::Fits;
     options.fitsSize = parser.fits.value;
     if (parser.clearance.given())

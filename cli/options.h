@@ -8,6 +8,7 @@
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,6 +33,7 @@ enum class Format
     Text,
     Json,
     Csv,
+    Html, // the calculation sheet, one self-contained page
 };
 
 struct Options
@@ -48,7 +50,9 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
-    GeneralQuery general; // --general
+    GeneralQuery general;              // --general
+    std::optional<std::string> output; // --output: the file the answer is written to
+    std::map<std::string, std::string, std::less<>> typed; // each value option as typed, by name
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.
