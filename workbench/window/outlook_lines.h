@@ -3,6 +3,8 @@
 
 #include "model/fit_query.h"
 
+#include "tolerance/fit_statistics.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -18,6 +20,8 @@ public:
     explicit OutlookLines(QWidget* parent = nullptr);
 
     void showFor(const workbench::Answer& answer, tolerance::Edition edition);
+    // The spread chosen beside the odds.
+    tolerance::Distribution distribution() const;
 
 private:
     void showOdds();
