@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/app.h"
 
+#include "cli/bearing_answer.h"
 #include "cli/escape.h"
 #include "cli/fit_list.h"
 #include "cli/general_answer.h"
@@ -76,6 +77,9 @@ void answer(const Options& options, std::ostream& out)
     case Action::Materials:
         out << materialLibraryText();
         return;
+    case Action::Bearing:
+        writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
+        return;
     case Action::General:
         options.format == Format::Json ? writeGeneralJson(out, options.general)
                                        : writeGeneralText(out, options.general);
@@ -86,8 +90,11 @@ void answer(const Options& options, std::ostream& out)
     const FitQuery query{options.holeLimits, options.shaftLimits, options.distribution};
     const bool sizeAlone = options.holeLimits && options.shaftLimits;
     const Record record =
-        sizeAlone ? describe({}, options.operands[0], options.edition, query)
-                  : describe(options.operands[0], options.operands[1], options.edition, query);
+        options.bearing.ring
+            ? describeWithRing(options.operands[0], options.operands[1], options.edition,
+                               options.bearing, options.distribution)
+        : sizeAlone ? describe({}, options.operands[0], options.edition, query)
+                    : describe(options.operands[0], options.operands[1], options.edition, query);
     if (options.service.wanted()) {
         const ServiceAnswer service = answerService(record, options.service);
         if (options.format == Format::Html)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cli/bearing_options.h"
 #include "cli/fit_list.h"
 #include "cli/fit_search.h"
 #include "cli/general_options.h"
@@ -69,6 +70,11 @@ std::string helpText()
        tessaly-cli --fits SIZE --materials HOLE/SHAFT --hub-diameter D
                    --length L --friction MU [--torque N·m] [--axial-force N]
                    [--safety S]
+       tessaly-cli CLASS SIZE --bearing-bore K | --bearing-outside K
+       tessaly-cli --bearing N [--shaft C] [--housing C] [--bearing-class K]
+                   [--load L --load-size S] [--seat-temperatures TS/TI/TO/TH
+                   [--seat-materials S/H]] [--seat-roughness RS/RH]
+       tessaly-cli --load L --load-size S
        tessaly-cli --materials
        tessaly-cli --general CLASS SIZE [--kind KIND] [--format text|json]
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
@@ -135,6 +141,7 @@ rules of ISO 286-1.
   --version    show the version
 
 )" + std::string(serviceHelpText()) +
+           '\n' + std::string(bearingHelpText()) +
            '\n' + std::string(generalHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an

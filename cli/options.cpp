@@ -43,6 +43,14 @@ std::vector<ValueOption> serviceValues()
     return options;
 }
 
+std::vector<ValueOption> bearingValues()
+{
+    std::vector<ValueOption> options;
+    for (const BearingOptionName& o : kBearingOptions)
+        options.emplace_back(o.name, o.wants);
+    return options;
+}
+
 struct Parser
 {
     CLI::App app;
@@ -69,6 +77,7 @@ struct Parser
                                "perpendicularity, symmetry or runout"};
     ValueOption output{"--output", "a FILE to write the answer to"};
     std::vector<ValueOption> service = serviceValues();
+    std::vector<ValueOption> bearing = bearingValues();
     std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
                                      &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
                                      &distribution, &general, &kind,      &output};
@@ -83,6 +92,8 @@ struct Parser
         version = app.add_flag("--version", versionWanted);
         app.add_flag("--table", tableWanted);
         for (ValueOption& v : service)
+            values.push_back(&v);
+        for (ValueOption& v : bearing)
             values.push_back(&v);
         for (ValueOption* v : values)
             v->option = app.add_option(v->name, v->value)
@@ -281,6 +292,30 @@ ServiceOptions serviceOf(const Parser& parser, bool forFits)
     return readServiceOptions(given, forFits);
 }
 
+// --bearing NUMBER or --load: an answer of its own, none of a fit's or a search's options.
+Options settledBearing(const Parser& parser, Options options)
+{
+    if (!parser.operands.empty())
+        throw InputError("too many arguments from " + quote(parser.operands.front()) +
+                         "; --bearing and --load take no CLASS or SIZE");
+    for (const ValueOption* v : parser.values) {
+        const bool ours = v == &parser.format || v == &parser.edition || v == &parser.output ||
+                          std::any_of(parser.bearing.begin(), parser.bearing.end(),
+                                      [&](const ValueOption& b) { return &b == v; });
+        if (v->given() && !ours)
+            throw InputError(std::string(v->name) + " does not go with --bearing or --load");
+    }
+    if (parser.tableWanted)
+        throw InputError("--table does not go with --bearing or --load");
+    const std::optional<Format> format = parser.format.read(formatNamed);
+    if (format == Format::Csv)
+        throw InputError("--bearing and --load write text or json");
+    options.format = format.value_or(Format::Text);
+    options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
+    options.action = Action::Bearing;
+    return options;
+}
+
 // --general and its --kind, read by general_options.cpp with the names of the other options.
 Options generalOptions(const Parser& parser)
 {
@@ -310,6 +345,13 @@ Options settled(Parser& parser)
         return generalOptions(parser);
     Options options;
     keepOutput(parser, options);
+    std::map<std::string_view, std::string> bearing;
+    for (const ValueOption& v : parser.bearing)
+        if (v.given())
+            bearing.emplace(v.name, v.value);
+    options.bearing = readBearingOptions(bearing);
+    if (options.bearing.ownAnswer())
+        return settledBearing(parser, std::move(options));
     options.service = serviceOf(parser, parser.fits.given());
     options.operands = std::move(parser.operands);
     const std::optional<Format> format = parser.format.read(formatNamed);
@@ -321,6 +363,15 @@ Options settled(Parser& parser)
             throw InputError(std::string(v->name) + " is for --fits");
     }
     settleFitOptions(parser, options);
+    if (options.bearing.ring && (parser.fits.given() || parser.tableWanted))
+        throw InputError("--bearing-bore and --bearing-outside are for a fit, not for --fits or "
+                         "--table");
+    if (options.bearing.ring &&
+        (options.bearing.ring == tolerance::bearing::Ring::Inner ? options.holeLimits.has_value()
+                                                                 : options.shaftLimits.has_value()))
+        throw InputError(options.holeLimits ? "--bearing-bore and --hole-limits do not go together"
+                                            : "--bearing-outside and --shaft-limits do not go "
+                                              "together");
     options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
     options.allClasses = parser.classes.read(allClassesNamed).value_or(false);
     if (parser.classes.given() && !table && !parser.fits.given())

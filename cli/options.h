@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/bearing_options.h"
 #include "cli/general_options.h"
 #include "cli/requirement.h"
 #include "cli/service_options.h"
@@ -25,6 +26,7 @@ enum class Action
     Help,
     Version,
     Materials, // --materials alone: the library with its sources
+    Bearing,   // --bearing NUMBER or --load: a bearing's fits, or the classes recommended
     General,   // --general: a general tolerance of JIS B 0405 or JIS B 0419
 };
 
@@ -50,6 +52,7 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
+    BearingOptions bearing;            // a ring as a side, or a bearing by its number
     GeneralQuery general;              // --general
     std::optional<std::string> output; // --output: the file the answer is written to
     std::map<std::string, std::string, std::less<>> typed; // each value option as typed, by name

@@ -377,7 +377,8 @@ private Q_SLOTS:
             return shown;
         };
         const QList<QGroupBox*> groups = m_window->findChildren<QGroupBox*>();
-        QCOMPARE(groups.size(), 4);
+        QCOMPARE(groups.size(), 5); // the bearing's box among them
+
         for (const QGroupBox* group : groups) {
             for (const QGroupBox* other : groups)
                 QVERIFY2(group == other || !inWindow(group).intersects(inWindow(other)),
@@ -1023,6 +1024,17 @@ private Q_SLOTS:
         answer.pair =
             tolerance::fitOf({nanometres[0], nanometres[1]}, {nanometres[2], nanometres[3]});
         QCOMPARE(fitTexts::copyText(answer), copied);
+    }
+
+    // A bearing's ring is named on the drawing as a class is, its limits in parentheses: 6206's
+    // bore, class 0 at 30 (0/-0.010), on k5 (+0.011/+0.002): 0.002 to 0.021 tight.
+    void copiedRing()
+    {
+        const workbench::Answer answer =
+            workbench::answerFor({u"30"_s, u"軸受内輪 0 級"_s, u"k5"_s, tolerance::Edition::Jis1984});
+        QCOMPARE(fitTexts::copyText(answer),
+                 u"φ30 軸受内輪 0 級 (0/-0.010)\nφ30 k5 (+0.011/+0.002)\n"
+                 u"φ30 軸受内輪 0 級/k5 しまりばめ 最小しめしろ 0.002 最大しめしろ 0.021\n"_s);
     }
 
     // Ctrl+C with no complete fit says so; a bound the finder cannot read is shown in red.

@@ -3,6 +3,7 @@
 // side given by its limits; the finder's type, basis and scope filters and its bounds, the
 // commonly used pairs first; a newer search replacing an older one; the inputs kept and brought
 // back, the edition with them.
+#include "model/bearing_side.h"
 #include "model/class_lists.h"
 #include "model/fit_outlook.h"
 #include "model/fit_query.h"
@@ -233,6 +234,14 @@ private Q_SLOTS:
         QTest::newRow("both given, full-width")
             << u"＋０．０２１／＋０．００８"_s << u"０／－０．００９"_s << u"+0.021/+0.008"_s
             << u"0/-0.009"_s << 30 * kUm << 8 * kUm;
+        // A bearing's rings from the side boxes' lists: class 0 at 20 is 0/-0.010 for the inner
+        // ring (18-30) and 0/-0.009 for the outer (18-30). On g6: 0 + 0.020 clear, -0.010 +
+        // 0.007 = 0.003 tight; in H7 (+0.021/0): 0.021 + 0.009 clear, 0 at the tightest.
+        QTest::newRow("inner ring on g6") << u"軸受内輪 0 級"_s << u"g6"_s << u"軸受内輪 0 級"_s
+                                          << u"g6"_s << 20 * kUm << -3 * kUm;
+        QTest::newRow("outer ring in H7, typed full-width")
+            << u"H7"_s << u"軸受外輪０級"_s << u"H7"_s << u"軸受外輪 0 級"_s << 30 * kUm
+            << Length(0);
     }
     void fitWithGivenLimits()
     {
@@ -253,6 +262,68 @@ private Q_SLOTS:
         QVERIFY(workbench::statisticsOf(answer, tolerance::Distribution::Normal));
         // Kept as typed, so the field shows it again as it was.
         QCOMPARE(workbench::keptInputs(typed, answer)->hole, hole);
+    }
+
+    // A ring on the wrong side, a class that is no bearing's, a size past the class's table: each
+    // said under the side's field, in its words.
+    void ringProblems_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("hole");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("outer ring as the hole")
+            << u"30"_s << u"軸受外輪 0 級"_s << u"軸受外輪は軸の側です"_s;
+        QTest::newRow("class 3") << u"30"_s << u"軸受内輪 3 級"_s << u"0、6、5、4、2 級"_s;
+        QTest::newRow("class 4 past 250 mm")
+            << u"300"_s << u"軸受内輪 4 級"_s << u"軸受内輪 4 級 の表は 0.6 を超え 250 mm 以下"_s;
+    }
+    void ringProblems()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, hole);
+        QFETCH(QString, problem);
+        const workbench::Answer answer =
+            workbench::answerFor({size, hole, u"k5"_s, Edition::Jis1984});
+        QVERIFY(!answer.hole);
+        QVERIFY2(answer.holeProblem.contains(problem), qPrintable(answer.holeProblem));
+    }
+
+    // A bearing by its number fills the size with the diameter of the ring chosen and the side
+    // with the ring; the load case adds JIS B 1566's classes (6206 under a normal load turning
+    // with the shaft: k5 or k6 in H7 or H8).
+    void bearingByNumber_data()
+    {
+        using namespace tolerance::bearing;
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<int>("ring");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("6206 inner ring") << u"6206"_s << int(Ring::Inner) << u"30"_s
+                                         << u"軸受内輪 0 級"_s << u"推奨: 軸 k5, k6 / 穴 H7, H8"_s;
+        QTest::newRow("6310 outer ring")
+            << u"6310"_s << int(Ring::Outer) << u"110"_s << u"軸受外輪 0 級"_s
+            << u"6310 深溝玉軸受 d 50 D 110 B 27"_s;
+        QTest::newRow("unknown number")
+            << u"6806"_s << int(Ring::Inner) << QString() << QString() << u"呼び番号を読めません"_s;
+        QTest::newRow("tapered roller")
+            << u"30206"_s << int(Ring::Inner) << QString() << QString() << u"円すいころ軸受"_s;
+    }
+    void bearingByNumber()
+    {
+        using namespace tolerance::bearing;
+        QFETCH(QString, number);
+        QFETCH(int, ring);
+        QFETCH(QString, size);
+        QFETCH(QString, side);
+        QFETCH(QString, said);
+        const workbench::BearingFill fill = workbench::bearingFill(
+            number, {Ring(ring), AccuracyClass::Class0},
+            workbench::LoadChoice{LoadCase::RotatingInner, LoadSize::Normal});
+        QCOMPARE(fill.size, size);
+        QCOMPARE(fill.side, side);
+        const QString all = fill.summary + fill.recommended + fill.problem;
+        QVERIFY2(all.contains(said), qPrintable(all));
     }
 
     // With no band, every commonly used pair at the size comes before any other, each flagged.

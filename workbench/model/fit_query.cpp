@@ -117,9 +117,24 @@ SideFigures figuresOf(const tolerance::Deviations& given, Length diameter)
                        std::nullopt};
 }
 
+std::optional<SideFigures> ringFigures(const RingChoice& ring, Length diameter, QString& problem)
+{
+    const RingDeviations found = ringDeviations(ring, diameter);
+    if (!found.deviations) {
+        problem = found.problem;
+        return std::nullopt;
+    }
+    SideFigures figures = figuresOf(*found.deviations, diameter);
+    figures.code = ringName(ring);
+    figures.ringStandard = QStringLiteral("JIS B 1514-1 (ISO 492)");
+    return figures;
+}
+
 std::optional<SideFigures> sideFigures(const SideReading& reading, Length diameter,
                                        tolerance::Edition edition, QString& problem)
 {
+    if (reading.ring)
+        return ringFigures(*reading.ring, diameter, problem);
     if (reading.limits)
         return figuresOf(*reading.limits, diameter);
     if (reading.code)

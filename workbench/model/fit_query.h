@@ -26,8 +26,11 @@ struct SideFigures
     Length minimum;
     tolerance::Source source;
     std::optional<tolerance::ClassCode> classCode; // nothing for a side given by its limits
+    QString ringStandard = {}; // a bearing's ring: the standard its limits come from
 
+    // Limits typed, or a bearing's ring: no class of ISO 286.
     bool given() const { return !classCode; }
+    bool bearingRing() const { return !ringStandard.isEmpty(); }
 };
 
 struct Inputs

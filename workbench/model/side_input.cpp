@@ -45,6 +45,8 @@ QString limitsProblem(tolerance::LimitsFault fault)
 
 SideReading readSide(tolerance::Side side, const QString& typed)
 {
+    if (const auto ring = readRing(side, typed))
+        return {std::nullopt, std::nullopt, ring->problem, ring->choice};
     const QString text = asTyped(typed);
     if (!looksLikeLimits(text)) {
         ClassReading reading = readClass(side, typed);

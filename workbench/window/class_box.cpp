@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/class_box.h"
 
+#include "model/bearing_side.h"
 #include "model/class_lists.h"
 
 #include <QKeyEvent>
@@ -25,6 +26,9 @@ void ClassBox::fill()
     const int cursor = lineEdit()->cursorPosition();
     const QSignalBlocker quiet(this);
     addItems(workbench::commonClasses(m_side));
+    // A bearing's rings next, where a designer looks for them before the long list of classes.
+    insertSeparator(count());
+    addItems(workbench::ringChoices(m_side));
     insertSeparator(count());
     addItems(workbench::otherClasses(m_side));
     setCurrentIndex(findText(typed, Qt::MatchExactly));

@@ -101,12 +101,19 @@ QString sourceText(tolerance::Source source, tolerance::Edition edition)
     return QStringLiteral("出典: JIS B 0401:2016 (ISO 286:2010)");
 }
 
+QString givenSourceText(const workbench::SideFigures& side)
+{
+    return side.bearingRing()
+               ? QStringLiteral("寸法許容差: %1 %2").arg(side.ringStandard, side.code)
+               : QStringLiteral("寸法許容差: 入力した値");
+}
+
 QString drawingNote(Length diameter, const workbench::SideFigures& side)
 {
     const QString size = u'φ' + sizeText(diameter) + u' ';
     // Given limits stand where a class would, with no class to put in parentheses.
     const auto noted = [&](const QString& deviations) -> QString {
-        if (side.given())
+        if (side.given() && !side.bearingRing())
             return size + deviations;
         return size + side.code + u" (" + deviations + u')';
     };
@@ -127,7 +134,7 @@ QString pairName(const workbench::SideFigures& hole, const workbench::SideFigure
 {
     // A side's limits hold a slash of their own: in parentheses the pair still reads as two.
     const auto name = [](const workbench::SideFigures& side) -> QString {
-        if (side.given())
+        if (side.given() && !side.bearingRing())
             return u'(' + side.code + u')';
         return side.code;
     };

@@ -41,8 +41,13 @@ QString sourceText(tolerance::Source source, tolerance::Edition edition);
 
 QString editionName(tolerance::Edition edition);
 
+// Where a side's figures come from when it is no class: the limits typed, or a bearing ring's
+// standard with its ring: "寸法許容差: JIS B 1514-1 (ISO 492) 軸受内輪 0 級".
+QString givenSourceText(const workbench::SideFigures& side);
+
 // A side in drawing notation (JIS Z 8318): "φ35 H7 (+0.025/0)", "φ35 js6 (±0.008)"; a side
-// given by its limits with them in place of the class: "φ20 0/-0.009".
+// given by its limits with them in place of the class: "φ20 0/-0.009"; a bearing's ring named as
+// a class is: "φ30 軸受内輪 0 級 (0/-0.010)".
 QString drawingNote(Length diameter, const workbench::SideFigures& side);
 
 // "H7/g6"; a side given by its limits in parentheses: "(0/-0.009)/g6".

@@ -6,6 +6,7 @@
 #include "desktop/sheet/sheet_file.h"
 #include "model/sheet_asked.h"
 #include "resources/resources.h"
+#include "window/bearing_box.h"
 #include "window/class_box.h"
 #include "window/copy_route.h"
 #include "window/figure_label.h"
@@ -199,6 +200,8 @@ FitsWindow::FitsWindow(QWidget* parent)
     auto* column = new QVBoxLayout(results);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_service);
+    m_bearing = new BearingBox(*m_spoken);
+    column->addWidget(m_bearing);
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildResults(), 3);
     middle->addWidget(pictureBox, 2);
@@ -243,6 +246,11 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_edition, &QComboBox::currentIndexChanged, this, &FitsWindow::refresh);
     connect(m_copyButton, &QPushButton::clicked, this, &FitsWindow::copyFit);
     connect(m_finder, &FinderPanel::pairChosen, this, &FitsWindow::choosePair);
+    connect(m_bearing, &BearingBox::fillRequested, this,
+            [this](const QString& size, Side side, const QString& text) {
+                m_size->setText(size);
+                (side == Side::Hole ? m_hole : m_shaft)->setEditText(text);
+            });
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());
@@ -425,6 +433,8 @@ void FitsWindow::setTabChain()
         chain << side.upper << side.lower << side.maximum << side.minimum;
     chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
           << m_copyButton << m_picture << m_finder;
+    // The bearing's box last: the fit's figures follow its fields as they always have.
+    chain << m_bearing->focusChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }
@@ -477,7 +487,7 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     showOrHide(labels.source,
                figures ? (hole ? u"穴の" : u"軸の") +
                              (figures->given()
-                                  ? QStringLiteral("寸法許容差: 入力した値")
+                                  ? fitTexts::givenSourceText(*figures)
                                   : fitTexts::sourceText(figures->source,
                                                          m_edition->currentData().value<Edition>()))
                        : QString());

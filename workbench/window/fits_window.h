@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class BearingBox;
 class FigureLabel;
 class FinderPanel;
 class SpokenChanges;
@@ -98,6 +99,7 @@ private:
     ZonePicture* m_picture;
     FinderPanel* m_finder;
     ServicePanel* m_service;
+    BearingBox* m_bearing;
     workbench::Answer m_answer;
     std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
 };

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "tolerance/classes.h"
+
+#include <QGroupBox>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SpokenChanges;
+
+// A bearing by its number: which ring meets the fit, its class and the load case; Enter or
+// 「寸法と側に入れる」 puts its diameter into the size and its ring into the side's box. The
+// classes the makers' tables recommend for the load stand beside it.
+class BearingBox : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit BearingBox(SpokenChanges& spoken, QWidget* parent = nullptr);
+
+    // The fields a Tab passes through, in order.
+    QList<QWidget*> focusChain() const;
+
+Q_SIGNALS:
+    // The size field's text and the side's, for the side the ring stands on.
+    void fillRequested(const QString& size, tolerance::Side side, const QString& sideText);
+
+private:
+    void update();
+    void fill();
+
+    SpokenChanges& m_spoken;
+    QLineEdit* m_number;
+    QComboBox* m_ring;
+    QComboBox* m_class;
+    QComboBox* m_load;
+    QComboBox* m_loadSize;
+    QPushButton* m_apply;
+    QLabel* m_message;
+    QLabel* m_summary;
+};
