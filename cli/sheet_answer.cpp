@@ -39,6 +39,17 @@ std::pair<std::string, std::string> halves(const std::string& text)
 void readSides(const Options& options, FitAsked& asked)
 {
     const std::string& operand = options.operands.front();
+    if (const auto ring = options.bearing.ring) {
+        const bool inner = *ring == tolerance::bearing::Ring::Inner;
+        const RingAsked asRing{*ring, options.bearing.accuracy};
+        (inner ? asked.hole : asked.shaft) = asRing;
+        (inner ? asked.shaft : asked.hole) =
+            resolveClass(operand, inner ? Side::Shaft : Side::Hole);
+        (inner ? asked.typed.hole : asked.typed.shaft) =
+            typedValue(options, inner ? "--bearing-bore" : "--bearing-outside");
+        (inner ? asked.typed.shaft : asked.typed.hole) = operand;
+        return;
+    }
     if (options.holeLimits || options.shaftLimits) {
         asked.hole = options.holeLimits ? SideAsked(*options.holeLimits)
                                         : SideAsked(resolveClass(operand, Side::Hole));

@@ -22,7 +22,7 @@ struct SideAnswer
     std::string name;
     std::optional<Deviations> deviations;
     std::string source;
-    bool given;
+    bool limits; // typed limits: their own slash calls for parentheses in a pair's name
 };
 
 std::string_view sourceOf(Source source, Edition edition, const Words& w)
@@ -32,10 +32,24 @@ std::string_view sourceOf(Source source, Edition edition, const Words& w)
     return edition == Edition::Jis1984 ? w.fromRules1984 : w.fromRules2016;
 }
 
+SideAnswer ringAnswer(const RingAsked& ring, const FitAsked& asked, const Words& w)
+{
+    using namespace bearing;
+    const RingAnswer found =
+        meanDiameterDeviation(Construction::Radial, ring.ring, ring.accuracy,
+                              asked.size.diameter.value_or(asked.size.nominal));
+    const auto* deviations = std::get_if<Deviations>(&found);
+    return {fill(ring.ring == Ring::Inner ? w.innerRing : w.outerRing, {nameOf(ring.accuracy)}),
+            deviations ? std::optional(*deviations) : std::nullopt, std::string(w.ringStandard),
+            false};
+}
+
 SideAnswer answerOf(const SideAsked& side, const FitAsked& asked, const Words& w)
 {
     if (const auto* limits = std::get_if<Deviations>(&side))
         return {textOfLimits(*limits), *limits, std::string(w.given), true};
+    if (const auto* ring = std::get_if<RingAsked>(&side))
+        return ringAnswer(*ring, asked, w);
     const ClassCode& code = std::get<ClassCode>(side);
     const EditionAnswer found = lookUp(code, asked.size.nominal, asked.edition);
     return {textOf(code), found.deviations, std::string(sourceOf(found.source, asked.edition, w)),
@@ -51,7 +65,7 @@ std::string sizeText(const SizeAsked& size, const Words& w)
 std::string pairName(const SideAnswer& hole, const SideAnswer& shaft)
 {
     const auto name = [](const SideAnswer& side) {
-        return side.given ? '(' + side.name + ')' : side.name;
+        return side.limits ? '(' + side.name + ')' : side.name;
     };
     return name(hole) + '/' + name(shaft);
 }
@@ -59,6 +73,14 @@ std::string pairName(const SideAnswer& hole, const SideAnswer& shaft)
 bool isClass(const std::optional<SideAsked>& side)
 {
     return side && std::holds_alternative<ClassCode>(*side);
+}
+
+std::string_view inputLabel(const SideAsked& side, std::string_view ofClass,
+                            std::string_view ofLimits, std::string_view ofRing)
+{
+    return std::holds_alternative<ClassCode>(side)    ? ofClass
+           : std::holds_alternative<Deviations>(side) ? ofLimits
+                                                      : ofRing;
 }
 
 Section inputsSection(const FitAsked& asked, const Words& w)
@@ -71,9 +93,11 @@ Section inputsSection(const FitAsked& asked, const Words& w)
     const TypedInputs& typed = asked.typed;
     add(w.sizeInput, typed.size);
     if (asked.hole)
-        add(isClass(asked.hole) ? w.holeClassInput : w.holeLimitsInput, typed.hole);
+        add(inputLabel(*asked.hole, w.holeClassInput, w.holeLimitsInput, w.holeRingInput),
+            typed.hole);
     if (asked.shaft)
-        add(isClass(asked.shaft) ? w.shaftClassInput : w.shaftLimitsInput, typed.shaft);
+        add(inputLabel(*asked.shaft, w.shaftClassInput, w.shaftLimitsInput, w.shaftRingInput),
+            typed.shaft);
     if (isClass(asked.hole) || isClass(asked.shaft))
         add(w.editionInput, asked.edition == Edition::Jis1984 ? w.edition1984 : w.edition2016);
     if (asked.hole && asked.shaft)

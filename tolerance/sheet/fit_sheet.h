@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "tolerance/bearing/ring_tolerances.h"
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
 #include "tolerance/service/materials.h"
@@ -16,8 +17,16 @@
 // out here from what was asked, so that each front end hands over its inputs and nothing more.
 namespace tolerance::sheet {
 
-// A side as asked: a class of ISO 286, or the limit deviations a catalogue gives for a bought part.
-using SideAsked = std::variant<ClassCode, Deviations>;
+// A rolling bearing's ring as a side: its bore as the hole, or its outside diameter as the shaft.
+struct RingAsked
+{
+    bearing::Ring ring;
+    bearing::AccuracyClass accuracy;
+};
+
+// A side as asked: a class of ISO 286, the limit deviations a catalogue gives for a bought part,
+// or a bearing's ring.
+using SideAsked = std::variant<ClassCode, Deviations, RingAsked>;
 
 struct SizeAsked
 {

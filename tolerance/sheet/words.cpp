@@ -50,6 +50,8 @@ constexpr Words kJapanese{
     .shaftClassInput = "軸の公差クラス",
     .holeLimitsInput = "穴の寸法許容差 mm",
     .shaftLimitsInput = "軸の寸法許容差 mm",
+    .holeRingInput = "穴: 軸受内輪の等級",
+    .shaftRingInput = "軸: 軸受外輪の等級",
     .editionInput = "規格",
     .distributionInput = "寸法のばらつき",
     .holeMaterialInput = "穴の材料",
@@ -79,6 +81,9 @@ constexpr Words kJapanese{
     .fromRules1984 = "JIS B 0401:2016（1984 年版の表にない値）",
     .fromRules2016 = "JIS B 0401:2016 (ISO 286:2010)",
     .given = "入力した値",
+    .innerRing = "軸受内輪 {1} 級",
+    .outerRing = "軸受外輪 {1} 級",
+    .ringStandard = "JIS B 1514-1 (ISO 492)",
     .formulaNumber = "式 ({1})",
 
     .fitType = "はめあいの種類",

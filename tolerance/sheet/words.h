@@ -64,6 +64,8 @@ struct Words
     std::string_view shaftClassInput;
     std::string_view holeLimitsInput;
     std::string_view shaftLimitsInput;
+    std::string_view holeRingInput;
+    std::string_view shaftRingInput;
     std::string_view editionInput;
     std::string_view distributionInput;
     std::string_view holeMaterialInput;
@@ -95,6 +97,9 @@ struct Words
     std::string_view fromRules1984;
     std::string_view fromRules2016;
     std::string_view given;
+    std::string_view innerRing; // {1} class
+    std::string_view outerRing; // {1} class
+    std::string_view ringStandard;
     std::string_view formulaNumber; // 式 ({1})
 
     // The fit.

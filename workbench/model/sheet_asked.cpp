@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/sheet_asked.h"
 
+#include "model/side_input.h"
+
 #include "tolerance/iso286.h"
 
 namespace workbench {
@@ -15,10 +17,14 @@ std::string typedText(const QString& text)
     return text.trimmed().toStdString();
 }
 
-SideAsked sideOf(const SideFigures& side)
+// A bearing's ring is named by the text typed for it, which the figures keep only as a name.
+SideAsked sideOf(const SideFigures& side, tolerance::Side which, const QString& typed)
 {
     if (side.classCode)
         return *side.classCode;
+    if (side.bearingRing())
+        if (const auto ring = readSide(which, typed).ring)
+            return RingAsked{ring->ring, ring->accuracy};
     return tolerance::Deviations{side.upper, side.lower};
 }
 
@@ -65,8 +71,8 @@ std::optional<FitAsked> sheetAsked(const Inputs& typed, const Answer& fit,
     const auto step = tolerance::stepOf(*fit.diameter);
     asked.size = {fit.diameter, *fit.diameter,
                   step ? std::string(tolerance::sizeSteps()[*step].label) : std::string()};
-    asked.hole = sideOf(*fit.hole);
-    asked.shaft = sideOf(*fit.shaft);
+    asked.hole = sideOf(*fit.hole, tolerance::Side::Hole, typed.hole);
+    asked.shaft = sideOf(*fit.shaft, tolerance::Side::Shaft, typed.shaft);
     asked.edition = typed.edition;
     asked.distribution = distribution;
     asked.typed.size = typedText(typed.size);
