@@ -114,7 +114,7 @@ void answer(const Options& options, std::ostream& out)
 int writeOutput(const std::string& path, const std::string& answer, std::ostream& err)
 {
     if (const auto failure = writeFileWhole(path, answer)) {
-        err << kName << "cannot write " << quote(path) << ": " << *failure << '\n';
+        err << kName << "cannot write " << quoteWhole(path) << ": " << *failure << '\n';
         return kExitWriteFailure;
     }
     return kExitSuccess;
