@@ -29,6 +29,8 @@ public:
     SheetActions(QMainWindow& window, QMenu& file, Compose compose);
 
     QAction* saveAction() const { return m_save; }
+    // What the actions would save or print now.
+    std::optional<tolerance::sheet::Sheet> sheet() const { return m_compose(); }
     QAction* printAction() const { return m_print; }
 
     // The sheet saved to path, the folder kept for the next time; the problem in the user's
