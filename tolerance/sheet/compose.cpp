@@ -41,6 +41,25 @@ void Composer::warn(std::string warning)
         warnings.push_back(std::move(warning));
 }
 
+Sheet Composer::sheet(std::string subject, const Stamp& stamp) const
+{
+    return {std::string(w.title),
+            std::move(subject),
+            {fill(w.date, {stamp.date}), fill(w.program, {stamp.program})},
+            {},
+            std::string(w.page)};
+}
+
+void Composer::finish(Sheet& sheet, std::vector<Section> body, bool withSymbols) const
+{
+    sheet.sections.push_back(warningsSection());
+    for (Section& section : body)
+        sheet.sections.push_back(std::move(section));
+    if (!cited.empty())
+        sheet.sections.push_back(formulasSection(withSymbols));
+    sheet.sections.push_back(signOffSection());
+}
+
 Section Composer::warningsSection() const
 {
     Section section{std::string(w.warnings), {}};

@@ -33,6 +33,12 @@ struct Composer
     std::string cite(const FormulaWords& formula);
     void warn(std::string warning);
 
+    // A sheet with its head: the title, the subject, the stamp.
+    Sheet sheet(std::string subject, const Stamp& stamp) const;
+    // After the inputs and the result: the warnings, the body, the formulas cited in it (with the
+    // press fit's symbols), the sign-off.
+    void finish(Sheet& sheet, std::vector<Section> body, bool withSymbols) const;
+
     Section warningsSection() const;
     Section formulasSection(bool withSymbols) const;
     Section signOffSection() const;

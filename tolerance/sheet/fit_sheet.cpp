@@ -5,6 +5,7 @@
 #include "tolerance/given_limits.h"
 #include "tolerance/other_basis.h"
 #include "tolerance/sheet/compose.h"
+#include "tolerance/sheet/fit_sections.h"
 #include "tolerance/sheet/service_sheet.h"
 #include "tolerance/sheet/zone_drawing.h"
 
@@ -272,21 +273,18 @@ std::string subjectOf(const FitAsked& asked, const std::optional<SideAnswer>& ho
 
 } // namespace
 
-Sheet fitSheet(const FitAsked& asked, const Stamp& stamp, const Words& w)
+namespace compose {
+
+FitSections fitSections(Composer& c, const FitAsked& asked, std::string_view part)
 {
-    Composer c{w, {}, {}};
+    const Words& w = c.w;
     std::optional<SideAnswer> hole;
     std::optional<SideAnswer> shaft;
     if (asked.hole)
         hole = answerOf(*asked.hole, asked, w);
     if (asked.shaft)
         shaft = answerOf(*asked.shaft, asked, w);
-    Sheet sheet{std::string(w.title),
-                subjectOf(asked, hole, shaft, w),
-                {fill(w.date, {stamp.date}), fill(w.program, {stamp.program})},
-                {},
-                std::string(w.page)};
-    sheet.sections.push_back(inputsSection(asked, w));
+    FitSections answer{subjectOf(asked, hole, shaft, w), {}, {}};
     Section sides{std::string(w.sides), {}};
     Table figures = figuresTable(w);
     std::string undefined;
@@ -297,24 +295,39 @@ Sheet fitSheet(const FitAsked& asked, const Stamp& stamp, const Words& w)
             undefined += (undefined.empty() ? "" : ", ") + (*side)->name;
     }
     sides.blocks.emplace_back(std::move(figures));
-    PairSections pair;
-    if (!undefined.empty())
+    if (!undefined.empty()) {
         c.warn(fill(w.undefined, {undefined, asked.size.range}));
-    else if (hole && shaft)
+        return answer;
+    }
+    PairSections pair;
+    if (hole && shaft)
         pair = pairSections(c, asked, *hole, *shaft);
     else
         pair.summary = hole ? sideSummary(w, asked, *hole, w.holeSubject)
                             : sideSummary(w, asked, *shaft, w.shaftSubject);
-    if (!pair.summary.empty())
-        sheet.sections.push_back({std::string(w.result), {Paragraph{pair.summary}}});
-    sheet.sections.push_back(c.warningsSection());
-    if (undefined.empty())
-        sheet.sections.push_back(std::move(sides));
+    answer.summary = pair.summary;
+    answer.sections.push_back(std::move(sides));
     for (Section& section : pair.sections)
-        sheet.sections.push_back(std::move(section));
-    if (!c.cited.empty())
-        sheet.sections.push_back(c.formulasSection(asked.service && asked.service->joint));
-    sheet.sections.push_back(c.signOffSection());
+        answer.sections.push_back(std::move(section));
+    if (!part.empty()) {
+        answer.summary = fill(w.partHeading, {part, answer.summary});
+        for (Section& section : answer.sections)
+            section.heading = fill(w.partHeading, {part, section.heading});
+    }
+    return answer;
+}
+
+} // namespace compose
+
+Sheet fitSheet(const FitAsked& asked, const Stamp& stamp, const Words& w)
+{
+    Composer c{w, {}, {}};
+    FitSections fit = compose::fitSections(c, asked, {});
+    Sheet sheet = c.sheet(fit.subject, stamp);
+    sheet.sections.push_back(inputsSection(asked, w));
+    if (!fit.summary.empty())
+        sheet.sections.push_back({std::string(w.result), {Paragraph{fit.summary}}});
+    c.finish(sheet, std::move(fit.sections), asked.service && asked.service->joint);
     return sheet;
 }
 

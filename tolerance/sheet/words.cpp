@@ -18,6 +18,7 @@ constexpr Words kJapanese{
     .program = "プログラム {1}",
     .page = "{1} / {2} ページ",
     .diameter = "φ{1}",
+    .partHeading = "{1}: {2}",
 
     .inputs = "入力",
     .result = "結果",

@@ -29,6 +29,7 @@ struct Words
     std::string_view program;      // {1}
     std::string_view page;         // {1} of {2}
     std::string_view diameter;     // φ{1}
+    std::string_view partHeading;  // {1} whose {2} what
 
     // Headings.
     std::string_view inputs;
