@@ -78,7 +78,10 @@ void answer(const Options& options, std::ostream& out)
         out << materialLibraryText();
         return;
     case Action::Bearing:
-        writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
+        if (options.format == Format::Html)
+            writeBearingSheet(out, options);
+        else
+            writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
         return;
     case Action::General:
         options.format == Format::Json ? writeGeneralJson(out, options.general)

@@ -141,8 +141,7 @@ rules of ISO 286-1.
   --version    show the version
 
 )" + std::string(serviceHelpText()) +
-           '\n' + std::string(bearingHelpText()) +
-           '\n' + std::string(generalHelpText()) +
+           '\n' + std::string(bearingHelpText()) + '\n' + std::string(generalHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the

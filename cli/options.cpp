@@ -309,7 +309,9 @@ Options settledBearing(const Parser& parser, Options options)
         throw InputError("--table does not go with --bearing or --load");
     const std::optional<Format> format = parser.format.read(formatNamed);
     if (format == Format::Csv)
-        throw InputError("--bearing and --load write text or json");
+        throw InputError("--bearing and --load write text, json or html");
+    if (format == Format::Html && !options.bearing.number)
+        refuseHtml(format, "--load alone");
     options.format = format.value_or(Format::Text);
     options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
     options.action = Action::Bearing;

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "cli/sheet_answer.h"
 
+#include "cli/bearing_answer.h"
 #include "cli/class_code.h"
 #include "cli/sizes.h"
 
+#include "tolerance/sheet/bearing_sheet.h"
 #include "tolerance/sheet/fit_sheet.h"
 #include "tolerance/sheet/html.h"
 
 #include <ostream>
+#include <sstream>
 
 #ifndef TESSALY_VERSION
 #error "TESSALY_VERSION must name the project version"
@@ -130,6 +133,50 @@ Sheet fitSheetOf(const Options& options, const Stamp& stamp)
 void writeFitSheet(std::ostream& out, const Options& options)
 {
     out << html(fitSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}));
+}
+
+namespace {
+
+std::optional<ClassCode> seatCode(const std::optional<std::string>& text, Side side)
+{
+    return text ? std::optional(resolveClass(*text, side)) : std::nullopt;
+}
+
+} // namespace
+
+Sheet bearingSheetOf(const Options& options, const Stamp& stamp)
+{
+    // The text answer first: a number, a class or a table that cannot be used is said as it is
+    // said there.
+    std::ostringstream checked;
+    writeBearing(checked, options.bearing, false, options.edition);
+    const BearingOptions& b = options.bearing;
+    BearingAsked asked;
+    asked.bearing =
+        std::get<tolerance::bearing::Bearing>(tolerance::bearing::bearingNamed(*b.number));
+    asked.accuracy = b.accuracy;
+    asked.shaft = {seatCode(b.shaft, Side::Shaft), b.shaftMaterial, b.shaftExpansion,
+                   b.shaftSmoothing};
+    asked.housing = {seatCode(b.housing, Side::Hole), b.housingMaterial, b.housingExpansion,
+                     b.housingSmoothing};
+    asked.load = b.load;
+    asked.loadSize = b.loadSize.value_or(tolerance::bearing::LoadSize::Normal);
+    asked.temperatures = b.temperatures;
+    asked.roughnessGiven = b.roughnessGiven;
+    asked.edition = options.edition;
+    asked.typed = {typedValue(options, "--bearing"),
+                   typedValue(options, "--bearing-class"),
+                   typedValue(options, "--shaft"),
+                   typedValue(options, "--housing"),
+                   typedValue(options, "--seat-temperatures"),
+                   typedValue(options, "--seat-materials"),
+                   typedValue(options, "--seat-roughness")};
+    return bearingSheet(asked, stamp);
+}
+
+void writeBearingSheet(std::ostream& out, const Options& options)
+{
+    out << html(bearingSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}));
 }
 
 } // namespace cli

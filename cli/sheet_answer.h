@@ -17,4 +17,10 @@ tolerance::sheet::Sheet fitSheetOf(const Options& options, const tolerance::shee
 
 void writeFitSheet(std::ostream& out, const Options& options);
 
+// --bearing NUMBER: the bearing's sheet, its faults said first as the other formats say them.
+tolerance::sheet::Sheet bearingSheetOf(const Options& options,
+                                       const tolerance::sheet::Stamp& stamp);
+
+void writeBearingSheet(std::ostream& out, const Options& options);
+
 } // namespace cli

@@ -92,6 +92,12 @@ private Q_SLOTS:
         // k5 at 30: +0.011/+0.002 in a class 0 bore of 0/-0.010: at most 0.011 + 0.010.
         QTest::newRow("bearing ring") << QStringList{u"k5"_s, u"30"_s, u"--bearing-bore"_s, u"0"_s}
                                       << u"計算書 はめあい φ30 軸受内輪 0 級/k5"_s << u"0.021"_s;
+        // The inner raceway (62 + 4 × 30)/5 = 36.4 widens by 0.021 × 30/36.4 = 0.0173 at most,
+        // which leaves CN's 0.005 at -0.0123 (JIS B 1520, bore over 24 up to 30: CN 5 to 20 µm).
+        QTest::newRow("bearing by its number")
+            << QStringList{u"--bearing"_s, u"6206"_s,      u"--shaft"_s,
+                           u"k5"_s,        u"--housing"_s, u"H7"_s}
+            << u"計算書 転がり軸受 6206（軸 k5、ハウジング H7）"_s << u"-0.0123"_s;
         // 35.025 + 23.8e-6 × 60 K × 35 mm = 35.025 + 0.04998.
         QTest::newRow("in service")
             << QStringList{u"H7/g6"_s,         u"35"_s, u"--materials"_s, u"A5052/S45C"_s,
@@ -119,6 +125,8 @@ private Q_SLOTS:
         QTest::newRow("--fits") << QStringList{u"--fits"_s, u"35"_s};
         QTest::newRow("--table") << QStringList{u"--table"_s};
         QTest::newRow("--general") << QStringList{u"--general"_s, u"m"_s, u"35"_s};
+        QTest::newRow("--load alone")
+            << QStringList{u"--load"_s, u"rotating-inner"_s, u"--load-size"_s, u"normal"_s};
     }
 
     void htmlOfNoList()

@@ -5,6 +5,7 @@
 #include "test_support.h"
 
 #include "tolerance/iso286.h"
+#include "tolerance/sheet/bearing_sheet.h"
 #include "tolerance/sheet/fit_sheet.h"
 #include "tolerance/sheet/html.h"
 
@@ -217,6 +218,29 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral(
             "穴 軸受内輪 0 級 下の寸法許容差\n-0.010\nmm\nJIS B 1514-1 (ISO 492)\n")));
         QVERIFY(!text.contains(QStringLiteral("他の基準")));
+    }
+
+    // 6206 on k5 in H7: its inner raceway (62 + 4 × 30)/5 = 36.4 widens by 0.021 × 30/36.4 =
+    // 0.0173 mm at most; CN (5 to 20 µm at d 30, JIS B 1520) may lose 0.0123 more than it has,
+    // C4 (23 to 41 µm) keeps 0.0057.
+    void bearingClearanceMayVanish()
+    {
+        BearingAsked asked;
+        asked.bearing = std::get<bearing::Bearing>(bearing::bearingNamed("6206"));
+        asked.shaft.code = code("k5");
+        asked.housing.code = code("H7");
+        const Sheet sheet = bearingSheet(asked, kStamp);
+        QCOMPARE(q(sheet.subject), QStringLiteral("転がり軸受 6206（軸 k5、ハウジング H7）"));
+        const QStringList warnings = warningsOf(sheet);
+        QVERIFY2(
+            warnings.contains(QStringLiteral(
+                "CN（20 °C）: 最大の減少が CN の最小すきまを 0.0123 mm 上回るので、すきまがなくなる"
+                "ことがあります（予圧）。")),
+            qPrintable(warnings.join(u'\n')));
+        QVERIFY(!warnings.join(u'\n').contains(QStringLiteral("C4")));
+        const QString text = q(plainText(sheet));
+        QVERIFY(text.contains(QStringLiteral("\nC4\n0.023\n0.041\n0.0057\n")));
+        QVERIFY(text.contains(QStringLiteral("軸と内輪: はめあい\n")));
     }
 
     // The page is XML as well as HTML: its cells are the sheet's, in order, figures marked for

@@ -37,7 +37,7 @@ SideAnswer ringAnswer(const RingAsked& ring, const FitAsked& asked, const Words&
 {
     using namespace bearing;
     const RingAnswer found =
-        meanDiameterDeviation(Construction::Radial, ring.ring, ring.accuracy,
+        meanDiameterDeviation(ring.construction, ring.ring, ring.accuracy,
                               asked.size.diameter.value_or(asked.size.nominal));
     const auto* deviations = std::get_if<Deviations>(&found);
     return {fill(ring.ring == Ring::Inner ? w.innerRing : w.outerRing, {nameOf(ring.accuracy)}),

@@ -22,6 +22,7 @@ struct RingAsked
 {
     bearing::Ring ring;
     bearing::AccuracyClass accuracy;
+    bearing::Construction construction = bearing::Construction::Radial;
 };
 
 // A side as asked: a class of ISO 286, the limit deviations a catalogue gives for a bought part,

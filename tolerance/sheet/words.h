@@ -206,6 +206,68 @@ struct Words
     FormulaWords stresses;
     FormulaWords shrinking;
 
+    // A bearing by its number.
+    std::string_view bearingSubject; // {1} number
+    std::string_view seatsSubject;   // {1} the shaft's class {2} the housing's
+    std::string_view bearingNumberInput;
+    std::string_view accuracyInput;
+    std::string_view housingClassInput;
+    std::string_view loadInput;
+    std::string_view loadSizeInput;
+    std::string_view seatTemperaturesInput;
+    std::string_view seatMaterialsInput;
+    std::string_view seatRoughnessInput;
+    std::string_view rotatingInner;
+    std::string_view rotatingOuter;
+    std::string_view indeterminate;
+    std::string_view lightLoad;
+    std::string_view normalLoad;
+    std::string_view heavyLoad;
+    std::string_view deepGrooveBall;
+    std::string_view angularContactBall;
+    std::string_view selfAligningBall;
+    std::string_view cylindricalRoller;
+    std::string_view taperedRoller;
+    std::string_view bearing;
+    std::string_view bearingType;
+    std::string_view bore;
+    std::string_view outside;
+    std::string_view width;
+    std::string_view totalWidth;
+    std::string_view accuracy; // {1} class
+    std::string_view widthUpper;
+    std::string_view widthLower;
+    std::string_view recommended;    // heading
+    std::string_view recommendation; // {1} shaft classes {2} housing classes {3} source
+    std::string_view shaftSeat;
+    std::string_view housingSeat;
+    std::string_view clearance;        // heading
+    std::string_view seatTemperatures; // {1}…{4} shaft, inner, outer, housing
+    std::string_view innerRaceway;
+    std::string_view outerRaceway;
+    std::string_view shaftInterferenceMin;
+    std::string_view shaftInterferenceMax;
+    std::string_view housingInterferenceMin;
+    std::string_view housingInterferenceMax;
+    std::string_view innerExpansionMin;
+    std::string_view innerExpansionMax;
+    std::string_view outerContractionMin;
+    std::string_view outerContractionMax;
+    std::string_view ringsThermal;
+    std::string_view reductionMin;
+    std::string_view reductionMax;
+    std::string_view groups; // {1} temperature {2} the formula
+    std::string_view group;
+    std::string_view beforeMin;
+    std::string_view beforeMax;
+    std::string_view mountedMin;
+    std::string_view mountedMax;
+    std::string_view groupsBallOnly;
+    std::string_view mayVanish; // {1} group {2} temperature {3} by how much
+    FormulaWords raceways;
+    FormulaWords reduction;
+    FormulaWords residual;
+
     // Sign-off.
     std::string_view made;
     std::string_view checked;
