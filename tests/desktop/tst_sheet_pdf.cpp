@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMap>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -135,7 +136,8 @@ private Q_SLOTS:
                  qPrintable(lines.join(u'\n')));
     }
 
-    // Each row's two ends on one page, every row somewhere, the head on every page.
+    // Each row's two ends on one page and above its foot, every row somewhere, the head on every
+    // page: a row is never cut by a page's end.
     void longTableBreaksBetweenRows()
     {
         QTemporaryDir folder;
@@ -144,17 +146,25 @@ private Q_SLOTS:
         QCOMPARE(sheetFile::savePdf(longTable(rows), pdf), QString());
         const int pages = pageCount(pdf);
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
-        int seen = 0;
+        // A4 is 842 pt high; below 15 mm of margin and the 5 mm of the page's number (1 mm is
+        // 2.835 pt) no row may reach.
+        const double lowest = 842 - 20 * 2.835;
+        const QRegularExpression word(u"<word xMin=\"[^\"]+\" yMin=\"[^\"]+\" xMax=\"[^\"]+\" "
+                                      "yMax=\"([^\"]+)\">R(\\d{3})([az])</word>"_s);
+        QMap<QString, int> pageOfEnd[2];
         for (int page = 1; page <= pages; ++page) {
-            const QString text = pdfText(pdf, page);
-            QVERIFY2(text.contains(u"項目"_s), qPrintable(QString::number(page)));
-            const QRegularExpression begins(u"R(\\d{3})a"_s);
-            for (auto match = begins.globalMatch(text); match.hasNext(); ++seen) {
-                const QString row = match.next().captured(1);
-                QVERIFY2(text.contains(u'R' + row + u'z'), qPrintable(row));
+            QVERIFY2(pdfText(pdf, page).contains(u"項目"_s), qPrintable(QString::number(page)));
+            const QString boxes =
+                tool(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(page), u"-l"_s,
+                                      QString::number(page), pdf, u"-"_s});
+            for (auto match = word.globalMatch(boxes); match.hasNext();) {
+                const auto found = match.next();
+                QVERIFY2(found.captured(1).toDouble() < lowest, qPrintable(found.captured(0)));
+                pageOfEnd[found.captured(3) == u"z"_s][found.captured(2)] = page;
             }
         }
-        QCOMPARE(seen, rows);
+        QCOMPARE(pageOfEnd[0].size(), rows);
+        QCOMPARE(pageOfEnd[0], pageOfEnd[1]);
     }
 
     // A save that cannot finish leaves the folder as it was; one that can replaces the file.
