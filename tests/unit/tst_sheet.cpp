@@ -206,6 +206,32 @@ private Q_SLOTS:
             QVERIFY2(warnings.count(warning) == 1, qPrintable(warnings.join(u'\n')));
     }
 
+    // The zones to one scale: H7 from 0 to +25 µm sits on the zero line, s6 from +43 to +59 above
+    // it, each as tall as its tolerance; told apart by their hatching, not by colour.
+    void zonesToScale()
+    {
+        const Sheet sheet = fitSheet(pressedFit(), kStamp);
+        const Drawing* drawing = nullptr;
+        for (const Section& section : sheet.sections)
+            for (const Block& block : section.blocks)
+                if (const auto* found = std::get_if<Drawing>(&block))
+                    drawing = found;
+        QVERIFY(drawing);
+        QCOMPARE(drawing->boxes.size(), std::size_t(2));
+        const Box& hole = drawing->boxes[0];
+        const Box& shaft = drawing->boxes[1];
+        const double zero = drawing->lines.front().from.y;
+        QCOMPARE(hole.top + hole.height, zero);
+        QVERIFY(shaft.top + shaft.height < hole.top);
+        QCOMPARE(hole.height / shaft.height, 25.0 / 16.0);
+        // From +25 to +43: 18 µm between the zones, 25 µm the hole's height.
+        QCOMPARE((hole.top - (shaft.top + shaft.height)) / hole.height, 18.0 / 25.0);
+        QVERIFY(hole.hatching != shaft.hatching && hole.hatching != Hatching::None &&
+                shaft.hatching != Hatching::None);
+        QVERIFY(q(drawing->description)
+                    .startsWith(QStringLiteral("穴 H7 +25／0 μm、軸 s6 +59／+43 μm")));
+    }
+
     // JIS B 1514-1, class 0, d over 18 up to 30 mm: Δdmp 0/-10 µm.
     void ringAsASide()
     {
