@@ -75,7 +75,7 @@ void answer(const Options& options, std::ostream& out)
         writeFits(options, out);
         return;
     case Action::Materials:
-        out << materialLibraryText();
+        out << (options.format == Format::Json ? materialLibraryJson() : materialLibraryText());
         return;
     case Action::Bearing:
         if (options.format == Format::Html)

@@ -25,7 +25,7 @@ Group basisGroup(const tolerance::OtherBasisFit& other)
     else if (other.same())
         text += ", the same clearances";
     else
-        text += ", the nearest; its maximum clearance differs by " +
+        text += ", the nearest of the table's classes; its maximum clearance differs by " +
                 micrometres(other.maximumShift) + ", its minimum clearance by " +
                 micrometres(other.minimumShift);
     return {"other_basis",
@@ -61,13 +61,16 @@ void addStatistics(Record& record, const Deviations& hole, const Deviations& sha
     record.groups.push_back(
         {"statistics",
          name + " spread: 99.73 % of assemblies have a clearance from " + low + " to " + high +
-             " mm; an interference in " + tolerance::formatPercent(s.interferenceProbability) +
-             " %, a clearance in " + tolerance::formatPercent(1 - s.interferenceProbability) + " %",
+             " mm; an interference in " +
+             tolerance::formatPercent(s.interferenceProbability, s.clearanceProbability) +
+             " %, a clearance in " +
+             tolerance::formatPercent(s.clearanceProbability, s.interferenceProbability) + " %",
          {{"distribution", name},
-          {"clearance_low", low, true},
-          {"clearance_high", high, true},
+          {"clearance_low", tolerance::formatFullMillimetres(s.clearanceLow), true},
+          {"clearance_high", tolerance::formatFullMillimetres(s.clearanceHigh), true},
           {"interference_probability", tolerance::formatProbability(s.interferenceProbability),
-           true}}});
+           true},
+          {"clearance_probability", tolerance::formatProbability(s.clearanceProbability), true}}});
 }
 
 } // namespace cli

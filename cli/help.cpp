@@ -75,7 +75,7 @@ std::string helpText()
                    [--load L --load-size S] [--seat-temperatures TS/TI/TO/TH
                    [--seat-materials S/H]] [--seat-roughness RS/RH]
        tessaly-cli --load L --load-size S
-       tessaly-cli --materials
+       tessaly-cli --materials [--format text|json]
        tessaly-cli --general CLASS SIZE [--kind KIND] [--format text|json]
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
@@ -88,9 +88,10 @@ rules of ISO 286-1.
                a shaft in small letters (g6, js16, cd5); the grades are 01, 0, 1 …
                18 (h01, H0)
   HOLE/SHAFT   a fit such as H7/g6: both classes, the clearance or interference,
-               the type of fit, the same fit in the other system (other_basis:
-               G7/h6 for H7/g6, or the nearest pair with how its clearances
-               differ) and the statistics of the fit
+               the type of fit, the same fit in the other system, always of the
+               table's 65 classes (other_basis: G7/h6 for H7/g6, JS6/h7 for
+               H7/js6, or the nearest pair with how its clearances differ) and
+               the statistics of the fit
   --hole-limits U/L, --shaft-limits U/L
                a side given by its upper and lower deviation in mm instead of a
                class, as a catalogue gives a bought part (a bearing's bore
@@ -101,7 +102,8 @@ rules of ISO 286-1.
                the spread the statistics assume, each side independent and
                centred: normal (default; ±3 sigma is the tolerance) or uniform;
                they give the clearances 99.73 % of assemblies lie within and the
-               probability of an interference (from 0 to 1)
+               probability of an interference and of a clearance (from 0 to 1);
+               for a fit only
   SIZE         a size range (30～40, also written 30-40 or 30~40), or a diameter
                in mm over 0 up to 3150 with at most 4 decimals (35, 35.5); a
                diameter on a boundary belongs to the lower range (30 is in 24～30),
@@ -142,6 +144,7 @@ rules of ISO 286-1.
   --output FILE
                the answer into FILE instead of standard output, whole or not at
                all: a failure leaves nothing and exits 3
+  An option given twice exits 2 rather than taking the last.
   -h, --help   show this help
   --version    show the version
 

@@ -396,6 +396,11 @@ Options settled(Parser& parser)
             checkSizeAlone(options.operands);
         else
             checkOperands(options.operands);
+        // A class alone has no clearances to spread; the option would be silently ignored.
+        const bool oneClass = !options.holeLimits && !options.shaftLimits &&
+                              options.operands.front().find('/') == std::string::npos;
+        if (parser.distribution.given() && oneClass)
+            throw InputError("--distribution is for a fit HOLE/SHAFT, not a class alone");
         return options;
     }
     if (!options.operands.empty())
@@ -415,15 +420,44 @@ Options settled(Parser& parser)
     return options;
 }
 
+// --materials without a value lists the library, as text or JSON; nothing else goes with it.
+Options materialListOf(std::span<const std::string_view> args)
+{
+    Options options;
+    options.action = Action::Materials;
+    std::vector<std::string_view> rest;
+    for (const std::string_view arg : args)
+        if (arg != "--materials")
+            rest.push_back(arg);
+    std::optional<std::string_view> format;
+    if (rest.size() == 1 && rest[0].starts_with("--format="))
+        format = rest[0].substr(9);
+    else if (rest.size() == 2 && rest[0] == "--format")
+        format = rest[1];
+    else if (!rest.empty())
+        throw InputError("--materials needs a value: HOLE/SHAFT from the library, such as "
+                         "A5052/S45C; alone, or with --format, it lists the library");
+    options.format = format ? formatNamed(*format) : Format::Text;
+    if (options.format == Format::Csv)
+        throw InputError("--materials lists the library as text or json");
+    return options;
+}
+
+// CLI11 would take the last of an option given twice; two values are more likely a slip than a
+// correction, so neither is taken.
+void refuseRepeats(const Parser& parser)
+{
+    for (const ValueOption* v : parser.values)
+        if (v->option->count() > 1)
+            throw InputError(std::string(v->name) + " is given more than once; give it once");
+}
+
 } // namespace
 
 Options parseOptions(std::span<const std::string_view> args)
 {
-    if (wantsMaterialList(args)) {
-        Options options;
-        options.action = Action::Materials;
-        return options;
-    }
+    if (wantsMaterialList(args))
+        return materialListOf(args);
     Parser parser;
     parser.parse(args);
     for (const CLI::Option* option : parser.app.parse_order()) {
@@ -439,6 +473,7 @@ Options parseOptions(std::span<const std::string_view> args)
         if (unknown != "--")
             throw InputError("unknown option " + quote(unknown) + "; try --help");
     }
+    refuseRepeats(parser);
     return settled(parser);
 }
 

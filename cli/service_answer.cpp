@@ -65,6 +65,20 @@ std::string materialText(const NamedMaterial& m)
     return m.name + " (" + std::string(m.condition) + ")";
 }
 
+// A part heated past what its material bears is no longer the part its figures describe.
+bool beyondLimit(const NamedMaterial& material, double celsius)
+{
+    return material.heatLimit && celsius > material.heatLimit->celsius;
+}
+
+std::string heatWarning(const std::string& part, double celsius, const NamedMaterial& material)
+{
+    const HeatLimit& limit = *material.heatLimit;
+    return part + " at " + formatCelsius(celsius) + " °C is above what " + material.name +
+           " bears: " + formatCelsius(limit.celsius) + " °C, " + std::string(nameOf(limit.kind)) +
+           " (--materials gives the source)";
+}
+
 void addTemperature(ServiceAnswer& answer, Length diameter, const Deviations& hole,
                     const Deviations& shaft, const ServiceOptions& options)
 {
@@ -97,7 +111,23 @@ void addTemperature(ServiceAnswer& answer, Length diameter, const Deviations& ho
                                     {"maximum_clearance", mmNumber(at.fit.maximumClearance)},
                                     {"minimum_clearance", mmNumber(at.fit.minimumClearance)},
                                     {"fit", nameOf(at.fit.type)},
-                                    {"fit_changes_type", changes}};
+                                    {"fit_changes_type", changes},
+                                    {"hole_above_heat_limit", false},
+                                    {"shaft_above_heat_limit", false}};
+    const struct
+    {
+        const char* part;
+        const char* key;
+        double celsius;
+        const NamedMaterial& material;
+    } parts[] = {{"the hole's part", "hole_above_heat_limit", t.holeCelsius, *options.hole},
+                 {"the shaft", "shaft_above_heat_limit", t.shaftCelsius, *options.shaft}};
+    for (const auto& part : parts) {
+        if (!beyondLimit(part.material, part.celsius))
+            continue;
+        r.push_back({"warning", heatWarning(part.part, part.celsius, part.material)});
+        (*answer.temperature)[part.key] = true;
+    }
 }
 
 // Six significant digits: the model is no finer, and scripts get no binary noise.
@@ -111,6 +141,21 @@ double rounded(double value)
 JsonObject numberOrNull(double value, bool shown)
 {
     return shown && std::isfinite(value) ? JsonObject(rounded(value)) : JsonObject(nullptr);
+}
+
+JsonObject numberOrNull(const std::optional<double>& value, bool shown)
+{
+    return value ? numberOrNull(*value, shown) : JsonObject(nullptr);
+}
+
+// A part no interference presses has no stress and so no safety to give: said in words.
+std::string stressLine(double stress, const std::optional<double>& safety, double proof)
+{
+    if (!safety)
+        return formatFigure(stress) + " MPa, no stress: no safety to give against " +
+               formatFigure(proof) + " MPa";
+    return formatFigure(stress) + " MPa, safety " + formatFigure(*safety) + " against " +
+           formatFigure(proof) + " MPa";
 }
 
 // One temperature's figures; a figure whose part has yielded is named as such, never given.
@@ -138,20 +183,19 @@ void addState(Record& lines, JsonObject& json, const PressState& s, const Parts&
     if (s.shaftYieldsAtMax())
         yields += (yields.empty() ? "" : " and ") + std::string("the shaft's bore");
     if (!maxHolds) {
-        line("yields", yields +
-                           (minHolds ? " yields at the maximum interference"
-                                     : " yields even at the minimum interference") +
-                           "; past yield the elastic figures do not hold, so none is given");
+        const bool both = s.hubYieldsAtMax() && s.shaftYieldsAtMax();
+        line("yields",
+             yields + (both ? " yield" : " yields") +
+                 (minHolds ? " at the maximum interference" : " even at the minimum interference") +
+                 "; past yield the elastic figures do not hold, so none is given");
     } else {
         line("pressure_max", formatFigure(s.pressureMaxMpa) + " MPa");
         line("press_in_force_max", formatFigure(s.pressInForceMaxN / 1000) + " kN");
         line("hub_tangential_stress_max", formatFigure(s.hubTangentialMaxMpa) + " MPa");
-        line("hub_equivalent_stress_max", formatFigure(s.hubEquivalentMaxMpa) + " MPa, safety " +
-                                              formatFigure(s.hubSafety) + " against " +
-                                              formatFigure(parts.hub.proofStressMpa) + " MPa");
+        line("hub_equivalent_stress_max",
+             stressLine(s.hubEquivalentMaxMpa, s.hubSafety, parts.hub.proofStressMpa));
         line("shaft_equivalent_stress_max",
-             formatFigure(s.shaftEquivalentMaxMpa) + " MPa, safety " + formatFigure(s.shaftSafety) +
-                 " against " + formatFigure(parts.shaft.proofStressMpa) + " MPa");
+             stressLine(s.shaftEquivalentMaxMpa, s.shaftSafety, parts.shaft.proofStressMpa));
     }
     JsonObject yieldsJson = JsonObject::array();
     if (s.hubYieldsAtMax())
@@ -174,10 +218,35 @@ void addState(Record& lines, JsonObject& json, const PressState& s, const Parts&
     json["yields"] = yieldsJson;
 }
 
+// The hub's heating for a shrink fit, none where the fit already clears by the joining clearance.
+void addAssembly(Record& r, JsonObject& json, const PressFit& fit, const NamedMaterial& hub)
+{
+    const bool overheated = fit.assemblyCelsius && beyondLimit(hub, *fit.assemblyCelsius);
+    if (fit.assemblyCelsius)
+        r.push_back({"assembly_temperature", formatCelsius(*fit.assemblyCelsius) +
+                                                 " °C, the hub heated, the shaft at 20 °C, "
+                                                 "joining clearance " +
+                                                 mmText(fit.joiningClearance)});
+    else
+        r.push_back({"assembly_temperature",
+                     "none needed: the fit's least clearance, " +
+                         mmText(fit.joiningClearance - fit.assemblyOpening) +
+                         ", is at least the joining clearance, " + mmText(fit.joiningClearance)});
+    if (overheated)
+        r.push_back({"warning", heatWarning("the hub", *fit.assemblyCelsius, hub)});
+    json["assembly_temperature_c"] =
+        fit.assemblyCelsius ? JsonObject(rounded(*fit.assemblyCelsius)) : JsonObject(nullptr);
+    json["joining_clearance_mm"] = mmNumber(fit.joiningClearance);
+    json["hub_heat_limit_c"] =
+        hub.heatLimit ? JsonObject(hub.heatLimit->celsius) : JsonObject(nullptr);
+    json["assembly_above_heat_limit"] = overheated;
+}
+
 void addPressFit(ServiceAnswer& answer, Length diameter, const Deviations& hole,
                  const Deviations& shaft, const ServiceOptions& options)
 {
     const Joint joint = jointAt(options, diameter);
+    checkWalls(joint, hole, shaft);
     const Parts parts{options.hole->figures, options.shaft->figures};
     const PressFit fit = pressFitOf(joint, parts, hole, shaft, options.temperature);
     Record& r = answer.lines;
@@ -196,12 +265,7 @@ void addPressFit(ServiceAnswer& answer, Length diameter, const Deviations& hole,
                                   : std::string("none: no roughness given, nothing smoothed")});
     json["smoothing_mm"] = mmNumber(fit.smoothing);
     addState(r, json, fit.at20, parts, "");
-    r.push_back({"assembly_temperature", formatCelsius(fit.assemblyCelsius) +
-                                             " °C, the hub heated, the shaft at 20 °C, "
-                                             "joining clearance " +
-                                             mmText(fit.joiningClearance)});
-    json["assembly_temperature_c"] = rounded(fit.assemblyCelsius);
-    json["joining_clearance_mm"] = mmNumber(fit.joiningClearance);
+    addAssembly(r, json, fit, *options.hole);
     if (fit.atWorking) {
         JsonObject hot = JsonObject::object();
         addState(r, hot, *fit.atWorking, parts, "_at_temperature");
@@ -270,10 +334,39 @@ std::string materialLibraryText()
                 " × 10^-6/K: " + std::string(m.expansionSource) + '\n';
         text += "  0.2 % proof stress " + formatFigure(f.proofStressMpa) +
                 " MPa: " + std::string(m.proofSource) + '\n';
+        text += "  bears " + formatCelsius(m.heatLimit.celsius) + " °C, " +
+                std::string(nameOf(m.heatLimit.kind)) + ": " + std::string(m.heatLimit.source) +
+                '\n';
         if (!m.note.empty())
             text += "  note: " + std::string(m.note) + '\n';
     }
     return text;
+}
+
+std::string materialLibraryJson()
+{
+    JsonObject list = JsonObject::array();
+    for (const Material& m : materialLibrary()) {
+        const MaterialFigures& f = m.figures;
+        list.push_back(JsonObject{{"name", m.name},
+                                  {"condition", m.condition},
+                                  {"press_fit", f.elastic},
+                                  {"youngs_modulus_mpa", f.youngsModulusMpa},
+                                  {"poissons_ratio", f.poissonsRatio},
+                                  {"expansion_per_mega_kelvin", f.expansionPerMegaKelvin},
+                                  {"proof_stress_mpa", f.proofStressMpa},
+                                  {"heat_limit_c", m.heatLimit.celsius},
+                                  {"heat_limit", nameOf(m.heatLimit.kind)},
+                                  {"sources", JsonObject{{"youngs_modulus", m.modulusSource},
+                                                         {"poissons_ratio", m.poissonSource},
+                                                         {"expansion", m.expansionSource},
+                                                         {"proof_stress", m.proofSource},
+                                                         {"heat_limit", m.heatLimit.source}}},
+                                  {"note", m.note}});
+    }
+    std::ostringstream out;
+    writeJsonObject(out, list);
+    return out.str();
 }
 
 tolerance::Requirement serviceRequirement(const tolerance::Requirement& requirement,

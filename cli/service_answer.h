@@ -32,6 +32,7 @@ void writeServiceJson(std::ostream& out, const Record& fit, const ServiceAnswer&
 
 // --materials alone: every material with its figures and where each came from.
 std::string materialLibraryText();
+std::string materialLibraryJson();
 
 // --fits with a press fit asks an interference left after smoothing at 20 °C: searching for
 // that alone spares sorting the whole standard's pairs. The requirement as given otherwise.

@@ -14,10 +14,27 @@ using namespace tolerance::service;
 
 namespace {
 
+// "1e4": read by nothing here, and said so rather than called no number.
+bool hasExponent(std::string_view text)
+{
+    const std::size_t e = text.find_first_of("eE");
+    return e != std::string_view::npos && e > 0 && e + 1 < text.size() &&
+           text.find_first_of("0123456789") < e;
+}
+
+void refuseExponent(std::string_view text, std::string_view option)
+{
+    if (hasExponent(text))
+        throw InputError(std::string(option) + " " + quote(text) +
+                         " is in exponent notation; write it as a plain decimal, such as 10000 "
+                         "or 0.0001");
+}
+
 // A plain decimal, as splitDecimal reads it: no exponent, no "+", no spaces.
 double numberOf(std::string_view text, std::string_view option)
 {
     double value = 0;
+    refuseExponent(text, option);
     const auto decimal = tolerance::splitDecimal(text);
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (!decimal || error != std::errc() || end != text.data() + text.size() ||
@@ -26,14 +43,15 @@ double numberOf(std::string_view text, std::string_view option)
     return value;
 }
 
-// Millimetres, exactly, at most to the nanometre.
-Length lengthOf(std::string_view text, std::string_view option)
+// Millimetres, exactly, at most to the nanometre; what says what the option takes.
+Length lengthOf(std::string_view text, std::string_view option,
+                std::string_view what = "a length in mm such as 80 or 12.5")
 {
+    refuseExponent(text, option);
     const auto decimal = tolerance::splitDecimal(text);
     const auto magnitude = decimal ? tolerance::magnitudeOf(*decimal) : std::nullopt;
     if (!magnitude)
-        throw InputError(std::string(option) + " " + quote(text) +
-                         " is not a length in mm such as 80 or 12.5");
+        throw InputError(std::string(option) + " " + quote(text) + " is not " + std::string(what));
     if (decimal->negative && *magnitude != 0)
         throw InputError(std::string(option) + " " + quote(text) + " is below 0");
     return *magnitude;
@@ -52,6 +70,9 @@ double celsiusOf(std::string_view text)
     const double value = numberOf(text, "--temperature");
     if (value < kAbsoluteZeroCelsius)
         throw InputError("--temperature " + quote(text) + " is below absolute zero, -273.15 °C");
+    if (value > kHighestCelsius)
+        throw InputError("--temperature " + quote(text) +
+                         " is above 1000 °C, the highest working temperature taken");
     return value;
 }
 
@@ -74,13 +95,14 @@ NamedMaterial givenFigures(std::string_view text, std::string_view option)
         figures[k] =
             numberOf(item.substr(equals + 1), std::string(option) + " " + std::string(keys[k]));
     }
+    // A part that does not grow with heat could not be shrunk on: its heating would be infinite.
     const bool complete =
-        figures[0] > 0 && figures[1] >= 0 && figures[1] < 0.5 && figures[2] >= 0 && figures[3] > 0;
+        figures[0] > 0 && figures[1] >= 0 && figures[1] < 0.5 && figures[2] > 0 && figures[3] > 0;
     if (!complete)
         throw InputError(std::string(option) + " " + quote(text) +
-                         " needs E over 0 (MPa), nu from 0 to under 0.5, alpha (1e-6/K) and "
-                         "yield over 0 (MPa)");
-    return {"given", "figures given", {figures[0], figures[1], figures[2], figures[3]}};
+                         " needs E over 0 (MPa), nu from 0 to under 0.5, alpha over 0 (1e-6/K) "
+                         "and yield over 0 (MPa)");
+    return {"given", "figures given", {figures[0], figures[1], figures[2], figures[3]}, {}};
 }
 
 NamedMaterial materialNamed(std::string_view text, std::string_view option)
@@ -92,7 +114,7 @@ NamedMaterial materialNamed(std::string_view text, std::string_view option)
         throw InputError("unknown material " + quote(text) +
                          "; --materials alone lists the library, or give "
                          "E=…,nu=…,alpha=…,yield=…");
-    return {std::string(found->name), found->condition, found->figures};
+    return {std::string(found->name), found->condition, found->figures, found->heatLimit};
 }
 
 const std::string* valueOf(const std::map<std::string_view, std::string>& given,
@@ -146,18 +168,25 @@ void readJoint(const std::map<std::string_view, std::string>& given, ServiceOpti
     if (joint.length == 0)
         throw InputError("--length " + quote(*valueOf(given, "--length")) + " is not over 0");
     joint.friction = numberOf(*valueOf(given, "--friction"), "--friction");
-    if (joint.friction < 0 || joint.friction > 1)
+    // A friction of 0 holds nothing whatever the pressure: no press fit to work out.
+    if (joint.friction <= 0 || joint.friction > 1)
         throw InputError("--friction " + quote(*valueOf(given, "--friction")) +
-                         " is outside 0 to 1");
+                         " is outside 0 to 1: over 0, at most 1");
     if (const std::string* bore = valueOf(given, "--shaft-bore"))
         joint.shaftBore = lengthOf(*bore, "--shaft-bore");
     if (const std::string* clearance = valueOf(given, "--joining-clearance"))
         joint.joiningClearance = lengthOf(*clearance, "--joining-clearance");
     if (const std::string* rz = valueOf(given, "--roughness")) {
+        // One Rz could be either surface's or, as some write it, their sum: both are asked for.
+        if (rz->find('/') == std::string::npos)
+            throw InputError("--roughness " + quote(*rz) +
+                             " gives one Rz; give the bore's and the shaft's, RZH/RZS in µm, "
+                             "such as 6.3/4 (or 4/4)");
         const auto [h, s] = splitPair(*rz);
         // µm read as mm, then a thousandth of it: exact to the nanometre.
-        joint.roughness =
-            Roughness{lengthOf(h, "--roughness") / 1000, lengthOf(s, "--roughness") / 1000};
+        constexpr std::string_view rzWanted = "an Rz in µm such as 6.3";
+        joint.roughness = Roughness{lengthOf(h, "--roughness", rzWanted) / 1000,
+                                    lengthOf(s, "--roughness", rzWanted) / 1000};
     }
     options.pressFit = true;
 }
@@ -212,7 +241,10 @@ ServiceOptions readServiceOptions(const std::map<std::string_view, std::string>&
 
 bool wantsMaterialList(std::span<const std::string_view> args) noexcept
 {
-    return args.size() == 1 && args.front() == "--materials";
+    for (std::size_t i = 0; i < args.size(); ++i)
+        if (args[i] == "--materials")
+            return i + 1 == args.size() || args[i + 1].starts_with("--");
+    return false;
 }
 
 Joint jointAt(const ServiceOptions& options, Length diameter)
@@ -229,6 +261,19 @@ Joint jointAt(const ServiceOptions& options, Length diameter)
     return joint;
 }
 
+void checkWalls(const Joint& joint, const tolerance::Deviations& hole,
+                const tolerance::Deviations& shaft)
+{
+    const WallBounds bounds = wallBoundsOf(joint.diameter, hole, shaft);
+    const auto mm = [](Length value) { return tolerance::formatMillimetres(value) + " mm"; };
+    if (joint.hubOuter <= bounds.hubOver)
+        throw InputError("--hub-diameter " + mm(joint.hubOuter) +
+                         " is not over the bore's greatest size, " + mm(bounds.hubOver));
+    if (joint.shaftBore != 0 && joint.shaftBore >= bounds.boreUnder)
+        throw InputError("--shaft-bore " + mm(joint.shaftBore) +
+                         " is not under the shaft's least size, " + mm(bounds.boreUnder));
+}
+
 } // namespace cli
 
 namespace cli {
@@ -243,26 +288,33 @@ std::string_view serviceHelpText() noexcept
                only
   --hole-material M, --shaft-material M
                each part by name, or by its figures: E=205000,nu=0.3,alpha=11.7,
-               yield=490 (MPa, -, 10^-6/K, MPa)
+               yield=490 (MPa, -, 10^-6/K, MPa; alpha over 0)
   --temperature T or TH/TS
-               the working temperature in °C, one for both parts or the hole's
-               part's and the shaft's: the limits of size and the clearances
-               there, each size grown by alpha × (T - 20 °C) × the nominal size
+               the working temperature in °C, -273.15 to 1000, one for both
+               parts or the hole's part's and the shaft's: the limits of size
+               and the clearances there, each size grown by alpha × (T - 20 °C)
+               × the nominal size; a part above what its material bears is
+               warned of
   --hub-diameter D, --length L, --friction MU
                a press fit, elastic, after DIN 7190-1 (thick-walled cylinders):
-               the hub's outer diameter and the joint's length in mm, and the
-               coefficient of friction (steel on steel about 0.15 dry and 0.10
+               the hub's outer diameter (over the bore's greatest size) and the
+               joint's length in mm, and the coefficient of friction, over 0 and
+               at most 1 (steel on steel about 0.15 dry and 0.10
                oiled; steel in cast iron about 0.12 dry, 0.08 oiled; steel in
                aluminium or bronze about 0.10 dry, 0.06 oiled; shrunk by heat a
                little more than pressed)
   --shaft-bore D
-               a hollow shaft's bore in mm (0, the default: solid)
+               a hollow shaft's bore in mm, under the shaft's least size (0, the
+               default: solid)
   --roughness RZH/RZS
-               Rz of the bore and of the shaft in µm: 0.4 × their sum is taken
-               off the interference (DIN 7190-1:2017); without it nothing is
+               Rz of the bore and of the shaft in µm, both: 0.4 × their sum is
+               taken off the interference (DIN 7190-1:2017); without it nothing
+               is
   --joining-clearance C
                the clearance in mm when the heated hub goes on (default 0.001 ×
-               the diameter); the shaft is at 20 °C
+               the diameter); the shaft is at 20 °C; a fit that clears by that
+               much needs no heating, and a heating above what the hub's
+               material bears is warned of
   --torque N·m, --axial-force N, --safety S
                for --fits: the pairs that hold the torque and the axial force
                together, times S, at their minimum interference and keep both

@@ -30,7 +30,7 @@ inline constexpr std::array<ServiceOptionName, 13> kServiceOptions{{
     {"--hub-diameter", "the hub's outer diameter in mm"},
     {"--shaft-bore", "the shaft's bore in mm, 0 for a solid shaft"},
     {"--length", "the joint's length in mm"},
-    {"--friction", "the coefficient of friction, 0 to 1, such as 0.12"},
+    {"--friction", "the coefficient of friction, over 0 and at most 1, such as 0.12"},
     {"--roughness", "RZH/RZS in µm, such as 6.3/4"},
     {"--joining-clearance", "the clearance in mm left when joining by heat"},
     {"--torque", "the torque to hold in N·m"},
@@ -43,6 +43,7 @@ struct NamedMaterial
     std::string name; // the library's, or "given" for figures typed
     std::string_view condition;
     tolerance::service::MaterialFigures figures;
+    std::optional<tolerance::service::HeatLimit> heatLimit; // none known for figures typed
 };
 
 struct ServiceOptions
@@ -62,11 +63,16 @@ struct ServiceOptions
 ServiceOptions readServiceOptions(const std::map<std::string_view, std::string>& given,
                                   bool forFits);
 
-// "--materials" alone on the command line.
+// "--materials" without a value (last, or followed by another option): the library is wanted.
 bool wantsMaterialList(std::span<const std::string_view> args) noexcept;
 
 // The joint with the nominal size, checked against it: the hub over it, the bore under it.
 tolerance::service::Joint jointAt(const ServiceOptions& options, tolerance::Length diameter);
+
+// The same against a fit's limits: the hub over the bore's greatest size, the bore under the
+// shaft's least size.
+void checkWalls(const tolerance::service::Joint& joint, const tolerance::Deviations& hole,
+                const tolerance::Deviations& shaft);
 
 } // namespace cli
 

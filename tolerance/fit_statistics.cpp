@@ -2,8 +2,10 @@
 #include "tolerance/fit_statistics.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string_view>
 
 namespace tolerance {
@@ -20,14 +22,23 @@ struct Spread
     double shaft; // the shaft's tolerance, nm
 };
 
+// A normal tail is never empty; beyond what a double holds it is the least one there is.
+double tail(double z)
+{
+    return std::max(0.5 * std::erfc(z / std::sqrt(2.0)), std::numeric_limits<double>::denorm_min());
+}
+
 FitStatistics normal(const Spread& s)
 {
     const double mean = s.low + (s.hole + s.shaft) / 2;
     const double sigma = std::hypot(s.hole, s.shaft) / (2 * kSigmasPerHalfTolerance);
     const double half = kSigmasPerHalfTolerance * sigma;
-    const double below =
-        sigma > 0 ? 0.5 * std::erfc(mean / (sigma * std::sqrt(2.0))) : (mean < 0 ? 1.0 : 0.0);
-    return {Distribution::Normal, mean - half, mean + half, below};
+    if (sigma == 0) {
+        const double below = mean < 0 ? 1.0 : 0.0;
+        return {Distribution::Normal, mean, mean, below, 1 - below};
+    }
+    return {Distribution::Normal, mean - half, mean + half, tail(mean / sigma),
+            tail(-mean / sigma)};
 }
 
 // The clearance less its smallest value is the sum of two uniform spreads of widths a >= b: its
@@ -62,10 +73,14 @@ FitStatistics uniform(const Spread& s)
 {
     const double a = std::max(s.hole, s.shaft);
     const double b = std::min(s.hole, s.shaft);
-    if (a == 0)
-        return {Distribution::Uniform, s.low, s.low, s.low < 0 ? 1.0 : 0.0};
+    if (a == 0) {
+        const double below = s.low < 0 ? 1.0 : 0.0;
+        return {Distribution::Uniform, s.low, s.low, below, 1 - below};
+    }
+    // The trapezoid is symmetric: the share above z is the share below a + b - z.
     return {Distribution::Uniform, s.low + trapezoidPoint(kTailShare, a, b),
-            s.low + trapezoidPoint(1 - kTailShare, a, b), trapezoidShare(-s.low, a, b)};
+            s.low + trapezoidPoint(1 - kTailShare, a, b), trapezoidShare(-s.low, a, b),
+            trapezoidShare(a + b + s.low, a, b)};
 }
 
 } // namespace
@@ -97,24 +112,45 @@ std::string formatStatisticalClearance(double nanometres)
     return formatMillimetres(Length(steps) * kStatisticalStep);
 }
 
-std::string formatProbability(double probability)
+namespace {
+
+std::string shortest(double value)
 {
     char text[32];
-    std::snprintf(text, sizeof text, "%.4g", std::clamp(probability, 0.0, 1.0));
-    return text;
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
 }
 
-std::string formatPercent(double probability)
+} // namespace
+
+std::string formatFullMillimetres(double nanometres)
 {
-    // Four significant figures, never in powers of ten, and never a 0 or 100 that is not
-    // certain: a far tail reads "< 0.0001" and its other side "> 99.99".
-    const double percent = 100 * std::clamp(probability, 0.0, 1.0);
-    if (percent > 0 && percent < 0.0001)
+    return shortest(nanometres / double(kNanometresPerMm) + 0.0); // no "-0"
+}
+
+std::string formatProbability(double probability)
+{
+    return shortest(std::clamp(probability, 0.0, 1.0));
+}
+
+std::string formatPercent(double probability, double complement)
+{
+    // The far side is told by its complement: 1 less a tail of 1e-39 is 1 in a double.
+    constexpr double kLeast = 0.000001; // 0.0001 %
+    if (probability <= 0)
+        return "0";
+    if (complement <= 0)
+        return "100";
+    if (probability < kLeast)
         return "< 0.0001";
+    if (complement < kLeast)
+        return "> 99.9999";
+    const double percent = 100 * probability;
     char text[32];
     std::snprintf(text, sizeof text, "%.4g", percent);
-    if (percent < 100 && std::string_view(text) == "100")
-        return "> 99.99";
+    // Four figures of 99.995 read 100: as many decimals as keep it below, at most four.
+    for (int decimals = 2; std::string_view(text).starts_with("100") && decimals <= 4; ++decimals)
+        std::snprintf(text, sizeof text, "%.*f", decimals, percent);
     return text;
 }
 

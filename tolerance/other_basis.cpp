@@ -4,6 +4,7 @@
 #include "tolerance/classes.h"
 
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace tolerance {
@@ -61,6 +62,67 @@ std::optional<BasisMatch> nearestFit(const Fit& target, std::span<const Deviatio
     return best;
 }
 
+namespace {
+
+// A pair of the other system, its deviations at the size, in the order it is preferred.
+struct Offer
+{
+    ClassPair pair;
+    Deviations hole;
+    Deviations shaft;
+};
+
+// Our classes of a side with their deviations at the size, each looked up once.
+using Known = std::vector<std::pair<ClassCode, Deviations>>;
+
+Known oursAt(Side side, bool basisOnly, Length diameter, Edition edition)
+{
+    Known known;
+    for (const ToleranceClass& cls : classesOf(side)) {
+        const auto parsed = parseClassCode(cls.code);
+        const auto* code = std::get_if<ClassCode>(&parsed);
+        if (!code || (basisOnly && !isBasis(*code)))
+            continue;
+        if (const auto deviations = deviationsAt(*code, diameter, edition))
+            known.push_back({*code, *deviations});
+    }
+    return known;
+}
+
+const Deviations* find(const Known& known, const ClassCode& code)
+{
+    for (const auto& [c, deviations] : known)
+        if (c == code)
+            return &deviations;
+    return nullptr;
+}
+
+// The mirrored grades, the swapped grades, then every pair of our classes in the other system.
+std::vector<Offer> offersFor(const ClassPair& mirrored, Length diameter, Edition edition)
+{
+    const bool shaftBasis = isBasis(mirrored.shaft) && !isBasis(mirrored.hole);
+    const ClassPair swapped{{mirrored.hole.side, mirrored.hole.letters, mirrored.shaft.grade},
+                            {mirrored.shaft.side, mirrored.shaft.letters, mirrored.hole.grade}};
+    const Known bases = oursAt(shaftBasis ? Side::Shaft : Side::Hole, true, diameter, edition);
+    const Known others = oursAt(shaftBasis ? Side::Hole : Side::Shaft, false, diameter, edition);
+    const Known& holes = shaftBasis ? others : bases;
+    const Known& shafts = shaftBasis ? bases : others;
+    std::vector<Offer> offers;
+    for (const ClassPair& pair : {mirrored, swapped}) {
+        const Deviations* hole = find(holes, pair.hole);
+        const Deviations* shaft = find(shafts, pair.shaft);
+        if (hole && shaft)
+            offers.push_back({pair, *hole, *shaft});
+    }
+    for (const auto& [basis, basisDeviations] : bases)
+        for (const auto& [other, otherDeviations] : others)
+            offers.push_back(shaftBasis ? Offer{{other, basis}, otherDeviations, basisDeviations}
+                                        : Offer{{basis, other}, basisDeviations, otherDeviations});
+    return offers;
+}
+
+} // namespace
+
 std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCode& shaft,
                                            Length diameter, Edition edition)
 {
@@ -69,33 +131,27 @@ std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCod
     const auto shaftDeviations = deviationsAt(shaft, diameter, edition);
     if (!mirrored || !holeDeviations || !shaftDeviations)
         return std::nullopt;
-    // The basis class stays; the mirrored class is tried first, then every class of the table.
-    const bool holeBasis = mirrored->shaft.letters == "h" && !(hole == mirrored->hole);
-    const Side varied = holeBasis ? Side::Hole : Side::Shaft;
-    const ClassCode& basis = holeBasis ? mirrored->shaft : mirrored->hole;
-    const auto fixed = deviationsAt(basis, diameter, edition);
-    std::vector<ClassCode> codes{holeBasis ? mirrored->hole : mirrored->shaft};
-    for (const ToleranceClass& cls : classesOf(varied)) {
-        const auto parsed = parseClassCode(cls.code);
-        if (const auto* code = std::get_if<ClassCode>(&parsed); code && !(*code == codes.front()))
-            codes.push_back(*code);
+    if (isBasis(hole) && isBasis(shaft))
+        return OtherBasisFit{{hole, shaft}, 0, 0, true};
+    const Fit target = fitOf(*holeDeviations, *shaftDeviations);
+    // Nearest first; on a tie the letters of the mirrored class (C10/h9 rather than B10/h9 for
+    // H11/c11), then the order of the offers.
+    const auto rank = [&](const OtherBasisFit& f) {
+        const bool sameLetters = f.pair.hole.letters == mirrored->hole.letters &&
+                                 f.pair.shaft.letters == mirrored->shaft.letters;
+        return std::pair(std::abs(f.maximumShift) + std::abs(f.minimumShift), !sameLetters);
+    };
+    std::optional<OtherBasisFit> best;
+    for (const Offer& offer : offersFor(*mirrored, diameter, edition)) {
+        const Fit fit = fitOf(offer.hole, offer.shaft);
+        const OtherBasisFit candidate{offer.pair, fit.maximumClearance - target.maximumClearance,
+                                      fit.minimumClearance - target.minimumClearance, false};
+        if (!best || rank(candidate) < rank(*best))
+            best = candidate;
+        if (best->same())
+            break;
     }
-    std::vector<ClassCode> kept;
-    std::vector<Deviations> candidates;
-    for (const ClassCode& code : codes) {
-        if (const auto deviations = deviationsAt(code, diameter, edition)) {
-            kept.push_back(code);
-            candidates.push_back(*deviations);
-        }
-    }
-    if (!fixed || candidates.empty())
-        return std::nullopt;
-    const auto match =
-        nearestFit(fitOf(*holeDeviations, *shaftDeviations), candidates, *fixed, varied);
-    const ClassPair found =
-        holeBasis ? ClassPair{kept[match->index], basis} : ClassPair{basis, kept[match->index]};
-    return OtherBasisFit{found, match->maximumShift, match->minimumShift,
-                         found.hole == hole && found.shaft == shaft};
+    return best;
 }
 
 } // namespace tolerance

@@ -39,8 +39,12 @@ struct BasisMatch
 std::optional<BasisMatch> nearestFit(const Fit& target, std::span<const Deviations> candidates,
                                      const Deviations& fixed, Side candidatesSide) noexcept;
 
-// The same fit in the other system at a size: the mirrored pair where its clearances are the
-// same, else the class of our table that, with the basis class kept, comes nearest.
+// The same fit in the other system at a size, always a pair of our table's 65 classes: a pair
+// with the same clearances wherever one exists (the mirrored grades first, H7/g6 as G7/h6, then
+// the grades swapped, H7/js6 as JS6/h7, then any other), else the pair nearest to it, by the
+// least sum of how far its maximum and its minimum clearance differ; on a tie the one with the
+// mirrored letters (C10/h9 for H11/c11), then the mirrored grades, then the swapped ones, then the
+// table's order, basis class first.
 struct OtherBasisFit
 {
     ClassPair pair;
@@ -51,7 +55,8 @@ struct OtherBasisFit
     bool same() const noexcept { return maximumShift == 0 && minimumShift == 0; }
 };
 
-// Nothing when neither class is a basis, or when a class has no value at the size.
+// Nothing when neither class is a basis, when a class has no value at the size, or when no pair
+// of our classes in the other system has one.
 std::optional<OtherBasisFit> otherBasisFit(const ClassCode& hole, const ClassCode& shaft,
                                            Length diameter, Edition edition);
 

@@ -262,11 +262,15 @@ private Q_SLOTS:
         QTest::newRow("G7/h6") << u"G7/h6"_s << u"H7/g6, the same clearances"_s;
         QTest::newRow("H7/p6, by the Δ") << u"H7/p6"_s << u"P7/h6, the same clearances"_s;
         QTest::newRow("H7/h6") << u"H7/h6"_s << u"H7/h6, the same pair: it is of both systems"_s;
-        // H7/js6 clears -0.008 … 0.033; JS7/h6 -0.012 … 0.028.
-        QTest::newRow("H7/js6, no Δ for JS")
-            << u"H7/js6"_s
-            << u"JS7/h6, the nearest; its maximum clearance differs by -5 µm, its minimum "
-               u"clearance by -4 µm"_s;
+        // H7/js6 clears -0.008 … 0.033; JS7/h6 -0.012 … 0.028, but JS6/h7 (±0.008 on 0/-0.025)
+        // -0.008 … 0.033, both of the table.
+        QTest::newRow("H7/js6, the grades swapped")
+            << u"H7/js6"_s << u"JS6/h7, the same clearances"_s;
+        // H7/k7 (k7 +27/+2) clears -0.027 … 0.023; K7/h7 -0.018 … 0.032, M7/h7 -0.025 … 0.025.
+        QTest::newRow("H7/k7, the nearest")
+            << u"H7/k7"_s
+            << u"M7/h7, the nearest of the table's classes; its maximum clearance differs by "
+               u"+2 µm, its minimum clearance by +2 µm"_s;
         QTest::newRow("neither a basis") << u"G7/k6"_s << u"none: neither class is H or h"_s;
     }
 
@@ -278,18 +282,28 @@ private Q_SLOTS:
         QVERIFY2(answer.contains(u"other_basis: "_s + line), qPrintable(answer.join(u'|')));
     }
 
-    // The odds in JSON as numbers. H7 +0.025/0 and k6 +0.018/+0.002 at 30～40: uniform spreads
-    // interfere in (18 - 16/2) / 25 = 0.4 of assemblies, 99.73 % of them from
-    // -18 + √(2·25·16·0.00135) = -16.96 to 41 - 18 - 1.04 = 21.96 µm; normal spreads (σ =
-    // √881 / 6 = 4.947 µm about 2.5 µm) in Φ(-0.505) = 0.3067, from -12.34 to 17.34 µm.
+    // The odds in JSON as numbers, every figure kept. H7 +0.025/0 and k6 +0.018/+0.002 at
+    // 30～40: uniform spreads interfere in (18 - 16/2) / 25 = 0.4 of assemblies, 99.73 % of them
+    // from -18 + √(2·25·16·0.00135) = -16.960770 to 41 - 18 - 1.039230 = 21.960770 µm; normal
+    // spreads (σ = √881 / 6 = 4.946940 µm about 2.5 µm) in Φ(-0.505362) = 0.306652, from
+    // 2.5 ∓ 14.840822: -12.340822 to 17.340822 µm.
     void statisticsAsJson_data()
     {
         QTest::addColumn<QString>("distribution");
         QTest::addColumn<double>("low");
         QTest::addColumn<double>("high");
         QTest::addColumn<double>("probability");
-        QTest::newRow("normal") << u"normal"_s << -0.0123 << 0.0173 << 0.3067;
-        QTest::newRow("uniform") << u"uniform"_s << -0.017 << 0.022 << 0.4;
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("normal") << u"normal"_s << -0.012340822 << 0.017340822 << 0.306652
+                                << u"H7/k6"_s << u"35"_s;
+        QTest::newRow("uniform") << u"uniform"_s << -0.016960770 << 0.021960770 << 0.4 << u"H7/k6"_s
+                                 << u"35"_s;
+        // H7 +18/0, p6 +29/+18 at 18: mean -14.5 µm, σ = √445 / 6 = 3.515837 µm, a clearance in
+        // Φ(-4.124196) = 1.86016e-5 of assemblies: an interference in 0.99998140, not 1;
+        // 99.73 % from -14.5 ∓ 10.547512: -25.047512 to -3.952488 µm, not -0.025 and -0.004.
+        QTest::newRow("H7/p6 18, nearly certain")
+            << u"normal"_s << -0.025047512 << -0.003952488 << 0.9999813984 << u"H7/p6"_s << u"18"_s;
     }
 
     void statisticsAsJson()
@@ -298,19 +312,57 @@ private Q_SLOTS:
         QFETCH(double, low);
         QFETCH(double, high);
         QFETCH(double, probability);
+        QFETCH(QString, fit);
+        QFETCH(QString, size);
         const QString json =
-            answerOf({u"H7/k6"_s, u"35"_s, u"--format=json"_s, u"--distribution"_s, distribution})
-                .join(u' ');
+            answerOf({fit, size, u"--format=json"_s, u"--distribution"_s, distribution}).join(u' ');
         const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
         const QJsonObject statistics = o[u"statistics"].toObject();
         QCOMPARE(statistics[u"distribution"].toString(), distribution);
-        QCOMPARE(statistics[u"clearance_low"].toDouble(), low);
-        QCOMPARE(statistics[u"clearance_high"].toDouble(), high);
-        QCOMPARE(statistics[u"interference_probability"].toDouble(), probability);
+        // Not cut to 0.1 µm or to four figures: to a thousandth of a nm and a millionth.
+        QVERIFY(std::abs(statistics[u"clearance_low"].toDouble() - low) < 1e-9);
+        QVERIFY(std::abs(statistics[u"clearance_high"].toDouble() - high) < 1e-9);
+        const double interference = statistics[u"interference_probability"].toDouble();
+        QVERIFY2(std::abs(interference - probability) < 1e-6,
+                 qPrintable(QString::number(interference, 'g', 17)));
+        QVERIFY(std::abs(statistics[u"clearance_probability"].toDouble() - (1 - probability)) <
+                1e-6);
+        QVERIFY(interference < 1);
+        if (fit != u"H7/k6")
+            return;
         const QJsonObject other = o[u"other_basis"].toObject();
         QCOMPARE(other[u"pair"].toString(), u"K7/h6"_s);
         QCOMPARE(other[u"same_clearances"].toBool(false), true);
         QCOMPARE(other[u"maximum_clearance_difference_um"].toDouble(-1), 0.0);
+    }
+
+    // The odds in words: 0 % and 100 % only where certain, a far tail and its other side as
+    // such, the other side never 1 less a rounded figure. H7/u6 at 50: a clearance in
+    // Φ(-13.24) = 2.6e-40; H7/d9 at 50 (d9 -80/-142): an interference in Φ(-12.5) or so; H7/p6
+    // at 18: 1.86016e-5 of a clearance, as above, 99.998 % of an interference.
+    void oddsInWords_data()
+    {
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("odds");
+        QTest::newRow("H7/u6 50") << u"H7/u6"_s << u"50"_s
+                                  << u"an interference in > 99.9999 %, a clearance in < 0.0001 %"_s;
+        QTest::newRow("H7/d9 50") << u"H7/d9"_s << u"50"_s
+                                  << u"an interference in < 0.0001 %, a clearance in > 99.9999 %"_s;
+        QTest::newRow("H7/p6 18") << u"H7/p6"_s << u"18"_s
+                                  << u"an interference in 99.998 %, a clearance in 0.00186 %"_s;
+    }
+    void oddsInWords()
+    {
+        QFETCH(QString, fit);
+        QFETCH(QString, size);
+        QFETCH(QString, odds);
+        const QStringList answer = answerOf({fit, size});
+        const auto line = std::find_if(answer.begin(), answer.end(), [](const QString& l) {
+            return l.startsWith(u"statistics: "_s);
+        });
+        QVERIFY(line != answer.end());
+        QVERIFY2(line->endsWith(odds), qPrintable(*line));
     }
 
     void undefinedEntriesComputeNothing_data()

@@ -9,9 +9,11 @@
 #include "tolerance/fit_statistics.h"
 #include "tolerance/given_limits.h"
 #include "tolerance/iso286.h"
+#include "tolerance/nominal_size.h"
 #include "tolerance/other_basis.h"
 #include "tolerance/preferred_fits.h"
 
+#include <QSet>
 #include <QStringList>
 #include <QTest>
 
@@ -25,6 +27,7 @@ using namespace tolerance;
 using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(tolerance::Deviations)
+Q_DECLARE_METATYPE(tolerance::Edition)
 
 namespace {
 
@@ -365,6 +368,15 @@ private Q_SLOTS:
         const Deviations pm10{10000, -10000};
         QTest::newRow("exact hole, normal") << zero << pm10 << true << -10000.0 << 10000.0 << 0.5;
         QTest::newRow("exact hole, uniform") << zero << pm10 << false << -9973.0 << 9973.0 << 0.5;
+        // H7/j6 (j6 +11/-5): the clearance from -11 to +30 µm; uniform, zero lies on the rising
+        // corner, P = 11² / (2·25·16) = 121/800 = 0.15125; the tails end 1.03923 µm in, as above.
+        QTest::newRow("H7/j6 uniform, the rising corner")
+            << h7 << Deviations{11000, -5000} << false << -9960.770 << 28960.770 << 0.15125;
+        // H7/u6 at 50 (H7 +25/0, u6 +86/+70): mean -65.5 µm, σ = √881/6 = 4.946940 µm,
+        // z = 13.2405; the chance of a clearance Φ(-13.2405) = 2.56012e-40, of an interference
+        // 1 less that, which a double holds only as 1.
+        QTest::newRow("H7/u6 at 50 normal, a near certainty")
+            << h7 << Deviations{86000, 70000} << true << -80340.822 << -50659.178 << 1.0;
     }
 
     void statistics()
@@ -383,26 +395,137 @@ private Q_SLOTS:
                  qPrintable(QString::number(s.clearanceHigh)));
         QVERIFY2(std::abs(s.interferenceProbability - probability) <= 1e-6 * probability,
                  qPrintable(QString::number(s.interferenceProbability, 'g', 10)));
+        // The other side from its own tail: the far side of a near certainty keeps its figures.
+        const double clearance = QTest::currentDataTag() == QByteArray("H7/u6 at 50 normal, a "
+                                                                       "near certainty")
+                                     ? 2.56012e-40
+                                     : 1 - probability;
+        QVERIFY2(std::abs(s.clearanceProbability - clearance) <= 1e-5 * clearance,
+                 qPrintable(QString::number(s.clearanceProbability, 'g', 10)));
     }
 
     // As a designer reads a chance: never in powers of ten, never a certainty it is not.
     void percent_data()
     {
         QTest::addColumn<double>("probability");
+        QTest::addColumn<double>("complement"); // worked out on its own
         QTest::addColumn<QString>("text");
-        QTest::newRow("H7/k6's chance") << 0.306652 << u"30.67"_s;
-        QTest::newRow("a small one keeps its figures") << 0.0000123456 << u"0.001235"_s;
-        QTest::newRow("H7/g6's far tail") << 1.2361097e-9 << u"< 0.0001"_s;
-        QTest::newRow("the far tail's other side") << 1 - 1.2361097e-9 << u"> 99.99"_s;
-        QTest::newRow("certain") << 1.0 << u"100"_s;
-        QTest::newRow("never") << 0.0 << u"0"_s;
+        QTest::newRow("H7/k6's chance") << 0.306652 << 0.693348 << u"30.67"_s;
+        QTest::newRow("a small one keeps its figures")
+            << 0.0000123456 << 0.9999876544 << u"0.001235"_s;
+        QTest::newRow("H7/g6's far tail") << 1.2361097e-9 << 1 - 1.2361097e-9 << u"< 0.0001"_s;
+        QTest::newRow("the far tail's other side")
+            << 1 - 1.2361097e-9 << 1.2361097e-9 << u"> 99.9999"_s;
+        // H7/u6 at 50: 1 - 2.56e-40 is 1 in a double, yet no certainty.
+        QTest::newRow("a near certainty's double of 1") << 1.0 << 2.56012e-40 << u"> 99.9999"_s;
+        QTest::newRow("99.995 % is not 100") << 0.99995 << 0.00005 << u"99.995"_s;
+        QTest::newRow("99.97 %, four figures") << 0.99968 << 0.00032 << u"99.97"_s;
+        QTest::newRow("certain") << 1.0 << 0.0 << u"100"_s;
+        QTest::newRow("never") << 0.0 << 1.0 << u"0"_s;
     }
 
     void percent()
     {
         QFETCH(double, probability);
+        QFETCH(double, complement);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(tolerance::formatPercent(probability)), text);
+        QCOMPARE(QString::fromStdString(tolerance::formatPercent(probability, complement)), text);
+    }
+
+    // The same fit in the other system is always a pair of our 65 classes: the same clearances
+    // wherever such a pair exists, in either arrangement of the grades, else the nearest.
+    // At 35 with the 2016 rules H8 +39/0, js7 ±12.5: -12.5 … 51.5, as JS7/h8; JS8/h7 is no
+    // class of ours. H11/c11 (0.120 … 0.440): C10/h9 +220/+120 with 0/-62 clears 0.120 … 0.282,
+    // 158 µm short at its loosest; B10/h9 (+270/+170) is as far in all, 108 + 50, but of other
+    // letters.
+    void otherBasis_data()
+    {
+        QTest::addColumn<QString>("fit");
+        QTest::addColumn<Edition>("edition");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<int>("maximumShift"); // µm
+        QTest::addColumn<int>("minimumShift");
+        // H7/js6 and H7/k7 are rows of the command line's suite.
+        QTest::newRow("H8/js7, 2016: never JS8, not ours")
+            << u"H8/js7"_s << Edition::Iso2010 << u"JS7/h8"_s << 0 << 0;
+        QTest::newRow("H11/c11: the nearest of ours, its letters on a tie")
+            << u"H11/c11"_s << Edition::Jis1984 << u"C10/h9"_s << -158 << 0;
+    }
+    void otherBasis()
+    {
+        QFETCH(QString, fit);
+        QFETCH(Edition, edition);
+        QFETCH(QString, other);
+        QFETCH(int, maximumShift);
+        QFETCH(int, minimumShift);
+        const auto found = otherBasisFit(code(fit.section(u'/', 0, 0)), code(fit.section(u'/', 1)),
+                                         35 * kNanometresPerMm, edition);
+        QVERIFY(found);
+        QCOMPARE(pairText(found->pair), other);
+        QCOMPARE(found->maximumShift, Length(maximumShift) * kNanometresPerMicrometre);
+        QCOMPARE(found->minimumShift, Length(minimumShift) * kNanometresPerMicrometre);
+    }
+
+    // Over every fit of our classes with a basis class, at every range of the table, in both
+    // editions: the answer is a pair of ours, and it says "the same" exactly when some pair of
+    // ours in the other system clears alike (found here by trying every one).
+    void otherBasisEverywhere()
+    {
+        const auto ours = [](Side side) {
+            std::vector<ClassCode> codes;
+            for (const ToleranceClass& cls : classesOf(side))
+                codes.push_back(code(q(cls.code)));
+            return codes;
+        };
+        const std::vector<ClassCode> holes = ours(Side::Hole);
+        const std::vector<ClassCode> shafts = ours(Side::Shaft);
+        const auto isBasis = [](const ClassCode& c) {
+            return c.letters == "H" || c.letters == "h";
+        };
+        int answers = 0;
+        for (const Edition edition : {Edition::Jis1984, Edition::Iso2010}) {
+            for (std::size_t range = 0; range < kSizeRangeCount; ++range) {
+                const RangeBounds& r = rangeBounds()[range];
+                const Length d = (r.lower + r.upper) / 2 + 1;
+                std::vector<std::pair<ClassCode, Deviations>> holesAt, shaftsAt;
+                for (const ClassCode& c : holes)
+                    if (const auto d0 = lookUp(c, d, edition).deviations)
+                        holesAt.push_back({c, *d0});
+                for (const ClassCode& c : shafts)
+                    if (const auto d0 = lookUp(c, d, edition).deviations)
+                        shaftsAt.push_back({c, *d0});
+                // Every pair's clearances in each system, to find an equal by.
+                QSet<std::pair<Length, Length>> holeBasis, shaftBasis;
+                for (const auto& [h, hd] : holesAt)
+                    for (const auto& [s, sd] : shaftsAt) {
+                        const Fit f = fitOf(hd, sd);
+                        if (isBasis(h))
+                            holeBasis.insert({f.maximumClearance, f.minimumClearance});
+                        if (isBasis(s))
+                            shaftBasis.insert({f.maximumClearance, f.minimumClearance});
+                    }
+                for (const auto& [h, hd] : holesAt) {
+                    for (const auto& [s, sd] : shaftsAt) {
+                        if (isBasis(h) == isBasis(s))
+                            continue;
+                        const auto found = otherBasisFit(h, s, d, edition);
+                        QVERIFY(found);
+                        ++answers;
+                        QVERIFY(findClass(Side::Hole, textOf(found->pair.hole)));
+                        QVERIFY(findClass(Side::Shaft, textOf(found->pair.shaft)));
+                        // A hole-basis fit's other system has the h shafts, and back.
+                        QVERIFY(isBasis(isBasis(h) ? found->pair.shaft : found->pair.hole));
+                        const Fit target = fitOf(hd, sd);
+                        const bool exists =
+                            (isBasis(h) ? shaftBasis : holeBasis)
+                                .contains({target.maximumClearance, target.minimumClearance});
+                        QVERIFY2(found->same() == exists,
+                                 qPrintable(pairText({h, s}) + u" → "_s + pairText(found->pair)));
+                    }
+                }
+            }
+        }
+        QVERIFY(answers > 10000);
     }
 
     void mirroredPairs_data()

@@ -102,6 +102,7 @@ private Q_SLOTS:
                                                                  {F::HoleRz, u"6.3"_s},
                                                                  {F::ShaftRz, u"4"_s},
                                                                  {F::Torque, u"500"_s},
+                                                                 {F::AxialForce, u"1500"_s},
                                                                  {F::Safety, u"1.5"_s}}),
                                         fitOf(u"50"_s, u"H7"_s, u"s6"_s));
         QVERIFY(answer.joint);
@@ -115,7 +116,7 @@ private Q_SLOTS:
         QCOMPARE(answer.joint->roughness->shaft, Length(4000));
         QVERIFY(answer.needs);
         QCOMPARE(answer.needs->torqueNm, 500.0);
-        QCOMPARE(answer.needs->axialForceN, 0.0);
+        QCOMPARE(answer.needs->axialForceN, 1500.0);
         QCOMPARE(answer.needs->safety, 1.5);
         QVERIFY(answer.search());
         QVERIFY(answer.press && answer.press->elastic);
@@ -130,7 +131,7 @@ private Q_SLOTS:
         const auto& s = answer.press->at20;
         QCOMPARE((QStringList{figure(s.pressureMinMpa), figure(s.torqueMinNm),
                               figure(s.axialForceMinN / 1000), figure(s.pressureMaxMpa),
-                              figure(s.hubSafety)}),
+                              figure(*s.hubSafety)}),
                  (QStringList{u"22.5"_s, u"530"_s, u"21.2"_s, u"73.7"_s, u"2.28"_s}));
         QVERIFY(!answer.thermal && !answer.working && !answer.warm());
         QVERIFY(!answer.search()); // no load given: the finder is left alone
@@ -163,14 +164,33 @@ private Q_SLOTS:
         QTest::newRow("a temperature, no materials")
             << Typed{{F::HoleCelsius, u"80"_s}, {F::ShaftMaterial, u"S45C"_s}} << F::HoleMaterial
             << u"材料を選んで"_s;
-        QTest::newRow("a hub not over the size")
-            << joint(F::HubOuter, u"50"_s) << F::HubOuter << u"50 mm より大きく"_s;
-        QTest::newRow("a bore not under the size")
-            << joint(F::ShaftBore, u"50"_s) << F::ShaftBore << u"50 mm より小さく"_s;
+        // H7's bore at 50 may be 50.025, s6's shaft as small as 50.043: the walls are held to
+        // those, not to the nominal size.
+        QTest::newRow("a hub inside the bore's greatest size")
+            << joint(F::HubOuter, u"50.01"_s) << F::HubOuter
+            << u"穴の最大許容寸法 50.025 mm より大きく"_s;
+        QTest::newRow("a bore not under the shaft's least size")
+            << joint(F::ShaftBore, u"50.043"_s) << F::ShaftBore
+            << u"軸の最小許容寸法 50.043 mm より小さく"_s;
         QTest::newRow("a length of 0")
             << joint(F::JointLength, u"0"_s) << F::JointLength << u"0 より長い"_s;
-        QTest::newRow("a friction over 1")
-            << joint(F::Friction, u"1.5"_s) << F::Friction << u"0～1"_s;
+        QTest::newRow("a friction over 1") << joint(F::Friction, u"1.5"_s) << F::Friction
+                                           << u"摩擦係数は 0 より大きく 1 以下です（例: 0.15）"_s;
+        QTest::newRow("a friction of 0, which holds nothing")
+            << joint(F::Friction, u"0"_s) << F::Friction
+            << u"摩擦係数は 0 より大きく 1 以下です（例: 0.15）"_s;
+        // Each number field in its own words, not the finder's clearance example.
+        QTest::newRow("a friction in letters") << joint(F::Friction, u"abc"_s) << F::Friction
+                                               << u"摩擦係数は数字で入力してください（例: 0.15）"_s;
+        QTest::newRow("a torque to five decimals") << joint(F::Torque, u"0.00001"_s) << F::Torque
+                                                   << u"トルクの小数は 4 桁までです（例: 500）"_s;
+        QTest::newRow("a temperature in exponent notation")
+            << steel + Typed{{F::HoleCelsius, u"1e4"_s}} << F::HoleCelsius << u"指数表記"_s;
+        QTest::newRow("a temperature over 1000 °C")
+            << steel + Typed{{F::ShaftCelsius, u"1000.01"_s}} << F::ShaftCelsius
+            << u"温度は 1000 °C までです"_s;
+        QTest::newRow("one roughness alone")
+            << joint(F::HoleRz, u"6.3"_s) << F::ShaftRz << u"穴と軸の両方の Rz"_s;
         QTest::newRow("a friction with a comma")
             << joint(F::Friction, u"0,15"_s) << F::Friction << u"「.」"_s;
         QTest::newRow("a negative roughness")
@@ -181,8 +201,12 @@ private Q_SLOTS:
         QTest::newRow("a torque without a joint")
             << steel + Typed{{F::Torque, u"500"_s}} << F::Torque << u"荷重で探すには"_s;
         QTest::newRow("a negative torque") << joint(F::Torque, u"-5"_s) << F::Torque << u"0 以上"_s;
+        // A negative safety and a safety of 0 are told the same rule.
         QTest::newRow("a safety of 0") << joint(F::Torque, u"5"_s) + Typed{{F::Safety, u"0"_s}}
-                                       << F::Safety << u"0 より大きい"_s;
+                                       << F::Safety << u"安全率は 0 より大きい数です（例: 1.5）"_s;
+        QTest::newRow("a negative safety")
+            << joint(F::Torque, u"5"_s) + Typed{{F::Safety, u"-1"_s}} << F::Safety
+            << u"安全率は 0 より大きい数です（例: 1.5）"_s;
         QTest::newRow("a plastic hub with a load")
             << Typed{{F::HoleMaterial, u"POM"_s}, {F::ShaftMaterial, u"S45C"_s},
                      {F::HubOuter, u"80"_s},      {F::JointLength, u"40"_s},
@@ -221,13 +245,25 @@ private Q_SLOTS:
         QVERIFY(!answer.thermal && !answer.press && !answer.search() && !answer.warm());
     }
 
-    // The fields as typed and whether the group was open, in the workbench's store.
+    // Each of the thirteen fields as typed, every one a text of its own, and whether the group
+    // was open, in the workbench's store.
     void kept()
     {
         QSettings(QSettings::IniFormat, QSettings::UserScope, u"Kelvan"_s, u"TessalyFits"_s)
             .clear();
         QVERIFY(!workbench::loadServiceFields().open);
-        workbench::ServiceFields fields = open(kSteelJoint + Typed{{F::HoleCelsius, u"８０"_s}});
+        workbench::ServiceFields fields = open(kSteelJoint + Typed{{F::HoleCelsius, u"８０"_s},
+                                                                   {F::ShaftCelsius, u"90"_s},
+                                                                   {F::ShaftBore, u"20"_s},
+                                                                   {F::HoleRz, u"6.3"_s},
+                                                                   {F::ShaftRz, u"4"_s},
+                                                                   {F::Torque, u"500"_s},
+                                                                   {F::AxialForce, u"1500"_s},
+                                                                   {F::Safety, u"1.5"_s}});
+        fields.text[F::ShaftMaterial] = u"A5052"_s;
+        for (int i = 0; i < workbench::kServiceFieldCount; ++i)
+            for (int j = 0; j < i; ++j)
+                QVERIFY(fields.text[F(i)] != fields.text[F(j)]);
         workbench::saveServiceFields(fields);
         const workbench::ServiceFields back = workbench::loadServiceFields();
         QVERIFY(back.open);

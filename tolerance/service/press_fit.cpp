@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace tolerance::service {
@@ -26,9 +25,9 @@ double boreRatio(const Joint& joint) noexcept
     return ratio(joint.shaftBore, joint.diameter);
 }
 
-double safetyOf(double proof, double stress) noexcept
+std::optional<double> safetyOf(double proof, double stress) noexcept
 {
-    return stress > 0 ? proof / stress : std::numeric_limits<double>::infinity();
+    return stress > 0 ? std::optional(proof / stress) : std::nullopt;
 }
 
 // Per-part stresses at the bores for a contact pressure.
@@ -64,6 +63,18 @@ Length smoothingOf(const std::optional<Roughness>& roughness) noexcept
 Length joiningClearanceOf(const Joint& joint) noexcept
 {
     return joint.joiningClearance.value_or(joint.diameter / 1000);
+}
+
+WallBounds wallBoundsOf(Length diameter, const Deviations& hole, const Deviations& shaft) noexcept
+{
+    return {diameter + hole.upper, diameter + shaft.lower};
+}
+
+bool wallsHold(const Joint& joint, const Deviations& hole, const Deviations& shaft) noexcept
+{
+    const WallBounds bounds = wallBoundsOf(joint.diameter, hole, shaft);
+    return joint.hubOuter > bounds.hubOver &&
+           (joint.shaftBore == 0 || joint.shaftBore < bounds.boreUnder);
 }
 
 double complianceOf(const Joint& joint, const Parts& parts) noexcept
@@ -127,11 +138,13 @@ PressFit pressFitOf(const Joint& joint, const Parts& parts, const Deviations& ho
                                      parts.shaft.expansionPerMegaKelvin, *working);
         answer.atWorking = pressStateOf(joint, parts, compliance, hot.fit, answer.smoothing);
     }
-    // The largest shaft must pass the smallest bore, roughness and all.
-    const Length opening = std::max<Length>(0, -fit.minimumClearance) + answer.joiningClearance;
-    answer.assemblyCelsius =
-        kReferenceCelsius +
-        double(opening) / (parts.hub.expansionPerMegaKelvin * 1e-6 * double(joint.diameter));
+    // The largest shaft must pass the smallest bore, roughness and all; a fit that clears by more
+    // than the joining clearance goes together as it is.
+    answer.assemblyOpening = answer.joiningClearance - fit.minimumClearance;
+    if (answer.assemblyOpening > 0)
+        answer.assemblyCelsius =
+            kReferenceCelsius + double(answer.assemblyOpening) / (parts.hub.expansionPerMegaKelvin *
+                                                                  1e-6 * double(joint.diameter));
     return answer;
 }
 

@@ -42,6 +42,17 @@ Length smoothingOf(const std::optional<Roughness>& roughness) noexcept;
 
 Length joiningClearanceOf(const Joint& joint) noexcept;
 
+// What the joint's walls must clear: the hub's outer diameter over the bore's greatest size, a
+// hollow shaft's bore under the shaft's least size. Checked against the nominal size alone, a hub
+// of 50.01 would be taken for a bore that may be 50.025.
+struct WallBounds
+{
+    Length hubOver;   // the hole's maximum size
+    Length boreUnder; // the shaft's minimum size
+};
+WallBounds wallBoundsOf(Length diameter, const Deviations& hole, const Deviations& shaft) noexcept;
+bool wallsHold(const Joint& joint, const Deviations& hole, const Deviations& shaft) noexcept;
+
 // The elastic answer at one temperature. A figure at an end whose part yields is left out by
 // the reader: past yield the elastic model no longer holds.
 struct PressState
@@ -56,13 +67,15 @@ struct PressState
     double hubTangentialMaxMpa; // at the hub's bore
     double hubEquivalentMaxMpa; // von Mises
     double shaftEquivalentMaxMpa;
-    double hubSafety;     // proof stress over equivalent stress, at the maximum
-    double shaftSafety;   // infinite when no interference presses at all
+    // Proof stress over equivalent stress, at the maximum; nothing where no interference presses
+    // at all: a part under no stress has no safety to give, and "infinite" is no figure.
+    std::optional<double> hubSafety;
+    std::optional<double> shaftSafety;
     bool holdsForCertain; // an interference at the minimum: friction holds something
     bool hubYieldsAtMin;
     bool shaftYieldsAtMin;
-    bool hubYieldsAtMax() const { return hubSafety < 1.0; }
-    bool shaftYieldsAtMax() const { return shaftSafety < 1.0; }
+    bool hubYieldsAtMax() const { return hubSafety && *hubSafety < 1.0; }
+    bool shaftYieldsAtMax() const { return shaftSafety && *shaftSafety < 1.0; }
 };
 
 struct PressFit
@@ -72,9 +85,13 @@ struct PressFit
     Length joiningClearance;
     PressState at20;
     std::optional<PressState> atWorking;
-    // The hub heated until it clears the largest shaft by the joining clearance, the shaft at
-    // 20 °C.
-    double assemblyCelsius;
+    // How much the hub's bore must grow for the largest shaft to pass the smallest bore with the
+    // joining clearance: the joining clearance less the fit's least clearance (an interference
+    // counted negative). Nothing to grow, and no heating, where the fit clears by that much.
+    Length assemblyOpening;
+    // The hub heated until the bore has grown so, the shaft at 20 °C; nothing when no heating
+    // is needed.
+    std::optional<double> assemblyCelsius;
 };
 
 // The constant of the joint: pressure = (interference / diameter) / compliance, in 1/MPa.

@@ -121,7 +121,7 @@ std::vector<FoundFit> keepServiceFits(std::span<const FoundFit> found, const Ser
     if (!test)
         return kept;
     for (const FoundFit& f : found)
-        if (test->passes(f.fit))
+        if (test->passes(f.fit) && wallsHold(search.joint, f.hole->deviations, f.shaft->deviations))
             kept.push_back(f);
     return kept;
 }
@@ -142,7 +142,7 @@ std::vector<FoundFit> findServiceFits(std::span<const Candidate> holes,
         for (const Candidate& shaft : shafts) {
             const Fit fit = fitOf(hole.deviations, shaft.deviations);
             if (onBasis(shaft, Side::Shaft, requirement.basis) && admits(requirement, fit) &&
-                test->passes(fit))
+                test->passes(fit) && wallsHold(search.joint, hole.deviations, shaft.deviations))
                 found.push_back({&hole, &shaft, fit, isPreferredFit(hole.code, shaft.code)});
         }
     }

@@ -33,7 +33,8 @@ struct ServiceSearch
     ServiceNeeds needs;
 };
 
-// findFits' answer, in its order, less the pairs that fail the needs.
+// findFits' answer, in its order, less the pairs that fail the needs or whose bore's greatest
+// size reaches the hub's outer diameter (or whose shaft's least size reaches its bore).
 std::vector<FoundFit> findServiceFits(std::span<const Candidate> holes,
                                       std::span<const Candidate> shafts,
                                       const Requirement& requirement, const ServiceSearch& search);

@@ -10,6 +10,10 @@ namespace tolerance::service {
 
 inline constexpr double kReferenceCelsius = 20.0;
 inline constexpr double kAbsoluteZeroCelsius = -273.15;
+// The highest working temperature taken: no metal of the library stays solid far beyond it, and
+// its expansion figures are for 20 to 100 °C. A hub's heating for a shrink fit is an answer, not
+// an input, and may come out higher (with a warning).
+inline constexpr double kHighestCelsius = 1000.0;
 
 struct Temperatures
 {

@@ -211,9 +211,11 @@ Section spreadSection(Composer& c, const FitAsked& asked, const Deviations& hole
                       text("mm"), text(how)});
     t.rows.push_back({text(w.spreadHigh), figure(formatStatisticalClearance(s.clearanceHigh)),
                       text("mm"), text(how)});
-    t.rows.push_back({text(w.interferenceOdds), figure(formatPercent(s.interferenceProbability)),
+    t.rows.push_back({text(w.interferenceOdds),
+                      figure(formatPercent(s.interferenceProbability, s.clearanceProbability)),
                       text("%"), text(how)});
-    t.rows.push_back({text(w.clearanceOdds), figure(formatPercent(1 - s.interferenceProbability)),
+    t.rows.push_back({text(w.clearanceOdds),
+                      figure(formatPercent(s.clearanceProbability, s.interferenceProbability)),
                       text("%"), text(how)});
     return {std::string(w.spread),
             {Paragraph{fill(w.distribution, {normal ? w.normalAssumed : w.uniformAssumed})}, t}};

@@ -101,19 +101,24 @@ Section thermalSection(Composer& c, const ServiceAsked& asked, const FitFigures&
 
 // One temperature's figures in the order of kStateRows; where its end of the fit has yielded,
 // the mark that none is given.
-std::vector<std::string> stateFigures(const PressState& s, std::string_view none)
+std::vector<std::string> stateFigures(const PressState& s, std::string_view none,
+                                      std::string_view noStress)
 {
     const bool minHolds = !s.hubYieldsAtMin && !s.shaftYieldsAtMin;
     const bool maxHolds = !s.hubYieldsAtMax() && !s.shaftYieldsAtMax();
     const auto shown = [&](bool holds, double value) {
         return holds && std::isfinite(value) ? number(value) : std::string(none);
     };
+    // A part under no stress has no safety to give: said in words.
+    const auto safety = [&](const std::optional<double>& value) {
+        return !maxHolds ? std::string(none) : value ? number(*value) : std::string(noStress);
+    };
     return {formatMillimetres(s.interferenceMin),       formatMillimetres(s.interferenceMax),
             shown(minHolds, s.pressureMinMpa),          shown(minHolds, s.torqueMinNm),
             shown(minHolds, s.axialForceMinN / 1000),   shown(maxHolds, s.pressureMaxMpa),
             shown(maxHolds, s.pressInForceMaxN / 1000), shown(maxHolds, s.hubTangentialMaxMpa),
-            shown(maxHolds, s.hubEquivalentMaxMpa),     shown(maxHolds, s.hubSafety),
-            shown(maxHolds, s.shaftEquivalentMaxMpa),   shown(maxHolds, s.shaftSafety)};
+            shown(maxHolds, s.hubEquivalentMaxMpa),     safety(s.hubSafety),
+            shown(maxHolds, s.shaftEquivalentMaxMpa),   safety(s.shaftSafety)};
 }
 
 struct StateRow
@@ -139,6 +144,43 @@ constexpr StateRow kStateRows[] = {
     {&Words::shaftEquivalent, "MPa", &Words::stresses},
     {&Words::shaftSafety, "", &Words::stresses},
 };
+
+std::string_view limitWords(const Words& w, HeatLimitKind kind)
+{
+    switch (kind) {
+    case HeatLimitKind::Tempering:
+        return w.tempering;
+    case HeatLimitKind::Transformation:
+        return w.transformation;
+    case HeatLimitKind::Sensitisation:
+        return w.sensitisation;
+    case HeatLimitKind::Decomposition:
+        return w.decomposition;
+    case HeatLimitKind::Stabilising:
+        return w.stabilising;
+    case HeatLimitKind::Ageing:
+        return w.ageing;
+    case HeatLimitKind::Annealing:
+        return w.annealing;
+    case HeatLimitKind::MeltingOnset:
+        return w.meltingOnset;
+    case HeatLimitKind::Mechanical:
+        return w.mechanical;
+    case HeatLimitKind::ContinuousUse:
+        break;
+    }
+    return w.continuousUse;
+}
+
+// A part heated past what its material bears is no longer the part its figures describe.
+void warnHeat(Composer& c, std::string_view what, double value, const MaterialAsked& material)
+{
+    if (!material.library || value <= material.library->heatLimit.celsius)
+        return;
+    const HeatLimit& limit = material.library->heatLimit;
+    c.warn(fill(c.w.beyondHeatLimit, {what, celsius(c.w, value), material.name,
+                                      limitWords(c.w, limit.kind), celsius(c.w, limit.celsius)}));
+}
 
 void warnState(Composer& c, const PressState& s, const std::string& where)
 {
@@ -177,9 +219,10 @@ Table pressTable(Composer& c, const ServiceAsked& asked, const PressFit& press)
     };
     if (joint.roughness)
         add(w.smoothing, formatMillimetres(press.smoothing), "", "mm", w.smoothed);
-    const std::vector<std::string> cold = stateFigures(press.at20, w.notWorkedOut);
-    const std::vector<std::string> hot = warm ? stateFigures(*press.atWorking, w.notWorkedOut)
-                                              : std::vector<std::string>(cold.size());
+    const std::vector<std::string> cold = stateFigures(press.at20, w.notWorkedOut, w.noStress);
+    const std::vector<std::string> hot =
+        warm ? stateFigures(*press.atWorking, w.notWorkedOut, w.noStress)
+             : std::vector<std::string>(cold.size());
     for (std::size_t i = 0; i < std::size(kStateRows); ++i) {
         if (i == kInterferenceRows) {
             add(w.hubRatio, number(double(joint.diameter) / double(joint.hubOuter)), "", "",
@@ -191,7 +234,9 @@ Table pressTable(Composer& c, const ServiceAsked& asked, const PressFit& press)
         const StateRow& row = kStateRows[i];
         add(w.*row.name, cold[i], hot[i], row.unit, w.*row.formula);
     }
-    add(w.assemblyTemperature, formatCelsius(press.assemblyCelsius), "", "°C", w.shrinking);
+    add(w.assemblyTemperature,
+        press.assemblyCelsius ? formatCelsius(*press.assemblyCelsius) : std::string(w.notNeeded),
+        "", press.assemblyCelsius ? "°C" : "", w.shrinking);
     add(w.joiningClearance, formatMillimetres(press.joiningClearance), "", "mm", w.shrinking);
     return t;
 }
@@ -206,6 +251,12 @@ std::optional<Section> pressSection(Composer& c, const ServiceAsked& asked, cons
         return std::nullopt;
     }
     Section section{std::string(w.pressFit), {pressTable(c, asked, press)}};
+    if (press.assemblyCelsius)
+        warnHeat(c, w.assemblyTemperatureWarned, *press.assemblyCelsius, asked.hole);
+    else
+        section.blocks.emplace_back(Paragraph{
+            fill(w.noHeating, {formatMillimetres(press.joiningClearance - press.assemblyOpening),
+                               formatMillimetres(press.joiningClearance)})});
     if (!asked.joint->roughness)
         section.blocks.emplace_back(Paragraph{std::string(w.noRoughness)});
     warnState(c, press.at20, std::string(w.at20));
@@ -243,6 +294,8 @@ ServiceSections serviceSections(Composer& c, const ServiceAsked& asked, const Fi
     answer.sections.push_back(materialsSection(c.w, asked));
     answer.sections.push_back(sourcesSection(c.w, asked));
     if (asked.working) {
+        warnHeat(c, c.w.holePartTemperature, asked.working->holeCelsius, asked.hole);
+        warnHeat(c, c.w.shaftTemperature, asked.working->shaftCelsius, asked.shaft);
         const ThermalFit at =
             fitAt(fit.diameter, fit.hole, fit.shaft, asked.hole.figures.expansionPerMegaKelvin,
                   asked.shaft.figures.expansionPerMegaKelvin, *asked.working);

@@ -155,6 +155,11 @@ constexpr Words kJapanese{
     .joiningClearance = "焼きばめのすきま",
     .noRoughness = "粗さの入力がないので、しめしろは平滑化していません。",
     .notWorkedOut = "—",
+    .noStress = "応力なし",
+    .notNeeded = "不要",
+    .noHeating =
+        "焼きばめ: 最小すきま {1} mm がはめあいすきま {2} mm 以上あるので、加熱せずにはまり"
+        "ます。",
     .symbols = "d: 呼び寸法、DA: ハブ外径、dI: 軸の内径（中実は 0）、L: はめあい長さ、μ: 摩擦係数、"
                "E: 縦弾性係数、ν: ポアソン比、α: 線膨張係数。添字 A はハブ（穴の部品）、I は軸。"
                "— は降伏を超えて弾性の計算が成り立たない値。",
@@ -176,6 +181,20 @@ constexpr Words kJapanese{
     .plastic = "樹脂の部品は弾性の計算の外です: 圧入は計算しません（温度の計算だけ）。",
     .nonPositive = "許容寸法が 0 mm 以下になります: この寸法にこの公差クラスは使えません。",
     .undefined = "{1} には {2} の値がありません: 何も計算していません。",
+    .beyondHeatLimit = "{1} {2} は {3} の{4} {5} を超えます。",
+    .holePartTemperature = "穴の部品の温度",
+    .shaftTemperature = "軸の温度",
+    .assemblyTemperatureWarned = "焼きばめのハブ温度",
+    .tempering = "焼戻し温度",
+    .transformation = "変態の始まる温度 (Ac1)",
+    .sensitisation = "鋭敏化の始まる温度",
+    .decomposition = "セメンタイトの分解が始まる温度",
+    .stabilising = "安定化処理の温度",
+    .ageing = "時効処理の温度",
+    .annealing = "焼なまし温度",
+    .meltingOnset = "溶け始める温度（固相線）",
+    .mechanical = "機械的に使える最高温度",
+    .continuousUse = "連続使用の最高温度",
 
     .limits = {"許容寸法",
                "最大許容寸法 = 呼び寸法 + 上の寸法許容差、最小許容寸法 = 呼び寸法 + 下の寸法許容差",
@@ -219,8 +238,8 @@ constexpr Words kJapanese{
          "（最大しめしろ）",
          "DIN 7190-1:2017、相当応力は von Mises"},
     .shrinking = {"焼きばめのハブ温度",
-                  "T = 20 °C + (最大しめしろ + s) / (αA · d)、s = 焼きばめのすきま（指定がなければ "
-                  "0.001 · d）",
+                  "T = 20 °C + (s − 最小すきま) / (αA · d)、s = 焼きばめのすきま（指定がなければ "
+                  "0.001 · d）。負の最小すきまは最大しめしろ。最小すきまが s 以上なら加熱は不要",
                   "DIN 7190-1:2017"},
 
     .bearingSubject = "転がり軸受 {1}",

@@ -177,6 +177,9 @@ struct Words
     std::string_view joiningClearance;
     std::string_view noRoughness;
     std::string_view notWorkedOut; // a figure past yield
+    std::string_view noStress;     // a safety where nothing presses
+    std::string_view notNeeded;    // no heating for a shrink fit
+    std::string_view noHeating;    // {1} the least clearance {2} the joining clearance
     std::string_view symbols;
 
     // Warnings.
@@ -191,7 +194,21 @@ struct Words
     std::string_view bothBores; // {1} and {2}
     std::string_view plastic;
     std::string_view nonPositive;
-    std::string_view undefined; // {1} classes {2} range
+    std::string_view undefined;       // {1} classes {2} range
+    std::string_view beyondHeatLimit; // {1} what {2} its temperature {3} material {4} limit {5}
+    std::string_view holePartTemperature;
+    std::string_view shaftTemperature;
+    std::string_view assemblyTemperatureWarned;
+    std::string_view tempering;
+    std::string_view transformation;
+    std::string_view sensitisation;
+    std::string_view decomposition;
+    std::string_view stabilising;
+    std::string_view ageing;
+    std::string_view annealing;
+    std::string_view meltingOnset;
+    std::string_view mechanical;
+    std::string_view continuousUse;
 
     // The formulas.
     FormulaWords limits;

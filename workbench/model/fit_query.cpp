@@ -6,6 +6,8 @@
 #include "tolerance/given_limits.h"
 #include "tolerance/nominal_size.h"
 
+#include <QRegularExpression>
+
 #include <string>
 #include <variant>
 
@@ -167,22 +169,47 @@ SizeReading readSize(const QString& typed)
     return {std::nullopt, QStringLiteral("寸法の小数は 4 桁までです")};
 }
 
-BoundReading readBound(const QString& typed)
+NumberReading readNumber(const QString& typed)
 {
     const QString text = numberAsTyped(typed);
     if (text.isEmpty())
         return {};
     const std::string bytes = text.toStdString();
     const auto decimal = tolerance::splitDecimal(bytes);
-    // The examples are clearances, an interference among them, as this field takes.
-    if (!decimal)
-        return {std::nullopt, notANumber(text, QStringLiteral("0.02、しめしろは -0.02"))};
+    if (!decimal) {
+        static const QRegularExpression exponent(
+            QStringLiteral("^-?[0-9.]*[0-9][0-9.]*[eE][-+]?[0-9]+$"));
+        if (exponent.match(text).hasMatch())
+            return {std::nullopt, NumberFault::Exponent};
+        return {std::nullopt, text.contains(u',') ? NumberFault::Comma : NumberFault::NotANumber};
+    }
     if (tolerance::hasDigitsBeyond(*decimal, tolerance::kNominalSizeDecimals))
-        return {std::nullopt, QStringLiteral("小数は 4 桁までです（例: -0.0125）")};
+        return {std::nullopt, NumberFault::TooFine};
     const auto magnitude = tolerance::magnitudeOf(*decimal);
     if (!magnitude)
-        return {std::nullopt, QStringLiteral("大きすぎます（例: 0.5、-0.5）")};
-    return {decimal->negative ? -*magnitude : *magnitude, {}};
+        return {std::nullopt, NumberFault::TooLarge};
+    return {decimal->negative ? -*magnitude : *magnitude};
+}
+
+BoundReading readBound(const QString& typed)
+{
+    const NumberReading reading = readNumber(typed);
+    // The examples are clearances, an interference among them, as this field takes.
+    switch (reading.fault) {
+    case NumberFault::None:
+        return {reading.value, {}};
+    case NumberFault::Comma:
+        return {std::nullopt, QStringLiteral("小数点は「.」で入力してください")};
+    case NumberFault::NotANumber:
+    case NumberFault::Exponent:
+        return {std::nullopt,
+                QStringLiteral("数字で入力してください（例: 0.02、しめしろは -0.02）")};
+    case NumberFault::TooFine:
+        return {std::nullopt, QStringLiteral("小数は 4 桁までです（例: -0.0125）")};
+    case NumberFault::TooLarge:
+        break;
+    }
+    return {std::nullopt, QStringLiteral("大きすぎます（例: 0.5、-0.5）")};
 }
 
 ClassReading readClass(Side side, const QString& typed)

@@ -71,6 +71,25 @@ struct SizeReading
 };
 SizeReading readSize(const QString& text);
 
+// A decimal as typed, read exactly (full-width digits, the typesetting minus, "+", ".5" and "5."
+// too), to 4 decimals: the value, or what kept it from being one, for each field to say in its
+// own words.
+enum class NumberFault
+{
+    None,
+    NotANumber,
+    Comma,    // "0,15": a decimal comma
+    Exponent, // "1e4": exponent notation, which no field reads
+    TooFine,  // more than 4 decimals
+    TooLarge,
+};
+struct NumberReading
+{
+    std::optional<Length> value; // in millionths (nm for mm); nothing for an empty text
+    NumberFault fault = NumberFault::None;
+};
+NumberReading readNumber(const QString& text);
+
 // A clearance bound in mm as typed for the finder (negative for an interference): nothing for an
 // empty text, the problem for a text that is not one.
 struct BoundReading

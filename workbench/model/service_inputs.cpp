@@ -24,8 +24,76 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Every figure of the group is a plain decimal, as the finder's bounds are: read the same way,
-// exactly, then as a double where the physics wants one.
+// Each number field in its own words: what it is called in a sentence and what a good entry
+// looks like, in the order of ServiceField from the hole's temperature on.
+struct NumberWords
+{
+    const char16_t* name;
+    const char16_t* example;
+};
+constexpr NumberWords kNumberWords[] = {
+    {u"温度", u"80"},         {u"温度", u"80"},        {u"ハブ外径", u"80"}, {u"軸の内径", u"20"},
+    {u"はめあい長さ", u"40"}, {u"摩擦係数", u"0.15"},  {u"粗さ Rz", u"6.3"}, {u"粗さ Rz", u"4"},
+    {u"トルク", u"500"},      {u"軸方向力", u"10000"}, {u"安全率", u"1.5"},
+};
+
+const NumberWords& wordsOf(F field)
+{
+    return kNumberWords[int(field) - int(F::HoleCelsius)];
+}
+
+QString example(F field)
+{
+    return QString::fromUtf16(wordsOf(field).example);
+}
+
+QString problemOf(F field, NumberFault fault)
+{
+    const QString name = QString::fromUtf16(wordsOf(field).name);
+    switch (fault) {
+    case NumberFault::None:
+        return {};
+    case NumberFault::Comma:
+        return QStringLiteral("小数点は「.」で入力してください（例: %1）").arg(example(field));
+    case NumberFault::Exponent:
+        return QStringLiteral("指数表記（1e4 など）は使えません。10000 のように入力してください");
+    case NumberFault::TooFine:
+        return QStringLiteral("%1の小数は 4 桁までです（例: %2）").arg(name, example(field));
+    case NumberFault::TooLarge:
+        return QStringLiteral("%1が大きすぎます（例: %2）").arg(name, example(field));
+    case NumberFault::NotANumber:
+        break;
+    }
+    return QStringLiteral("%1は数字で入力してください（例: %2）").arg(name, example(field));
+}
+
+// What each number field takes, said under it when it is broken: the same bounds as the
+// command line's.
+QString ruleOf(F field)
+{
+    switch (field) {
+    case F::HoleCelsius:
+    case F::ShaftCelsius:
+        return QStringLiteral("温度は 1000 °C までです（例: 80）");
+    case F::HubOuter:
+        return QStringLiteral("ハブ外径は穴より大きい数です（例: 80）");
+    case F::ShaftBore:
+        return QStringLiteral("軸の内径は 0（中実）以上です（例: 20）");
+    case F::JointLength:
+        return QStringLiteral("0 より長いはめあい長さを入力してください（例: 40）");
+    case F::Friction:
+        return QStringLiteral("摩擦係数は 0 より大きく 1 以下です（例: 0.15）");
+    case F::Safety:
+        return QStringLiteral("安全率は 0 より大きい数です（例: 1.5）");
+    default:
+        break;
+    }
+    return QStringLiteral("%1は 0 以上です（例: %2）")
+        .arg(QString::fromUtf16(wordsOf(field).name), example(field));
+}
+
+// Every figure of the group is a plain decimal, read exactly, then as a double where the physics
+// wants one.
 struct Reader
 {
     const ServiceFields& fields;
@@ -35,15 +103,9 @@ struct Reader
 
     std::optional<Length> length(F field) const
     {
-        const BoundReading reading = readBound(fields.text[field]);
-        answer.problems[field] = reading.problem;
+        const NumberReading reading = readNumber(fields.text[field]);
+        answer.problems[field] = problemOf(field, reading.fault);
         return reading.value;
-    }
-
-    std::optional<double> number(F field) const
-    {
-        const std::optional<Length> value = length(field);
-        return value ? std::optional(double(*value) / kNmPerMm) : std::nullopt;
     }
 
     void refuse(F field, const QString& problem) const
@@ -52,15 +114,24 @@ struct Reader
             answer.problems[field] = problem;
     }
 
-    // A value that must not be below 0; nothing when it is, with the problem under its field.
-    std::optional<Length> notNegative(F field) const
+    // A value kept within its field's rule (least and most in millionths, either end open);
+    // nothing when it is not, with the rule under its field.
+    std::optional<Length> within(F field, Length least, bool leastTaken,
+                                 std::optional<Length> most = std::nullopt) const
     {
         const std::optional<Length> value = length(field);
-        if (value && *value < 0) {
-            refuse(field, QStringLiteral("0 以上の値を入力してください"));
+        if (!value)
+            return value;
+        if (*value < least || (!leastTaken && *value == least) || (most && *value > *most)) {
+            refuse(field, ruleOf(field));
             return std::nullopt;
         }
         return value;
+    }
+
+    std::optional<double> asDouble(std::optional<Length> value) const
+    {
+        return value ? std::optional(double(*value) / kNmPerMm) : std::nullopt;
     }
 };
 
@@ -79,22 +150,30 @@ void readMaterials(const Reader& in)
 {
     const Material* hole = materialOf(in, F::HoleMaterial);
     const Material* shaft = materialOf(in, F::ShaftMaterial);
-    if (hole)
+    if (hole) {
         in.answer.holeMaterial = qt(hole->name);
-    if (shaft)
+        in.answer.holeHeatLimit = hole->heatLimit;
+    }
+    if (shaft) {
         in.answer.shaftMaterial = qt(shaft->name);
+        in.answer.shaftHeatLimit = shaft->heatLimit;
+    }
     if (hole && shaft)
         in.answer.parts = Parts{hole->figures, shaft->figures};
 }
 
 std::optional<double> celsiusOf(const Reader& in, F field)
 {
-    const std::optional<double> value = in.number(field);
-    if (value && *value < kAbsoluteZeroCelsius) {
+    const std::optional<Length> value = in.length(field);
+    if (value && double(*value) / kNmPerMm < kAbsoluteZeroCelsius) {
         in.refuse(field, QStringLiteral("絶対零度 (-273.15 °C) より低い温度です"));
         return std::nullopt;
     }
-    return value;
+    if (value && double(*value) / kNmPerMm > kHighestCelsius) {
+        in.refuse(field, ruleOf(field));
+        return std::nullopt;
+    }
+    return in.asDouble(value);
 }
 
 void readTemperatures(const Reader& in)
@@ -112,19 +191,16 @@ void readTemperatures(const Reader& in)
 
 void readNeeds(const Reader& in)
 {
-    const std::optional<Length> torque = in.notNegative(F::Torque);
-    const std::optional<Length> axial = in.notNegative(F::AxialForce);
-    const std::optional<Length> safety = in.notNegative(F::Safety);
-    if (safety && *safety == 0)
-        in.refuse(F::Safety, QStringLiteral("0 より大きい安全率を入力してください"));
+    const std::optional<Length> torque = in.within(F::Torque, 0, true);
+    const std::optional<Length> axial = in.within(F::AxialForce, 0, true);
+    const std::optional<Length> safety = in.within(F::Safety, 0, false);
     for (const F field : {F::Torque, F::AxialForce, F::Safety})
         if (!in.answer.problems[field].isEmpty())
             return;
     if (!torque && !axial)
         return;
-    in.answer.needs =
-        ServiceNeeds{double(torque.value_or(0)) / kNmPerMm, double(axial.value_or(0)) / kNmPerMm,
-                     safety ? double(*safety) / kNmPerMm : 1.0};
+    in.answer.needs = ServiceNeeds{in.asDouble(torque).value_or(0), in.asDouble(axial).value_or(0),
+                                   in.asDouble(safety).value_or(1.0)};
 }
 
 QString sizeText(Length value)
@@ -132,34 +208,63 @@ QString sizeText(Length value)
     return QString::fromStdString(tolerance::formatDiameter(value));
 }
 
-// The hub over the size, the bore under it, a length over 0, a friction of 0 to 1.
-void checkJoint(const Reader& in, Joint& joint, std::optional<Length> diameter)
+QString millimetres(Length value)
 {
-    if (joint.length <= 0)
-        in.refuse(F::JointLength, QStringLiteral("0 より長いはめあい長さを入力してください"));
-    if (joint.friction < 0 || joint.friction > 1)
-        in.refuse(F::Friction, QStringLiteral("摩擦係数は 0～1 です（例: 0.15）"));
-    if (!diameter)
-        return;
-    joint.diameter = *diameter;
-    if (joint.hubOuter <= *diameter)
-        in.refuse(
-            F::HubOuter,
-            QStringLiteral("ハブ外径は呼び寸法 %1 mm より大きくします").arg(sizeText(*diameter)));
-    if (joint.shaftBore >= *diameter)
-        in.refuse(
-            F::ShaftBore,
-            QStringLiteral("軸の内径は呼び寸法 %1 mm より小さくします").arg(sizeText(*diameter)));
+    return QString::fromStdString(tolerance::formatMillimetres(value));
 }
 
-void readJoint(const Reader& in, std::optional<Length> diameter)
+// The hub over the bore's greatest size, the bore under the shaft's least: against the nominal
+// size only while the fit is not complete.
+void checkWalls(const Reader& in, const Joint& joint, const Answer& fit)
 {
-    const std::optional<Length> hub = in.notNegative(F::HubOuter);
-    const std::optional<Length> bore = in.notNegative(F::ShaftBore);
-    const std::optional<Length> length = in.notNegative(F::JointLength);
-    const std::optional<double> friction = in.number(F::Friction);
-    const std::optional<Length> holeRz = in.notNegative(F::HoleRz);
-    const std::optional<Length> shaftRz = in.notNegative(F::ShaftRz);
+    if (fit.complete()) {
+        const WallBounds bounds = wallBoundsOf(*fit.diameter, {fit.hole->upper, fit.hole->lower},
+                                               {fit.shaft->upper, fit.shaft->lower});
+        if (joint.hubOuter <= bounds.hubOver)
+            in.refuse(F::HubOuter,
+                      QStringLiteral("ハブ外径は穴の最大許容寸法 %1 mm より大きくします")
+                          .arg(millimetres(bounds.hubOver)));
+        if (joint.shaftBore != 0 && joint.shaftBore >= bounds.boreUnder)
+            in.refuse(F::ShaftBore,
+                      QStringLiteral("軸の内径は軸の最小許容寸法 %1 mm より小さくします")
+                          .arg(millimetres(bounds.boreUnder)));
+        return;
+    }
+    const Length d = *fit.diameter;
+    if (joint.hubOuter <= d)
+        in.refuse(F::HubOuter,
+                  QStringLiteral("ハブ外径は呼び寸法 %1 mm より大きくします").arg(sizeText(d)));
+    if (joint.shaftBore >= d)
+        in.refuse(F::ShaftBore,
+                  QStringLiteral("軸の内径は呼び寸法 %1 mm より小さくします").arg(sizeText(d)));
+}
+
+// Both surfaces' Rz or neither: one alone could be either surface's, or their sum.
+std::optional<Roughness> roughnessOf(const Reader& in)
+{
+    const std::optional<Length> hole = in.within(F::HoleRz, 0, true);
+    const std::optional<Length> shaft = in.within(F::ShaftRz, 0, true);
+    if (in.typed(F::HoleRz) != in.typed(F::ShaftRz)) {
+        // Asked for once the one typed is a figure: one fault at a time.
+        if (hole || shaft)
+            in.refuse(hole ? F::ShaftRz : F::HoleRz,
+                      QStringLiteral("穴と軸の両方の Rz を入力します（滑らかなら 0）"));
+        return std::nullopt;
+    }
+    if (!hole || !shaft)
+        return std::nullopt;
+    // µm typed; a thousandth of the millimetres read, exact to the nanometre.
+    return Roughness{*hole / 1000, *shaft / 1000};
+}
+
+void readJoint(const Reader& in, const Answer& fit)
+{
+    const std::optional<Length> hub = in.within(F::HubOuter, 0, false);
+    const std::optional<Length> bore = in.within(F::ShaftBore, 0, true);
+    const std::optional<Length> length = in.within(F::JointLength, 0, false);
+    const std::optional<Length> friction =
+        in.within(F::Friction, 0, false, tolerance::kNanometresPerMm);
+    const std::optional<Roughness> roughness = roughnessOf(in);
     bool asked = false;
     for (const F field :
          {F::HubOuter, F::ShaftBore, F::JointLength, F::Friction, F::HoleRz, F::ShaftRz})
@@ -168,23 +273,24 @@ void readJoint(const Reader& in, std::optional<Length> diameter)
         return;
     for (const F field : {F::HubOuter, F::JointLength, F::Friction})
         if (!in.typed(field))
-            in.refuse(field, QStringLiteral("圧入の計算に要ります"));
+            in.refuse(field, QStringLiteral("圧入の計算に要ります（例: %1）").arg(example(field)));
     if (!hub || !length || !friction)
         return;
     Joint joint{};
     joint.hubOuter = *hub;
     joint.shaftBore = bore.value_or(0);
     joint.length = *length;
-    joint.friction = *friction;
-    // µm typed; a thousandth of the millimetres read, exact to the nanometre.
-    if (holeRz || shaftRz)
-        joint.roughness = Roughness{holeRz.value_or(0) / 1000, shaftRz.value_or(0) / 1000};
-    checkJoint(in, joint, diameter);
+    joint.friction = *in.asDouble(friction);
+    joint.roughness = roughness;
+    if (fit.diameter) {
+        joint.diameter = *fit.diameter;
+        checkWalls(in, joint, fit);
+    }
     for (const F field :
          {F::HubOuter, F::ShaftBore, F::JointLength, F::Friction, F::HoleRz, F::ShaftRz})
         if (!in.answer.problems[field].isEmpty())
             return;
-    if (diameter)
+    if (fit.diameter)
         in.answer.joint = joint;
 }
 
@@ -239,7 +345,7 @@ ServiceAnswer serviceAnswerFor(const ServiceFields& fields, const Answer& fit)
     readMaterials(in);
     readTemperatures(in);
     readNeeds(in);
-    readJoint(in, fit.diameter);
+    readJoint(in, fit);
     askMaterials(in);
     if (answer.needs && !answer.joint && answer.problems[F::Torque].isEmpty())
         in.refuse(in.typed(F::Torque) ? F::Torque : F::AxialForce,

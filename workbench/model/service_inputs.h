@@ -56,6 +56,9 @@ struct ServiceAnswer
     PerServiceField<QString> problems;
     QString holeMaterial; // as the library spells them
     QString shaftMaterial;
+    // What each material bears in the condition its figures are for.
+    std::optional<tolerance::service::HeatLimit> holeHeatLimit;
+    std::optional<tolerance::service::HeatLimit> shaftHeatLimit;
     std::optional<tolerance::service::Parts> parts;
     std::optional<tolerance::service::Temperatures> working;
     std::optional<tolerance::service::Joint> joint; // at the size above

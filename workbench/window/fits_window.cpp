@@ -251,6 +251,7 @@ FitsWindow::FitsWindow(QWidget* parent)
                 m_size->setText(size);
                 (side == Side::Hole ? m_hole : m_shaft)->setEditText(text);
             });
+    m_service->setSpokenChanges(m_spoken);
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());

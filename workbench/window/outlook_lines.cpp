@@ -40,12 +40,14 @@ QString otherBasisLine(const std::optional<tolerance::OtherBasisFit>& other)
 QString oddsLine(const tolerance::FitStatistics& s, tolerance::FitType type)
 {
     const bool interference = type == tolerance::FitType::Interference;
-    const double odds = interference ? 1 - s.interferenceProbability : s.interferenceProbability;
+    // Each side from its own tail: 1 less a near certainty is no figure.
+    const double odds = interference ? s.clearanceProbability : s.interferenceProbability;
+    const double other = interference ? s.interferenceProbability : s.clearanceProbability;
     return QStringLiteral("99.73 % の組立てのすきま: %1～%2 mm\n%3になる確率: %4 %")
         .arg(qt(tolerance::formatStatisticalClearance(s.clearanceLow)),
              qt(tolerance::formatStatisticalClearance(s.clearanceHigh)),
              interference ? QStringLiteral("すきま") : QStringLiteral("しめしろ"),
-             qt(tolerance::formatPercent(odds)));
+             qt(tolerance::formatPercent(odds, other)));
 }
 
 // Plain text, for a side's limits are as typed; Tab reaches it and a screen reader reads the line,

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/service_panel.h"
 
-#include "desktop/accessibility/announcer.h"
 #include "desktop/accessibility/readable_figure.h"
 #include "window/label_kinds.h"
 #include "window/service_texts.h"
+#include "window/spoken_changes.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -37,21 +37,25 @@ struct FieldText
 const FieldText kFields[kServiceFieldCount] = {
     {"穴の材料", "例: S45C", "穴のある部品（ハブ）の材料。一覧から選ぶか名前を入力します"},
     {"軸の材料", "例: S45C", "軸の材料。一覧から選ぶか名前を入力します"},
-    {"穴の温度 °C", "20", "使用時の穴のある部品の温度（空欄なら 20 °C）"},
-    {"軸の温度 °C", "穴と同じ", "使用時の軸の温度（空欄なら穴と同じ）"},
-    {"ハブ外径 mm", "例: 80", "圧入: 穴のある部品（ハブ）の外径。呼び寸法より大きく"},
-    {"軸の内径 mm", "0（中実）", "圧入: 中空軸の内径。中実なら空欄か 0"},
-    {"はめあい長さ mm", "例: 40", "圧入: はめあいの長さ"},
+    {"穴の温度 °C", "20",
+     "使用時の穴のある部品の温度。-273.15～1000 °C（空欄なら 20 °C）。材料が耐える温度を超えると"
+     "注意します"},
+    {"軸の温度 °C", "穴と同じ", "使用時の軸の温度。-273.15～1000 °C（空欄なら穴と同じ）"},
+    {"ハブ外径 mm", "例: 80", "圧入: 穴のある部品（ハブ）の外径。穴の最大許容寸法より大きく"},
+    {"軸の内径 mm", "0（中実）",
+     "圧入: 中空軸の内径。軸の最小許容寸法より小さく、中実なら空欄か 0"},
+    {"はめあい長さ mm", "例: 40", "圧入: はめあいの長さ。0 より長く"},
     {"摩擦係数", "例: 0.15",
-     "圧入: 摩擦係数 0～1。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、鋼とアルミや青銅は "
-     "0.10・0.06、焼きばめは圧入より少し大きめ"},
-    {"穴の粗さ Rz µm", "なし", "圧入: 穴の面の Rz。しめしろから 0.4 ×（両面の Rz の和）を引きます"},
-    {"軸の粗さ Rz µm", "なし", "圧入: 軸の面の Rz"},
+     "圧入: 摩擦係数。0 より大きく 1 以下。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、"
+     "鋼とアルミや青銅は 0.10・0.06、焼きばめは圧入より少し大きめ"},
+    {"穴の粗さ Rz µm", "なし",
+     "圧入: 穴の面の Rz。軸の Rz と両方入れると、しめしろから 0.4 ×（両面の Rz の和）を引きます"},
+    {"軸の粗さ Rz µm", "なし", "圧入: 軸の面の Rz。穴の Rz と両方入れます"},
     {"トルク N·m", "探すとき",
-     "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します"},
+     "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します。0 以上"},
     {"軸方向力 N", "探すとき",
-     "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します"},
-    {"安全率", "1", "はめあいを探すとき: すべりに対する安全率（空欄なら 1）"},
+     "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します。0 以上"},
+    {"安全率", "1", "はめあいを探すとき: すべりに対する安全率。0 より大きく（空欄なら 1）"},
 };
 
 constexpr int kColumns = 4;
@@ -340,10 +344,10 @@ void ServicePanel::showProblems()
         const QString& problem = m_answer.problems[F(i)];
         m_messages[i]->setText(problem);
         m_inputs[i]->setAccessibleDescription(problem);
-        // Said once as it appears, not again for every keystroke that keeps it.
-        if (!problem.isEmpty() && problem != m_announced[F(i)])
-            accessibility::announceProblem(*m_inputs[i], problem);
-        m_announced[F(i)] = problem;
+        // Said once the typing rests, as the fit's fields are: "S" on the way to "S45C" is no
+        // material, and not worth a word.
+        if (m_spoken)
+            m_spoken->setProblem(*m_inputs[i], problem);
     }
 }
 
@@ -415,7 +419,8 @@ std::optional<ZonePicture::WarmZones> ServicePanel::warmZones() const
     if (!m_answer.thermal || !m_answer.warm())
         return std::nullopt;
     return ZonePicture::WarmZones{m_answer.thermal->hole, m_answer.thermal->shaft,
-                                  serviceTexts::temperatureText(*m_answer.working)};
+                                  serviceTexts::celsiusText(m_answer.working->holeCelsius),
+                                  serviceTexts::celsiusText(m_answer.working->shaftCelsius)};
 }
 
 void ServicePanel::restore()

@@ -10,6 +10,7 @@
 
 class QGridLayout;
 class QLabel;
+class SpokenChanges;
 
 // 使用条件: the materials, temperatures, joint and load of the fit in service, folded away until
 // its title is ticked, and the core's answers for them beside the inputs: the sizes and
@@ -37,6 +38,9 @@ public:
     void restore();
     // Into the workbench's save, beside the inputs.
     void writeTo(QSettings& settings) const;
+
+    // The window's voice: a field's problem is said once the typing rests, as the fit's are.
+    void setSpokenChanges(SpokenChanges* spoken) { m_spoken = spoken; }
 
 Q_SIGNALS:
     // A new answer, after any change of the fields or of the fit above.
@@ -68,5 +72,5 @@ private:
     QLabel* m_notes = nullptr;
     workbench::Answer m_fit;
     workbench::ServiceAnswer m_answer;
-    workbench::PerServiceField<QString> m_announced;
+    SpokenChanges* m_spoken = nullptr;
 };

@@ -18,10 +18,15 @@ using workbench::ServiceAnswer;
 
 const QString kNone = QStringLiteral("—");
 
-// A safety with no stress at all is no figure: "inf" would read as a fault.
 QString plain(double value)
 {
     return std::isfinite(value) ? QString::fromStdString(formatFigure(value)) : kNone;
+}
+
+// A part under no stress has no safety to give: said in words, as "inf" would read as a fault.
+QString safety(const std::optional<double>& value)
+{
+    return value ? plain(*value) : QStringLiteral("応力なし");
 }
 
 QString figure(double value, const char* unit)
@@ -37,6 +42,44 @@ QString celsius(double value)
 QString mm(Length value)
 {
     return fitTexts::millimetres(value) + QStringLiteral(" mm");
+}
+
+QString limitName(HeatLimitKind kind)
+{
+    switch (kind) {
+    case HeatLimitKind::Tempering:
+        return QStringLiteral("焼戻し温度");
+    case HeatLimitKind::Transformation:
+        return QStringLiteral("変態の始まる温度 (Ac1)");
+    case HeatLimitKind::Sensitisation:
+        return QStringLiteral("鋭敏化の始まる温度");
+    case HeatLimitKind::Decomposition:
+        return QStringLiteral("セメンタイトの分解が始まる温度");
+    case HeatLimitKind::Stabilising:
+        return QStringLiteral("安定化処理の温度");
+    case HeatLimitKind::Ageing:
+        return QStringLiteral("時効処理の温度");
+    case HeatLimitKind::Annealing:
+        return QStringLiteral("焼なまし温度");
+    case HeatLimitKind::MeltingOnset:
+        return QStringLiteral("溶け始める温度（固相線）");
+    case HeatLimitKind::Mechanical:
+        return QStringLiteral("機械的に使える最高温度");
+    case HeatLimitKind::ContinuousUse:
+        break;
+    }
+    return QStringLiteral("連続使用の最高温度");
+}
+
+// A part heated past what its material bears is no longer the part its figures describe.
+void addHeatNote(QStringList& notes, const QString& what, double celsiusValue,
+                 const QString& material, const std::optional<HeatLimit>& limit)
+{
+    if (!limit || celsiusValue <= limit->celsius)
+        return;
+    notes << QStringLiteral("注意: %1 %2 は %3 の%4 %5 を超えます")
+                 .arg(what, celsius(celsiusValue), material, limitName(limit->kind),
+                      celsius(limit->celsius));
 }
 
 void addThermal(Lines& lines, const Answer& fit, const ThermalFit& at)
@@ -85,9 +128,9 @@ QStringList stateFigures(const PressState& s)
             atMax(figure(s.pressInForceMaxN / 1000, "kN")),
             atMax(figure(s.hubTangentialMaxMpa, "MPa")),
             atMax(figure(s.hubEquivalentMaxMpa, "MPa")),
-            atMax(plain(s.hubSafety)),
+            atMax(safety(s.hubSafety)),
             atMax(figure(s.shaftEquivalentMaxMpa, "MPa")),
-            atMax(plain(s.shaftSafety))};
+            atMax(safety(s.shaftSafety))};
 }
 
 void addStateNotes(QStringList& notes, const PressState& s, const QString& where)
@@ -137,9 +180,19 @@ void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
         lines.rows += {QString::fromLatin1(rows[i].first), QString::fromUtf8(rows[i].second),
                        cold[i], warm.value(i)};
     lines.rows += {QStringLiteral("assemblyTemperature"), QStringLiteral("焼きばめのハブ温度"),
-                   celsius(press.assemblyCelsius), QString()};
-    lines.notes << QStringLiteral("焼きばめ: 軸は 20 °C、はめあいすきま %1")
-                       .arg(mm(press.joiningClearance));
+                   press.assemblyCelsius ? celsius(*press.assemblyCelsius) : QStringLiteral("不要"),
+                   QString()};
+    if (press.assemblyCelsius)
+        lines.notes << QStringLiteral("焼きばめ: 軸は 20 °C、はめあいすきま %1")
+                           .arg(mm(press.joiningClearance));
+    else
+        lines.notes << QStringLiteral("焼きばめ: 最小すきま %1 がはめあいすきま %2 以上あるので、"
+                                      "加熱せずにはまります")
+                           .arg(mm(press.joiningClearance - press.assemblyOpening),
+                                mm(press.joiningClearance));
+    if (press.assemblyCelsius)
+        addHeatNote(lines.notes, QStringLiteral("焼きばめのハブ温度"), *press.assemblyCelsius,
+                    service.holeMaterial, service.holeHeatLimit);
     lines.notes << (service.joint->roughness
                         ? QStringLiteral("しめしろから 0.4 ×（穴と軸の Rz の和）= %1 を差し引き"
                                          "ます（DIN 7190-1:2017）")
@@ -152,6 +205,11 @@ void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
 
 } // namespace
 
+QString celsiusText(double value)
+{
+    return celsius(value);
+}
+
 QString temperatureText(const Temperatures& working)
 {
     if (working.holeCelsius == working.shaftCelsius)
@@ -163,8 +221,13 @@ QString temperatureText(const Temperatures& working)
 Lines linesOf(const Answer& fit, const ServiceAnswer& service)
 {
     Lines lines;
-    if (service.working)
+    if (service.working) {
         lines.workingHead = temperatureText(*service.working);
+        addHeatNote(lines.notes, QStringLiteral("穴の部品の温度"), service.working->holeCelsius,
+                    service.holeMaterial, service.holeHeatLimit);
+        addHeatNote(lines.notes, QStringLiteral("軸の温度"), service.working->shaftCelsius,
+                    service.shaftMaterial, service.shaftHeatLimit);
+    }
     if (service.thermal)
         addThermal(lines, fit, *service.thermal);
     if (service.press)

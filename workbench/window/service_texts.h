@@ -28,6 +28,8 @@ struct Lines
 };
 
 QString temperatureText(const tolerance::service::Temperatures& working);
+// One part's temperature: "80 °C".
+QString celsiusText(double celsius);
 
 Lines linesOf(const workbench::Answer& fit, const workbench::ServiceAnswer& service);
 

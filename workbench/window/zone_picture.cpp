@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 using tolerance::Length;
 using tolerance::Side;
@@ -62,7 +63,11 @@ void ZonePicture::describe()
     }
     if (m_hole && m_warm)
         description += QStringLiteral("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
-                           .arg(m_warm->caption, fitTexts::micrometres(m_warm->hole.upper),
+                           .arg(m_warm->holeCaption == m_warm->shaftCaption
+                                    ? m_warm->holeCaption
+                                    : QStringLiteral("穴 %1・軸 %2")
+                                          .arg(m_warm->holeCaption, m_warm->shaftCaption),
+                                fitTexts::micrometres(m_warm->hole.upper),
                                 fitTexts::micrometres(m_warm->hole.lower),
                                 fitTexts::micrometres(m_warm->shaft.upper),
                                 fitTexts::micrometres(m_warm->shaft.lower));
@@ -117,85 +122,155 @@ qreal ZonePicture::zeroLineY() const
     return rowOf(0);
 }
 
+namespace {
+
+// The font, made smaller where it must be, in which every text fits the width given: a figure is
+// drawn smaller rather than cut.
+QFont fitted(const QFont& base, const QStringList& texts, qreal room)
+{
+    const auto widest = [&texts](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (const QString& text : texts)
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        return widest;
+    };
+    QFont font = base;
+    const bool points = base.pointSizeF() > 0;
+    const qreal size = points ? base.pointSizeF() : qreal(base.pixelSize());
+    qreal scale = 1;
+    // Hinting makes the width step, not scale evenly: measure again after each step.
+    for (int step = 0; step < 60 && widest(font) > room && room > 0; ++step) {
+        scale *= step == 0 ? std::max(0.05, room / widest(font)) : 0.95;
+        if (points)
+            font.setPointSizeF(size * scale);
+        else
+            font.setPixelSize(std::max(1, int(size * scale)));
+    }
+    return font;
+}
+
+} // namespace
+
 QRectF ZonePicture::zoneRect(Side side) const
 {
-    const auto& figures = side == Side::Hole ? m_hole : m_shaft;
-    if (!figures)
-        return {};
-    // Beside a zone at temperature each takes half its room.
-    return m_warm ? columnRect(side, 0.04, {figures->upper, figures->lower})
-                  : columnRect(side, 0.12, {figures->upper, figures->lower});
+    return m_hole ? columnOf(side).zone : QRectF();
 }
 
 QRectF ZonePicture::warmRect(Side side) const
 {
-    if (!m_hole || !m_warm)
-        return {};
-    return columnRect(side, 0.52, side == Side::Hole ? m_warm->hole : m_warm->shaft);
+    return m_hole && m_warm ? columnOf(side).warm : QRectF();
 }
 
-QRectF ZonePicture::columnRect(Side side, qreal from, tolerance::Deviations zone) const
+QRectF ZonePicture::upright(qreal left, qreal width, tolerance::Deviations zone) const
 {
-    const QRectF plot = plotArea();
-    const qreal column = plot.width() / 2;
-    const qreal left = plot.left() + (side == Side::Hole ? 0 : column) + column * from;
     const qreal top = rowOf(zone.upper);
     // A zone thinner than a pixel still shows as one.
     const qreal bottom = std::max(rowOf(zone.lower), top + 1.0 / devicePixelRatioF());
-    const qreal width = column * (m_warm ? 0.2 : 0.4);
     return QRectF(QPointF(snapped(left), top), QPointF(snapped(left + width), bottom));
 }
 
-void ZonePicture::paintZone(QPainter& painter, Side side) const
+ZonePicture::Column ZonePicture::columnOf(Side side) const
 {
+    const QRectF plot = plotArea();
+    const qreal width = plot.width() / 2;
+    const qreal left = plot.left() + (side == Side::Hole ? 0 : width);
     const auto& figures = side == Side::Hole ? m_hole : m_shaft;
-    const QRectF zone = zoneRect(side);
-    const QColor ink = palette().color(QPalette::Text);
-    painter.fillRect(zone, side == Side::Hole ? kHoleFill : kShaftFill);
-    painter.setPen(QPen(ink, 0));
-    painter.drawRect(zone);
-
-    const QFontMetricsF metrics(font());
-    const qreal textLeft = zone.right() + metrics.horizontalAdvance(u' ');
-    const qreal width = (m_warm ? warmRect(side).left() : plotArea().right()) - textLeft;
-    const QString upper = fitTexts::micrometres(figures->upper);
-    const QString lower = fitTexts::micrometres(figures->lower);
-    // The upper deviation stands on the zone's top edge, the lower hangs from its bottom edge.
-    painter.drawText(QRectF(textLeft, zone.top() - metrics.height(), width, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignBottom, upper);
-    painter.drawText(QRectF(textLeft, zone.bottom(), width, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop, lower);
-    const QString caption =
-        (side == Side::Hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) + figures->code;
-    painter.drawText(QRectF(zone.left(), 0, plotArea().width() / 2, metrics.height() * 1.2),
-                     Qt::AlignLeft | Qt::AlignVCenter, caption);
-    if (m_warm)
-        painter.drawText(QRectF(zone.left(), metrics.height() * 1.2,
-                                warmRect(side).left() - zone.left(), metrics.height() * 1.2),
-                         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("20 °C"));
+    const tolerance::Deviations cold{figures->upper, figures->lower};
+    QStringList texts{fitTexts::micrometres(cold.upper), fitTexts::micrometres(cold.lower)};
+    if (m_warm) {
+        const tolerance::Deviations& warm = side == Side::Hole ? m_warm->hole : m_warm->shaft;
+        texts << fitTexts::micrometres(warm.upper) << fitTexts::micrometres(warm.lower);
+    }
+    const QFontMetricsF base(font());
+    const qreal gap = base.horizontalAdvance(u' ');
+    const int boxes = m_warm ? 2 : 1;
+    const qreal pad = width * (m_warm ? 0.04 : 0.12);
+    const qreal preferred = width * (m_warm ? 0.2 : 0.4);
+    const qreal least = std::max(2.0, base.height() / 2);
+    // Pad, each box with a space after it, a space before the zone at temperature, and a pixel a
+    // box for its edges, which snap to the device's pixels.
+    const qreal fixed = pad + boxes * gap + (boxes - 1) * gap + boxes;
+    const qreal textRoom = width - fixed - boxes * least;
+    // Both columns of figures at once, each as wide as its widest.
+    Column column;
+    column.font = font();
+    const auto widths = [&](const QFont& f) {
+        const QFontMetricsF m(f);
+        const qreal cold = std::max(m.horizontalAdvance(texts[0]), m.horizontalAdvance(texts[1]));
+        const qreal warm =
+            m_warm ? std::max(m.horizontalAdvance(texts[2]), m.horizontalAdvance(texts[3])) : 0;
+        return std::pair(cold, warm);
+    };
+    auto [coldWidth, warmWidth] = widths(column.font);
+    if (coldWidth + warmWidth > textRoom) {
+        // One font for the column, scaled by its two widest figures side by side.
+        const QFontMetricsF m(column.font);
+        const auto wider = [&m](const QString& a, const QString& b) {
+            return m.horizontalAdvance(a) >= m.horizontalAdvance(b) ? a : b;
+        };
+        const QString both =
+            wider(texts[0], texts[1]) + (m_warm ? wider(texts[2], texts[3]) : QString());
+        column.font = fitted(font(), {both}, textRoom);
+        std::tie(coldWidth, warmWidth) = widths(column.font);
+    }
+    const qreal box = std::clamp((width - fixed - coldWidth - warmWidth) / boxes, least, preferred);
+    const qreal extra = std::max(0.0, width - fixed - boxes * box - coldWidth - warmWidth);
+    const qreal zoneLeft = left + pad;
+    column.zone = upright(zoneLeft, box, cold);
+    column.figuresLeft = column.zone.right() + gap;
+    column.figuresRight = column.figuresLeft + coldWidth + extra / boxes;
+    column.right = left + width;
+    if (m_warm) {
+        const tolerance::Deviations& warm = side == Side::Hole ? m_warm->hole : m_warm->shaft;
+        column.warm = upright(column.figuresRight + gap, box, warm);
+        column.warmFiguresLeft = column.warm.right() + gap;
+    }
+    return column;
 }
 
-void ZonePicture::paintWarm(QPainter& painter, Side side) const
+void ZonePicture::addFigures(QList<Label>& labels, const Column& column, tolerance::Deviations zone,
+                             qreal left, qreal right) const
 {
-    const tolerance::Deviations& figures = side == Side::Hole ? m_warm->hole : m_warm->shaft;
-    const QRectF zone = warmRect(side);
-    QColor fill = side == Side::Hole ? kHoleFill : kShaftFill;
-    fill.setAlpha(70);
-    painter.fillRect(zone, fill);
-    painter.setPen(QPen(palette().color(QPalette::Text), 0, Qt::DashLine));
-    painter.drawRect(zone);
-    painter.setPen(QPen(palette().color(QPalette::Text), 0));
-    const QFontMetricsF metrics(font());
-    const qreal textLeft = zone.right() + metrics.horizontalAdvance(u' ');
-    const qreal width =
-        plotArea().left() + plotArea().width() / 2 * (side == Side::Hole ? 1 : 2) - textLeft;
-    painter.drawText(QRectF(textLeft, zone.top() - metrics.height(), width, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignBottom, fitTexts::micrometres(figures.upper));
-    painter.drawText(QRectF(textLeft, zone.bottom(), width, metrics.height()),
-                     Qt::AlignLeft | Qt::AlignTop, fitTexts::micrometres(figures.lower));
-    painter.drawText(
-        QRectF(zone.left(), metrics.height() * 1.2, plotArea().width() / 4, metrics.height() * 1.2),
-        Qt::AlignLeft | Qt::AlignVCenter, m_warm->caption);
+    const QRectF box = upright(0, 1, zone);
+    const qreal height = QFontMetricsF(column.font).height();
+    // The upper deviation stands on the zone's top edge, the lower hangs from its bottom edge.
+    labels.append({fitTexts::micrometres(zone.upper),
+                   QRectF(left, box.top() - height, right - left, height), column.font,
+                   Qt::AlignLeft | Qt::AlignBottom});
+    labels.append({fitTexts::micrometres(zone.lower),
+                   QRectF(left, box.bottom(), right - left, height), column.font,
+                   Qt::AlignLeft | Qt::AlignTop});
+}
+
+QList<ZonePicture::Label> ZonePicture::labels() const
+{
+    QList<Label> labels;
+    if (!m_hole)
+        return labels;
+    const qreal line = QFontMetricsF(font()).height();
+    const auto caption = [&](const QString& text, qreal left, qreal right, qreal top) {
+        labels.append({text, QRectF(left, top, right - left, line * 1.2),
+                       fitted(font(), {text}, right - left), Qt::AlignLeft | Qt::AlignVCenter});
+    };
+    for (const Side side : {Side::Hole, Side::Shaft}) {
+        const auto& figures = side == Side::Hole ? m_hole : m_shaft;
+        const Column column = columnOf(side);
+        addFigures(labels, column, {figures->upper, figures->lower}, column.figuresLeft,
+                   m_warm ? column.figuresRight : column.right);
+        caption((side == Side::Hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) +
+                    figures->code,
+                column.zone.left(), column.right, 0);
+        if (!m_warm)
+            continue;
+        addFigures(labels, column, side == Side::Hole ? m_warm->hole : m_warm->shaft,
+                   column.warmFiguresLeft, column.right);
+        const qreal gap = QFontMetricsF(font()).horizontalAdvance(u' ');
+        caption(QStringLiteral("20 °C"), column.zone.left(), column.warm.left() - gap, line * 1.2);
+        caption(side == Side::Hole ? m_warm->holeCaption : m_warm->shaftCaption, column.warm.left(),
+                column.right, line * 1.2);
+    }
+    return labels;
 }
 
 void ZonePicture::paintEvent(QPaintEvent*)
@@ -214,7 +289,6 @@ void ZonePicture::paintPicture()
     const qreal zero = zeroLineY();
     painter.setPen(QPen(ink, 0));
     painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
-    const QFontMetricsF metrics(font());
     if (!m_hole) {
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(plot.adjusted(0, 0, 0, -plot.height() / 2),
@@ -222,11 +296,23 @@ void ZonePicture::paintPicture()
                          QStringLiteral("寸法と公差クラスを入れると\n公差域を描きます"));
         return;
     }
+    for (const Side side : {Side::Hole, Side::Shaft}) {
+        const Column column = columnOf(side);
+        painter.fillRect(column.zone, side == Side::Hole ? kHoleFill : kShaftFill);
+        painter.setPen(QPen(ink, 0));
+        painter.drawRect(column.zone);
+        if (!m_warm)
+            continue;
+        QColor fill = side == Side::Hole ? kHoleFill : kShaftFill;
+        fill.setAlpha(70);
+        painter.fillRect(column.warm, fill);
+        painter.setPen(QPen(ink, 0, Qt::DashLine));
+        painter.drawRect(column.warm);
+    }
     painter.setRenderHint(QPainter::TextAntialiasing);
-    paintZone(painter, Side::Hole);
-    paintZone(painter, Side::Shaft);
-    if (m_warm) {
-        paintWarm(painter, Side::Hole);
-        paintWarm(painter, Side::Shaft);
+    painter.setPen(QPen(ink, 0));
+    for (const Label& label : labels()) {
+        painter.setFont(label.font);
+        painter.drawText(label.room, int(label.alignment), label.text);
     }
 }

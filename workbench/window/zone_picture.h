@@ -3,6 +3,8 @@
 
 #include "model/fit_query.h"
 
+#include <QFont>
+#include <QList>
 #include <QWidget>
 
 #include <optional>
@@ -26,7 +28,8 @@ public:
     {
         tolerance::Deviations hole;
         tolerance::Deviations shaft;
-        QString caption; // "80 °C"
+        QString holeCaption; // "80 °C", each part's own
+        QString shaftCaption;
     };
     void showWarm(const std::optional<WarmZones>& warm);
 
@@ -35,6 +38,17 @@ public:
     QRectF warmRect(tolerance::Side side) const;
     qreal zeroLineY() const;
 
+    // Every text the picture draws, in the room it is given and the font it is drawn in. A text
+    // too wide for its room is drawn smaller, never cut: "+74.98" at a narrow width is not "+74.9".
+    struct Label
+    {
+        QString text;
+        QRectF room;
+        QFont font;
+        Qt::Alignment alignment;
+    };
+    QList<Label> labels() const;
+
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
 
@@ -42,12 +56,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // One side's half of the picture: its zones and the room beside each for its figures, all in
+    // the font that lets the figures fit.
+    struct Column
+    {
+        QRectF zone;
+        QRectF warm; // empty without a working temperature
+        qreal figuresLeft;
+        qreal figuresRight;
+        qreal warmFiguresLeft;
+        qreal right;
+        QFont font;
+    };
     QRectF plotArea() const;
     qreal rowOf(tolerance::Length deviation) const;
     qreal snapped(qreal logical) const;
-    QRectF columnRect(tolerance::Side side, qreal from, tolerance::Deviations zone) const;
-    void paintZone(QPainter& painter, tolerance::Side side) const;
-    void paintWarm(QPainter& painter, tolerance::Side side) const;
+    QRectF upright(qreal left, qreal width, tolerance::Deviations zone) const;
+    Column columnOf(tolerance::Side side) const;
+    void addFigures(QList<Label>& labels, const Column& column, tolerance::Deviations zone,
+                    qreal left, qreal right) const;
     void describe();
     void paintPicture();
 
