@@ -171,6 +171,13 @@ private Q_SLOTS:
             << loose
             << QStringLiteral("20 °C: 最小しめしろが残らないので、摩擦で保持できるとは限りません"
                               "（すきまばめ・中間ばめ）。");
+        // S45C quenched and tempered bears 550 °C, its tempering temperature.
+        FitAsked hot = plain;
+        hot.service->joint.reset();
+        hot.service->working = service::Temperatures{600, 20};
+        QTest::newRow("heated past its tempering")
+            << hot
+            << QStringLiteral("穴の部品の温度 600 °C は S45C の焼戻し温度 550 °C を超えます。");
         FitAsked plastic = plain;
         plastic.service->hole = material("POM");
         QTest::newRow("plastic hub")
