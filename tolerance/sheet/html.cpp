@@ -26,7 +26,8 @@ table { width: 100%; border-collapse: collapse; table-layout: fixed; margin: 0 0
 th, td { border: 0.25mm solid #000; padding: 0.8mm 1.5mm; vertical-align: top; text-align: left;
   overflow-wrap: anywhere; }
 th { background: #e8e8e8; }
-.figure { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
+.figure { text-align: right; font-variant-numeric: tabular-nums; }
+td.figure { white-space: nowrap; }
 thead { display: table-header-group; }
 tr { break-inside: avoid; page-break-inside: avoid; }
 .warning { border: 0.5mm solid #000; padding: 1.2mm 2mm; margin: 1.5mm 0; break-inside: avoid; }
