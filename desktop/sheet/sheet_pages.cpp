@@ -62,8 +62,16 @@ public:
                  (section.blocks.empty() ? 0 : std::visit(FirstPart{*this}, section.blocks[0])));
             rule(text(qt(section.heading), font(kHeadingPoints, true), m_y + mm(kGap)) + mm(0.8));
             m_y += mm(kGap);
-            for (const Block& block : section.blocks)
-                std::visit(Paint{*this}, block);
+            for (std::size_t i = 0; i < section.blocks.size(); ++i) {
+                // A line that introduces a table stays on the page of the table's head.
+                const auto* line = std::get_if<Paragraph>(&section.blocks[i]);
+                const auto* next = i + 1 < section.blocks.size()
+                                       ? std::get_if<Table>(&section.blocks[i + 1])
+                                       : nullptr;
+                if (line && next)
+                    room(paragraphHeight(*line) + tableStart(*next));
+                std::visit(Paint{*this}, section.blocks[i]);
+            }
         }
         foot();
         return m_page;

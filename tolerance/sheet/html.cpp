@@ -29,6 +29,7 @@ th { background: #e8e8e8; }
 .figure { text-align: right; font-variant-numeric: tabular-nums; }
 td.figure { white-space: nowrap; }
 thead { display: table-header-group; }
+p { break-after: avoid; page-break-after: avoid; }
 tr { break-inside: avoid; page-break-inside: avoid; }
 .warning { border: 0.5mm solid #000; padding: 1.2mm 2mm; margin: 1.5mm 0; break-inside: avoid; }
 .warning strong { margin-right: 2mm; }
