@@ -77,6 +77,12 @@ void answer(const Options& options, std::ostream& out)
     case Action::Materials:
         out << (options.format == Format::Json ? materialLibraryJson() : materialLibraryText());
         return;
+    case Action::Stack:
+        if (options.format == Format::Html)
+            writeStackSheet(out, options.stack);
+        else
+            writeStack(out, options.stack, options.format);
+        return;
     case Action::Bearing:
         if (options.format == Format::Html)
             writeBearingSheet(out, options);

@@ -6,6 +6,7 @@
 #include "cli/options.h"
 #include "cli/service_options.h"
 #include "cli/sizes.h"
+#include "cli/stack_options.h"
 
 #include "tolerance/classes.h"
 
@@ -79,6 +80,8 @@ std::string helpText()
        tessaly-cli --general CLASS SIZE [--kind KIND] [--format text|json]
        tessaly-cli --table [--classes table|all] [--edition 1984|2016]
                    [--format csv|json]
+       tessaly-cli --stack FILE [--distribution normal|uniform] [--samples N]
+                   [--format text|json|csv]
        tessaly-cli --help | --version
 
 Limits and fits after JIS B 0401 (ISO 286), from the tables of Tessaly and the
@@ -150,6 +153,7 @@ rules of ISO 286-1.
 
 )" + std::string(serviceHelpText()) +
            '\n' + std::string(bearingHelpText()) + '\n' + std::string(generalHelpText()) +
+           std::string(stackHelpText()) +
            R"(
 Output: a query's text is one "key: value" field per line; every figure is an
 exact decimal in mm. A JS or js class shows "±" as its upper text and the

@@ -3,6 +3,7 @@
 
 #include "cli/escape.h"
 #include "cli/input_error.h"
+#include "cli/stack_options.h"
 
 #include "tolerance/given_limits.h"
 
@@ -75,12 +76,14 @@ struct Parser
     ValueOption general{"--general", "CLASS, then SIZE: m 35"};
     ValueOption kind{"--kind", "linear, chamfer, angle, straightness, flatness, "
                                "perpendicularity, symmetry or runout"};
+    ValueOption stack{"--stack", "a chain FILE such as gap.json"};
+    ValueOption samples{"--samples", "a number of assemblies such as 1000000"};
     ValueOption output{"--output", "a FILE to write the answer to"};
     std::vector<ValueOption> service = serviceValues();
     std::vector<ValueOption> bearing = bearingValues();
-    std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
-                                     &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
-                                     &distribution, &general, &kind,      &output};
+    std::vector<ValueOption*> values{
+        &format,     &fits,        &clearance,    &type,    &basis, &edition, &classes, &limit,
+        &holeLimits, &shaftLimits, &distribution, &general, &kind,  &stack,   &samples, &output};
     std::vector<std::string> operands;
 
     Parser()
@@ -292,6 +295,26 @@ ServiceOptions serviceOf(const Parser& parser, bool forFits)
     return readServiceOptions(given, forFits);
 }
 
+// --stack FILE, with only --format, --distribution and --samples beside it.
+Options stackSettled(const Parser& parser)
+{
+    std::vector<std::string_view> others;
+    for (const ValueOption* v : parser.values)
+        if (v->given() && v != &parser.stack && v != &parser.samples && v != &parser.format &&
+            v != &parser.distribution && v != &parser.output)
+            others.push_back(v->name);
+    if (parser.tableWanted)
+        others.push_back("--table");
+    const auto value = [](const ValueOption& v) { return v.read([](auto text) { return text; }); };
+    Options options;
+    options.action = Action::Stack;
+    options.stack = readStackArguments({value(parser.stack), value(parser.distribution),
+                                        value(parser.samples), others, parser.operands});
+    options.format = parser.format.read(formatNamed).value_or(Format::Text);
+    keepOutput(parser, options);
+    return options;
+}
+
 // --bearing NUMBER or --load: an answer of its own, none of a fit's or a search's options.
 Options settledBearing(const Parser& parser, Options options)
 {
@@ -343,6 +366,8 @@ Options generalOptions(const Parser& parser)
 // What the options read add up to, the default format settled.
 Options settled(Parser& parser)
 {
+    if (parser.stack.given() || parser.samples.given())
+        return stackSettled(parser);
     if (parser.general.given() || parser.kind.given())
         return generalOptions(parser);
     Options options;

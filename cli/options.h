@@ -5,6 +5,7 @@
 #include "cli/general_options.h"
 #include "cli/requirement.h"
 #include "cli/service_options.h"
+#include "cli/stack_answer.h"
 
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
@@ -26,6 +27,7 @@ enum class Action
     Help,
     Version,
     Materials, // --materials alone: the library with its sources
+    Stack,     // --stack FILE: a dimension chain's closing dimension
     Bearing,   // --bearing NUMBER or --load: a bearing's fits, or the classes recommended
     General,   // --general: a general tolerance of JIS B 0405 or JIS B 0419
 };
@@ -52,6 +54,7 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
+    StackRequest stack;                // --stack FILE, --distribution and --samples
     BearingOptions bearing;            // a ring as a side, or a bearing by its number
     GeneralQuery general;              // --general
     std::optional<std::string> output; // --output: the file the answer is written to

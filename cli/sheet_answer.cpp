@@ -4,11 +4,16 @@
 #include "cli/bearing_answer.h"
 #include "cli/class_code.h"
 #include "cli/sizes.h"
+#include "cli/stack_input.h"
 
 #include "tolerance/sheet/bearing_sheet.h"
 #include "tolerance/sheet/fit_sheet.h"
 #include "tolerance/sheet/html.h"
+#include "tolerance/sheet/stack_sheet.h"
+#include "tolerance/stack/chain_file.h"
 
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <sstream>
 
@@ -177,6 +182,29 @@ Sheet bearingSheetOf(const Options& options, const Stamp& stamp)
 void writeBearingSheet(std::ostream& out, const Options& options)
 {
     out << html(bearingSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}));
+}
+
+Sheet stackSheetOf(const StackRequest& request, const Stamp& stamp)
+{
+    // Read as --stack reads it, its faults in the same words; then its text as typed.
+    StackAsked asked{{}, readStackFile(request.file), std::nullopt};
+    std::ifstream file(request.file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    const auto read = tolerance::stack::readChainFile(bytes);
+    if (const auto* typed = std::get_if<tolerance::stack::ChainText>(&read))
+        asked.typed = *typed;
+    if (request.distribution)
+        asked.chain.distribution = *request.distribution;
+    if (request.samples > 0)
+        asked.monteCarlo = tolerance::stack::runMonteCarlo(
+            asked.chain, {request.samples, tolerance::stack::kDefaultSeed, 0});
+    return stackSheet(asked, stamp);
+}
+
+void writeStackSheet(std::ostream& out, const StackRequest& request)
+{
+    out << html(stackSheetOf(request, {localDate(), "Tessaly " TESSALY_VERSION}));
 }
 
 } // namespace cli

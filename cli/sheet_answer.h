@@ -23,4 +23,10 @@ tolerance::sheet::Sheet bearingSheetOf(const Options& options,
 
 void writeBearingSheet(std::ostream& out, const Options& options);
 
+// --stack FILE: the chain's sheet, with its Monte Carlo check when --samples asks one.
+tolerance::sheet::Sheet stackSheetOf(const StackRequest& request,
+                                     const tolerance::sheet::Stamp& stamp);
+
+void writeStackSheet(std::ostream& out, const StackRequest& request);
+
 } // namespace cli

@@ -10,7 +10,10 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "range and a tolerance class, as the tables of JIS B 0401 (ISO 286) give them, in a window\n"
     "with a Japanese interface. tessaly-fits, the fit workbench, gives the limits of size, the\n"
     "clearances and the type of fit of any hole and shaft class up to 3150 mm, with a picture of\n"
-    "the tolerance zones and a finder of fits. tessaly-cli answers on the command line.")
+    "the tolerance zones and a finder of fits. tessaly-stack, the tolerance stack-up, adds up a\n"
+    "chain of parts given by classes, general tolerances or catalogue limits: worst case,\n"
+    "statistics, each part's share and a Monte Carlo check. tessaly-cli answers on the command\n"
+    "line.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -12,7 +12,7 @@ quick=0
 
 scripts/install-deps.sh
 cmake --preset dev >/dev/null
-cmake --build --preset dev -j2 --target bench_core bench_pick bench_startup bench_diagram bench_fits \
+cmake --build --preset dev -j2 --target bench_core bench_pick bench_startup bench_diagram bench_fits bench_stack \
     >/dev/null
 
 bin=build/bin
@@ -67,6 +67,9 @@ QT_QPA_PLATFORM=offscreen "$bin/bench_diagram" "${diagram_args[@]}" 2>/dev/null 
     tee "$work/diagram.txt"
 echo "== the fit workbench at 200 % (offscreen)"
 QT_QPA_PLATFORM=offscreen "$bin/bench_fits" 2>/dev/null | tee "$work/fits.txt"
+echo "== the tolerance stack-up (offscreen)"
+QT_QPA_PLATFORM=offscreen "$bin/bench_stack" --rounds "$([ $quick = 1 ] && echo 8 || echo 200)" \
+    2>/dev/null | tee "$work/stack.txt"
 echo "== start-up under Xvfb + openbox, tessaly and the baselines in turn"
 start_display
 QT_QPA_PLATFORM=xcb "$bin/bench_startup" "${startup_args[@]}" 2>"$work/startup.log" |
@@ -101,4 +104,5 @@ core_rows
 grep '^|' "$work/pick.txt"
 grep '^|' "$work/diagram.txt"
 grep '^|' "$work/fits.txt"
+grep '^|' "$work/stack.txt"
 grep '^|' "$work/startup.txt"

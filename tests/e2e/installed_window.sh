@@ -19,7 +19,7 @@ done
 app=$root$prefix/bin/tessaly
 cli=$root$prefix/bin/tessaly-cli
 desktop_entries=("$root$prefix"/share/applications/*.desktop)
-assert_eq "${#desktop_entries[@]}" 2 'two desktop entries installed: the window and the workbench'
+assert_eq "${#desktop_entries[@]}" 3 'three desktop entries installed: the window, the workbench and the stack-up'
 entry=$(grep -lx 'Exec=tessaly' "${desktop_entries[@]}") || fail 'no desktop entry runs tessaly'
 
 started=$SECONDS

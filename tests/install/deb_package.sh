@@ -3,10 +3,11 @@
 # `cpack -G DEB` builds one package whose dependencies cover every library the programs link
 # and the Japanese font; it holds exactly the installed files under /usr; unpacked with dpkg -x,
 # its tessaly paints its window on a display of its own and its tessaly-cli answers.
-# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES FITS_APP_ID
+# Usage: deb_package.sh BUILD_DIR OUT_DIR APP_ID ICON_SIZES FITS_APP_ID STACK_APP_ID
 source "$(dirname "$0")/../xvfb/lib.sh"
 build=${1:?build folder} out=${2:?folder for the package} id=${3:?application ID}
 sizes=${4:?icon sizes} fits_id=${5:?application ID of the workbench}
+stack_id=${6:?application ID of the stack-up}
 
 rm -rf "$out"
 (cd "$build" && cpack -G DEB -B "$out" >"$XV_TMP/cpack.log" 2>&1) ||
@@ -40,7 +41,7 @@ owner_of() {
 }
 
 # Every shared library the programs load comes from a package named in Depends.
-for program in tessaly tessaly-cli tessaly-fits; do
+for program in tessaly tessaly-cli tessaly-fits tessaly-stack; do
     while read -r soname; do
         # Read to the end: an early exit would end ldconfig by SIGPIPE, a failure under pipefail.
         path=$(ldconfig -p | awk -v lib="$soname" '$1 == lib && /x86-64/ && !n++ {print $NF}')
@@ -54,8 +55,8 @@ done
 # Exactly what `cmake --install` puts under /usr, and nothing else.
 contents=$(dpkg --contents "$deb" | awk '$1 !~ /^d/ {print $NF}' | sort)
 expected=$(
-    printf './usr/bin/%s\n' tessaly tessaly-cli tessaly-fits
-    for app in "$id" "$fits_id"; do
+    printf './usr/bin/%s\n' tessaly tessaly-cli tessaly-fits tessaly-stack
+    for app in "$id" "$fits_id" "$stack_id"; do
         echo "./usr/share/applications/$app.desktop"
         echo "./usr/share/metainfo/$app.metainfo.xml"
         for s in $sizes; do echo "./usr/share/icons/hicolor/${s}x$s/apps/$app.png"; done

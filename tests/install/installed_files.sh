@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# What `cmake --install` puts where: both programs, the desktop entry, the metainfo and the icon
+# What `cmake --install` puts where: the programs, the desktop entry, the metainfo and the icon
 # at every size, each file named by the one application ID and naming it inside; under the
 # prefix asked for and below DESTDIR only.
-# Usage: installed_files.sh BUILD_DIR APP_ID ICON_SIZES FITS_APP_ID   (ICON_SIZES: "16 24 …" as drawn)
+# Usage: installed_files.sh BUILD_DIR APP_ID ICON_SIZES FITS_APP_ID STACK_APP_ID
+#        (ICON_SIZES: "16 24 …" as drawn)
 set -euo pipefail
 build=${1:?build folder} id=${2:?application ID} sizes=${3:?icon sizes}
-fits_id=${4:?application ID of the workbench}
+fits_id=${4:?application ID of the workbench} stack_id=${5:?application ID of the stack-up}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -26,9 +27,10 @@ expected_files() {
     echo "$prefix/bin/tessaly"
     echo "$prefix/bin/tessaly-cli"
     echo "$prefix/bin/tessaly-fits"
+    echo "$prefix/bin/tessaly-stack"
     echo "$prefix/share/doc/tessaly/copyright"
     local app
-    for app in "$id" "$fits_id"; do
+    for app in "$id" "$fits_id" "$stack_id"; do
         echo "$prefix/share/applications/$app.desktop"
         echo "$prefix/share/metainfo/$app.metainfo.xml"
         for s in "${sizes[@]}"; do echo "$prefix/share/icons/hicolor/${s}x$s/apps/$app.png"; done
@@ -41,13 +43,13 @@ for prefix in /usr /opt/tessaly; do
     # Exactly these files, nothing outside the prefix, nothing left out.
     if diff <(cd "$root" && find . -type f | sed 's|^\.||' | sort) \
         <(expected_files "$prefix" | sort) >"$work/diff"; then
-        ok "prefix $prefix: exactly the three programs, two entries, metainfo and icons, the copyright"
+        ok "prefix $prefix: exactly the four programs, three entries, metainfo and icons, the copyright"
     else
         fail "files under prefix $prefix differ from the list: $(cat "$work/diff")"
     fi
-    check "prefix $prefix: the three programs executable" \
+    check "prefix $prefix: the four programs executable" \
         test -x "$root$prefix/bin/tessaly" -a -x "$root$prefix/bin/tessaly-cli" \
-        -a -x "$root$prefix/bin/tessaly-fits"
+        -a -x "$root$prefix/bin/tessaly-fits" -a -x "$root$prefix/bin/tessaly-stack"
 done
 
 root=$work/root_usr/usr
@@ -87,6 +89,15 @@ check "workbench entry: Icon= is its ID, Exec= tessaly-fits" \
 check "workbench metainfo: <id> and launchable are its ID" grep -q \
     "<launchable type=\"desktop-id\">$fits_id.desktop</launchable>" "$fits_metainfo"
 check "tessaly-fits carries its ID" grep -qxF "$fits_id" <(strings -el "$root/bin/tessaly-fits")
+
+# The stack-up's, likewise; its entry hands it the file a file manager opens.
+stack_entry=$root/share/applications/$stack_id.desktop
+check "stack-up entry: Icon= is its ID, Exec= tessaly-stack with a file" \
+    test "$(sed -n 's/^Icon=//p' "$stack_entry") $(sed -n 's/^Exec=//p' "$stack_entry")" = "$stack_id tessaly-stack %f"
+check "stack-up metainfo: <id> and launchable are its ID" grep -q \
+    "<launchable type=\"desktop-id\">$stack_id.desktop</launchable>" \
+    "$root/share/metainfo/$stack_id.metainfo.xml"
+check "tessaly-stack carries its ID" grep -qxF "$stack_id" <(strings -el "$root/bin/tessaly-stack")
 
 # The installed programs run from where they were installed.
 check "installed tessaly-cli answers" test "$("$root/bin/tessaly-cli" H7 35 | sed -n 's/^upper: //p')" = +0.025

@@ -6,9 +6,12 @@
 # it on top and let it go (_NET_WM_STATE), a close saves the position into the registry as texts
 # and the next launch opens there, Esc saves nothing, the end of a session saves as a close does;
 # the window loads exactly the DLLs of its folder; tessaly-cli.exe prints the bytes the Linux build prints;
-# tessaly-fits.exe takes a size and two classes typed and copies the fit, and keeps them in the registry.
+# tessaly-fits.exe takes a size and two classes typed and copies the fit, and keeps them in the registry;
+# tessaly-stack.exe takes a member typed in and keeps the chain in the registry, and
+# tessaly-cli.exe --stack answers a chain file as the Linux build does.
 # Usage: wine_window.sh DIR LINUX_CLI OUT
-#   DIR        the unpacked zip (tessaly.exe, tessaly-cli.exe, tessaly-fits.exe, the DLLs)
+#   DIR        the unpacked zip (tessaly.exe, tessaly-cli.exe, tessaly-fits.exe, tessaly-stack.exe,
+#              the DLLs)
 #   LINUX_CLI  the Linux tessaly-cli, for the expected values
 #   OUT        folder for the Wine prefix and the screenshot (wine-screenshot.png)
 here=$(cd "$(dirname "$0")" && pwd)
@@ -185,5 +188,44 @@ kept_inputs() {
 }
 assert_eq "$(kept_inputs)" "hole=H8 shaft=f7 size=35 " "the inputs kept under $fits_key"
 
-echo "ok - screenshots kept as $out/wine-screenshot.png and wine-fits-screenshot.png"
+# --- the stack-up --------------------------------------------------------------------------------
+
+chain=$XV_TMP/end-play.json
+printf '%s\n' '{"members": [{"name": "housing", "direction": "+", "nominal": 62, "tolerance": "H8"},' \
+    '{"name": "spacer", "direction": "-", "nominal": 61.6, "tolerance": "h9"}],' \
+    '"requirement": "0.1..0.5"}' >"$chain"
+stack_same() {
+    local linux windows
+    linux=$("$cli" --stack "$chain" "$@" | md5sum)
+    windows=$(wine "$dir/tessaly-cli.exe" --stack "$(winepath -w "$chain")" "$@" | md5sum)
+    [ "$linux" = "$windows" ]
+}
+assert_true 'tessaly-cli.exe --stack answers the chain file with the Linux bytes' stack_same
+assert_true 'and as JSON' stack_same --format json --samples 20000
+
+stack_key='HKCU\Software\Kelvan\TessalyStack\chain\members\1'
+start_program wine "$dir/tessaly-stack.exe"
+wid=$(wait_window 'Tessaly 公差の積み上げ$' 120)
+xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the stack-up"
+key ctrl+plus
+for cell in ring + 10; do
+    type_text "$cell"
+    key Tab
+done
+type_text h7
+key Return
+sleep 0.5
+cp "$(screenshot "$wid" stack)" "$out/wine-stack-screenshot.png"
+close_window "$wid"
+wait_program "$XV_TIMEOUT"
+assert_eq "$XV_EXIT" 0 'Alt+F4 ends the stack-up'
+kept_member() {
+    wine reg query "$stack_key" 2>/dev/null | tr -d '\r' |
+        awk '$1 == "name" || $1 == "nominal" || $1 == "tolerance" {print $1 "=" $3}' | sort |
+        tr '\n' ' '
+}
+assert_eq "$(kept_member)" "name=ring nominal=10 tolerance=h7 " "the member kept under $stack_key"
+
+echo "ok - screenshots kept as $out/wine-screenshot.png, wine-fits-screenshot.png and" \
+    "wine-stack-screenshot.png"
 echo "wine: $((SECONDS - started)) s"

@@ -313,6 +313,63 @@ constexpr Words kJapanese{
                  "最小 = 取付け前の最小 − 減少の最大、最大 = 取付け前の最大 − 減少の最小。負は予圧",
                  "JIS B 1520 (ISO 5753-1) のすきまの群"},
 
+    .stackSubject = "公差の積み上げ（{1} 部品）",
+    .members = "部品",
+    .memberName = "部品",
+    .direction = "向き",
+    .nominal = "呼び寸法 mm",
+    .toleranceTyped = "公差",
+    .celsiusTyped = "温度 °C",
+    .requirementInput = "すきまの要求 mm",
+    .stackSummary =
+        "すきま（閉じ寸法）の呼び {1} mm、最悪 {2}～{3} mm、99.73 % の組立て {4}～{5} mm",
+    .memberFigures = "部品の寸法",
+    .memberUpper = "上の寸法許容差",
+    .memberLower = "下の寸法許容差",
+    .growth = "温度での伸び mm",
+    .varianceShare = "分散の寄与 %",
+    .worstShare = "最悪値の寄与 %",
+    .closing = "すきま（閉じ寸法）",
+    .closingNominal = "呼び（20 °C）",
+    .thermalShift = "温度による移動",
+    .worstMaximum = "最悪 最大",
+    .worstMinimum = "最悪 最小",
+    .statisticalMaximum = "99.73 % の組立て 最大",
+    .statisticalMinimum = "99.73 % の組立て 最小",
+    .outsideShare = "要求の外になる割合",
+    .insideShare = "要求の内になる割合",
+    .monteCarloRange = "モンテカルロ法 {1} 組（シード {2}）",
+    .monteCarloMaximum = "モンテカルロ法 99.73 % 最大",
+    .monteCarloMinimum = "モンテカルロ法 99.73 % 最小",
+    .monteCarloOutside = "モンテカルロ法 要求の外になる割合",
+    .shares = "寄与（分散 ▨、最悪値 □）",
+    .sharesDescription = "最も大きく寄与する部品は {1}、分散の {2} %",
+    .worstOutside = "最悪の組合せでは要求 {1} の外になります（{2}～{3} mm）。",
+    .someOutside = "{1} % の組立てが要求 {2} の外になります。",
+    .fromGeneral = "JIS B 0405 普通公差",
+    .fromBearingWidth = "JIS B 1514-1 (ISO 492) 幅の寸法差",
+    .worstCase =
+        {"最悪値",
+         "最大 = Σ(+ の部品の最大) − Σ(− の部品の最小)、最小 = Σ(+ の部品の最小) − Σ(− の部品の"
+         "最大)。温度での伸びを含む",
+         "寸法連鎖の和"},
+    .stackNormal =
+        {"統計（正規分布）",
+         "各部品は公差域の中央を平均、公差 = 6σ。σ = √Σσi²、範囲 = 平均 ± 3σ、要求の外の割合は"
+         "その両側の裾",
+         "独立な正規分布の和"},
+    .stackUniform =
+        {"統計（一様分布）",
+         "各部品は公差域の中で一様。和の分布は一様分布のたたみ込み（正確）で、範囲はその "
+         "0.135 % 点から 99.865 % 点",
+         "独立な一様分布の和"},
+    .shareOf = {"寄与", "分散の寄与 = σi² / Σσi²、最悪値の寄与 = 公差幅 / Σ公差幅", "寸法連鎖の和"},
+    .monteCarlo =
+        {"モンテカルロ法",
+         "各部品を選んだ分布から乱数で選んで組み立て、すきまの 0.135 % 点と 99.865 % 点、要求"
+         "の外の割合を数える",
+         "シードを記した再現できる乱数"},
+
     .made = "作成",
     .checked = "確認",
     .approved = "承認",

@@ -285,6 +285,47 @@ struct Words
     FormulaWords reduction;
     FormulaWords residual;
 
+    // A tolerance stack-up.
+    std::string_view stackSubject; // {1} members
+    std::string_view members;
+    std::string_view memberName;
+    std::string_view direction;
+    std::string_view nominal;
+    std::string_view toleranceTyped;
+    std::string_view celsiusTyped;
+    std::string_view requirementInput;
+    std::string_view stackSummary; // {1} nominal {2}…{3} worst {4}…{5} statistical
+    std::string_view memberFigures;
+    std::string_view memberUpper;
+    std::string_view memberLower;
+    std::string_view growth;
+    std::string_view varianceShare;
+    std::string_view worstShare;
+    std::string_view closing;
+    std::string_view closingNominal;
+    std::string_view thermalShift;
+    std::string_view worstMaximum;
+    std::string_view worstMinimum;
+    std::string_view statisticalMaximum;
+    std::string_view statisticalMinimum;
+    std::string_view outsideShare;
+    std::string_view insideShare;
+    std::string_view monteCarloRange; // {1} assemblies {2} seed
+    std::string_view monteCarloMaximum;
+    std::string_view monteCarloMinimum;
+    std::string_view monteCarloOutside;
+    std::string_view shares;
+    std::string_view sharesDescription; // {1} the largest member {2} its share
+    std::string_view worstOutside;      // {1} requirement {2} min {3} max
+    std::string_view someOutside;       // {1} percent {2} requirement
+    std::string_view fromGeneral;
+    std::string_view fromBearingWidth;
+    FormulaWords worstCase;
+    FormulaWords stackNormal;
+    FormulaWords stackUniform;
+    FormulaWords shareOf;
+    FormulaWords monteCarlo;
+
     // Sign-off.
     std::string_view made;
     std::string_view checked;
