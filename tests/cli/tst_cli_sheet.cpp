@@ -98,6 +98,13 @@ private Q_SLOTS:
             << QStringList{u"--bearing"_s, u"6206"_s,      u"--shaft"_s,
                            u"k5"_s,        u"--housing"_s, u"H7"_s}
             << u"計算書 転がり軸受 6206（軸 k5、ハウジング H7）"_s << u"-0.0123"_s;
+        // docs/end-play.json: 59.9 - 14 - 30 - 14 - 1.75 = 0.15 at the nominal sizes, and at worst
+        // 60.0 - 13.88 - 29.948 - 13.88 - 1.69 = 0.602.
+        QTest::newRow("stack") << QStringList{u"--stack"_s,
+                                              QStringLiteral(TESSALY_SOURCE_DIR
+                                                             "/docs/end-play.json"),
+                                              u"--samples"_s, u"0"_s}
+                               << u"計算書 公差の積み上げ（5 部品）"_s << u"0.602"_s;
         // 35.025 + 23.8e-6 × 60 K × 35 mm = 35.025 + 0.04998.
         QTest::newRow("in service")
             << QStringList{u"H7/g6"_s,         u"35"_s, u"--materials"_s, u"A5052/S45C"_s,

@@ -8,6 +8,7 @@
 
 #include "tolerance/iso286.h"
 #include "tolerance/sheet/fit_sheet.h"
+#include "tolerance/sheet/stack_sheet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,8 @@
 using namespace Qt::Literals::StringLiterals;
 using namespace tolerance;
 using namespace tolerance::sheet;
+
+Q_DECLARE_METATYPE(tolerance::sheet::Sheet)
 
 namespace {
 
@@ -55,6 +58,18 @@ Sheet longTable(int rows)
                               {"12.345", true}});
     }
     return {"計算書", "長い表", {"作成日 2026-12-09"}, {{"表", {table}}}, "{1} / {2} ページ"};
+}
+
+// A chain of members R000a, R001a …, each a millimetre long with its own tolerance.
+Sheet longStack(int members)
+{
+    stack::ChainText typed;
+    for (int i = 0; i < members; ++i)
+        typed.members.push_back({QStringLiteral("R%1a").arg(i, 3, 10, QChar(u'0')).toStdString(),
+                                 i == 0 ? "+" : "-", i == 0 ? "200" : "1", "+0.01/-0.01", "", "",
+                                 ""});
+    return stackSheet({typed, std::get<stack::Chain>(stack::readChain(typed)), std::nullopt},
+                      kStamp);
 }
 
 QString tool(const QString& program, const QStringList& args)
@@ -136,14 +151,25 @@ private Q_SLOTS:
                  qPrintable(lines.join(u'\n')));
     }
 
-    // Each row's two ends on one page and above its foot, every row somewhere, the head on every
+    void longTableBreaksBetweenRows_data()
+    {
+        QTest::addColumn<Sheet>("sheet");
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<bool>("twoEnds"); // the rows wrap, their last word marked "z"
+        QTest::newRow("a table of long rows") << longTable(150) << u"項目"_s << true;
+        QTest::newRow("a stack of 150 members") << longStack(150) << u"向き"_s << false;
+    }
+
+    // Each row's ends on one page and above its foot, every row somewhere, the head on every
     // page: a row is never cut by a page's end.
     void longTableBreaksBetweenRows()
     {
+        QFETCH(Sheet, sheet);
+        QFETCH(QString, head);
+        QFETCH(bool, twoEnds);
         QTemporaryDir folder;
         const QString pdf = folder.filePath(u"long.pdf"_s);
-        const int rows = 150;
-        QCOMPARE(sheetFile::savePdf(longTable(rows), pdf), QString());
+        QCOMPARE(sheetFile::savePdf(sheet, pdf), QString());
         const int pages = pageCount(pdf);
         QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
         // A4 is 842 pt high; below 15 mm of margin and the 5 mm of the page's number (1 mm is
@@ -153,18 +179,24 @@ private Q_SLOTS:
                                       "yMax=\"([^\"]+)\">R(\\d{3})([az])</word>"_s);
         QMap<QString, int> pageOfEnd[2];
         for (int page = 1; page <= pages; ++page) {
-            QVERIFY2(pdfText(pdf, page).contains(u"項目"_s), qPrintable(QString::number(page)));
             const QString boxes =
                 tool(u"pdftotext"_s, {u"-bbox"_s, u"-f"_s, QString::number(page), u"-l"_s,
                                       QString::number(page), pdf, u"-"_s});
-            for (auto match = word.globalMatch(boxes); match.hasNext();) {
+            bool rows = false;
+            for (auto match = word.globalMatch(boxes); match.hasNext(); rows = true) {
                 const auto found = match.next();
                 QVERIFY2(found.captured(1).toDouble() < lowest, qPrintable(found.captured(0)));
                 pageOfEnd[found.captured(3) == u"z"_s][found.captured(2)] = page;
             }
+            // A page with rows of the table has its head; the stack's chart of shares names
+            // members too, under its own heading.
+            const QString text = pdfText(pdf, page);
+            QVERIFY2(!rows || text.contains(head) || text.contains(u"寄与（"_s),
+                     qPrintable(QString::number(page)));
         }
-        QCOMPARE(pageOfEnd[0].size(), rows);
-        QCOMPARE(pageOfEnd[0], pageOfEnd[1]);
+        QCOMPARE(pageOfEnd[0].size(), 150);
+        if (twoEnds)
+            QCOMPARE(pageOfEnd[0], pageOfEnd[1]);
     }
 
     // A save that cannot finish leaves the folder as it was; one that can replaces the file.

@@ -8,6 +8,7 @@
 #include "tolerance/sheet/bearing_sheet.h"
 #include "tolerance/sheet/fit_sheet.h"
 #include "tolerance/sheet/html.h"
+#include "tolerance/sheet/stack_sheet.h"
 
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -274,6 +275,36 @@ private Q_SLOTS:
         const QString text = q(plainText(sheet));
         QVERIFY(text.contains(QStringLiteral("\nC4\n0.023\n0.041\n0.0057\n")));
         QVERIFY(text.contains(QStringLiteral("軸と内輪: はめあい\n")));
+    }
+
+    // Two members: +50 (+0.1/0) and -49.8 (0/-0.1). Nominal 0.2; worst 50.0 - 49.8 = 0.2 to
+    // 50.1 - 49.7 = 0.4; each σ 0.1/6, together √2 × 0.016667 = 0.02357 about the mean 0.3, so
+    // ±3σ = 0.0707: 0.2293 to 0.3707; each half the variance and half the worst case. The
+    // requirement 0.25..0.4 is missed by the worst case, and by a share of the spread.
+    void stackFigures()
+    {
+        const stack::ChainText typed{{{"shaft", "+", "50", "+0.1/0", "", "", ""},
+                                      {"bush", "-", "49.8", "0/-0.1", "", "", ""}},
+                                     "0.25..0.4",
+                                     "",
+                                     ""};
+        const auto read = stack::readChain(typed);
+        QVERIFY(std::holds_alternative<stack::Chain>(read));
+        const Sheet sheet = stackSheet({typed, std::get<stack::Chain>(read), std::nullopt}, kStamp);
+        QCOMPARE(q(sheet.subject), QStringLiteral("公差の積み上げ（2 部品）"));
+        const std::vector<Cell> cells = cellsOf(sheet);
+        for (const char* figure :
+             {"0.200", "0.400", "0.3707", "0.2293", "50.0", "+0.100", "-0.100"})
+            QVERIFY2(std::any_of(cells.begin(), cells.end(),
+                                 [&](const Cell& c) { return c.text == figure && c.figure; }),
+                     figure);
+        const QStringList warnings = warningsOf(sheet);
+        QCOMPARE(warnings.size(), 2);
+        QCOMPARE(
+            warnings[0],
+            QStringLiteral("最悪の組合せでは要求 0.25..0.4 の外になります（0.200～0.400 mm）。"));
+        QVERIFY(
+            warnings[1].endsWith(QStringLiteral(" % の組立てが要求 0.25..0.4 の外になります。")));
     }
 
     // The page is XML as well as HTML: its cells are the sheet's, in order, figures marked for

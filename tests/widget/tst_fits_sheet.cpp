@@ -5,6 +5,7 @@
 #include "desktop/sheet/sheet_actions.h"
 #include "test_support.h"
 #include "window/fits_window.h"
+#include "window/stack_window.h"
 
 #include "cli/options.h"
 #include "cli/sheet_answer.h"
@@ -22,6 +23,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -150,6 +153,27 @@ private Q_SLOTS:
         QCOMPARE(modals.messages.size(), 1);
         QVERIFY2(modals.messages[0].startsWith(blocked + u" に書けませんでした: "_s),
                  qPrintable(modals.messages[0]));
+    }
+
+    // The stack window has the same two items, after 名前を付けて保存 (Ctrl+Shift+S, unchanged),
+    // and its sheet is its chain's.
+    void stackWindowSheet()
+    {
+        StackWindow window;
+        const QList<QAction*> file = window.menuBar()->actions().first()->menu()->actions();
+        const auto named = [&](const QString& name) {
+            return *std::find_if(file.begin(), file.end(),
+                                 [&](const QAction* a) { return a->objectName() == name; });
+        };
+        QCOMPARE(named(u"saveSheetAction"_s)->shortcut(), QKeySequence(u"Ctrl+Shift+E"_s));
+        QCOMPARE(named(u"printSheetAction"_s)->shortcut(), QKeySequence(QKeySequence::Print));
+        QCOMPARE(named(u"saveAsAction"_s)->shortcut(), QKeySequence(u"Ctrl+Shift+S"_s));
+        auto* actions = window.findChild<SheetActions*>();
+        QVERIFY(window.openFile(QStringLiteral(TESSALY_SOURCE_DIR "/docs/end-play.json")));
+        const auto sheet = actions->sheet();
+        QVERIFY(sheet);
+        QCOMPARE(q(sheet->subject), u"公差の積み上げ（5 部品）"_s);
+        QVERIFY(q(tolerance::sheet::plainText(*sheet)).contains(u"\nspacer\n-\n30\nh9\n"_s));
     }
 
     void nothingToSave()

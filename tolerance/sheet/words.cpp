@@ -5,8 +5,9 @@ namespace tolerance::sheet {
 
 namespace {
 
-// The μ of JIS X 0208 (U+03BC) rather than the micro sign, and no superscripts but ²: the
-// Japanese fonts a sheet is embedded with have no others.
+// The μ of JIS X 0208 (U+03BC) rather than the micro sign, no superscripts but ² and no
+// geometric shapes beyond JIS X 0208: the Japanese fonts a sheet is embedded with have no others,
+// and a sheet that needs a second font loses figures when its PDF is read back as text.
 // The workbench's own words wherever it has them (はめあいの種類, 最小しめしろ, 伝達トルク …), so
 // that a sheet reads as the window that made it.
 constexpr Words kJapanese{
@@ -342,7 +343,7 @@ constexpr Words kJapanese{
     .monteCarloMaximum = "モンテカルロ法 99.73 % 最大",
     .monteCarloMinimum = "モンテカルロ法 99.73 % 最小",
     .monteCarloOutside = "モンテカルロ法 要求の外になる割合",
-    .shares = "寄与（分散 ▨、最悪値 □）",
+    .shares = "寄与（上の斜線の棒は分散、下の枠の棒は最悪値）",
     .sharesDescription = "最も大きく寄与する部品は {1}、分散の {2} %",
     .worstOutside = "最悪の組合せでは要求 {1} の外になります（{2}～{3} mm）。",
     .someOutside = "{1} % の組立てが要求 {2} の外になります。",
