@@ -142,8 +142,8 @@ rules of ISO 286-1.
                standard over every range to 3150 mm where it has a value
   --format F   text (queries and --fits, default), json, csv (--fits, and
                --table, where it is the default), or html: the calculation sheet
-               of a query, a bearing or a chain, one page with its pictures, for a browser
-               to show and print
+               of a query, a bearing or a chain, one page with its pictures,
+               for a browser to show and print
   --output FILE
                the answer into FILE instead of standard output, whole or not at
                all: a failure leaves nothing and exits 3
