@@ -200,6 +200,9 @@ int main(int argc, char* argv[])
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     FitsWindow window;
+    // As a user first meets it: its first size on this screen, the pages below as it arranges
+    // them (an empty settings folder).
+    window.restoreLast();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -6,7 +6,8 @@
 // its first paint and exits (first_paint.cpp, linked into each); the launcher reads the clock just
 // before fork and the peak RSS from wait4. The workbench opens at its own roomy size on a first
 // start; it is launched a second time with the lookup window's size kept, as a user who made it
-// that small would have it, so that its cost can be told from its window's area.
+// that small would have it, and a bare window with one label is launched at the workbench's own
+// first size, so that what its content costs can be told from what its window's area costs.
 #include "model/last_inputs.h"
 
 #include <poll.h>
@@ -127,11 +128,13 @@ struct Series
     }
 };
 
-// --rounds N (default 15) and --app PATH, to time another build's bench_tessaly.
+// --rounds N (default 15); --app PATH and --fits PATH, to time another build's bench_tessaly or
+// bench_tessaly_fits.
 struct Options
 {
     int rounds = 15;
     std::string app = TESSALY_APP_PATH;
+    std::string fits = TESSALY_FITS_PATH;
 };
 
 Options optionsFrom(int argc, char* argv[])
@@ -142,6 +145,8 @@ Options optionsFrom(int argc, char* argv[])
             options.rounds = std::max(1, std::atoi(argv[i + 1]));
         else if (std::strcmp(argv[i], "--app") == 0)
             options.app = argv[i + 1];
+        else if (std::strcmp(argv[i], "--fits") == 0)
+            options.fits = argv[i + 1];
     }
     return options;
 }
@@ -169,8 +174,9 @@ void printRows(const Series& app, const Series& bare, const Series& label, int r
 }
 
 // The fit workbench in the same rounds, beside the lookup window: at its first start's size, and
-// with the lookup window's size kept.
-void printWorkbenchRows(const Series& fits, const Series& sameSize, const Series& app, int rounds)
+// with the lookup window's size kept; and beside a bare window with one label at its size.
+void printWorkbenchRows(const Series& fits, const Series& sameSize, const Series& app,
+                        const Series& bareAtFits, int rounds)
 {
     std::printf("| start-up to first paint, median of %d: tessaly-fits | %.1f ms | | |\n", rounds,
                 median(fits.ms));
@@ -191,6 +197,16 @@ void printWorkbenchRows(const Series& fits, const Series& sameSize, const Series
     std::printf("| peak RSS ratio tessaly-fits at the lookup window's size (kept) / tessaly | %.2f "
                 "| | |\n",
                 median(sameSize.mb) / median(app.mb));
+    std::printf("| start-up to first paint, median of %d: bare QMainWindow + one label at "
+                "tessaly-fits's first size | %.1f ms | | |\n",
+                rounds, median(bareAtFits.ms));
+    std::printf("| peak RSS, median of %d: bare QMainWindow + one label at tessaly-fits's first "
+                "size | %.1f MB | | |\n",
+                rounds, median(bareAtFits.mb));
+    std::printf("| start-up ratio tessaly-fits / bare + label of its size | %.2f | | |\n",
+                median(fits.ms) / median(bareAtFits.ms));
+    std::printf("| peak RSS ratio tessaly-fits / bare + label of its size | %.2f | | |\n",
+                median(fits.mb) / median(bareAtFits.mb));
 }
 
 } // namespace
@@ -215,7 +231,11 @@ int main(int argc, char* argv[])
     labelCommand.push_back("--label");
     launchOrDie(bareCommand);
     launchOrDie(labelCommand);
-    launchOrDie({TESSALY_FITS_PATH});
+    const Run fitsFirst = launchOrDie({options.fits});
+    const std::vector<std::string> bareAtFitsCommand = {
+        TESSALY_BARE_PATH, std::to_string(fitsFirst.width), std::to_string(fitsFirst.height),
+        "--label"};
+    launchOrDie(bareAtFitsCommand);
     // A second folder where the workbench keeps the lookup window's size, written as it writes it.
     char kept[] = "/tmp/tessaly-startup-kept-XXXXXX";
     if (!mkdtemp(kept)) {
@@ -225,21 +245,22 @@ int main(int argc, char* argv[])
     setenv("XDG_CONFIG_HOME", kept, 1);
     lastInputs::save(std::nullopt, {QByteArray(), QSize(first.width, first.height)});
     setenv("XDG_CONFIG_HOME", config, 1);
-    const auto launchKept = [&kept, &config] {
+    const auto launchKept = [&kept, &config, &options] {
         setenv("XDG_CONFIG_HOME", kept, 1);
-        const Run run = launchOrDie({TESSALY_FITS_PATH});
+        const Run run = launchOrDie({options.fits});
         setenv("XDG_CONFIG_HOME", config, 1);
         return run;
     };
 
-    // Each round launches the five in turn: A B C D E A B C D E …
-    Series app, bare, label, fits, sameSize;
+    // Each round launches the six in turn: A B C D E F A B C D E F …
+    Series app, bare, label, fits, sameSize, bareAtFits;
     for (int i = 0; i < rounds; ++i) {
         const Run a = launchOrDie({options.app});
         const Run b = launchOrDie(bareCommand);
         const Run c = launchOrDie(labelCommand);
-        fits.add(launchOrDie({TESSALY_FITS_PATH}));
+        fits.add(launchOrDie({options.fits}));
         sameSize.add(launchKept());
+        bareAtFits.add(launchOrDie(bareAtFitsCommand));
         std::fprintf(stderr,
                      "round %2d: tessaly %6.1f ms %5.1f MB | bare %6.1f ms %5.1f MB | "
                      "bare + label %6.1f ms %5.1f MB\n",
@@ -249,9 +270,10 @@ int main(int argc, char* argv[])
         bare.add(b);
         label.add(c);
     }
-    std::printf("window %d × %d px\n", first.width, first.height);
+    std::printf("window %d × %d px, tessaly-fits %d × %d px\n", first.width, first.height,
+                fitsFirst.width, fitsFirst.height);
     printRows(app, bare, label, rounds);
-    printWorkbenchRows(fits, sameSize, app, rounds);
+    printWorkbenchRows(fits, sameSize, app, bareAtFits, rounds);
     rmdir(config); // the runs end before any close step could write a settings file
     std::filesystem::remove_all(kept);
     return 0;

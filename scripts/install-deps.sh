@@ -6,8 +6,8 @@
 set -euo pipefail
 
 packages=(
-    # build
-    cmake g++ make qt6-base-dev
+    # build; libxcb1-dev to try an X11 display before Qt's platform would abort on it
+    cmake g++ make qt6-base-dev libxcb1-dev
     # benchmarks of the core lookups
     libbenchmark-dev
     # the window's Japanese text: IPAPGothic stands in for the designed family

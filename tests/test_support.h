@@ -34,9 +34,31 @@ inline QString q(std::string_view text)
     TESSALY_TEST_MAIN_WITH(Application, TestClass, )
 
 #ifdef QT_WIDGETS_LIB
+#include <QRect>
 #include <QWidget>
 
 #include <memory>
+
+// What of a widget a person sees, in its window's coordinates: its rectangle cut by every widget
+// it lies in (a scroll area's viewport, a pane that cuts its content, the window itself); empty
+// when it is hidden. isVisible() says nothing of a widget scrolled away or cut by its parent.
+inline QRect seenRect(const QWidget* widget)
+{
+    if (!widget->isVisible())
+        return {};
+    const QWidget* window = widget->window();
+    QRect seen(widget->mapTo(window, QPoint()), widget->size());
+    for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget())
+        seen &= QRect(up->mapTo(window, QPoint()), up->size());
+    return seen;
+}
+
+// Whether the whole of a widget is seen.
+inline bool whollySeen(const QWidget* widget)
+{
+    return widget->isVisible() &&
+           seenRect(widget) == QRect(widget->mapTo(widget->window(), QPoint()), widget->size());
+}
 
 // A window of the test's, shown and active, as a user has it: shortcuts go to the active window.
 template <typename Window> std::unique_ptr<Window> activeWindow(QSize size = {})

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Both programs started as a shell starts them, with or without a display to open a window on.
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -39,6 +40,42 @@ private Q_SLOTS:
                      err.contains(u"DISPLAY"_s),
                  qPrintable(err));
         QVERIFY(process.readAllStandardOutput().isEmpty());
+    }
+
+    // A display named that nobody serves (a tunnel gone, a DISPLAY left from another session):
+    // the same one line, naming the display tried, and status 1, not Qt's abort.
+    void displayNobodyServes_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("platform");
+        QTest::newRow("lookup window") << QStringLiteral(TESSALY_PATH) << u"tessaly"_s << QString();
+        QTest::newRow("workbench")
+            << QStringLiteral(TESSALY_FITS_PATH) << u"tessaly-fits"_s << QString();
+        QTest::newRow("workbench, QT_QPA_PLATFORM=xcb")
+            << QStringLiteral(TESSALY_FITS_PATH) << u"tessaly-fits"_s << u"xcb"_s;
+    }
+
+    void displayNobodyServes()
+    {
+        QFETCH(QString, program);
+        QFETCH(QString, name);
+        QFETCH(QString, platform);
+        if (QFile::exists(u"/tmp/.X11-unix/X987"_s))
+            QSKIP("display :987 is served on this machine");
+        QProcessEnvironment env = environment(platform);
+        env.insert(u"DISPLAY"_s, u":987"_s);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, {});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QCOMPARE(err.count(u'\n'), 1);
+        QVERIFY2(err.startsWith(name + u": there is no display to open the window on: "_s) &&
+                     err.contains(u" :987 (DISPLAY) "_s),
+                 qPrintable(err));
     }
 
     // A platform the user names needs no display: the window opens and runs until told to end.

@@ -2,6 +2,7 @@
 #include "window/figure_label.h"
 
 #include "desktop/accessibility/readable_figure.h"
+#include "window/label_kinds.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -63,6 +64,15 @@ void FigureLabel::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (hasFocus())
         paintFocusMark(*this);
+}
+
+FigureLabel* figureLabel(const char* name, const QString& meaning)
+{
+    auto* label = new FigureLabel(meaning);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    steadyWidth(label, QStringLiteral("-3150.0000 "));
+    return label;
 }
 
 void paintFocusMark(QWidget& widget)

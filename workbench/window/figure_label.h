@@ -33,5 +33,9 @@ private:
     mutable QSize m_textSize;
 };
 
+// A figure of the window's grid, named for the tests, flush right and as wide as the widest
+// figure, whatever it shows.
+FigureLabel* figureLabel(const char* name, const QString& meaning);
+
 // The focus mark of a widget that draws none itself, on widget's painter device.
 void paintFocusMark(QWidget& widget);

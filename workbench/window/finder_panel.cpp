@@ -38,6 +38,26 @@ enum Column
 const QString kPreferredHint =
     QStringLiteral("★: JIS B 0401 で常用するはめあい（一覧の先に並びます）");
 
+// Rows enough to choose from where the window has the room; two where it gives way to the answer.
+class FoundList : public QTableView
+{
+public:
+    using QTableView::QTableView;
+
+    QSize sizeHint() const override { return {QTableView::sizeHint().width(), heightOf(8)}; }
+    QSize minimumSizeHint() const override
+    {
+        return {QTableView::minimumSizeHint().width(), heightOf(2)};
+    }
+
+private:
+    int heightOf(int rows) const
+    {
+        return horizontalHeader()->sizeHint().height() +
+               rows * verticalHeader()->defaultSectionSize() + 2 * frameWidth();
+    }
+};
+
 template <typename T> void addChoice(QComboBox* combo, const QString& text, T value)
 {
     combo->addItem(text, QVariant::fromValue(value));
@@ -127,7 +147,7 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
 
 FinderPanel::FinderPanel(QWidget* parent)
     : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_type(new QComboBox),
-      m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new QTableView),
+      m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new FoundList),
       m_use(new QPushButton(QStringLiteral("この組を使う(&U)"))),
       m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
       m_search(new PairSearch(this))
@@ -152,10 +172,6 @@ FinderPanel::FinderPanel(QWidget* parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setTabKeyNavigation(false);
     m_list->verticalHeader()->hide();
-    // Five rows to choose from, however low the screen; the window's results scroll instead.
-    m_list->setMinimumHeight(m_list->horizontalHeader()->sizeHint().height() +
-                             5 * m_list->verticalHeader()->defaultSectionSize() +
-                             2 * m_list->frameWidth());
     m_list->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_list->horizontalHeader()->setSectionResizeMode(PreferredColumn,
                                                      QHeaderView::ResizeToContents);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/fits_window.h"
 
-#include "desktop/platform_choice.h"
+#include "desktop/access_keys.h"
+#include "desktop/answer_first.h"
 #include "desktop/sheet/sheet_actions.h"
 #include "desktop/sheet/sheet_file.h"
 #include "model/sheet_asked.h"
@@ -21,24 +22,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMargins>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTabBar>
+#include <QToolButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 using namespace workbench;
 using tolerance::Edition;
@@ -46,57 +42,14 @@ using tolerance::Side;
 
 namespace {
 
-// A label whose changing text never moves the layout: as wide as the sample, whatever it shows.
-// Word wrap would let the window shrink below what its labels need, so lines break only where
-// the text says.
-void steadyWidth(QLabel* label, const QString& sample)
-{
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sample));
-    QSizePolicy policy = label->sizePolicy();
-    policy.setHorizontalPolicy(QSizePolicy::Ignored);
-    policy.setVerticalPolicy(QSizePolicy::Preferred);
-    policy.setHeightForWidth(false);
-    label->setSizePolicy(policy);
-}
-
-FigureLabel* figureLabel(const char* name, const QString& meaning)
-{
-    auto* label = new FigureLabel(meaning);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    steadyWidth(label, QStringLiteral("-3150.0000 "));
-    return label;
-}
-
-QScrollArea* scrolling(QWidget* content, const char* name)
-{
-    auto* area = new QScrollArea;
-    area->setObjectName(QString::fromLatin1(name));
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setWidget(content);
-    return area;
-}
-
-// A label with nothing to say is hidden, so that no screen reader meets an empty one, yet keeps
-// its room, so that nothing moves when it speaks.
-QLabel* hiddenWhileEmpty(QLabel* label)
-{
-    QSizePolicy policy = label->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    label->setSizePolicy(policy);
-    label->hide();
-    return label;
-}
-
 void showOrHide(QLabel* label, const QString& text)
 {
     label->setText(text);
     label->setVisible(!text.isEmpty());
 }
 
-// Wraps its lines within a fixed height. Not asked for a height at its width: a scrolling view
-// would then lay the window out at its preferred height, never at its least.
+// Wraps its lines within a fixed height. Not asked for a height at its width: the window would
+// then be laid out at its preferred height, never at its least.
 class FixedLinesLabel : public QLabel
 {
 public:
@@ -128,33 +81,6 @@ QComboBox* classBox(Side side, const char* name)
     return combo;
 }
 
-// The window, frame and all, within the work area of the screen it is on: no larger than the
-// area and not beyond its edges. Before the window is shown it has no frame yet; a title bar's
-// height stands in for it.
-void keepWithinScreen(QWidget& window, bool placed)
-{
-    const QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
-    if (!screen)
-        screen = window.screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QRect client = window.geometry();
-    const QRect frame = window.frameGeometry();
-    const QMargins margins =
-        frame != client ? QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                                   frame.right() - client.right(), frame.bottom() - client.bottom())
-                        : QMargins(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight), 0, 0);
-    const QRect room = area.marginsRemoved(margins);
-    QRect within(client.topLeft(), client.size().boundedTo(room.size()));
-    if (placed) {
-        within.moveLeft(std::clamp(within.left(), room.left(), room.right() + 1 - within.width()));
-        within.moveTop(std::clamp(within.top(), room.top(), room.bottom() + 1 - within.height()));
-    }
-    if (within != client)
-        window.setGeometry(within);
-}
-
 // The label's text without its access key, as a screen reader should say it.
 QString spoken(const QString& label)
 {
@@ -175,7 +101,7 @@ FitsWindow::FitsWindow(QWidget* parent)
       m_tightName(plainLabel()),
       m_tightValue(figureLabel("tightValue", QStringLiteral("最小すきま"))),
       m_fitTolerance(figureLabel("fitTolerance", QStringLiteral("はめあいの変動量"))),
-      m_outlook(new OutlookLines), m_notes(new FigureLabel(QStringLiteral("図面用の表記"))),
+      m_notes(new FigureLabel(QStringLiteral("図面用の表記"))),
       m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
       m_spoken(new SpokenChanges(*this)), m_picture(new ZonePicture), m_finder(new FinderPanel),
       m_service(new ServicePanel)
@@ -184,57 +110,27 @@ FitsWindow::FitsWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
     setWindowIcon(tessaly::resources::windowIcon());
 
-    // The Greek μ of JIS X 0208, not the micro sign: a title with the micro sign was drawn in a
-    // fallback font, taller than the room the Windows style leaves a title, and lost its lower
-    // strokes there.
-    auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 μm）"));
-    auto* pictureLayout = new QVBoxLayout(pictureBox);
-    // The picture paints its whole rectangle; under the Windows style a title whose kanji come
-    // from a taller fallback font reaches below the room the style leaves it, and was painted over.
-    pictureLayout->setContentsMargins(pictureLayout->contentsMargins() +
-                                      QMargins(0, fontMetrics().height() / 2, 0, 0));
-    pictureLayout->addWidget(m_picture);
-    // 使用条件 sits with the results it adds to: folded, it takes a line of their room, not of
-    // the finder's; open, it scrolls with them.
-    auto* results = new QWidget;
-    auto* column = new QVBoxLayout(results);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(m_service);
-    m_bearing = new BearingBox(*m_spoken);
-    column->addWidget(m_bearing);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(buildResults(), 3);
-    middle->addWidget(pictureBox, 2);
-    column->addLayout(middle, 1);
-    // On a low screen the results scroll, and the finder keeps rows enough to choose from.
-    // Only up and down: across, the whole window scrolls, as it does on a narrow screen.
-    auto* resultsArea = scrolling(results, "resultsArea");
-    resultsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    resultsArea->setMinimumSize(results->minimumSizeHint().width() +
-                                    resultsArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent),
-                                fontMetrics().height() * 7);
-    auto* finderBox = new QGroupBox(QStringLiteral("はめあいを探す"));
-    (new QVBoxLayout(finderBox))->addWidget(m_finder);
-
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildInputs());
-    layout->addWidget(resultsArea, 3);
-    layout->addWidget(finderBox, 2);
-    // On a screen smaller than the window's least size the window still fits, and what it cannot
-    // show scrolls; the focus brings every control into view.
-    setCentralWidget(scrolling(central, "workbenchArea"));
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        // Innermost first; each outer area then shows the inner one, so a widget taller than
-        // the inner view is shown from its top rather than scrolled past.
-        QWidget* shown = now;
-        for (QWidget* up = now; now && up && up != this; up = up->parentWidget()) {
-            if (auto* area = qobject_cast<QScrollArea*>(up); area && area->widget() != shown) {
-                area->ensureWidgetVisible(shown, 0, 0);
-                shown = area;
-            }
-        }
-    });
+    // The answer first: the fit's figures and its zones on top, never cut above the
+    // clearances; below them the finder and 使用条件 as pages that give way.
+    m_body = new AnswerFirst(buildAnswer(), m_fitTolerance);
+    m_body->setObjectName(QStringLiteral("workbenchBody"));
+    m_body->addTool(m_finder, QStringLiteral("はめあいを探す"));
+    m_body->addTool(buildServicePage(), QStringLiteral("使用条件"));
+    // A bearing by its number fills the size and a side: a tool like the others.
+    m_bearing = new BearingBox(*m_spoken);
+    auto* bearingPage = new QWidget;
+    bearingPage->setObjectName(QStringLiteral("bearingPage"));
+    auto* bearingColumn = new QVBoxLayout(bearingPage);
+    bearingColumn->setContentsMargins(0, 0, 0, 0);
+    bearingColumn->addWidget(m_bearing);
+    bearingColumn->addStretch(1); // the box at its own height, the page's room below it
+    m_body->addTool(bearingPage, QStringLiteral("軸受"));
+    layout->addWidget(m_body, 1);
+    setCentralWidget(central);
+    accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
     buildMenus();
     statusBar()->showMessage(
         QStringLiteral("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
@@ -255,18 +151,17 @@ FitsWindow::FitsWindow(QWidget* parent)
     connect(m_service, &ServicePanel::answered, this, [this] {
         m_picture->showWarm(m_service->warmZones());
         m_finder->setService(m_service->answer().search());
+        if (m_service->isChecked())
+            holdServicePage();
+    });
+    connect(m_service, &QGroupBox::toggled, this, [this](bool open) {
+        m_serviceFolded->setVisible(!open);
+        if (open)
+            showService();
     });
     setTabChain();
     m_size->setFocus();
     refresh();
-    // Roomy where the screen allows, never larger than it; on a small screen all of it.
-    const QSize roomy =
-        sizeHint().expandedTo(QSize(fontMetrics().height() * 60, fontMetrics().height() * 44));
-    resize(
-        screen()
-            ? roomy.boundedTo(screen()->availableGeometry().size() * 0.9).expandedTo(contentSize())
-            : roomy);
-    keepWithinScreen(*this, false);
 }
 
 QWidget* FitsWindow::buildInputs()
@@ -315,77 +210,9 @@ QWidget* FitsWindow::buildInputs()
     return box;
 }
 
-void FitsWindow::addSideRows(QGridLayout* grid)
-{
-    const char* names[2][6] = {
-        {"holeHead", "holeUpper", "holeLower", "holeMaximum", "holeMinimum", "holeSource"},
-        {"shaftHead", "shaftUpper", "shaftLower", "shaftMaximum", "shaftMinimum", "shaftSource"}};
-    const QString rows[] = {QStringLiteral("上の寸法許容差"), QStringLiteral("下の寸法許容差"),
-                            QStringLiteral("最大許容寸法"), QStringLiteral("最小許容寸法")};
-    grid->addWidget(plainLabel(QStringLiteral("mm")), 0, 0);
-    for (int side = 0; side < 2; ++side) {
-        SideLabels& labels = m_sides[side];
-        labels.head = plainLabel(side == 0 ? QStringLiteral("穴") : QStringLiteral("軸"));
-        labels.head->setObjectName(QString::fromLatin1(names[side][0]));
-        labels.head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        grid->addWidget(labels.head, 0, side + 1);
-        FigureLabel** figures[] = {&labels.upper, &labels.lower, &labels.maximum, &labels.minimum};
-        for (int row = 0; row < 4; ++row) {
-            if (side == 0)
-                grid->addWidget(plainLabel(rows[row]), row + 1, 0);
-            FigureLabel* figure =
-                figureLabel(names[side][row + 1], (side == 0 ? u"穴の" : u"軸の") + rows[row]);
-            grid->addWidget(figure, row + 1, side + 1);
-            *figures[row] = figure;
-        }
-        labels.source = hiddenWhileEmpty(plainLabel());
-        labels.source->setObjectName(QString::fromLatin1(names[side][5]));
-        steadyWidth(labels.source,
-                    QStringLiteral("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
-        grid->addWidget(labels.source, 5 + side, 0, 1, 3);
-    }
-}
-
 FitsWindow::SideLabels& FitsWindow::labelsOf(Side side)
 {
     return m_sides[side == Side::Hole ? 0 : 1];
-}
-
-QWidget* FitsWindow::buildResults()
-{
-    auto* box = new QGroupBox(QStringLiteral("寸法とはめあい"));
-    auto* grid = new QGridLayout(box);
-    addSideRows(grid);
-    const int pairRow = 7;
-    const std::pair<QLabel*, QLabel*> pairRows[] = {
-        {plainLabel(QStringLiteral("はめあいの種類")), m_type},
-        {m_looseName, m_looseValue},
-        {m_tightName, m_tightValue},
-        {plainLabel(QStringLiteral("はめあいの変動量")), m_fitTolerance},
-    };
-    for (int i = 0; i < 4; ++i) {
-        grid->addWidget(pairRows[i].first, pairRow + i, 0);
-        grid->addWidget(pairRows[i].second, pairRow + i, 1, 1, 2);
-    }
-    m_fitTolerance->setToolTip(QStringLiteral("最大すきまと最小すきまの差（穴と軸の公差の和）"));
-    m_notes->setObjectName(QStringLiteral("drawingNotes"));
-    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
-    steadyWidth(m_notes, QStringLiteral(
-                             "φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
-    grid->addWidget(m_outlook, pairRow + 4, 0, 1, 3);
-    grid->addWidget(m_notes, pairRow + 5, 0, 1, 3);
-    m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    const QString copyHint =
-        QStringLiteral("穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)");
-    m_copyButton->setToolTip(copyHint);
-    m_copyButton->setStatusTip(copyHint);
-    grid->addWidget(m_copyButton, pairRow + 6, 0, 1, 3, Qt::AlignLeft);
-    grid->setRowStretch(pairRow + 7, 1);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
-    return box;
 }
 
 void FitsWindow::buildMenus()
@@ -413,28 +240,22 @@ void FitsWindow::buildMenus()
     m_undoAction->setEnabled(false);
 }
 
-QSize FitsWindow::contentSize() const
-{
-    const QWidget* content = findChild<QScrollArea*>(QStringLiteral("workbenchArea"))->widget();
-    return content->sizeHint() +
-           QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
-}
-
 void FitsWindow::setTabChain()
 {
     // Size, hole, shaft: a fit is typed without the mouse; then every figure in reading order,
-    // the picture, and the finder.
-    QList<QWidget*> chain = {m_size, m_hole, m_shaft, m_edition, m_service};
+    // the picture, the tabs of the tools below and the page shown.
+    QList<QWidget*> chain = {m_size, m_hole, m_shaft, m_edition};
+    for (const SideLabels& side : m_sides)
+        chain << side.upper << side.lower << side.maximum << side.minimum;
+    chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook->tabOrder()
+          << m_notes << m_copyButton << m_picture << m_body->findChild<QTabBar*>()
+          << m_body->findChild<QToolButton*>() << m_finder << m_service;
     // 使用条件's own fields and answers follow its box, in the order the group gave them.
     for (QWidget* next = nextInFocusChain(); next != this; next = next->nextInFocusChain()) {
         if (m_service->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus))
             chain << next;
     }
-    for (const SideLabels& side : m_sides)
-        chain << side.upper << side.lower << side.maximum << side.minimum;
-    chain << m_type << m_looseValue << m_tightValue << m_fitTolerance << m_outlook << m_notes
-          << m_copyButton << m_picture << m_finder;
-    // The bearing's box last: the fit's figures follow its fields as they always have.
+    // The bearing's fields on their page, last.
     chain << m_bearing->focusChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
@@ -568,43 +389,4 @@ void FitsWindow::copyFit()
     }
     QGuiApplication::clipboard()->setText(text);
     statusBar()->showMessage(QStringLiteral("コピーしました: ") + text.section(u'\n', 2, 2), 4000);
-}
-
-void FitsWindow::restoreLast()
-{
-    if (const auto last = lastInputs::loadInputs()) {
-        m_edition->setCurrentIndex(m_edition->findData(QVariant::fromValue(last->edition)));
-        m_hole->setEditText(last->hole);
-        m_shaft->setEditText(last->shaft);
-        m_size->setText(last->size);
-    } else {
-        m_hole->setEditText(QStringLiteral("H7"));
-        m_shaft->setEditText(QStringLiteral("g6"));
-    }
-    m_service->restore();
-    const lastInputs::Window window = lastInputs::loadWindow();
-    // Native Wayland lets no client place its window: only the size comes back there.
-    const bool placed = platformChoice::currentPlatformPlacesWindows();
-    if (placed && !window.geometry.isEmpty())
-        restoreGeometry(window.geometry);
-    else if (window.size.isValid())
-        resize(window.size.expandedTo(minimumSizeHint()));
-    // A window kept larger than this screen, or on a screen gone, comes back within this one.
-    keepWithinScreen(*this, placed);
-}
-
-void FitsWindow::saveNow()
-{
-    // Where native Wayland reports no true place, the place kept from an X11 session stays.
-    const bool placed = platformChoice::currentPlatformPlacesWindows();
-    if (!isMaximized() && !isFullScreen())
-        keepWithinScreen(*this, placed);
-    lastInputs::save(m_complete, {placed ? saveGeometry() : QByteArray(), size()},
-                     [this](QSettings& settings) { m_service->writeTo(settings); });
-}
-
-void FitsWindow::closeEvent(QCloseEvent* event)
-{
-    saveNow();
-    event->accept();
 }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class AnswerFirst;
 class BearingBox;
 class FigureLabel;
 class FinderPanel;
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class OutlookLines;
 class QPushButton;
+class QScrollArea;
 class ServicePanel;
 class ZonePicture;
 
@@ -31,7 +33,9 @@ class FitsWindow : public QMainWindow
 public:
     explicit FitsWindow(QWidget* parent = nullptr);
 
-    // The last inputs and the size (and, where the platform places windows, the place) saved.
+    // The last inputs and the size (and, where the platform places windows, the place) saved,
+    // and how the tools below the answer were left; on a first start a size that follows the
+    // screen, the frame inside its work area.
     void restoreLast();
     // Saves the inputs when they make a complete fit, and the window's geometry; every close
     // route calls it.
@@ -60,6 +64,8 @@ private:
 
     QWidget* buildInputs();
     QWidget* buildResults();
+    QWidget* buildAnswer();
+    QScrollArea* buildServicePage();
     void buildMenus();
     void addSideRows(QGridLayout* grid);
     SideLabels& labelsOf(tolerance::Side side);
@@ -70,8 +76,12 @@ private:
     void choosePair(const QString& hole, const QString& shaft);
     void setPair(const QString& hole, const QString& shaft);
     void setTabChain();
-    // The size that shows everything without scrolling.
-    QSize contentSize() const;
+    // Shows 使用条件's page, and grows the window within the work area until it holds the page.
+    void showService();
+    // Grows the window within the work area until it holds 使用条件's page, where that is shown.
+    void holdServicePage();
+    // Shows what control stands on: its page of the tools, unfolded.
+    bool reveal(QWidget& control);
     workbench::Inputs inputs() const;
 
     QLineEdit* m_size;
@@ -88,7 +98,7 @@ private:
     QLabel* m_tightName;
     FigureLabel* m_tightValue;
     FigureLabel* m_fitTolerance;
-    OutlookLines* m_outlook;
+    OutlookLines* m_outlook = nullptr;
     FigureLabel* m_notes;
     QPushButton* m_copyButton;
     QAction* m_copyAction = nullptr;
@@ -99,7 +109,11 @@ private:
     ZonePicture* m_picture;
     FinderPanel* m_finder;
     ServicePanel* m_service;
-    BearingBox* m_bearing;
+    BearingBox* m_bearing = nullptr;
+    QLabel* m_serviceFolded = nullptr; // what the folded group does, under its title
+    QScrollArea* m_servicePage = nullptr;
+    AnswerFirst* m_body = nullptr;
+    bool m_holding = false; // a growth for 使用条件's page is on its way
     workbench::Answer m_answer;
     std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
 };

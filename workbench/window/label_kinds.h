@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QLabel>
 #include <QPalette>
+#include <QSizePolicy>
 #include <QString>
 
 // The kinds of label the window draws its own words in.
@@ -20,5 +21,29 @@ inline QLabel* plainLabel(const QString& text = {})
 {
     auto* label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A label whose changing text never moves the layout: as wide as the sample, whatever it shows.
+// Word wrap would let the window shrink below what its labels need, so lines break only where
+// the text says.
+inline void steadyWidth(QLabel* label, const QString& sample)
+{
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(sample));
+    QSizePolicy policy = label->sizePolicy();
+    policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    policy.setVerticalPolicy(QSizePolicy::Preferred);
+    policy.setHeightForWidth(false);
+    label->setSizePolicy(policy);
+}
+
+// A label with nothing to say is hidden, so that no screen reader meets an empty one, yet keeps
+// its room, so that nothing moves when it speaks.
+inline QLabel* hiddenWhileEmpty(QLabel* label)
+{
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+    label->hide();
     return label;
 }

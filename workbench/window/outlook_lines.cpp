@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 using tolerance::Distribution;
@@ -64,8 +65,8 @@ FigureLabel* lineLabel(const char* name, const QString& meaning)
 
 } // namespace
 
-OutlookLines::OutlookLines(QWidget* parent)
-    : QWidget(parent), m_otherBasis(lineLabel("otherBasis", QStringLiteral("他の基準"))),
+OutlookLines::OutlookLines(QGridLayout* grid, int row, int columns, QObject* parent)
+    : QObject(parent), m_otherBasis(lineLabel("otherBasis", QStringLiteral("他の基準"))),
       m_odds(lineLabel("fitOdds", QStringLiteral("組立てのすきまのばらつき"))),
       m_distribution(new QComboBox)
 {
@@ -78,15 +79,19 @@ OutlookLines::OutlookLines(QWidget* parent)
     m_distribution->setToolTip(hint);
     m_distribution->setStatusTip(hint);
     m_otherBasis->setToolTip(QStringLiteral("同じはめあいを穴基準と軸基準の間で移したときの組"));
-    auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(m_otherBasis, 0, 0, 1, 2);
-    grid->addWidget(m_distribution, 1, 0, Qt::AlignTop);
-    grid->addWidget(m_odds, 1, 1);
+    auto* odds = new QHBoxLayout;
+    odds->addWidget(m_distribution, 0, Qt::AlignTop);
+    odds->addWidget(m_odds, 1);
+    grid->addWidget(m_otherBasis, row, 0, 1, columns);
+    grid->addLayout(odds, row + 1, 0, 1, columns);
     // Two lines whether shown or not, so that the notes below never move.
     m_odds->setMinimumHeight(2 * m_odds->fontMetrics().lineSpacing());
-    grid->setColumnStretch(1, 1);
     connect(m_distribution, &QComboBox::currentIndexChanged, this, &OutlookLines::showOdds);
+}
+
+QList<QWidget*> OutlookLines::tabOrder() const
+{
+    return {m_otherBasis, m_distribution, m_odds};
 }
 
 void OutlookLines::showFor(const workbench::Answer& answer, tolerance::Edition edition)

@@ -2,6 +2,7 @@
 #include "window/service_panel.h"
 
 #include "desktop/accessibility/readable_figure.h"
+#include "window/field_message.h"
 #include "window/label_kinds.h"
 #include "window/service_texts.h"
 #include "window/spoken_changes.h"
@@ -12,10 +13,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -103,23 +104,9 @@ void setTextOf(QWidget* input, const QString& text)
         static_cast<QLineEdit*>(input)->setText(text);
 }
 
-// Shows the whole group where the window has the room, and scrolls where it has not.
-class RoomyScrollArea : public QScrollArea
-{
-public:
-    using QScrollArea::QScrollArea;
-
-    QSize sizeHint() const override
-    {
-        return widget() ? widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth())
-                        : QScrollArea::sizeHint();
-    }
-    QSize minimumSizeHint() const override
-    {
-        // A few lines: on a 200 % laptop screen the window at its smallest must still fit.
-        return {QScrollArea::minimumSizeHint().width(), fontMetrics().height() * 3};
-    }
-};
+// The answers stand in columns of at most this many rows, side by side, so that all of them are
+// seen with the fit above on a 1280 x 1024 screen.
+constexpr int kRowsPerColumn = 10;
 
 } // namespace
 
@@ -140,8 +127,6 @@ ServicePanel::ServicePanel(QWidget* parent)
             ensureBody();
         showOpen(open);
         refresh();
-        if (open)
-            growWindow();
     });
 }
 
@@ -149,24 +134,18 @@ void ServicePanel::ensureBody()
 {
     if (m_body)
         return;
-    m_workingHead = plainLabel();
+    m_workingHeads[0] = plainLabel();
+    m_workingHeads[1] = plainLabel();
     m_notes = plainLabel();
-    auto* content = new QWidget;
-    auto* row = new QHBoxLayout(content);
-    // Room between the figures and a scroll bar.
-    row->setContentsMargins(0, 0, fontMetrics().height() / 2, 0);
-    row->addWidget(buildFields(), 1);
-    row->addWidget(buildAnswers(), 1);
-    auto* scroll = new RoomyScrollArea;
-    scroll->setObjectName(QStringLiteral("serviceBody"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    // Tab goes from the group's box straight to its first field; scrolling follows the focus.
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    // Its hint where the window has the room, shrinking before the others only where it has not.
-    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    m_body = scroll;
+    // The fields, and beside them their answers: no scroll area of its own, the page it stands
+    // on scrolls where the window is too low.
+    m_body = new QWidget;
+    m_body->setObjectName(QStringLiteral("serviceBody"));
+    auto* row = new QHBoxLayout(m_body);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(fontMetrics().height());
+    row->addWidget(buildFields(), 2);
+    row->addWidget(buildAnswers(), 3);
     m_body->setVisible(false);
     layout()->addWidget(m_body);
     {
@@ -198,29 +177,17 @@ void ServicePanel::showOpen(bool open)
     setMaximumHeight(open ? QWIDGETSIZE_MAX : minimumSizeHint().height());
 }
 
-void ServicePanel::growWindow()
+void ServicePanel::paintEvent(QPaintEvent* event)
 {
-    // Once the layouts have taken in the group's answers, so that its hint counts them.
-    QTimer::singleShot(0, this, [this] {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        // Opened, the group asks for its room; the screen's edge is the limit, the scroll bar
-        // the rest.
-        QWidget* top = window();
-        // All of the group where the screen has the room beside the rest of the window at its
-        // smallest (and a title bar), the rest scrolled.
-        const int content = static_cast<QScrollArea*>(m_body)->widget()->sizeHint().height();
-        m_body->setMinimumHeight(0);
-        const int least = m_body->minimumSizeHint().height();
-        const int others = top->minimumSizeHint().height() - least;
-        const int room = top->screen() ? top->screen()->availableGeometry().height() * 9 / 10 -
-                                             others - 2 * fontMetrics().height()
-                                       : content;
-        m_body->setMinimumHeight(std::clamp(room, least, std::max(content, least)));
-        QSize wanted = top->sizeHint().expandedTo(top->size());
-        if (top->screen())
-            wanted = wanted.boundedTo(top->screen()->availableGeometry().size() * 0.95);
-        top->resize(wanted.expandedTo(top->minimumSizeHint()));
-    });
+    if (isChecked()) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    option.subControls &= ~QStyle::SC_GroupBoxFrame;
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
 }
 
 QWidget* ServicePanel::buildFields()
@@ -242,10 +209,8 @@ QWidget* ServicePanel::buildFields()
         input->setStatusTip(input->toolTip());
         auto* label = plainLabel(name);
         label->setBuddy(input);
-        auto* message = plainLabel();
+        auto* message = new FieldMessage;
         message->setObjectName(serviceFieldKey(field) + QStringLiteral("Message"));
-        message->setWordWrap(true);
-        message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         QPalette colours = message->palette();
         colours.setColor(QPalette::WindowText, red);
         message->setPalette(colours);
@@ -272,10 +237,15 @@ QWidget* ServicePanel::buildAnswers()
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     m_answerGrid = new QGridLayout;
-    m_answerGrid->addWidget(plainLabel(QStringLiteral("20 °C")), 0, 1, Qt::AlignRight);
-    m_workingHead->setObjectName(QStringLiteral("serviceWorkingHead"));
-    m_answerGrid->addWidget(m_workingHead, 0, 2, Qt::AlignRight);
-    m_answerGrid->setColumnStretch(0, 1);
+    // Each column of answers under its own heads; the second one's shown once it has rows.
+    for (int block = 0; block < 2; ++block) {
+        m_coldHeads[block] = plainLabel(QStringLiteral("20 °C"));
+        m_answerGrid->addWidget(m_coldHeads[block], 0, 3 * block + 1, Qt::AlignRight);
+        m_answerGrid->addWidget(m_workingHeads[block], 0, 3 * block + 2, Qt::AlignRight);
+        m_answerGrid->setColumnStretch(3 * block, 1);
+    }
+    m_workingHeads[0]->setObjectName(QStringLiteral("serviceWorkingHead"));
+    m_workingHeads[1]->setObjectName(QStringLiteral("serviceWorkingHeadBeside"));
     m_answerGrid->setHorizontalSpacing(fontMetrics().height());
     layout->addLayout(m_answerGrid);
     m_notes->setObjectName(QStringLiteral("serviceNotes"));
@@ -315,9 +285,6 @@ void ServicePanel::setFields(const ServiceFields& typed)
         showOpen(typed.open);
     }
     refresh();
-    // A size kept with the window comes after and wins.
-    if (typed.open)
-        growWindow();
 }
 
 void ServicePanel::setFit(const Answer& fit)
@@ -355,11 +322,18 @@ void ServicePanel::showLines()
 {
     const serviceTexts::Lines lines = serviceTexts::linesOf(m_fit, m_answer);
     const bool warm = !lines.workingHead.isEmpty();
-    m_workingHead->setText(lines.workingHead);
-    m_workingHead->setVisible(warm);
+    const bool beside = lines.rows.size() > kRowsPerColumn;
+    for (int block = 0; block < 2; ++block) {
+        m_workingHeads[block]->setText(lines.workingHead);
+        m_workingHeads[block]->setVisible(warm && (block == 0 || beside));
+    }
+    m_coldHeads[1]->setVisible(beside);
     const bool growing = m_rowLabels.size() < 3 * lines.rows.size();
     while (m_rowLabels.size() < 3 * lines.rows.size()) {
-        const int row = int(m_rowLabels.size() / 3) + 1;
+        const int index = int(m_rowLabels.size() / 3);
+        // Ten in the first column, the rest beside it.
+        const int block = index < kRowsPerColumn ? 0 : 1;
+        const int row = index - block * kRowsPerColumn + 1;
         for (int column = 0; column < 3; ++column) {
             QLabel* label = plainLabel();
             if (column > 0) {
@@ -367,7 +341,7 @@ void ServicePanel::showLines()
                 label->setTextInteractionFlags(Qt::TextSelectableByMouse);
                 accessibility::makeReadable(*label);
             }
-            m_answerGrid->addWidget(label, row, column);
+            m_answerGrid->addWidget(label, row, 3 * block + column);
             m_rowLabels << label;
         }
     }

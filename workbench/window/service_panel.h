@@ -46,6 +46,10 @@ Q_SIGNALS:
     // A new answer, after any change of the fields or of the fit above.
     void answered();
 
+protected:
+    // Folded, the title alone: no frame, not even the line a flat group draws.
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     // The body is made when the group is first opened: most sessions never open it, and its
     // sixty-odd widgets would otherwise be built, laid out and measured at every start.
@@ -55,7 +59,6 @@ private:
     workbench::ServiceFields fields() const;
     void setFields(const workbench::ServiceFields& fields);
     void showOpen(bool open);
-    void growWindow();
     void refresh();
     void showProblems();
     void showLines();
@@ -67,7 +70,8 @@ private:
     QWidget* m_inputs[workbench::kServiceFieldCount] = {};
     QLabel* m_messages[workbench::kServiceFieldCount] = {};
     QGridLayout* m_answerGrid = nullptr;
-    QLabel* m_workingHead = nullptr;
+    QLabel* m_coldHeads[2] = {};
+    QLabel* m_workingHeads[2] = {};
     QList<QLabel*> m_rowLabels; // meaning, at 20 °C, at the working temperature, a row each
     QLabel* m_notes = nullptr;
     workbench::Answer m_fit;

@@ -42,9 +42,12 @@ void ZonePicture::show(const std::optional<workbench::SideFigures>& hole,
 
 void ZonePicture::showWarm(const std::optional<WarmZones>& warm)
 {
+    const bool columns = warm.has_value() != m_warm.has_value();
     m_warm = warm;
     describe();
     update();
+    if (columns)
+        updateGeometry(); // four columns want more room than two
 }
 
 void ZonePicture::describe()
@@ -77,12 +80,18 @@ void ZonePicture::describe()
 QSize ZonePicture::minimumSizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
-    return {metrics.horizontalAdvance(QStringLiteral("穴 H7 +0.0000")) * 2, metrics.height() * 10};
+    // A column a side, each zone with its deviations written beside it; with the zones at
+    // temperature beside them, half as much again, which an 800-pixel screen still holds.
+    const int column = metrics.horizontalAdvance(QStringLiteral("穴 H7 +0.0000"));
+    return {m_warm ? column * 5 / 2 : column * 2, metrics.height() * 10};
 }
 
 QSize ZonePicture::sizeHint() const
 {
-    return minimumSizeHint() * 1.25;
+    // Where the window has the room, two columns a side with the zones at temperature.
+    const QSize least = minimumSizeHint();
+    const int column = fontMetrics().horizontalAdvance(QStringLiteral("穴 H7 +0.0000"));
+    return {m_warm ? column * 4 : least.width() * 5 / 4, least.height() * 5 / 4};
 }
 
 QRectF ZonePicture::plotArea() const
