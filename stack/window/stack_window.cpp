@@ -5,6 +5,8 @@
 #include "desktop/access_keys.h"
 #include "desktop/accessibility/announcer.h"
 #include "desktop/platform_choice.h"
+#include "desktop/sheet/sheet_actions.h"
+#include "desktop/sheet/sheet_file.h"
 #include "desktop/work_area.h"
 #include "general_lookup.h"
 #include "members_panel.h"
@@ -12,6 +14,7 @@
 #include "share_chart.h"
 #include "window_texts.h"
 
+#include "tolerance/sheet/stack_sheet.h"
 #include "tolerance/stack/shares.h"
 
 #include <QAbstractButton>
@@ -168,6 +171,13 @@ void StackWindow::buildMenus()
     file->addSeparator();
     connect(action(file, QStringLiteral("終了(&X)"), "quitAction", {QKeySequence::Quit}),
             &QAction::triggered, this, &QWidget::close);
+    // The calculation sheet is the core's, from the chain the window answers.
+    new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
+        if (!m_model.chain() || !m_model.answer())
+            return std::nullopt;
+        return tolerance::sheet::stackSheet(
+            {m_model.kept().chain, *m_model.chain(), m_model.monteCarlo()}, sheetFile::stamp());
+    });
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     m_undo = action(edit, QStringLiteral("元に戻す(&U)"), "undoAction", {QKeySequence::Undo},

@@ -3,6 +3,9 @@
 
 #include "desktop/access_keys.h"
 #include "desktop/answer_first.h"
+#include "desktop/sheet/sheet_actions.h"
+#include "desktop/sheet/sheet_file.h"
+#include "model/sheet_asked.h"
 #include "resources/resources.h"
 #include "window/bearing_box.h"
 #include "window/class_box.h"
@@ -228,6 +231,13 @@ void FitsWindow::buildMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     QAction* quit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
+    // The calculation sheet is the core's, from what the window shows.
+    new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
+        const auto asked = sheetAsked(inputs(), m_answer, m_service->typedFields(),
+                                      m_service->answer(), m_outlook->distribution());
+        return asked ? std::optional(tolerance::sheet::fitSheet(*asked, sheetFile::stamp()))
+                     : std::nullopt;
+    });
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     m_copyAction =
         edit->addAction(QStringLiteral("図面用にコピー(&C)"), this, &FitsWindow::copyFit);
