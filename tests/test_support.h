@@ -23,6 +23,8 @@ inline QString q(std::string_view text)
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
+        /* The windows' texts in Japanese, which the suites read, whatever the machine speaks. */  \
+        qputenv("TESSALY_LANGUAGE", "ja");                                                         \
         Application app(argc, argv);                                                               \
         setUp;                                                                                     \
         TestClass test;                                                                            \

@@ -1712,11 +1712,11 @@ Probability of %3: %4 %</translation>
     </message>
     <message>
         <source>分散への寄与</source>
-        <translation>Contribution to the variance</translation>
+        <translation>Share of variance</translation>
     </message>
     <message>
         <source>最悪値への寄与</source>
-        <translation>Contribution to the worst case</translation>
+        <translation>Share of worst case</translation>
     </message>
 </context>
 <context>

@@ -103,10 +103,6 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
                             QAbstractItemView::DoubleClicked);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
-    const int em = m_view->fontMetrics().horizontalAdvance(u'0');
-    const int widths[] = {12, 4, 8, 13, 11, 8, 6};
-    for (int column = 0; column < MemberTable::ColumnCount; ++column)
-        m_view->setColumnWidth(column, widths[column] * em + 12);
 
     m_problem->setObjectName(QStringLiteral("memberProblem"));
     m_problem->setTextFormat(Qt::PlainText); // it quotes what was typed
@@ -138,6 +134,15 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
         m_view->setToolTip(tr("向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、"
                               "m、bearing:0 6204）。材料と温度は任意"));
         m_view->setStatusTip(m_view->toolTip());
+        // Room for what a column holds, and for its head in the words in force.
+        const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();
+        const int em = m_view->fontMetrics().horizontalAdvance(u'0');
+        const int widths[] = {12, 4, 8, 13, 11, 8, 6};
+        for (int column = 0; column < MemberTable::ColumnCount; ++column) {
+            const QString head = m_table.headerData(column, Qt::Horizontal).toString();
+            m_view->setColumnWidth(column, std::max(widths[column] * em + 12,
+                                                    metrics.horizontalAdvance(head) + 2 * em));
+        }
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(heading);

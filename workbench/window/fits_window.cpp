@@ -73,6 +73,12 @@ QLabel* messageLabel(const char* name)
     return label;
 }
 
+// A name in a sentence as the head of a row: "maximum clearance" as "Maximum clearance".
+QString headed(const QString& name)
+{
+    return name.isEmpty() ? name : name.front().toUpper() + name.mid(1);
+}
+
 QComboBox* classBox(Side side, const char* name)
 {
     auto* combo = new ClassBox(side);
@@ -105,6 +111,16 @@ FitsWindow::FitsWindow(QWidget* parent)
         m_fitTolerance->setMeaning(tr("はめあいの変動量"));
         m_notes->setMeaning(tr("図面用の表記"));
         m_copyButton->setText(tr("図面用にコピー(&C)"));
+        // The type as wide as its longest name, or a figure's width where that is wider.
+        QString widest = QStringLiteral("-3150.0000 ");
+        for (const auto type : {tolerance::FitType::Clearance, tolerance::FitType::Transition,
+                                tolerance::FitType::Interference}) {
+            const QString name = fitTexts::typeName(type) + u' ';
+            if (m_type->fontMetrics().horizontalAdvance(name) >
+                m_type->fontMetrics().horizontalAdvance(widest))
+                widest = name;
+        }
+        steadyWidth(m_type, widest);
         for (QLabel* message : {m_sizeMessage, m_holeMessage, m_shaftMessage})
             steadyWidth(message, tr("h7 は軸の公差クラスです。　", "the width of a problem"));
     });
@@ -337,8 +353,8 @@ void FitsWindow::showPair(const Answer& answer)
     m_copyButton->setEnabled(complete);
     if (!complete) {
         const auto [loose, tight] = fitTexts::clearanceNames();
-        m_looseName->setText(loose);
-        m_tightName->setText(tight);
+        m_looseName->setText(headed(loose));
+        m_tightName->setText(headed(tight));
         m_looseValue->setMeaning(m_looseName->text());
         m_tightValue->setMeaning(m_tightName->text());
         for (FigureLabel* label : {m_type, m_looseValue, m_tightValue, m_fitTolerance})
@@ -348,8 +364,8 @@ void FitsWindow::showPair(const Answer& answer)
     }
     const auto [loose, tight] = fitTexts::clearanceFigures(*answer.pair);
     m_type->showValue(fitTexts::typeName(answer.pair->type));
-    m_looseName->setText(loose.name);
-    m_tightName->setText(tight.name);
+    m_looseName->setText(headed(loose.name));
+    m_tightName->setText(headed(tight.name));
     m_looseValue->setMeaning(loose.name);
     m_tightValue->setMeaning(tight.name);
     m_looseValue->showValue(loose.value);
