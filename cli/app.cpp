@@ -7,14 +7,17 @@
 #include "cli/general_answer.h"
 #include "cli/input_error.h"
 #include "cli/options.h"
+#include "cli/output_file.h"
 #include "cli/query.h"
 #include "cli/service_answer.h"
+#include "cli/sheet_answer.h"
 #include "cli/table.h"
 
 #include <cerrno>
 #include <cstring>
 #include <exception>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 namespace cli {
@@ -50,6 +53,8 @@ void writeFits(const Options& options, std::ostream& out)
     case Format::Csv:
         writeFitsCsv(out, search, options.fitsLimit);
         return;
+    case Format::Html: // refused as the options were read: a list is no sheet
+        return;
     }
 }
 
@@ -73,10 +78,16 @@ void answer(const Options& options, std::ostream& out)
         out << (options.format == Format::Json ? materialLibraryJson() : materialLibraryText());
         return;
     case Action::Stack:
-        writeStack(out, options.stack, options.format);
+        if (options.format == Format::Html)
+            writeStackSheet(out, options.stack);
+        else
+            writeStack(out, options.stack, options.format);
         return;
     case Action::Bearing:
-        writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
+        if (options.format == Format::Html)
+            writeBearingSheet(out, options);
+        else
+            writeBearing(out, options.bearing, options.format == Format::Json, options.edition);
         return;
     case Action::General:
         options.format == Format::Json ? writeGeneralJson(out, options.general)
@@ -95,11 +106,27 @@ void answer(const Options& options, std::ostream& out)
                     : describe(options.operands[0], options.operands[1], options.edition, query);
     if (options.service.wanted()) {
         const ServiceAnswer service = answerService(record, options.service);
-        options.format == Format::Json ? writeServiceJson(out, record, service)
-                                       : writeServiceText(out, record, service);
+        if (options.format == Format::Html)
+            writeFitSheet(out, options);
+        else
+            options.format == Format::Json ? writeServiceJson(out, record, service)
+                                           : writeServiceText(out, record, service);
         return;
     }
-    options.format == Format::Json ? writeJson(out, record) : writeText(out, record);
+    if (options.format == Format::Html)
+        writeFitSheet(out, options);
+    else
+        options.format == Format::Json ? writeJson(out, record) : writeText(out, record);
+}
+
+// The answer whole into its file, or one line on err.
+int writeOutput(const std::string& path, const std::string& answer, std::ostream& err)
+{
+    if (const auto failure = writeFileWhole(path, answer)) {
+        err << kName << "cannot write " << quoteWhole(path) << ": " << *failure << '\n';
+        return kExitWriteFailure;
+    }
+    return kExitSuccess;
 }
 
 } // namespace
@@ -109,6 +136,11 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     try {
         checkEncoding(args);
         const Options options = parseOptions(args);
+        if (options.output) {
+            std::ostringstream whole;
+            answer(options, whole);
+            return writeOutput(*options.output, whole.str(), err);
+        }
         // A stream stops writing at its first failure, so errno still holds that write's cause.
         errno = 0;
         answer(options, out);

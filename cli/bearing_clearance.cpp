@@ -38,14 +38,6 @@ Deviations sideOf(const Record& record, const std::string& side)
     return {figureOf(record, side + "_upper_mm"), figureOf(record, side + "_lower_mm")};
 }
 
-// The reduction is an estimate of elastic rings on estimated raceways: a tenth of a micrometre
-// is all it can tell.
-Length toTenthMicrometre(Length value)
-{
-    constexpr Length step = tolerance::kNanometresPerMicrometre / 10;
-    return (value >= 0 ? value + step / 2 : value - step / 2) / step * step;
-}
-
 std::string mm(Length value)
 {
     return formatMillimetres(toTenthMicrometre(value)) + " mm";

@@ -81,14 +81,16 @@ std::string csvField(std::string_view text)
     return out + '"';
 }
 
-std::string quote(std::string_view text)
+namespace {
+
+std::string quoted(std::string_view text, std::size_t most)
 {
     std::string out = "\"";
     std::size_t characters = 0;
     auto at = text.begin();
     auto invalid = utf8::find_invalid(at, text.end());
     while (at != text.end()) {
-        if (characters++ == kMessageCharacters)
+        if (characters++ == most)
             return out + "\"…";
         if (at == invalid) { // each byte of a broken sequence is shown on its own
             out += hexEscape(*at++);
@@ -111,6 +113,18 @@ std::string quote(std::string_view text)
         out.append(start, at);
     }
     return out + '"';
+}
+
+} // namespace
+
+std::string quote(std::string_view text)
+{
+    return quoted(text, kMessageCharacters);
+}
+
+std::string quoteWhole(std::string_view text)
+{
+    return quoted(text, std::string_view::npos);
 }
 
 } // namespace cli

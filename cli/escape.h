@@ -20,4 +20,7 @@ std::string csvField(std::string_view text);
 // ("\u200B"), cut short after 40 characters.
 std::string quote(std::string_view text);
 
+// The same, whole however long: a file's path, which the user must be able to find.
+std::string quoteWhole(std::string_view text);
+
 } // namespace cli

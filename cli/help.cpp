@@ -57,8 +57,8 @@ std::string helpText()
     for (const tolerance::SizeStep& step : tolerance::sizeSteps())
         (step.lower < 500 * tolerance::kNanometresPerMm ? ranges : rangesOver500) +=
             ' ' + std::string(step.label);
-    return R"(Usage: tessaly-cli [--edition 1984|2016] [--format text|json] CLASS SIZE
-       tessaly-cli [--edition 1984|2016] [--format text|json] HOLE/SHAFT SIZE
+    return R"(Usage: tessaly-cli [--edition 1984|2016] [--format text|json|html] CLASS SIZE
+       tessaly-cli [--edition 1984|2016] [--format text|json|html] HOLE/SHAFT SIZE
                    [--distribution normal|uniform]
        tessaly-cli --hole-limits U/L SHAFT SIZE | --shaft-limits U/L HOLE SIZE
                    | --hole-limits U/L --shaft-limits U/L SIZE
@@ -140,8 +140,13 @@ rules of ISO 286-1.
   --table      the table's entries, one per row, with micrometres: its 65
                classes over its 25 ranges; with --classes all every class of the
                standard over every range to 3150 mm where it has a value
-  --format F   text (queries and --fits, default), json, or csv (--fits, and
-               --table, where it is the default)
+  --format F   text (queries and --fits, default), json, csv (--fits, and
+               --table, where it is the default), or html: the calculation sheet
+               of a query, a bearing or a chain, one page with its pictures,
+               for a browser to show and print
+  --output FILE
+               the answer into FILE instead of standard output, whole or not at
+               all: a failure leaves nothing and exits 3
   An option given twice exits 2 rather than taking the last.
   -h, --help   show this help
   --version    show the version

@@ -61,7 +61,7 @@ struct Parser
     bool helpWanted = false;
     bool versionWanted = false;
     bool tableWanted = false;
-    ValueOption format{"--format", "text, json or csv"};
+    ValueOption format{"--format", "text, json, csv or html"};
     ValueOption fits{"--fits", "a SIZE such as 35 or 30～40"};
     ValueOption clearance{"--clearance", "MIN..MAX in mm, such as 0.010..0.040"};
     ValueOption type{"--type", "clearance, transition or interference"};
@@ -78,11 +78,12 @@ struct Parser
                                "perpendicularity, symmetry or runout"};
     ValueOption stack{"--stack", "a chain FILE such as gap.json"};
     ValueOption samples{"--samples", "a number of assemblies such as 1000000"};
+    ValueOption output{"--output", "a FILE to write the answer to"};
     std::vector<ValueOption> service = serviceValues();
     std::vector<ValueOption> bearing = bearingValues();
-    std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
-                                     &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
-                                     &distribution, &general, &kind,      &stack,      &samples};
+    std::vector<ValueOption*> values{
+        &format,     &fits,        &clearance,    &type,    &basis, &edition, &classes, &limit,
+        &holeLimits, &shaftLimits, &distribution, &general, &kind,  &stack,   &samples, &output};
     std::vector<std::string> operands;
 
     Parser()
@@ -151,14 +152,35 @@ struct Parser
 Format formatNamed(std::string_view name)
 {
     if (name.empty())
-        throw InputError("empty format; use text, json or csv");
+        throw InputError("empty format; use text, json, csv or html");
     if (name == "text")
         return Format::Text;
     if (name == "json")
         return Format::Json;
     if (name == "csv")
         return Format::Csv;
-    throw InputError("unknown format " + quote(name) + "; use text, json or csv");
+    if (name == "html")
+        return Format::Html;
+    throw InputError("unknown format " + quote(name) + "; use text, json, csv or html");
+}
+
+// The calculation sheet is of one answer; a list has none to write.
+void refuseHtml(const std::optional<Format>& format, std::string_view what)
+{
+    if (format == Format::Html)
+        throw InputError("--format html writes the calculation sheet of one answer, not " +
+                         std::string(what));
+}
+
+// --output, and every value option as typed, for a sheet's table of inputs.
+void keepOutput(const Parser& parser, Options& options)
+{
+    if (parser.output.given() && parser.output.value.empty())
+        throw InputError("empty --output; give " + std::string(parser.output.wants));
+    options.output = parser.output.read([](const std::string& path) { return path; });
+    for (const ValueOption* v : parser.values)
+        if (v->given())
+            options.typed.emplace(v->name, v->value);
 }
 
 tolerance::Edition editionNamed(std::string_view name)
@@ -279,7 +301,7 @@ Options stackSettled(const Parser& parser)
     std::vector<std::string_view> others;
     for (const ValueOption* v : parser.values)
         if (v->given() && v != &parser.stack && v != &parser.samples && v != &parser.format &&
-            v != &parser.distribution)
+            v != &parser.distribution && v != &parser.output)
             others.push_back(v->name);
     if (parser.tableWanted)
         others.push_back("--table");
@@ -289,6 +311,7 @@ Options stackSettled(const Parser& parser)
     options.stack = readStackArguments({value(parser.stack), value(parser.distribution),
                                         value(parser.samples), others, parser.operands});
     options.format = parser.format.read(formatNamed).value_or(Format::Text);
+    keepOutput(parser, options);
     return options;
 }
 
@@ -299,7 +322,7 @@ Options settledBearing(const Parser& parser, Options options)
         throw InputError("too many arguments from " + quote(parser.operands.front()) +
                          "; --bearing and --load take no CLASS or SIZE");
     for (const ValueOption* v : parser.values) {
-        const bool ours = v == &parser.format || v == &parser.edition ||
+        const bool ours = v == &parser.format || v == &parser.edition || v == &parser.output ||
                           std::any_of(parser.bearing.begin(), parser.bearing.end(),
                                       [&](const ValueOption& b) { return &b == v; });
         if (v->given() && !ours)
@@ -309,7 +332,9 @@ Options settledBearing(const Parser& parser, Options options)
         throw InputError("--table does not go with --bearing or --load");
     const std::optional<Format> format = parser.format.read(formatNamed);
     if (format == Format::Csv)
-        throw InputError("--bearing and --load write text or json");
+        throw InputError("--bearing and --load write text, json or html");
+    if (format == Format::Html && !options.bearing.number)
+        refuseHtml(format, "--load alone");
     options.format = format.value_or(Format::Text);
     options.edition = parser.edition.read(editionNamed).value_or(tolerance::Edition::Jis1984);
     options.action = Action::Bearing;
@@ -333,6 +358,8 @@ Options generalOptions(const Parser& parser)
     options.format = parser.format.read(formatNamed).value_or(Format::Text);
     if (options.format == Format::Csv)
         throw InputError("--format csv is for --table and --fits; --general writes text or json");
+    refuseHtml(options.format, "--general");
+    keepOutput(parser, options);
     return options;
 }
 
@@ -344,6 +371,7 @@ Options settled(Parser& parser)
     if (parser.general.given() || parser.kind.given())
         return generalOptions(parser);
     Options options;
+    keepOutput(parser, options);
     std::map<std::string_view, std::string> bearing;
     for (const ValueOption& v : parser.bearing)
         if (v.given())
@@ -380,6 +408,7 @@ Options settled(Parser& parser)
             throw InputError("--table takes no CLASS or SIZE");
         if (format == Format::Text)
             throw InputError("--table writes csv or json");
+        refuseHtml(format, "--table");
         options.action = Action::Table;
         options.format = format.value_or(Format::Csv);
         return options;
@@ -402,6 +431,7 @@ Options settled(Parser& parser)
     if (!options.operands.empty())
         throw InputError("too many arguments from " + quote(options.operands.front()) +
                          "; --fits takes SIZE alone");
+    refuseHtml(format, "--fits");
     options.action = Action::Fits;
     options.fitsSize = parser.fits.value;
     if (parser.clearance.given())

@@ -10,6 +10,7 @@
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
 
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -36,6 +37,7 @@ enum class Format
     Text,
     Json,
     Csv,
+    Html, // the calculation sheet, one self-contained page
 };
 
 struct Options
@@ -52,9 +54,11 @@ struct Options
     std::optional<tolerance::Deviations> holeLimits;  // --hole-limits: the hole without a class
     std::optional<tolerance::Deviations> shaftLimits; // --shaft-limits
     tolerance::Distribution distribution = tolerance::Distribution::Normal;
-    StackRequest stack;     // --stack FILE, --distribution and --samples
-    BearingOptions bearing; // a ring as a side, or a bearing by its number
-    GeneralQuery general;   // --general
+    StackRequest stack;                // --stack FILE, --distribution and --samples
+    BearingOptions bearing;            // a ring as a side, or a bearing by its number
+    GeneralQuery general;              // --general
+    std::optional<std::string> output; // --output: the file the answer is written to
+    std::map<std::string, std::string, std::less<>> typed; // each value option as typed, by name
 };
 
 // The rows the text of --fits --classes all shows unless --limit says otherwise.

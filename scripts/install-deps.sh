@@ -19,6 +19,8 @@ packages=(
     fonts-ipafont-gothic
     # tests that drive the real window on a virtual display
     xvfb xauth openbox xdotool x11-utils x11-apps imagemagick xclip wmctrl
+    # the calculation sheet's PDF read back: its text, fonts and pages (pdftotext, pdffonts)
+    poppler-utils
     # installing: the validators of the desktop entry and the metainfo, dpkg-shlibdeps for
     # `cpack -G DEB`, and a fresh Debian root to install the package into
     desktop-file-utils appstream dpkg-dev debootstrap

@@ -6,12 +6,15 @@
 #include "desktop/language_menu.h"
 #include "desktop/language_texts.h"
 #include "desktop/platform_choice.h"
+#include "desktop/sheet/sheet_actions.h"
+#include "desktop/sheet/sheet_file.h"
 #include "general_lookup.h"
 #include "members_panel.h"
 #include "resources/resources.h"
 #include "share_chart.h"
 #include "window_texts.h"
 
+#include "tolerance/sheet/stack_sheet.h"
 #include "tolerance/stack/shares.h"
 
 #include <QAbstractButton>
@@ -188,6 +191,13 @@ void StackWindow::buildMenus()
     connect(words(action(file, "quitAction", {QKeySequence::Quit}), [] { return tr("終了(&X)"); },
                   nullptr),
             &QAction::triggered, this, &QWidget::close);
+    // The calculation sheet is the core's, from the chain the window answers.
+    new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
+        if (!m_model.chain() || !m_model.answer())
+            return std::nullopt;
+        return tolerance::sheet::stackSheet(
+            {m_model.kept().chain, *m_model.chain(), m_model.monteCarlo()}, sheetFile::stamp());
+    });
 
     QMenu* edit = menuBar()->addMenu(QString());
     edit->setObjectName(QStringLiteral("editMenu"));

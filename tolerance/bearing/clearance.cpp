@@ -112,6 +112,12 @@ Reduction reductionOf(const Raceways& raceways, Length bore, Length outside, con
     return r;
 }
 
+Length toTenthMicrometre(Length value) noexcept
+{
+    constexpr Length step = kNanometresPerMicrometre / 10;
+    return (value >= 0 ? value + step / 2 : value - step / 2) / step * step;
+}
+
 ClearanceRange residualOf(const ClearanceRange& group, const Reduction& reduction) noexcept
 {
     return {group.minimum - reduction.totalMax(), group.maximum - reduction.totalMin()};

@@ -78,6 +78,10 @@ struct Joints
 Reduction reductionOf(const Raceways& raceways, Length bore, Length outside, const Joints& joints,
                       double ringDifference = 0) noexcept;
 
+// The reduction is an estimate of elastic rings on estimated raceways: a tenth of a micrometre is
+// all it can tell, and so it is written.
+Length toTenthMicrometre(Length value) noexcept;
+
 // The clearance left of a group: its minimum less the largest reduction, its maximum less the
 // smallest. A negative minimum is a preload: the clearance may vanish.
 ClearanceRange residualOf(const ClearanceRange& group, const Reduction& reduction) noexcept;

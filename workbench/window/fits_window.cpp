@@ -5,6 +5,9 @@
 #include "desktop/answer_first.h"
 #include "desktop/language_menu.h"
 #include "desktop/language_texts.h"
+#include "desktop/sheet/sheet_actions.h"
+#include "desktop/sheet/sheet_file.h"
+#include "model/sheet_asked.h"
 #include "resources/resources.h"
 #include "window/bearing_box.h"
 #include "window/class_box.h"
@@ -250,6 +253,13 @@ void FitsWindow::buildMenus()
     file->setObjectName(QStringLiteral("fileMenu"));
     QAction* quit = file->addAction(QString(), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
+    // The calculation sheet is the core's, from what the window shows.
+    new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
+        const auto asked = sheetAsked(inputs(), m_answer, m_service->typedFields(),
+                                      m_service->answer(), m_outlook->distribution());
+        return asked ? std::optional(tolerance::sheet::fitSheet(*asked, sheetFile::stamp()))
+                     : std::nullopt;
+    });
     QMenu* edit = menuBar()->addMenu(QString());
     edit->setObjectName(QStringLiteral("editMenu"));
     m_copyAction = edit->addAction(QString(), this, &FitsWindow::copyFit);

@@ -110,10 +110,14 @@ void OutlookLines::showFor(const workbench::Answer& answer, tolerance::Edition e
     showOdds();
 }
 
+Distribution OutlookLines::distribution() const
+{
+    return m_distribution->currentData().value<Distribution>();
+}
+
 void OutlookLines::showOdds()
 {
-    const auto statistics =
-        workbench::statisticsOf(m_answer, m_distribution->currentData().value<Distribution>());
+    const auto statistics = workbench::statisticsOf(m_answer, distribution());
     const QString line = statistics ? oddsLine(*statistics, m_answer.pair->type) : QString();
     m_odds->showValue(line);
     if (!line.isEmpty())

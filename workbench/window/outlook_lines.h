@@ -3,6 +3,8 @@
 
 #include "model/fit_query.h"
 
+#include "tolerance/fit_statistics.h"
+
 #include <QList>
 #include <QObject>
 
@@ -25,6 +27,8 @@ public:
     OutlookLines(QGridLayout* grid, int row, int columns, QObject* parent = nullptr);
 
     void showFor(const workbench::Answer& answer, tolerance::Edition edition);
+    // The spread chosen beside the odds.
+    tolerance::Distribution distribution() const;
     // The lines and the spread's choice, in reading order.
     QList<QWidget*> tabOrder() const;
 

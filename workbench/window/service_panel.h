@@ -31,6 +31,8 @@ public:
     void setFit(const workbench::Answer& fit);
 
     const workbench::ServiceAnswer& answer() const { return m_answer; }
+    // The fields as typed, for the calculation sheet.
+    workbench::ServiceFields typedFields() const { return fields(); }
     // Ctrl+C's lines under the fit's; empty while folded or without an answer.
     QString copyLines() const;
     // The zones at the working temperature, when one other than 20 °C is given.
