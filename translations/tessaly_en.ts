@@ -1720,6 +1720,53 @@ Probability of %3: %4 %</translation>
     </message>
 </context>
 <context>
+    <name>SheetActions</name>
+    <message>
+        <source>計算書を PDF で保存(&amp;E)…</source>
+        <translation>Sav&amp;e the calculation sheet as PDF…</translation>
+    </message>
+    <message>
+        <source>表示中の答えの計算書を PDF で保存します (Ctrl+Shift+E)</source>
+        <translation>Saves the calculation sheet of the answer shown as PDF (Ctrl+Shift+E)</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>表示中の答えの計算書を印刷します (Ctrl+P)</source>
+        <translation>Prints the calculation sheet of the answer shown (Ctrl+P)</translation>
+    </message>
+    <message>
+        <source>計算書を PDF で保存</source>
+        <translation>Save the calculation sheet as PDF</translation>
+    </message>
+    <message>
+        <source>計算書にできる答えがありません</source>
+        <translation>There is no answer to make a calculation sheet of</translation>
+    </message>
+    <message>
+        <source>計算書を保存しました: %1</source>
+        <translation>Calculation sheet saved: %1</translation>
+    </message>
+    <message>
+        <source>計算書を保存できません</source>
+        <translation>Cannot save the calculation sheet</translation>
+    </message>
+    <message>
+        <source>%1 に書けませんでした: %2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>計算書を印刷に送りました</source>
+        <translation>Calculation sheet sent to the printer</translation>
+    </message>
+    <message>
+        <source>印刷できません</source>
+        <translation>Cannot print</translation>
+    </message>
+</context>
+<context>
     <name>SideInputWords</name>
     <message>
         <source>寸法許容差の小数は 4 桁までです</source>

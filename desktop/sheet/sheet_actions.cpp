@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/sheet/sheet_actions.h"
 
+#include "desktop/language.h"
 #include "desktop/language_texts.h"
 #include "desktop/settings.h"
 #include "desktop/sheet/sheet_file.h"
@@ -84,6 +85,13 @@ SheetActions::SheetActions(QMainWindow& window, QMenu& file, Compose compose)
         file.insertSeparator(last);
     connect(m_save, &QAction::triggered, this, &SheetActions::askAndSave);
     connect(m_print, &QAction::triggered, this, &SheetActions::askAndPrint);
+}
+
+const tolerance::sheet::Words& SheetActions::words()
+{
+    return tolerance::sheet::wordsIn(language::current() == language::Language::English
+                                         ? tolerance::sheet::Language::English
+                                         : tolerance::sheet::Language::Japanese);
 }
 
 void SheetActions::say(const QString& message)

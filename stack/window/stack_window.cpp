@@ -196,7 +196,8 @@ void StackWindow::buildMenus()
         if (!m_model.chain() || !m_model.answer())
             return std::nullopt;
         return tolerance::sheet::stackSheet(
-            {m_model.kept().chain, *m_model.chain(), m_model.monteCarlo()}, sheetFile::stamp());
+            {m_model.kept().chain, *m_model.chain(), m_model.monteCarlo()}, sheetFile::stamp(),
+            SheetActions::words());
     });
 
     QMenu* edit = menuBar()->addMenu(QString());

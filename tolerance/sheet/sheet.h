@@ -126,6 +126,7 @@ struct Sheet
     std::vector<std::string> stampLines; // 作成日 2026-12-09, プログラム Tessaly 4.20
     std::vector<Section> sections;
     std::string pageWord; // "{1} / {2} ページ", with the page and the count
+    std::string language = "ja"; // the code of the language it is written in
 };
 
 // A file name for the sheet without its extension, from its title and subject, with what no

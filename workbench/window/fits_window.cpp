@@ -257,7 +257,8 @@ void FitsWindow::buildMenus()
     new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
         const auto asked = sheetAsked(inputs(), m_answer, m_service->typedFields(),
                                       m_service->answer(), m_outlook->distribution());
-        return asked ? std::optional(tolerance::sheet::fitSheet(*asked, sheetFile::stamp()))
+        return asked ? std::optional(tolerance::sheet::fitSheet(*asked, sheetFile::stamp(),
+                                                                SheetActions::words()))
                      : std::nullopt;
     });
     QMenu* edit = menuBar()->addMenu(QString());
