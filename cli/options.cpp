@@ -82,10 +82,10 @@ struct Parser
     ValueOption lang{"--lang", "ja or en"};
     std::vector<ValueOption> service = serviceValues();
     std::vector<ValueOption> bearing = bearingValues();
-    std::vector<ValueOption*> values{
-        &format,     &fits,        &clearance,    &type,    &basis, &edition, &classes, &limit,
-        &holeLimits, &shaftLimits, &distribution, &general, &kind,  &stack,   &samples, &output,
-        &lang};
+    std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
+                                     &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
+                                     &distribution, &general, &kind,      &stack,      &samples,
+                                     &output,       &lang};
     std::vector<std::string> operands;
 
     Parser()

@@ -187,7 +187,8 @@ Sheet bearingSheetOf(const Options& options, const Stamp& stamp, const Words& wo
 
 void writeBearingSheet(std::ostream& out, const Options& options)
 {
-    out << html(bearingSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}, wordsOf(options)));
+    out << html(
+        bearingSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}, wordsOf(options)));
 }
 
 Sheet stackSheetOf(const StackRequest& request, const Stamp& stamp, const Words& words)
@@ -210,8 +211,8 @@ Sheet stackSheetOf(const StackRequest& request, const Stamp& stamp, const Words&
 
 void writeStackSheet(std::ostream& out, const Options& options)
 {
-    out << html(stackSheetOf(options.stack, {localDate(), "Tessaly " TESSALY_VERSION},
-                             wordsOf(options)));
+    out << html(
+        stackSheetOf(options.stack, {localDate(), "Tessaly " TESSALY_VERSION}, wordsOf(options)));
 }
 
 } // namespace cli

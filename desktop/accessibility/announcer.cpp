@@ -60,9 +60,10 @@ void announceProblem(QWidget& field, const QString& problem)
 {
     const QString name = field.accessibleName();
     // The clause mark of the language in force (desktop/language_texts.h has the same).
-    announce(field, name.isEmpty() ? problem
-                                   : name + QCoreApplication::translate("Words", "、", "joins clauses") +
-                                         problem);
+    announce(field,
+             name.isEmpty()
+                 ? problem
+                 : name + QCoreApplication::translate("Words", "、", "joins clauses") + problem);
 }
 
 } // namespace accessibility

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/problem_texts.h"
 
-#include <QCoreApplication>
-
 #include "tolerance/stack/typed_text.h"
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -63,8 +63,8 @@ QString limitsProblem(tolerance::LimitsFault fault)
         return ProblemTexts::tr("下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
     }
     return ProblemTexts::tr("公差は H8・h7 のような公差クラス、+0.1/-0.05・±0.05 のような"
-                          "寸法許容差 (mm)、普通公差 f・m・c・v、軸受の幅 bearing:0 6204 の"
-                          "いずれかで入力します");
+                            "寸法許容差 (mm)、普通公差 f・m・c・v、軸受の幅 bearing:0 6204 の"
+                            "いずれかで入力します");
 }
 
 QString toleranceProblem(const MemberText& m, const MemberFault& fault)
@@ -83,12 +83,12 @@ QString toleranceProblem(const MemberText& m, const MemberFault& fault)
         return ProblemTexts::tr("普通公差 %1 (JIS B 0405) の表は 0.5～4000 mm です").arg(code);
     case Fault::BearingNeedsBore:
         return ProblemTexts::tr("軸受の幅の許容差は内径で決まります（例: bearing:0 d20、"
-                              "呼び番号なら bearing:0 6204）");
+                                "呼び番号なら bearing:0 6204）");
     case Fault::BearingClass:
         return ProblemTexts::tr("軸受の精度等級は 0、6X、6、5、4、2 です（例: bearing:0 d20）");
     case Fault::BearingNumber:
         return ProblemTexts::tr("この呼び番号の軸受は一覧にありません（内径で bearing:0 d20 とも"
-                              "書けます）");
+                                "書けます）");
     case Fault::BearingOutside:
         return ProblemTexts::tr("この内径は軸受の精度等級の表にありません");
     case Fault::BearingWidth:
@@ -97,7 +97,8 @@ QString toleranceProblem(const MemberText& m, const MemberFault& fault)
     case Fault::BearingTapered:
         return ProblemTexts::tr("円すいころ軸受の組立幅 T の許容差は寸法許容差で入力します");
     case Fault::GeneralNoValue:
-        return ProblemTexts::tr("普通公差 %1 (JIS B 0405) にはこの寸法の値がありません（表の「—」）")
+        return ProblemTexts::tr(
+                   "普通公差 %1 (JIS B 0405) にはこの寸法の値がありません（表の「—」）")
             .arg(code);
     default:
         return limitsProblem(fault.limits.value_or(tolerance::LimitsFault::NotLimits));
@@ -142,7 +143,7 @@ QString member(const MemberText& text, const MemberFault& fault)
     case Field::Direction:
         return fault.fault == Fault::Empty
                    ? ProblemTexts::tr("向きを入力してください（結果寸法を大きくする + か、"
-                                    "小さくする −）")
+                                      "小さくする −）")
                    : ProblemTexts::tr("向きは + か − です");
     case Field::Nominal:
         return nominalProblem(text, fault);
@@ -187,12 +188,13 @@ QString file(const FileFault& fault)
             .arg(fault.column);
     case FileFault::Kind::NotAnObject:
     case FileFault::Kind::NoMembers:
-        return ProblemTexts::tr("公差の積み上げのファイルではありません（\"members\" がありません）");
+        return ProblemTexts::tr(
+            "公差の積み上げのファイルではありません（\"members\" がありません）");
     case FileFault::Kind::NotAList:
         return ProblemTexts::tr("\"members\" が部品の一覧 [...] になっていません");
     case FileFault::Kind::MemberNotObject:
         return where + ProblemTexts::tr("部品が {\"name\": ..., \"direction\": ...} の形に"
-                                      "なっていません");
+                                        "なっていません");
     case FileFault::Kind::WrongType:
         break;
     }

@@ -131,8 +131,9 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
         say(m_down, tr("下へ(&N)"), tr("選んだ部品を一つ下へ移します (Alt+↓)"));
         heading->setText(tr("部品(&M)"));
         m_view->setAccessibleName(tr("部品"));
-        m_view->setToolTip(tr("向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、"
-                              "m、bearing:0 6204）。材料と温度は任意"));
+        m_view->setToolTip(
+            tr("向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、"
+               "m、bearing:0 6204）。材料と温度は任意"));
         m_view->setStatusTip(m_view->toolTip());
         // Room for what a column holds, and for its head in the words in force.
         const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();
@@ -218,8 +219,7 @@ void MembersPanel::showProblem()
 {
     const int row = currentRow();
     const QString problem = m_table.problemOf(row);
-    m_problem->setText(problem.isEmpty() ? QString()
-                                         : tr("%1 行目: %2").arg(row + 1).arg(problem));
+    m_problem->setText(problem.isEmpty() ? QString() : tr("%1 行目: %2").arg(row + 1).arg(problem));
     m_problem->setVisible(!problem.isEmpty());
     Q_EMIT problemShown(m_problem->text());
 }

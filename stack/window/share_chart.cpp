@@ -71,8 +71,7 @@ QString ShareChart::description() const
     for (std::size_t i = 0; i < std::min(order.size(), kSpokenBars); ++i) {
         const Bar& bar = m_bars[order[i]];
         spoken << tr("%1 分散の %2、最悪値の %3")
-                      .arg(bar.name.isEmpty() ? tr("%1 行目").arg(order[i] + 1)
-                                              : bar.name,
+                      .arg(bar.name.isEmpty() ? tr("%1 行目").arg(order[i] + 1) : bar.name,
                            percentOf(bar.varianceTenths), percentOf(bar.worstCaseTenths));
     }
     QString text = tr("寄与率の大きい順: %1").arg(spoken.join(words::stop()));
@@ -98,8 +97,7 @@ void ShareChart::paintEvent(QPaintEvent*)
     // The key, then a row a member.
     painter.setPen(colours.color(QPalette::WindowText));
     painter.fillRect(QRect(0, line / 4, line / 2, line / 2), variance);
-    painter.drawText(QRect(line, 0, width() / 2, line), Qt::AlignVCenter,
-                     tr("分散への寄与"));
+    painter.drawText(QRect(line, 0, width() / 2, line), Qt::AlignVCenter, tr("分散への寄与"));
     painter.fillRect(QRect(width() / 2, line / 3, line / 2, line / 4), worst);
     painter.drawText(QRect(width() / 2 + line, 0, width() / 2, line), Qt::AlignVCenter,
                      tr("最悪値への寄与"));

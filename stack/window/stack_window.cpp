@@ -111,7 +111,15 @@ StackWindow::StackWindow(QWidget* parent)
     showAnswer();
     showTitle();
     // The model's problems and names in the new words; the answer shown again with them.
-    m_texts->thenRedo([this] {
+    const auto statusLine = [this] {
+        const QWidget* focus = focusWidget();
+        statusBar()->showMessage(
+            focus && !focus->statusTip().isEmpty()
+                ? focus->statusTip()
+                : tr("部品を追加 (Ctrl++) して向き・呼び寸法・公差を入力すると、すぐに計算します"));
+    };
+    m_texts->thenRedo([this, statusLine] {
+        statusLine();
         m_model.retranslate();
         showTitle();
         showShares();
@@ -171,25 +179,30 @@ void StackWindow::buildMenus()
     };
     QMenu* file = menuBar()->addMenu(QString());
     file->setObjectName(QStringLiteral("fileMenu"));
-    connect(words(action(file, "newAction", {QKeySequence::New}), [] { return tr("新規(&N)"); },
-                  [] { return tr("空の積み上げを始めます"); }),
+    connect(words(
+                action(file, "newAction", {QKeySequence::New}), [] { return tr("新規(&N)"); },
+                [] { return tr("空の積み上げを始めます"); }),
             &QAction::triggered, this, &StackWindow::newChain);
-    connect(words(action(file, "openAction", {QKeySequence::Open}), [] { return tr("開く(&O)…"); },
-                  [] { return tr("積み上げのファイル (.json) を開きます"); }),
+    connect(words(
+                action(file, "openAction", {QKeySequence::Open}), [] { return tr("開く(&O)…"); },
+                [] { return tr("積み上げのファイル (.json) を開きます"); }),
             &QAction::triggered, this, &StackWindow::openChosen);
     m_recentMenu = file->addMenu(QString());
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     file->addSeparator();
-    connect(words(action(file, "saveAction", {QKeySequence::Save}), [] { return tr("保存(&S)"); },
-                  [] { return tr("積み上げをファイルに保存します"); }),
+    connect(words(
+                action(file, "saveAction", {QKeySequence::Save}), [] { return tr("保存(&S)"); },
+                [] { return tr("積み上げをファイルに保存します"); }),
             &QAction::triggered, this, &StackWindow::save);
-    connect(words(action(file, "saveAsAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
-                  [] { return tr("名前を付けて保存(&A)…"); },
-                  [] { return tr("積み上げを新しいファイルに保存します"); }),
+    connect(words(
+                action(file, "saveAsAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+                [] { return tr("名前を付けて保存(&A)…"); },
+                [] { return tr("積み上げを新しいファイルに保存します"); }),
             &QAction::triggered, this, &StackWindow::saveAs);
     file->addSeparator();
-    connect(words(action(file, "quitAction", {QKeySequence::Quit}), [] { return tr("終了(&X)"); },
-                  nullptr),
+    connect(words(
+                action(file, "quitAction", {QKeySequence::Quit}), [] { return tr("終了(&X)"); },
+                nullptr),
             &QAction::triggered, this, &QWidget::close);
     // The calculation sheet is the core's, from the chain the window answers.
     new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
@@ -202,34 +215,40 @@ void StackWindow::buildMenus()
 
     QMenu* edit = menuBar()->addMenu(QString());
     edit->setObjectName(QStringLiteral("editMenu"));
-    m_undo = words(action(edit, "undoAction", {QKeySequence::Undo}), [] { return tr("元に戻す(&U)"); },
-                   [] { return tr("部品の表の変更を一つ戻します"); });
-    m_redo = words(action(edit, "redoAction",
-                          {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
-                   [] { return tr("やり直し(&R)"); }, [] { return tr("戻した変更をやり直します"); });
+    m_undo = words(
+        action(edit, "undoAction", {QKeySequence::Undo}), [] { return tr("元に戻す(&U)"); },
+        [] { return tr("部品の表の変更を一つ戻します"); });
+    m_redo = words(
+        action(
+            edit, "redoAction",
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
+        [] { return tr("やり直し(&R)"); }, [] { return tr("戻した変更をやり直します"); });
     m_undo->setEnabled(false);
     m_redo->setEnabled(false);
     connect(m_undo, &QAction::triggered, this, [this] { undo(true); });
     connect(m_redo, &QAction::triggered, this, [this] { undo(false); });
     edit->addSeparator();
-    connect(words(action(edit, "addAction",
-                         {QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
-                          QKeySequence(Qt::CTRL | Qt::Key_Insert)}),
-                  [] { return tr("部品を追加(&I)"); },
-                  [] { return tr("選んだ部品の下に部品を追加します"); }),
+    connect(words(
+                action(edit, "addAction",
+                       {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Insert)}),
+                [] { return tr("部品を追加(&I)"); },
+                [] { return tr("選んだ部品の下に部品を追加します"); }),
             &QAction::triggered, m_members, &MembersPanel::addMember);
-    connect(words(action(edit, "removeAction",
-                         {QKeySequence(Qt::CTRL | Qt::Key_Minus),
-                          QKeySequence(Qt::CTRL | Qt::Key_Delete)}),
-                  [] { return tr("部品を削除(&D)"); }, [] { return tr("選んだ部品を削除します"); }),
+    connect(words(
+                action(edit, "removeAction",
+                       {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Delete)}),
+                [] { return tr("部品を削除(&D)"); }, [] { return tr("選んだ部品を削除します"); }),
             &QAction::triggered, m_members, &MembersPanel::removeMember);
-    connect(words(action(edit, "upAction", {QKeySequence(Qt::ALT | Qt::Key_Up)}),
-                  [] { return tr("上へ移動(&P)"); }, nullptr),
+    connect(words(
+                action(edit, "upAction", {QKeySequence(Qt::ALT | Qt::Key_Up)}),
+                [] { return tr("上へ移動(&P)"); }, nullptr),
             &QAction::triggered, this, [this] { m_members->moveMember(-1); });
-    connect(words(action(edit, "downAction", {QKeySequence(Qt::ALT | Qt::Key_Down)}),
-                  [] { return tr("下へ移動(&W)"); }, nullptr),
+    connect(words(
+                action(edit, "downAction", {QKeySequence(Qt::ALT | Qt::Key_Down)}),
+                [] { return tr("下へ移動(&W)"); }, nullptr),
             &QAction::triggered, this, [this] { m_members->moveMember(1); });
     m_texts->add([this, file, edit] {
         file->setTitle(tr("ファイル(&F)"));
@@ -287,8 +306,8 @@ void StackWindow::showShares()
 void StackWindow::showTitle()
 {
     const QString file = m_model.filePath();
-    setWindowTitle(file.isEmpty() ? title()
-                                  : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + title());
+    setWindowTitle(
+        file.isEmpty() ? title() : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + title());
     setWindowModified(!file.isEmpty() && m_model.modified());
     fillRecentMenu();
 }
@@ -314,8 +333,7 @@ void StackWindow::undo(bool back)
     const QModelIndex at = back ? m_model.table().undo() : m_model.table().redo();
     if (at.isValid())
         m_members->goTo(at.row(), at.column());
-    statusBar()->showMessage(
-        back ? tr("元に戻しました") : tr("やり直しました"), 3000);
+    statusBar()->showMessage(back ? tr("元に戻しました") : tr("やり直しました"), 3000);
 }
 
 void StackWindow::say(const QString& text)
@@ -327,8 +345,7 @@ bool StackWindow::keepChanges()
 {
     if (!m_model.modified() || m_model.table().rowCount() == 0)
         return true;
-    QMessageBox ask(QMessageBox::Question, title(),
-                    tr("積み上げは変更されています。保存しますか?"),
+    QMessageBox ask(QMessageBox::Question, title(), tr("積み上げは変更されています。保存しますか?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     ask.setObjectName(QStringLiteral("keepChanges"));
     ask.button(QMessageBox::Save)->setText(tr("保存(&S)"));
@@ -362,8 +379,7 @@ void StackWindow::openChosen()
     const QString folder = m_model.filePath().isEmpty()
                                ? QDir::homePath()
                                : QFileInfo(m_model.filePath()).absolutePath();
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("積み上げを開く"), folder, filter());
+    const QString path = QFileDialog::getOpenFileName(this, tr("積み上げを開く"), folder, filter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -371,9 +387,9 @@ void StackWindow::openChosen()
 bool StackWindow::openFile(const QString& path)
 {
     if (const auto problem = m_model.open(path)) {
-        QMessageBox::warning(this, title(),
-                             tr("%1 を開けませんでした。\n%2")
-                                 .arg(QDir::toNativeSeparators(path), *problem));
+        QMessageBox::warning(
+            this, title(),
+            tr("%1 を開けませんでした。\n%2").arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }
     m_answer->showSettings(m_model);
@@ -416,9 +432,9 @@ bool StackWindow::saveTo(const QString& path)
             m_members->goTo(row->first, 0);
             return false;
         }
-        QMessageBox::warning(this, title(),
-                             tr("%1 に保存できませんでした。\n%2")
-                                 .arg(QDir::toNativeSeparators(path), *problem));
+        QMessageBox::warning(
+            this, title(),
+            tr("%1 に保存できませんでした。\n%2").arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }
     statusBar()->showMessage(tr("保存しました: %1").arg(QDir::toNativeSeparators(path)), 4000);

@@ -140,20 +140,21 @@ private Q_SLOTS:
         QTest::newRow("English unless asked")
             << fit << u"Calculation sheet Fit φ35 H7/g6"_s
             << QStringList{u"clearance fit"_s, u"0.050"_s, u"0.009"_s} << u"en"_s;
-        QTest::newRow("English asked") << (QStringList(fit) << u"--lang"_s << u"en"_s)
-                                       << u"Calculation sheet Fit φ35 H7/g6"_s
-                                       << QStringList{u"maximum clearance"_s} << u"en"_s;
+        QTest::newRow("English asked")
+            << (QStringList(fit) << u"--lang"_s << u"en"_s) << u"Calculation sheet Fit φ35 H7/g6"_s
+            << QStringList{u"maximum clearance"_s} << u"en"_s;
         QTest::newRow("Japanese asked")
             << (QStringList(fit) << u"--lang"_s << u"ja"_s) << u"計算書 はめあい φ35 H7/g6"_s
             << QStringList{u"すきまばめ"_s, u"0.050"_s, u"0.009"_s} << u"ja"_s;
         QTest::newRow("a chain")
-            << QStringList{u"--stack"_s, QStringLiteral(TESSALY_SOURCE_DIR "/docs/end-play.json"),
-                           u"--samples"_s, u"0"_s, u"--format"_s, u"html"_s}
+            << QStringList{u"--stack"_s,   QStringLiteral(TESSALY_SOURCE_DIR "/docs/end-play.json"),
+                           u"--samples"_s, u"0"_s,
+                           u"--format"_s,  u"html"_s}
             << u"Calculation sheet Tolerance stack-up (5 members)"_s
             << QStringList{u"0.602"_s, u"housing"_s} << u"en"_s;
         QTest::newRow("a bearing")
-            << QStringList{u"--bearing"_s, u"6206"_s, u"--shaft"_s, u"k5"_s, u"--housing"_s,
-                           u"H7"_s, u"--format"_s, u"html"_s}
+            << QStringList{u"--bearing"_s, u"6206"_s, u"--shaft"_s,  u"k5"_s,
+                           u"--housing"_s, u"H7"_s,   u"--format"_s, u"html"_s}
             << u"Calculation sheet Rolling bearing 6206 (shaft k5, housing H7)"_s
             << QStringList{u"deep groove ball bearing"_s, u"-0.0123"_s} << u"en"_s;
     }
@@ -171,7 +172,8 @@ private Q_SLOTS:
         QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
         QCOMPARE(page.title, title);
         for (const QString& cell : cells)
-            QVERIFY2(page.cells.contains(cell), qPrintable(cell + u" not in "_s + page.cells.join(u'|')));
+            QVERIFY2(page.cells.contains(cell),
+                     qPrintable(cell + u" not in "_s + page.cells.join(u'|')));
     }
 
     void langRefused_data()
@@ -181,9 +183,8 @@ private Q_SLOTS:
         QTest::newRow("a language we do not write")
             << QStringList{u"H7"_s, u"35"_s, u"--format"_s, u"html"_s, u"--lang"_s, u"de"_s}
             << u"unknown language \"de\"; use ja or en"_s;
-        QTest::newRow("no sheet to write")
-            << QStringList{u"H7"_s, u"35"_s, u"--lang"_s, u"ja"_s}
-            << u"--lang is for --format html"_s;
+        QTest::newRow("no sheet to write") << QStringList{u"H7"_s, u"35"_s, u"--lang"_s, u"ja"_s}
+                                           << u"--lang is for --format html"_s;
     }
 
     void langRefused()

@@ -300,8 +300,9 @@ private Q_SLOTS:
                     QCOMPARE(q(after[i].text), q(before[i].text));
             }
             const QString text = q(plainText(inEnglish));
-            QVERIFY2(!text.contains(japanese),
-                     qPrintable(text.mid(std::max<qsizetype>(0, text.indexOf(japanese) - 60), 120)));
+            QVERIFY2(
+                !text.contains(japanese),
+                qPrintable(text.mid(std::max<qsizetype>(0, text.indexOf(japanese) - 60), 120)));
             QCOMPARE(inEnglish.language, std::string("en"));
         }
         QCOMPARE(q(sheets[0].second.title + ' ' + sheets[0].second.subject),

@@ -269,8 +269,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("which");
         QTest::addColumn<Language>("language");
-        for (const auto& [which, name] : {std::pair(u"fits"_s, "workbench"),
-                                          std::pair(u"stack"_s, "stack-up")}) {
+        for (const auto& [which, name] :
+             {std::pair(u"fits"_s, "workbench"), std::pair(u"stack"_s, "stack-up")}) {
             QTest::addRow("%s, Japanese", name) << which << Language::Japanese;
             QTest::addRow("%s, English", name) << which << Language::English;
         }

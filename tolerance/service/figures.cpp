@@ -13,9 +13,8 @@ std::string fixed(double value, int decimals)
     // Never the C library's printf: a program that takes its locale from the desktop would write
     // "22,5" under a German one.
     char text[400]; // the widest double in fixed notation, with its decimals
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
-                                   decimals)
-                         .ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
     std::string result(text, end);
     if (result.find_first_not_of("-0.") == std::string::npos && result.front() == '-')
         result.erase(0, 1);

@@ -125,7 +125,7 @@ struct Sheet
     std::string subject;                 // はめあい φ50 H7/s6
     std::vector<std::string> stampLines; // 作成日 2026-12-09, プログラム Tessaly 4.20
     std::vector<Section> sections;
-    std::string pageWord; // "{1} / {2} ページ", with the page and the count
+    std::string pageWord;        // "{1} / {2} ページ", with the page and the count
     std::string language = "ja"; // the code of the language it is written in
 };
 

@@ -161,8 +161,9 @@ constexpr Words kEnglish{
     .notWorkedOut = "—",
     .noStress = "no stress",
     .notNeeded = "not needed",
-    .noHeating = "Shrink fit: the minimum clearance {1} mm is at least the joining clearance {2} mm, "
-                 "so the parts go together without heating.",
+    .noHeating =
+        "Shrink fit: the minimum clearance {1} mm is at least the joining clearance {2} mm, "
+        "so the parts go together without heating.",
     .symbols = "d: nominal size, DA: hub's outside diameter, dI: shaft's bore (0 when solid), L: "
                "joint length, μ: coefficient of friction, E: Young's modulus, ν: Poisson's ratio, "
                "α: coefficient of expansion. Index A the hub (the part with the hole), I the "
@@ -228,7 +229,8 @@ constexpr Words kEnglish{
                 "size at T = size at 20 °C + α · (T − 20 °C) · d. A clearance is the hole's size "
                 "less the shaft's",
                 "ISO 1 (sizes are those at the reference temperature, 20 °C)"},
-    .smoothed = {"Effective interference", "U = interference − 0.4 · (Rzhole + Rzshaft), 0 at least",
+    .smoothed = {"Effective interference",
+                 "U = interference − 0.4 · (Rzhole + Rzshaft), 0 at least",
                  "DIN 7190-1:2017 (smoothing)"},
     .pressure = {"Contact pressure",
                  "p = (U / d) / K, K = [(1 + QA²) / (1 − QA²) + νA] / EA + [(1 + QI²) / (1 − QI²) "

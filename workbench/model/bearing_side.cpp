@@ -3,9 +3,10 @@
 
 #include "tolerance/bearing/boundary.h"
 
-#include <QCoreApplication>
 #include <array>
 #include <variant>
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -110,8 +111,9 @@ std::optional<RingReading> readRing(tolerance::Side side, const QString& typed)
                                 : BearingWords::tr("軸には「軸受外輪 0 級」のように入力します")};
     if (inner != hole)
         return RingReading{
-            std::nullopt, hole ? BearingWords::tr("軸受外輪は軸の側です。穴には軸受内輪を選びます")
-                               : BearingWords::tr("軸受内輪は穴の側です。軸には軸受外輪を選びます")};
+            std::nullopt, hole
+                              ? BearingWords::tr("軸受外輪は軸の側です。穴には軸受内輪を選びます")
+                              : BearingWords::tr("軸受内輪は穴の側です。軸には軸受外輪を選びます")};
     QString grade = text.mid((inner ? words.inner : words.outer).size()).trimmed();
     if (grade.endsWith(words.grade, Qt::CaseInsensitive))
         grade.chop(words.grade.size());
@@ -120,8 +122,9 @@ std::optional<RingReading> readRing(tolerance::Side side, const QString& typed)
     grade.remove(u' ');
     const auto accuracy = accuracyClassNamed(grade.toStdString());
     if (!accuracy || *accuracy == AccuracyClass::Class6X)
-        return RingReading{std::nullopt,
-                           BearingWords::tr("軸受の精度等級は 0、6、5、4、2 級です（JIS B 1514-1）")};
+        return RingReading{
+            std::nullopt,
+            BearingWords::tr("軸受の精度等級は 0、6、5、4、2 級です（JIS B 1514-1）")};
     return RingReading{RingChoice{inner ? Ring::Inner : Ring::Outer, *accuracy}, {}};
 }
 

@@ -235,10 +235,11 @@ ClassReading readClass(Side side, const QString& typed)
         return {std::nullopt, codeProblem(*error, text, side)};
     const ClassCode& code = std::get<ClassCode>(parsed);
     if (code.side != side)
-        return {std::nullopt,
-                side == Side::Hole
-                    ? FitQueryWords::tr("%1 は軸の公差クラスです。穴は大文字で入力します").arg(text)
-                    : FitQueryWords::tr("%1 は穴の公差クラスです。軸は小文字で入力します").arg(text)};
+        return {
+            std::nullopt,
+            side == Side::Hole
+                ? FitQueryWords::tr("%1 は軸の公差クラスです。穴は大文字で入力します").arg(text)
+                : FitQueryWords::tr("%1 は穴の公差クラスです。軸は小文字で入力します").arg(text)};
     return {code, {}};
 }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/pair_finder.h"
 
-#include <QCoreApplication>
-
 #include "model/fit_query.h"
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -101,7 +101,8 @@ FinderPlan planSearch(const FinderFields& fields, std::optional<Length> diameter
     if (!diameter)
         return {std::nullopt, PairFinderWords::tr("上の寸法が入ると探します")};
     if (minimum.value && maximum.value && *minimum.value > *maximum.value)
-        return {std::nullopt, PairFinderWords::tr("最小すきまが最大すきまより大きくなっています"), true};
+        return {std::nullopt, PairFinderWords::tr("最小すきまが最大すきまより大きくなっています"),
+                true};
     return {FinderQuery{*diameter, edition, minimum.value, maximum.value, fields.type, fields.basis,
                         fields.scope, std::nullopt},
             {}};

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "model/service_inputs.h"
 
-#include <QCoreApplication>
-
 #include "model/last_inputs.h"
 
 #include "tolerance/service/materials.h"
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -72,9 +72,11 @@ QString problemOf(F field, NumberFault fault)
     case NumberFault::None:
         return {};
     case NumberFault::Comma:
-        return ServiceInputWords::tr("小数点は「.」で入力してください（例: %1）").arg(example(field));
+        return ServiceInputWords::tr("小数点は「.」で入力してください（例: %1）")
+            .arg(example(field));
     case NumberFault::Exponent:
-        return ServiceInputWords::tr("指数表記（1e4 など）は使えません。10000 のように入力してください");
+        return ServiceInputWords::tr(
+            "指数表記（1e4 など）は使えません。10000 のように入力してください");
     case NumberFault::TooFine:
         return ServiceInputWords::tr("%1の小数は 4 桁までです（例: %2）").arg(name, example(field));
     case NumberFault::TooLarge:
@@ -250,11 +252,13 @@ void checkWalls(const Reader& in, const Joint& joint, const Answer& fit)
     }
     const Length d = *fit.diameter;
     if (joint.hubOuter <= d)
-        in.refuse(F::HubOuter,
-                  ServiceInputWords::tr("ハブ外径は呼び寸法 %1 mm より大きくします").arg(sizeText(d)));
+        in.refuse(
+            F::HubOuter,
+            ServiceInputWords::tr("ハブ外径は呼び寸法 %1 mm より大きくします").arg(sizeText(d)));
     if (joint.shaftBore >= d)
-        in.refuse(F::ShaftBore,
-                  ServiceInputWords::tr("軸の内径は呼び寸法 %1 mm より小さくします").arg(sizeText(d)));
+        in.refuse(
+            F::ShaftBore,
+            ServiceInputWords::tr("軸の内径は呼び寸法 %1 mm より小さくします").arg(sizeText(d)));
 }
 
 // Both surfaces' Rz or neither: one alone could be either surface's, or their sum.
@@ -291,7 +295,8 @@ void readJoint(const Reader& in, const Answer& fit)
         return;
     for (const F field : {F::HubOuter, F::JointLength, F::Friction})
         if (!in.typed(field))
-            in.refuse(field, ServiceInputWords::tr("圧入の計算に要ります（例: %1）").arg(example(field)));
+            in.refuse(field,
+                      ServiceInputWords::tr("圧入の計算に要ります（例: %1）").arg(example(field)));
     if (!hub || !length || !friction)
         return;
     Joint joint{};
@@ -322,7 +327,8 @@ void askMaterials(const Reader& in)
         return;
     for (const F field : {F::HoleMaterial, F::ShaftMaterial})
         if (!in.typed(field))
-            in.refuse(field, ServiceInputWords::tr("材料を選んでください（温度と圧入の計算に要ります）"));
+            in.refuse(field,
+                      ServiceInputWords::tr("材料を選んでください（温度と圧入の計算に要ります）"));
 }
 
 void work(ServiceAnswer& answer, const Answer& fit)
@@ -366,8 +372,9 @@ ServiceAnswer serviceAnswerFor(const ServiceFields& fields, const Answer& fit)
     readJoint(in, fit);
     askMaterials(in);
     if (answer.needs && !answer.joint && answer.problems[F::Torque].isEmpty())
-        in.refuse(in.typed(F::Torque) ? F::Torque : F::AxialForce,
-                  ServiceInputWords::tr("荷重で探すには圧入の欄（ハブ外径・長さ・摩擦係数）が要ります"));
+        in.refuse(
+            in.typed(F::Torque) ? F::Torque : F::AxialForce,
+            ServiceInputWords::tr("荷重で探すには圧入の欄（ハブ外径・長さ・摩擦係数）が要ります"));
     // The press fit's answer says so too; the finder would otherwise keep nothing unexplained.
     if (answer.parts && (!answer.parts->hub.elastic || !answer.parts->shaft.elastic) &&
         answer.needs)

@@ -5,8 +5,9 @@
 
 #include "tolerance/given_limits.h"
 
-#include <QCoreApplication>
 #include <variant>
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -45,7 +46,8 @@ QString limitsProblem(tolerance::LimitsFault fault)
     case LimitsFault::TooLarge:
         return SideInputWords::tr("寸法許容差が大きすぎます");
     case LimitsFault::LowerAboveUpper:
-        return SideInputWords::tr("下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
+        return SideInputWords::tr(
+            "下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
     }
     return SideInputWords::tr("寸法許容差は 上/下 の mm で入力します（例: 0/-0.009、±0.005）");
 }

@@ -65,8 +65,7 @@ BearingBox::BearingBox(SpokenChanges& spoken, QWidget* parent)
         m_ring->setItemText(0, tr("内輪（軸とのはめあい）"));
         m_ring->setItemText(1, tr("外輪（ハウジングとのはめあい）"));
         for (int i = 0; i < m_class->count(); ++i)
-            m_class->setItemText(
-                i, tr("%1 級").arg(QLatin1String("06542").mid(i, 1)));
+            m_class->setItemText(i, tr("%1 級").arg(QLatin1String("06542").mid(i, 1)));
         m_load->setItemText(0, tr("荷重条件なし"));
         m_load->setItemText(1, tr("内輪回転荷重"));
         m_load->setItemText(2, tr("外輪回転荷重"));
@@ -117,9 +116,8 @@ void BearingBox::update()
     red.setColor(QPalette::WindowText, problemColour(palette()));
     m_message->setPalette(red);
     m_number->setAccessibleDescription(found.problem);
-    m_spoken.setProblem(*m_number, found.problem.isEmpty()
-                                       ? QString()
-                                       : tr("呼び番号: %1").arg(found.problem));
+    m_spoken.setProblem(*m_number, found.problem.isEmpty() ? QString()
+                                                           : tr("呼び番号: %1").arg(found.problem));
     m_summary->setText(found.summary +
                        (found.recommended.isEmpty() ? QString() : u'\n' + found.recommended));
     m_summary->setAccessibleName(m_summary->text());

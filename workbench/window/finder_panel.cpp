@@ -159,8 +159,7 @@ void FoundPairsModel::retranslate()
 FinderPanel::FinderPanel(QWidget* parent)
     : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_type(new QComboBox),
       m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new FoundList),
-      m_use(new QPushButton),
-      m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
+      m_use(new QPushButton), m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
       m_search(new PairSearch(this))
 {
     connect(m_search, &PairSearch::found, this, &FinderPanel::showFound);
@@ -338,9 +337,10 @@ void FinderPanel::showFound(FoundPairs found)
          service = m_service.has_value()] {
         if (count == 0)
             return tr("φ%1 で条件に合うはめあいはありません").arg(size);
-        return (service ? tr("φ%1 で %n 組（使用条件の荷重を保つもの、★ 常用を先に、変動量の大きい順）",
-                             nullptr, count)
-                        : tr("φ%1 で %n 組（★ 常用を先に、変動量の大きい順）", nullptr, count))
+        return (service
+                    ? tr("φ%1 で %n 組（使用条件の荷重を保つもの、★ 常用を先に、変動量の大きい順）",
+                         nullptr, count)
+                    : tr("φ%1 で %n 組（★ 常用を先に、変動量の大きい順）", nullptr, count))
             .arg(size);
     });
     m_model->setPairs(std::move(found));

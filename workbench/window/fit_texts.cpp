@@ -3,8 +3,9 @@
 
 #include "tolerance/length.h"
 
-#include <QCoreApplication>
 #include <algorithm>
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -117,9 +118,8 @@ QString sourceText(tolerance::Source source, tolerance::Edition edition)
 
 QString givenSourceText(const workbench::SideFigures& side)
 {
-    return side.bearingRing()
-               ? FitTexts::tr("寸法許容差: %1 %2").arg(side.ringStandard, side.code)
-               : FitTexts::tr("寸法許容差: 入力した値");
+    return side.bearingRing() ? FitTexts::tr("寸法許容差: %1 %2").arg(side.ringStandard, side.code)
+                              : FitTexts::tr("寸法許容差: 入力した値");
 }
 
 QString drawingNote(Length diameter, const workbench::SideFigures& side)
@@ -162,11 +162,11 @@ QString copyText(const workbench::Answer& answer)
     const auto [loose, tight] = clearanceFigures(*answer.pair);
     // Both clearances of the line to one number of decimals, as both deviations of a note.
     const qsizetype decimals = std::max(decimalsIn(loose.value), decimalsIn(tight.value));
-    const QString fit = FitTexts::tr("φ%1 %2 %3 %4 %5 %6 %7", "the pair's line for a drawing")
-                            .arg(sizeText(*answer.diameter), pairName(*answer.hole, *answer.shaft),
-                                 typeName(answer.pair->type), loose.name,
-                                 padded(loose.value, decimals), tight.name,
-                                 padded(tight.value, decimals));
+    const QString fit =
+        FitTexts::tr("φ%1 %2 %3 %4 %5 %6 %7", "the pair's line for a drawing")
+            .arg(sizeText(*answer.diameter), pairName(*answer.hole, *answer.shaft),
+                 typeName(answer.pair->type), loose.name, padded(loose.value, decimals), tight.name,
+                 padded(tight.value, decimals));
     return drawingNote(*answer.diameter, *answer.hole) + u'\n' +
            drawingNote(*answer.diameter, *answer.shaft) + u'\n' + fit + u'\n';
 }

@@ -95,13 +95,12 @@ FitsWindow::FitsWindow(QWidget* parent)
     : QMainWindow(parent), m_size(new QLineEdit), m_hole(classBox(Side::Hole, "holeClass")),
       m_shaft(classBox(Side::Shaft, "shaftClass")), m_edition(new QComboBox),
       m_sizeMessage(messageLabel("sizeMessage")), m_holeMessage(messageLabel("holeMessage")),
-      m_shaftMessage(messageLabel("shaftMessage")),
-      m_type(figureLabel("fitKind", {})), m_looseName(plainLabel()),
-      m_looseValue(figureLabel("looseValue", {})), m_tightName(plainLabel()),
-      m_tightValue(figureLabel("tightValue", {})), m_fitTolerance(figureLabel("fitTolerance", {})),
-      m_notes(new FigureLabel), m_copyButton(new QPushButton), m_spoken(new SpokenChanges(*this)),
-      m_picture(new ZonePicture), m_finder(new FinderPanel), m_service(new ServicePanel),
-      m_texts(new LanguageTexts(*this))
+      m_shaftMessage(messageLabel("shaftMessage")), m_type(figureLabel("fitKind", {})),
+      m_looseName(plainLabel()), m_looseValue(figureLabel("looseValue", {})),
+      m_tightName(plainLabel()), m_tightValue(figureLabel("tightValue", {})),
+      m_fitTolerance(figureLabel("fitTolerance", {})), m_notes(new FigureLabel),
+      m_copyButton(new QPushButton), m_spoken(new SpokenChanges(*this)), m_picture(new ZonePicture),
+      m_finder(new FinderPanel), m_service(new ServicePanel), m_texts(new LanguageTexts(*this))
 {
     {
         QSettings store = lastInputs::store();
@@ -156,7 +155,6 @@ FitsWindow::FitsWindow(QWidget* parent)
     setCentralWidget(central);
     accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
     buildMenus();
-    statusBar()->showMessage(tr("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
     new CopyRoute(this);
 
     connect(m_size, &QLineEdit::textChanged, this, &FitsWindow::refresh);
@@ -185,8 +183,20 @@ FitsWindow::FitsWindow(QWidget* parent)
     setTabChain();
     m_size->setFocus();
     refresh();
-    // Figures, problems and the lines for a drawing in the new words.
-    m_texts->thenRedo([this] { refresh(); });
+    // Figures, problems and the lines for a drawing in the new words, and the status bar's line:
+    // the tip of the field the focus is in, or what the window does.
+    const auto statusLine = [this] {
+        const QWidget* focus = focusWidget();
+        statusBar()->showMessage(
+            focus && !focus->statusTip().isEmpty()
+                ? focus->statusTip()
+                : tr("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
+    };
+    statusBar()->showMessage(tr("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
+    m_texts->thenRedo([this, statusLine] {
+        refresh();
+        statusLine();
+    });
 }
 
 QWidget* FitsWindow::buildInputs()
@@ -349,9 +359,9 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
     labels.maximum->showValue(figures ? fitTexts::millimetres(figures->maximum) : QString());
     labels.minimum->showValue(figures ? fitTexts::millimetres(figures->minimum) : QString());
     const auto source = [&] {
-        return figures->given()
-                   ? fitTexts::givenSourceText(*figures)
-                   : fitTexts::sourceText(figures->source, m_edition->currentData().value<Edition>());
+        return figures->given() ? fitTexts::givenSourceText(*figures)
+                                : fitTexts::sourceText(figures->source,
+                                                       m_edition->currentData().value<Edition>());
     };
     showOrHide(labels.source,
                figures ? (hole ? tr("穴の%1") : tr("軸の%1")).arg(source()) : QString());

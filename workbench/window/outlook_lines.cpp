@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/outlook_lines.h"
 
-#include "model/fit_outlook.h"
 #include "desktop/language_texts.h"
+#include "model/fit_outlook.h"
 #include "window/figure_label.h"
 #include "window/fit_texts.h"
 

@@ -37,27 +37,49 @@ struct FieldText
 
 // In the order of ServiceField, four to a row: the hole's part, the shaft, then the joint.
 const FieldText kFields[kServiceFieldCount] = {
-    {QT_TRANSLATE_NOOP("ServicePanel", "穴の材料"), QT_TRANSLATE_NOOP("ServicePanel", "例: S45C"), QT_TRANSLATE_NOOP("ServicePanel", "穴のある部品（ハブ）の材料。一覧から選ぶか名前を入力します")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "軸の材料"), QT_TRANSLATE_NOOP("ServicePanel", "例: S45C"), QT_TRANSLATE_NOOP("ServicePanel", "軸の材料。一覧から選ぶか名前を入力します")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "穴の材料"), QT_TRANSLATE_NOOP("ServicePanel", "例: S45C"),
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "穴のある部品（ハブ）の材料。一覧から選ぶか名前を入力します")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の材料"), QT_TRANSLATE_NOOP("ServicePanel", "例: S45C"),
+     QT_TRANSLATE_NOOP("ServicePanel", "軸の材料。一覧から選ぶか名前を入力します")},
     {QT_TRANSLATE_NOOP("ServicePanel", "穴の温度 °C"), "20",
-     QT_TRANSLATE_NOOP("ServicePanel", "使用時の穴のある部品の温度。-273.15～1000 °C（空欄なら 20 °C）。材料が耐える温度を超えると"
-     "注意します")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "軸の温度 °C"), QT_TRANSLATE_NOOP("ServicePanel", "穴と同じ"), QT_TRANSLATE_NOOP("ServicePanel", "使用時の軸の温度。-273.15～1000 °C（空欄なら穴と同じ）")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "ハブ外径 mm"), QT_TRANSLATE_NOOP("ServicePanel", "例: 80"), QT_TRANSLATE_NOOP("ServicePanel", "圧入: 穴のある部品（ハブ）の外径。穴の最大許容寸法より大きく")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "軸の内径 mm"), QT_TRANSLATE_NOOP("ServicePanel", "0（中実）"),
-     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 中空軸の内径。軸の最小許容寸法より小さく、中実なら空欄か 0")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "はめあい長さ mm"), QT_TRANSLATE_NOOP("ServicePanel", "例: 40"), QT_TRANSLATE_NOOP("ServicePanel", "圧入: はめあいの長さ。0 より長く")},
+     QT_TRANSLATE_NOOP("ServicePanel", "使用時の穴のある部品の温度。-273.15～1000 °C（空欄なら 20 "
+                                       "°C）。材料が耐える温度を超えると"
+                                       "注意します")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の温度 °C"),
+     QT_TRANSLATE_NOOP("ServicePanel", "穴と同じ"),
+     QT_TRANSLATE_NOOP("ServicePanel", "使用時の軸の温度。-273.15～1000 °C（空欄なら穴と同じ）")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "ハブ外径 mm"), QT_TRANSLATE_NOOP("ServicePanel", "例: 80"),
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "圧入: 穴のある部品（ハブ）の外径。穴の最大許容寸法より大きく")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の内径 mm"),
+     QT_TRANSLATE_NOOP("ServicePanel", "0（中実）"),
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "圧入: 中空軸の内径。軸の最小許容寸法より小さく、中実なら空欄か 0")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "はめあい長さ mm"),
+     QT_TRANSLATE_NOOP("ServicePanel", "例: 40"),
+     QT_TRANSLATE_NOOP("ServicePanel", "圧入: はめあいの長さ。0 より長く")},
     {QT_TRANSLATE_NOOP("ServicePanel", "摩擦係数"), QT_TRANSLATE_NOOP("ServicePanel", "例: 0.15"),
-     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 摩擦係数。0 より大きく 1 以下。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、"
-     "鋼とアルミや青銅は 0.10・0.06、焼きばめは圧入より少し大きめ")},
+     QT_TRANSLATE_NOOP(
+         "ServicePanel",
+         "圧入: 摩擦係数。0 より大きく 1 以下。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、"
+         "鋼とアルミや青銅は 0.10・0.06、焼きばめは圧入より少し大きめ")},
     {QT_TRANSLATE_NOOP("ServicePanel", "穴の粗さ Rz µm"), QT_TRANSLATE_NOOP("ServicePanel", "なし"),
-     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 穴の面の Rz。軸の Rz と両方入れると、しめしろから 0.4 ×（両面の Rz の和）を引きます")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "軸の粗さ Rz µm"), QT_TRANSLATE_NOOP("ServicePanel", "なし"), QT_TRANSLATE_NOOP("ServicePanel", "圧入: 軸の面の Rz。穴の Rz と両方入れます")},
+     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 穴の面の Rz。軸の Rz と両方入れると、しめしろから "
+                                       "0.4 ×（両面の Rz の和）を引きます")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の粗さ Rz µm"), QT_TRANSLATE_NOOP("ServicePanel", "なし"),
+     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 軸の面の Rz。穴の Rz と両方入れます")},
     {QT_TRANSLATE_NOOP("ServicePanel", "トルク N·m"), QT_TRANSLATE_NOOP("ServicePanel", "探すとき"),
-     QT_TRANSLATE_NOOP("ServicePanel", "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します。0 以上")},
+     QT_TRANSLATE_NOOP(
+         "ServicePanel",
+         "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します。0 以上")},
     {QT_TRANSLATE_NOOP("ServicePanel", "軸方向力 N"), QT_TRANSLATE_NOOP("ServicePanel", "探すとき"),
-     QT_TRANSLATE_NOOP("ServicePanel", "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します。0 以上")},
-    {QT_TRANSLATE_NOOP("ServicePanel", "安全率"), "1", QT_TRANSLATE_NOOP("ServicePanel", "はめあいを探すとき: すべりに対する安全率。0 より大きく（空欄なら 1）")},
+     QT_TRANSLATE_NOOP(
+         "ServicePanel",
+         "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します。0 以上")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "安全率"), "1",
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "はめあいを探すとき: すべりに対する安全率。0 より大きく（空欄なら 1）")},
 };
 
 constexpr int kColumns = 4;
@@ -109,8 +131,7 @@ constexpr int kRowsPerColumn = 10;
 
 } // namespace
 
-ServicePanel::ServicePanel(QWidget* parent)
-    : QGroupBox(parent), m_texts(new LanguageTexts(*this))
+ServicePanel::ServicePanel(QWidget* parent) : QGroupBox(parent), m_texts(new LanguageTexts(*this))
 {
     setObjectName(QStringLiteral("serviceGroup"));
     setCheckable(true);

@@ -5,8 +5,9 @@
 
 #include "tolerance/service/figures.h"
 
-#include <QCoreApplication>
 #include <cmath>
+
+#include <QCoreApplication>
 
 namespace {
 // The words of this file, in the language in force.
@@ -158,10 +159,11 @@ void addStateNotes(QStringList& notes, const PressState& s, const QString& where
     else
         return;
     const bool atMin = s.hubYieldsAtMin || s.shaftYieldsAtMin;
-    notes << (atMin ? ServiceTexts::tr("%1%2が最小しめしろでも降伏します。降伏を超えると弾性の計算は"
-                                       "成り立たないので、その数値は示しません")
-                    : ServiceTexts::tr("%1%2が最大しめしろで降伏します。降伏を超えると弾性の計算は"
-                                       "成り立たないので、その数値は示しません"))
+    notes << (atMin
+                  ? ServiceTexts::tr("%1%2が最小しめしろでも降伏します。降伏を超えると弾性の計算は"
+                                     "成り立たないので、その数値は示しません")
+                  : ServiceTexts::tr("%1%2が最大しめしろで降伏します。降伏を超えると弾性の計算は"
+                                     "成り立たないので、その数値は示しません"))
                  .arg(where, bores);
 }
 
@@ -169,7 +171,7 @@ void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
 {
     if (!press.elastic) {
         lines.notes << ServiceTexts::tr("樹脂の部品は弾性の計算の外です: 圧入は計算しません"
-                                      "（温度の計算だけ）");
+                                        "（温度の計算だけ）");
         return;
     }
     static const std::pair<const char*, const char*> rows[] = {
@@ -191,15 +193,16 @@ void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
     for (qsizetype i = 0; i < cold.size(); ++i)
         lines.rows += {QString::fromLatin1(rows[i].first), ServiceTexts::tr(rows[i].second),
                        cold[i], warm.value(i)};
-    lines.rows += {QStringLiteral("assemblyTemperature"), ServiceTexts::tr("焼きばめのハブ温度"),
-                   press.assemblyCelsius ? celsius(*press.assemblyCelsius) : ServiceTexts::tr("不要"),
-                   QString()};
+    lines.rows +=
+        {QStringLiteral("assemblyTemperature"), ServiceTexts::tr("焼きばめのハブ温度"),
+         press.assemblyCelsius ? celsius(*press.assemblyCelsius) : ServiceTexts::tr("不要"),
+         QString()};
     if (press.assemblyCelsius)
         lines.notes << ServiceTexts::tr("焼きばめ: 軸は 20 °C、はめあいすきま %1")
                            .arg(mm(press.joiningClearance));
     else
         lines.notes << ServiceTexts::tr("焼きばめ: 最小すきま %1 がはめあいすきま %2 以上あるので、"
-                                      "加熱せずにはまります")
+                                        "加熱せずにはまります")
                            .arg(mm(press.joiningClearance - press.assemblyOpening),
                                 mm(press.joiningClearance));
     if (press.assemblyCelsius)
@@ -207,7 +210,7 @@ void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
                     service.holeMaterial, service.holeHeatLimit);
     lines.notes << (service.joint->roughness
                         ? ServiceTexts::tr("しめしろから 0.4 ×（穴と軸の Rz の和）= %1 を差し引き"
-                                         "ます（DIN 7190-1:2017）")
+                                           "ます（DIN 7190-1:2017）")
                               .arg(mm(press.smoothing))
                         : ServiceTexts::tr("粗さの入力がないので、しめしろは平滑化していません"));
     addStateNotes(lines.notes, press.at20, QStringLiteral("20 °C: "));

@@ -72,15 +72,15 @@ void ZonePicture::describe()
         description = tr("寸法と公差クラスが入ると公差域を描きます");
     }
     if (m_hole && m_warm)
-        description += tr("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
-                           .arg(m_warm->holeCaption == m_warm->shaftCaption
-                                    ? m_warm->holeCaption
-                                    : tr("穴 %1・軸 %2")
-                                          .arg(m_warm->holeCaption, m_warm->shaftCaption),
-                                fitTexts::micrometres(m_warm->hole.upper),
-                                fitTexts::micrometres(m_warm->hole.lower),
-                                fitTexts::micrometres(m_warm->shaft.upper),
-                                fitTexts::micrometres(m_warm->shaft.lower));
+        description +=
+            tr("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
+                .arg(m_warm->holeCaption == m_warm->shaftCaption
+                         ? m_warm->holeCaption
+                         : tr("穴 %1・軸 %2").arg(m_warm->holeCaption, m_warm->shaftCaption),
+                     fitTexts::micrometres(m_warm->hole.upper),
+                     fitTexts::micrometres(m_warm->hole.lower),
+                     fitTexts::micrometres(m_warm->shaft.upper),
+                     fitTexts::micrometres(m_warm->shaft.lower));
     setAccessibleDescription(description);
 }
 
