@@ -295,8 +295,10 @@ private Q_SLOTS:
             const std::vector<Cell> before = cellsOf(inJapanese);
             const std::vector<Cell> after = cellsOf(inEnglish);
             QCOMPARE(after.size(), before.size());
+            // A column of figures holds a word or two as well (its head, the type of fit, a
+            // bearing's class), set flush right with them: those are words, and differ.
             for (std::size_t i = 0; i < before.size(); ++i) {
-                if (before[i].figure)
+                if (before[i].figure && !q(before[i].text).contains(japanese))
                     QCOMPARE(q(after[i].text), q(before[i].text));
             }
             const QString text = q(plainText(inEnglish));

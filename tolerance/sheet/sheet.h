@@ -11,7 +11,8 @@
 // labels in millimetres; how a page breaks is the writer's business.
 namespace tolerance::sheet {
 
-// A figure is right-aligned, so that its digits line up down a column.
+// A figure is right-aligned, so that its digits line up down a column; a column of figures is
+// flush right throughout, its head and a word in it (a fit's type) marked so too.
 struct Cell
 {
     std::string text;
