@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>%1 は穴の公差クラスです。軸は小文字で入力します</source>
-        <translation>%1 is a hole&apos;s class. Type the shaft&apos;s in small letters</translation>
+        <translation>%1 is a hole&apos;s class. Type the shaft&apos;s in lower case</translation>
     </message>
 </context>
 <context>
@@ -533,7 +533,8 @@
     <message>
         <source>φ%1 %2 %3 %4 %5 %6 %7</source>
         <comment>the pair&apos;s line for a drawing</comment>
-        <translation>φ%1 %2 %3, %4 %5, %6 %7</translation>
+        <translation>φ%1 %2 %3
+%4 %5, %6 %7</translation>
     </message>
     <message>
         <source>%1 %2、%3 %4、%5 %6</source>
@@ -566,7 +567,7 @@
     <message>
         <source>h7 は軸の公差クラスです。&#x3000;</source>
         <comment>the width of a problem</comment>
-        <translation>Type the hole&apos;s class in capitals</translation>
+        <translation>Type the shaft&apos;s in lower case</translation>
     </message>
     <message>
         <source>はめあいを探す</source>
@@ -734,7 +735,7 @@
     </message>
     <message>
         <source>φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000</source>
-        <translation>φ3149.9999 ZC18/zc18 interference fit, minimum interference 0.000</translation>
+        <translation>minimum interference 0.0000, maximum interference 0.0000</translation>
     </message>
     <message>
         <source>穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)</source>
@@ -2039,7 +2040,7 @@ Probability of %3: %4 %</translation>
     </message>
     <message>
         <source>穴 H7 +0.0000</source>
-        <translation>Shaft H7 +0.0000</translation>
+        <translation>Hole H7 +0.0000</translation>
     </message>
     <message>
         <source>穴 %1</source>

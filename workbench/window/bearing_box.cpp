@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPoint>
 #include <QPushButton>
 
 using namespace tolerance::bearing;
@@ -79,11 +80,9 @@ BearingBox::BearingBox(SpokenChanges& spoken, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(numberLabel, 0, 0);
     grid->addWidget(m_number, 1, 0);
-    grid->addWidget(m_message, 2, 0, 1, 6, Qt::AlignTop);
-    QWidget* row[] = {m_ring, m_class, m_load, m_loadSize, m_apply};
-    for (int i = 0; i < 5; ++i)
-        grid->addWidget(row[i], 1, i + 1);
-    grid->addWidget(m_summary, 3, 0, 1, 6);
+    grid->addWidget(m_message, 3, 0, 1, 6, Qt::AlignTop);
+    grid->addWidget(m_summary, 4, 0, 1, 6);
+    (new LanguageTexts(*this))->add([this, grid] { placeChoices(*grid); });
     m_message->hide();
 
     connect(m_number, &QLineEdit::textChanged, this, &BearingBox::update);
@@ -92,6 +91,27 @@ BearingBox::BearingBox(SpokenChanges& spoken, QWidget* parent)
         connect(box, &QComboBox::currentIndexChanged, this, &BearingBox::update);
     connect(m_apply, &QPushButton::clicked, this, &BearingBox::fill);
     update();
+}
+
+// The choices on one row beside the number in Japanese; English names its rings and loads in
+// several words, and one row of them was wider than an 800-pixel screen: the loads and the
+// button go on a second row under the ring and the class, in the order Tab takes them.
+void BearingBox::placeChoices(QGridLayout& grid)
+{
+    const bool english = language::current() == language::Language::English;
+    const std::pair<QWidget*, QPoint> places[] = {{m_ring, {1, 1}},
+                                                  {m_class, {2, 1}},
+                                                  {m_load, {1, 2}},
+                                                  {m_loadSize, {2, 2}},
+                                                  {m_apply, {3, 2}}};
+    for (int i = 0; i < 5; ++i) {
+        const auto& [widget, place] = places[i];
+        grid.removeWidget(widget);
+        if (english)
+            grid.addWidget(widget, place.y(), place.x());
+        else
+            grid.addWidget(widget, 1, i + 1);
+    }
 }
 
 QList<QWidget*> BearingBox::focusChain() const

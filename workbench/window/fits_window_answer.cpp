@@ -79,7 +79,10 @@ void FitsWindow::addSideRows(QGridLayout* grid)
         for (int row = 0; row < 4; ++row) {
             if (side == 0) {
                 QLabel* name = plainLabel();
-                m_texts->add([name, row] { name->setText(rows[row]()); });
+                m_texts->add([name, row] {
+                    name->setText(rows[row]());
+                    wrapInEnglish(name);
+                });
                 grid->addWidget(name, row + 1, RowNames);
             }
             FigureLabel* figure = figureLabel(names[side][row + 1], {});
@@ -124,6 +127,8 @@ QWidget* FitsWindow::buildResults()
         box->setTitle(tr("寸法とはめあい"));
         typeName->setText(tr("はめあいの種類"));
         toleranceName->setText(tr("はめあいの変動量"));
+        for (QLabel* name : {typeName, toleranceName, m_looseName, m_tightName})
+            wrapInEnglish(name);
         m_fitTolerance->setToolTip(tr("最大すきまと最小すきまの差（穴と軸の公差の和）"));
         steadyWidth(m_notes,
                     tr("φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));

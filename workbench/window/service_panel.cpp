@@ -234,6 +234,7 @@ QWidget* ServicePanel::buildFields()
         label->setBuddy(input);
         m_texts->add([input, label, i] {
             label->setText(tr(kFields[i].label));
+            wrapInEnglish(label);
             input->setAccessibleName(label->text());
             input->setToolTip(tr(kFields[i].hint));
             input->setStatusTip(input->toolTip());
@@ -389,6 +390,7 @@ void ServicePanel::showLines()
             continue;
         const serviceTexts::Row& row = lines.rows[i];
         cells[0]->setText(row.meaning);
+        wrapInEnglish(cells[0]);
         cells[1]->setObjectName(row.key);
         cells[2]->setObjectName(row.key + QStringLiteral("AtWorking"));
         accessibility::showFigure(*cells[1], row.meaning + QStringLiteral(" 20 °C"), row.at20);
