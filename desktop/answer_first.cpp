@@ -43,7 +43,7 @@ public:
     // first shown no layout has placed anything, so the ones above keep are asked to now.
     int keptHeight() const
     {
-        const QSize least = m_content->minimumSizeHint();
+        const QSize least(m_content->minimumSizeHint().width(), leastHeight());
         if (m_content->height() < least.height() || m_content->width() < least.width())
             m_content->resize(m_content->size().expandedTo(least));
         QList<QWidget*> path;
@@ -78,8 +78,17 @@ protected:
 private:
     void layoutContent()
     {
-        m_content->setGeometry(0, 0, width(),
-                               std::max(height(), m_content->minimumSizeHint().height()));
+        m_content->setGeometry(0, 0, width(), std::max(height(), leastHeight()));
+    }
+
+    // Lines that wrap (English names of several words) need more height at a narrower width
+    // than the least a layout tells: held below it, the layout laid its rows over each other.
+    int leastHeight() const
+    {
+        const int least = m_content->minimumSizeHint().height();
+        if (!m_content->hasHeightForWidth())
+            return least;
+        return std::max(least, m_content->heightForWidth(std::max(width(), m_content->width())));
     }
 
     QWidget* m_content;

@@ -29,7 +29,7 @@ photograph() { # name [environment words]
     rm -rf "$XDG_CONFIG_HOME"
     mkdir -p "$XDG_CONFIG_HOME"
     start_program env "${@:2}" "$STACK" "$DOCS/end-play.json"
-    wid=$(wait_window '^Tessaly ') # 公差の積み上げ, or Tolerance Stack-up in English
+    wid=$(wait_window 'Tessaly (公差の積み上げ|Tolerance Stack-up)$') # after the file's name
     xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
     sleep 2 # the Monte Carlo run, then its paint
     cp "$(screenshot "$wid" "$1")" "$DOCS/$1.png"

@@ -29,6 +29,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -38,6 +39,8 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace workbench;
 using tolerance::Edition;
@@ -113,16 +116,20 @@ FitsWindow::FitsWindow(QWidget* parent)
         m_fitTolerance->setMeaning(tr("はめあいの変動量"));
         m_notes->setMeaning(tr("図面用の表記"));
         m_copyButton->setText(tr("図面用にコピー(&C)"));
-        // The type as wide as its longest name, or a figure's width where that is wider.
-        QString widest = QStringLiteral("-3150.0000 ");
+        // The type as wide as its longest name with the margins a figure keeps for its focus
+        // frame ("interference fit" lost its last letter without them), or a figure's width
+        // where that is wider.
+        const QString figure = QStringLiteral("-3150.0000 ");
+        steadyWidth(m_type, figure);
+        const QMargins margins = m_type->contentsMargins();
+        int least = m_type->fontMetrics().horizontalAdvance(figure);
         for (const auto type : {tolerance::FitType::Clearance, tolerance::FitType::Transition,
                                 tolerance::FitType::Interference}) {
-            const QString name = fitTexts::typeName(type) + u' ';
-            if (m_type->fontMetrics().horizontalAdvance(name) >
-                m_type->fontMetrics().horizontalAdvance(widest))
-                widest = name;
+            least =
+                std::max(least, m_type->fontMetrics().horizontalAdvance(fitTexts::typeName(type)) +
+                                    margins.left() + margins.right());
         }
-        steadyWidth(m_type, widest);
+        m_type->setMinimumWidth(least);
         for (QLabel* message : {m_sizeMessage, m_holeMessage, m_shaftMessage})
             steadyWidth(message, tr("h7 は軸の公差クラスです。　", "the width of a problem"));
     });
@@ -392,7 +399,12 @@ void FitsWindow::showPair(const Answer& answer)
     m_looseValue->showValue(loose.value);
     m_tightValue->showValue(tight.value);
     m_fitTolerance->showValue(fitTexts::millimetres(tolerance::fitTolerance(*answer.pair)));
-    m_notes->showValue(fitTexts::copyText(answer).trimmed());
+    const QString notes = fitTexts::copyText(answer).trimmed();
+    m_notes->showValue(notes);
+    // Three lines at least, four in English, whose pair line takes two: never one under the
+    // button where the window gives the answer little height.
+    m_notes->setMinimumHeight(int(std::max<qsizetype>(3, notes.count(u'\n') + 1)) *
+                              m_notes->fontMetrics().lineSpacing());
 }
 
 void FitsWindow::choosePair(const QString& hole, const QString& shaft)
