@@ -946,7 +946,8 @@
     </message>
     <message>
         <source>最も近い組。最大すきま %1 µm、最小すきま %2 µm の違い</source>
-        <translation>the nearest pair; maximum clearance %1 µm, minimum clearance %2 µm apart</translation>
+        <translation>the nearest pair;
+maximum clearance %1 µm, minimum clearance %2 µm apart</translation>
     </message>
     <message>
         <source>他の基準: %1（%2）</source>

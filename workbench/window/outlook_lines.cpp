@@ -84,6 +84,12 @@ OutlookLines::OutlookLines(QGridLayout* grid, int row, int columns, QObject* par
             tr("穴と軸の寸法のばらつき方: 正規分布（公差 = ±3σ、中央）か、公差内で一様か"));
         m_distribution->setStatusTip(m_distribution->toolTip());
         m_otherBasis->setToolTip(tr("同じはめあいを穴基準と軸基準の間で移したときの組"));
+        // As many lines as the nearest pair's wording takes (two in English, one line of it
+        // wider than the window on an 800-pixel screen), shown or not: the lines below never
+        // move.
+        const int lines =
+            1 + int(tr("最も近い組。最大すきま %1 µm、最小すきま %2 µm の違い").count(u'\n'));
+        m_otherBasis->setMinimumHeight(lines * m_otherBasis->fontMetrics().lineSpacing());
     });
     auto* odds = new QHBoxLayout;
     odds->addWidget(m_distribution, 0, Qt::AlignTop);
