@@ -70,6 +70,7 @@ OutlookLines::OutlookLines(QGridLayout* grid, int row, int columns, QObject* par
     : QObject(parent), m_otherBasis(lineLabel("otherBasis", {})), m_odds(lineLabel("fitOdds", {})),
       m_distribution(new QComboBox)
 {
+    m_otherBasis->setAlignment(Qt::AlignLeft | Qt::AlignTop); // one line of two at the top
     m_distribution->setObjectName(QStringLiteral("oddsDistribution"));
     m_distribution->addItem(QString(), QVariant::fromValue(Distribution::Normal));
     m_distribution->addItem(QString(), QVariant::fromValue(Distribution::Uniform));
