@@ -5,6 +5,8 @@
 
 #include <QGroupBox>
 
+class QGridLayout;
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -29,6 +31,7 @@ Q_SIGNALS:
     void fillRequested(const QString& size, tolerance::Side side, const QString& sideText);
 
 private:
+    void placeChoices(QGridLayout& grid);
     void update();
     void fill();
 
