@@ -79,7 +79,7 @@ void answer(const Options& options, std::ostream& out)
         return;
     case Action::Stack:
         if (options.format == Format::Html)
-            writeStackSheet(out, options.stack);
+            writeStackSheet(out, options);
         else
             writeStack(out, options.stack, options.format);
         return;

@@ -147,6 +147,8 @@ rules of ISO 286-1.
   --output FILE
                the answer into FILE instead of standard output, whole or not at
                all: a failure leaves nothing and exits 3
+  --lang L     the calculation sheet's language with --format html: en
+               (English, the default) or ja (Japanese, as the windows write it)
   An option given twice exits 2 rather than taking the last.
   -h, --help   show this help
   --version    show the version

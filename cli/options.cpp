@@ -79,11 +79,13 @@ struct Parser
     ValueOption stack{"--stack", "a chain FILE such as gap.json"};
     ValueOption samples{"--samples", "a number of assemblies such as 1000000"};
     ValueOption output{"--output", "a FILE to write the answer to"};
+    ValueOption lang{"--lang", "ja or en"};
     std::vector<ValueOption> service = serviceValues();
     std::vector<ValueOption> bearing = bearingValues();
-    std::vector<ValueOption*> values{
-        &format,     &fits,        &clearance,    &type,    &basis, &edition, &classes, &limit,
-        &holeLimits, &shaftLimits, &distribution, &general, &kind,  &stack,   &samples, &output};
+    std::vector<ValueOption*> values{&format,       &fits,    &clearance, &type,       &basis,
+                                     &edition,      &classes, &limit,     &holeLimits, &shaftLimits,
+                                     &distribution, &general, &kind,      &stack,      &samples,
+                                     &output,       &lang};
     std::vector<std::string> operands;
 
     Parser()
@@ -162,6 +164,15 @@ Format formatNamed(std::string_view name)
     if (name == "html")
         return Format::Html;
     throw InputError("unknown format " + quote(name) + "; use text, json, csv or html");
+}
+
+tolerance::sheet::Language languageNamed(std::string_view name)
+{
+    if (name == "ja")
+        return tolerance::sheet::Language::Japanese;
+    if (name == "en")
+        return tolerance::sheet::Language::English;
+    throw InputError("unknown language " + quote(name) + "; use ja or en");
 }
 
 // The calculation sheet is of one answer; a list has none to write.
@@ -301,7 +312,7 @@ Options stackSettled(const Parser& parser)
     std::vector<std::string_view> others;
     for (const ValueOption* v : parser.values)
         if (v->given() && v != &parser.stack && v != &parser.samples && v != &parser.format &&
-            v != &parser.distribution && v != &parser.output)
+            v != &parser.distribution && v != &parser.output && v != &parser.lang)
             others.push_back(v->name);
     if (parser.tableWanted)
         others.push_back("--table");
@@ -323,6 +334,7 @@ Options settledBearing(const Parser& parser, Options options)
                          "; --bearing and --load take no CLASS or SIZE");
     for (const ValueOption* v : parser.values) {
         const bool ours = v == &parser.format || v == &parser.edition || v == &parser.output ||
+                          v == &parser.lang ||
                           std::any_of(parser.bearing.begin(), parser.bearing.end(),
                                       [&](const ValueOption& b) { return &b == v; });
         if (v->given() && !ours)
@@ -499,7 +511,14 @@ Options parseOptions(std::span<const std::string_view> args)
             throw InputError("unknown option " + quote(unknown) + "; try --help");
     }
     refuseRepeats(parser);
-    return settled(parser);
+    Options options = settled(parser);
+    // The sheet's words; every other answer is English.
+    if (parser.lang.given()) {
+        if (options.format != Format::Html)
+            throw InputError("--lang is for --format html: the language of the calculation sheet");
+        options.sheetLanguage = languageNamed(parser.lang.value);
+    }
+    return options;
 }
 
 } // namespace cli

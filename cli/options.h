@@ -9,6 +9,7 @@
 
 #include "tolerance/editions.h"
 #include "tolerance/fit_statistics.h"
+#include "tolerance/sheet/words.h"
 
 #include <map>
 #include <optional>
@@ -58,6 +59,8 @@ struct Options
     BearingOptions bearing;            // a ring as a side, or a bearing by its number
     GeneralQuery general;              // --general
     std::optional<std::string> output; // --output: the file the answer is written to
+    // --lang: the calculation sheet's language; tessaly-cli writes English unless asked.
+    std::optional<tolerance::sheet::Language> sheetLanguage;
     std::map<std::string, std::string, std::less<>> typed; // each value option as typed, by name
 };
 

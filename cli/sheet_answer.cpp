@@ -29,6 +29,12 @@ using namespace tolerance::sheet;
 
 namespace {
 
+// The command line writes English unless --lang says otherwise.
+const Words& wordsOf(const Options& options)
+{
+    return wordsIn(options.sheetLanguage.value_or(Language::English));
+}
+
 std::string typedValue(const Options& options, std::string_view name)
 {
     const auto found = options.typed.find(name);
@@ -122,7 +128,7 @@ void readService(const Options& options, FitAsked& asked)
 
 } // namespace
 
-Sheet fitSheetOf(const Options& options, const Stamp& stamp)
+Sheet fitSheetOf(const Options& options, const Stamp& stamp, const Words& words)
 {
     FitAsked asked;
     const Size size = parseSize(options.operands.back());
@@ -132,12 +138,12 @@ Sheet fitSheetOf(const Options& options, const Stamp& stamp)
     asked.edition = options.edition;
     asked.distribution = options.distribution;
     readService(options, asked);
-    return fitSheet(asked, stamp);
+    return fitSheet(asked, stamp, words);
 }
 
 void writeFitSheet(std::ostream& out, const Options& options)
 {
-    out << html(fitSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}));
+    out << html(fitSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}, wordsOf(options)));
 }
 
 namespace {
@@ -149,7 +155,7 @@ std::optional<ClassCode> seatCode(const std::optional<std::string>& text, Side s
 
 } // namespace
 
-Sheet bearingSheetOf(const Options& options, const Stamp& stamp)
+Sheet bearingSheetOf(const Options& options, const Stamp& stamp, const Words& words)
 {
     // The text answer first: a number, a class or a table that cannot be used is said as it is
     // said there.
@@ -176,15 +182,16 @@ Sheet bearingSheetOf(const Options& options, const Stamp& stamp)
                    typedValue(options, "--seat-temperatures"),
                    typedValue(options, "--seat-materials"),
                    typedValue(options, "--seat-roughness")};
-    return bearingSheet(asked, stamp);
+    return bearingSheet(asked, stamp, words);
 }
 
 void writeBearingSheet(std::ostream& out, const Options& options)
 {
-    out << html(bearingSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}));
+    out << html(
+        bearingSheetOf(options, {localDate(), "Tessaly " TESSALY_VERSION}, wordsOf(options)));
 }
 
-Sheet stackSheetOf(const StackRequest& request, const Stamp& stamp)
+Sheet stackSheetOf(const StackRequest& request, const Stamp& stamp, const Words& words)
 {
     // Read as --stack reads it, its faults in the same words; then its text as typed.
     StackAsked asked{{}, readStackFile(request.file), std::nullopt};
@@ -199,12 +206,13 @@ Sheet stackSheetOf(const StackRequest& request, const Stamp& stamp)
     if (request.samples > 0)
         asked.monteCarlo = tolerance::stack::runMonteCarlo(
             asked.chain, {request.samples, tolerance::stack::kDefaultSeed, 0});
-    return stackSheet(asked, stamp);
+    return stackSheet(asked, stamp, words);
 }
 
-void writeStackSheet(std::ostream& out, const StackRequest& request)
+void writeStackSheet(std::ostream& out, const Options& options)
 {
-    out << html(stackSheetOf(request, {localDate(), "Tessaly " TESSALY_VERSION}));
+    out << html(
+        stackSheetOf(options.stack, {localDate(), "Tessaly " TESSALY_VERSION}, wordsOf(options)));
 }
 
 } // namespace cli

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QString>
 
 namespace accessKeys {
 
@@ -92,6 +93,16 @@ private:
 void install(QWidget& window, std::function<bool(QWidget&)> reveal)
 {
     new Filter(window, std::move(reveal));
+}
+
+QString withoutKey(const QString& label)
+{
+    QString text = label;
+    // Japanese writes the key apart, in parentheses at the end; English marks a letter of a word.
+    const qsizetype key = text.indexOf(QStringLiteral("(&"));
+    if (key >= 0)
+        return text.left(key).trimmed();
+    return text.remove(u'&');
 }
 
 } // namespace accessKeys

@@ -3,6 +3,7 @@
 
 #include <functional>
 
+class QString;
 class QWidget;
 
 // Alt and a letter as a keyboard user means it in window: the control whose access key it is,
@@ -12,5 +13,9 @@ class QWidget;
 namespace accessKeys {
 
 void install(QWidget& window, std::function<bool(QWidget& control)> reveal);
+
+// A label's text without its access key, as a screen reader should say it: "穴の公差クラス" for
+// "穴の公差クラス(&H)", "Hole class" for "&Hole class".
+QString withoutKey(const QString& label);
 
 } // namespace accessKeys

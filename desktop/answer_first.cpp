@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/answer_first.h"
 
+#include "desktop/language_texts.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
@@ -41,7 +43,7 @@ public:
     // first shown no layout has placed anything, so the ones above keep are asked to now.
     int keptHeight() const
     {
-        const QSize least = m_content->minimumSizeHint();
+        const QSize least(m_content->minimumSizeHint().width(), leastHeight());
         if (m_content->height() < least.height() || m_content->width() < least.width())
             m_content->resize(m_content->size().expandedTo(least));
         QList<QWidget*> path;
@@ -76,8 +78,17 @@ protected:
 private:
     void layoutContent()
     {
-        m_content->setGeometry(0, 0, width(),
-                               std::max(height(), m_content->minimumSizeHint().height()));
+        m_content->setGeometry(0, 0, width(), std::max(height(), leastHeight()));
+    }
+
+    // Lines that wrap (English names of several words) need more height at a narrower width
+    // than the least a layout tells: held below it, the layout laid its rows over each other.
+    int leastHeight() const
+    {
+        const int least = m_content->minimumSizeHint().height();
+        if (!m_content->hasHeightForWidth())
+            return least;
+        return std::max(least, m_content->heightForWidth(std::max(width(), m_content->width())));
     }
 
     QWidget* m_content;
@@ -119,16 +130,19 @@ AnswerFirst::AnswerFirst(QWidget* answer, QWidget* keep, QWidget* parent)
     setStretchFactor(1, 1);
 
     m_tabs->setObjectName(QStringLiteral("toolTabs"));
-    m_tabs->setAccessibleName(QStringLiteral("下の欄"));
+
     m_tabs->setDocumentMode(true);
     m_tabs->setExpanding(false);
     m_fold->setObjectName(QStringLiteral("foldTools"));
     m_fold->setCheckable(true);
     m_fold->setAutoRaise(true);
     m_fold->setArrowType(Qt::DownArrow);
-    m_fold->setAccessibleName(QStringLiteral("下の欄をたたむ"));
-    m_fold->setToolTip(QStringLiteral("下の欄をたたんで、上の答えを広く表示します"));
-    m_fold->setStatusTip(m_fold->toolTip());
+    (new LanguageTexts(*this))->add([this] {
+        m_tabs->setAccessibleName(tr("下の欄"));
+        m_fold->setAccessibleName(tr("下の欄をたたむ"));
+        m_fold->setToolTip(tr("下の欄をたたんで、上の答えを広く表示します"));
+        m_fold->setStatusTip(m_fold->toolTip());
+    });
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         m_pages->setCurrentIndex(index);
         Q_EMIT toolChanged(m_pages->currentWidget());
@@ -147,6 +161,12 @@ void AnswerFirst::addTool(QWidget* page, const QString& title)
     // Neither a tab bar nor a stack not shown yet tells the layout above that it has grown.
     m_tabs->updateGeometry();
     m_pages->updateGeometry();
+}
+
+void AnswerFirst::setToolTitle(QWidget* page, const QString& title)
+{
+    m_tabs->setTabText(m_pages->indexOf(page), title);
+    m_tabs->updateGeometry();
 }
 
 void AnswerFirst::showTool(QWidget* page)

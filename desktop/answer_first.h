@@ -23,6 +23,7 @@ public:
     AnswerFirst(QWidget* answer, QWidget* keep, QWidget* parent = nullptr);
 
     void addTool(QWidget* page, const QString& title);
+    void setToolTitle(QWidget* page, const QString& title);
     // The page shown, and the tools unfolded.
     void showTool(QWidget* page);
     QWidget* currentTool() const;

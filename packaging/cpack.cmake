@@ -25,5 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # back to whatever font the system has, and the designed sizes no longer fit.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# Qt's own texts (standard buttons, the file dialog) in Japanese beside the windows' own; the
+# windows' English is built into the programs.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

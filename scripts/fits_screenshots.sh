@@ -4,8 +4,9 @@
 # first opens there: on 1280 x 1024, 1920 x 1080, 1366 x 768 at 125 %, 1024 x 576 and 800 x 600,
 # H7/s6 at 50 with 使用条件 folded and open (S45C in S45C, hub 80, length 40, friction 0.15,
 # 80 °C), in the desktop's light look and under a dark gtk3 theme:
-# docs/fits-<screen>[-service]-<light|dark>.png; the same at 200 % (docs/fits-200.png,
-# docs/fits-service-200.png); and docs/fits-choose.png (35 H7/g6: ★ on the commonly used pairs in
+# docs/fits-<screen>[-service]-<light|dark>.png; in English on every screen,
+# docs/fits-<screen>[-service]-light-en.png (and docs/fits-1280x1024-dark-en.png); the same at
+# 200 % (docs/fits-200.png, docs/fits-service-200.png, docs/fits-200-en.png); and docs/fits-choose.png (35 H7/g6: ★ on the commonly used pairs in
 # the finder, the same fit in the other system, the odds) and docs/fits-limits.png (a rolling
 # bearing's bore 0/-0.009 as the hole, g6, size 20), typed in; and at 800 x 600, light and dark,
 # the 軸受 page with 6206 typed in, turning with its inner ring, put in as the hole
@@ -36,7 +37,7 @@ xv_start "${screen}x24"
 
 # The window as it stands, into docs/NAME.png, then closed.
 take() { # name [size hole shaft, typed first]
-    wid=$(wait_window '^Tessaly はめあい計算$')
+    wid=$(wait_window '^Tessaly ') # はめあい計算, or Fits in English
     xq xdotool windowactivate --sync "$wid" >/dev/null || fail "cannot activate the window"
     [ -z "${2:-}" ] || type_fit "$2" "$3" "$4"
     sleep 1 # the finder's search, then its paint
@@ -89,6 +90,7 @@ typed)
 200)
     photograph fits-200 false
     photograph fits-service-200 true
+    photograph fits-200-en false TESSALY_LANGUAGE=en
     ;;
 *)
     photograph "fits-$name-light" false
@@ -99,5 +101,9 @@ typed)
         bearing fits-bearing-800x600-light
         bearing fits-bearing-800x600-dark "${dark[@]}"
     }
+    # In English, whose words are longer, on every screen.
+    photograph "fits-$name-light-en" false TESSALY_LANGUAGE=en
+    photograph "fits-$name-service-light-en" true TESSALY_LANGUAGE=en
+    [ "$name" != 1280x1024 ] || photograph "fits-$name-dark-en" false TESSALY_LANGUAGE=en "${dark[@]}"
     ;;
 esac

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/application_name.h"
 #include "desktop/fonts.h"
+#include "desktop/language.h"
 #include "desktop/platform_choice.h"
 #include "desktop/session_end.h"
 #include "desktop/termination_signals.h"
 #include "stack_window.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char* argv[])
 {
@@ -23,6 +25,12 @@ int main(int argc, char* argv[])
     fonts::installDesktopFont({QStringLiteral(
         "公差の積み上げ 結果寸法 最悪値 統計 正規分布 一様分布 要求 外れる確率 寄与率 部品 "
         "呼び寸法 寸法許容差 材料 温度 名前を付けて保存 元に戻す")});
+
+    // The language kept from last time, else the desktop's, before any widget has words.
+    {
+        QSettings store = lastChain::store();
+        language::apply(language::resolved(language::kept(store)));
+    }
 
     StackWindow window;
     window.restoreLast();

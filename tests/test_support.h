@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <string_view>
 
@@ -23,7 +24,17 @@ inline QString q(std::string_view text)
             qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QTemporaryDir config;                                                                      \
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());                                   \
+        /* The windows' texts in Japanese, which the suites read, whatever the machine speaks; */  \
+        /* TESSALY_TEST_LANGUAGE=en runs a suite that reads no words in English. */                \
+        const QByteArray language = qgetenv("TESSALY_TEST_LANGUAGE");                              \
+        qputenv("TESSALY_LANGUAGE", language == "en" ? "en" : "ja");                               \
         Application app(argc, argv);                                                               \
+        QTranslator english;                                                                       \
+        if (language == "en") {                                                                    \
+            if (!english.load(QStringLiteral(":/i18n/tessaly_en.qm")))                             \
+                qFatal("TESSALY_TEST_LANGUAGE=en: no English built into this test");               \
+            QCoreApplication::installTranslator(&english);                                         \
+        }                                                                                          \
         setUp;                                                                                     \
         TestClass test;                                                                            \
         return QTest::qExec(&test, argc, argv);                                                    \

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string_view>
 
@@ -146,12 +145,19 @@ std::string formatPercent(double probability, double complement)
     if (complement < kLeast)
         return "> 99.9999";
     const double percent = 100 * probability;
+    // to_chars, not printf: the decimal sign stays a full stop whatever locale the program took
+    // from the desktop.
     char text[32];
-    std::snprintf(text, sizeof text, "%.4g", percent);
+    const auto written = [&text](std::to_chars_result result) {
+        return std::string(text, result.ptr);
+    };
+    std::string figures =
+        written(std::to_chars(text, text + sizeof text, percent, std::chars_format::general, 4));
     // Four figures of 99.995 read 100: as many decimals as keep it below, at most four.
-    for (int decimals = 2; std::string_view(text).starts_with("100") && decimals <= 4; ++decimals)
-        std::snprintf(text, sizeof text, "%.*f", decimals, percent);
-    return text;
+    for (int decimals = 2; figures.starts_with("100") && decimals <= 4; ++decimals)
+        figures = written(
+            std::to_chars(text, text + sizeof text, percent, std::chars_format::fixed, decimals));
+    return figures;
 }
 
 } // namespace tolerance

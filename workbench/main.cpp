@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/application_name.h"
 #include "desktop/fonts.h"
+#include "desktop/language.h"
 #include "desktop/platform_choice.h"
 #include "desktop/session_end.h"
 #include "desktop/termination_signals.h"
 #include "fits_window.h"
 
 #include <QApplication>
+#include <QSettings>
 
 int main(int argc, char* argv[])
 {
@@ -23,6 +25,12 @@ int main(int argc, char* argv[])
     fonts::installDesktopFont(
         {QStringLiteral("はめあい計算 公差域 穴軸 すきましめしろ 中間ばめ "
                         "寸法許容差 最大最小 変動量 出典 図面用にコピー 探す")});
+
+    // The language kept from last time, else the desktop's, before any widget has words.
+    {
+        QSettings store = lastInputs::store();
+        language::apply(language::resolved(language::kept(store)));
+    }
 
     FitsWindow window;
     window.restoreLast();

@@ -59,7 +59,11 @@ void announce(QWidget& context, const QString& text)
 void announceProblem(QWidget& field, const QString& problem)
 {
     const QString name = field.accessibleName();
-    announce(field, name.isEmpty() ? problem : name + u'\u3001' + problem);
+    // The clause mark of the language in force (desktop/language_texts.h has the same).
+    announce(field,
+             name.isEmpty()
+                 ? problem
+                 : name + QCoreApplication::translate("Words", "、", "joins clauses") + problem);
 }
 
 } // namespace accessibility

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/sheet/sheet_actions.h"
 
+#include "desktop/language.h"
+#include "desktop/language_texts.h"
 #include "desktop/settings.h"
 #include "desktop/sheet/sheet_file.h"
 
@@ -20,27 +22,26 @@
 
 namespace {
 
-// Every word these actions say, in one place.
+// Every word these actions say, in one place, in the language in force.
 struct Texts
 {
-    QString save = QStringLiteral("計算書を PDF で保存(&E)…");
-    QString saveTip = QStringLiteral("表示中の答えの計算書を PDF で保存します (Ctrl+Shift+E)");
-    QString print = QStringLiteral("印刷(&P)…");
-    QString printTip = QStringLiteral("表示中の答えの計算書を印刷します (Ctrl+P)");
-    QString dialogTitle = QStringLiteral("計算書を PDF で保存");
+    QString save = SheetActions::tr("計算書を PDF で保存(&E)…");
+    QString saveTip = SheetActions::tr("表示中の答えの計算書を PDF で保存します (Ctrl+Shift+E)");
+    QString print = SheetActions::tr("印刷(&P)…");
+    QString printTip = SheetActions::tr("表示中の答えの計算書を印刷します (Ctrl+P)");
+    QString dialogTitle = SheetActions::tr("計算書を PDF で保存");
     QString pdfFiles = QStringLiteral("PDF (*.pdf)");
-    QString nothing = QStringLiteral("計算書にできる答えがありません");
-    QString saved = QStringLiteral("計算書を保存しました: %1");
-    QString notSaved = QStringLiteral("計算書を保存できません");
-    QString notSavedWhy = QStringLiteral("%1 に書けませんでした: %2");
-    QString printed = QStringLiteral("計算書を印刷に送りました");
-    QString notPrinted = QStringLiteral("印刷できません");
+    QString nothing = SheetActions::tr("計算書にできる答えがありません");
+    QString saved = SheetActions::tr("計算書を保存しました: %1");
+    QString notSaved = SheetActions::tr("計算書を保存できません");
+    QString notSavedWhy = SheetActions::tr("%1 に書けませんでした: %2");
+    QString printed = SheetActions::tr("計算書を印刷に送りました");
+    QString notPrinted = SheetActions::tr("印刷できません");
 };
 
-const Texts& texts()
+Texts texts()
 {
-    static const Texts kTexts;
-    return kTexts;
+    return {};
 }
 
 constexpr QStringView kFolderKey = u"sheet/folder";
@@ -64,14 +65,19 @@ void keepFolder(const QString& folder)
 
 SheetActions::SheetActions(QMainWindow& window, QMenu& file, Compose compose)
     : QObject(&window), m_window(window), m_compose(std::move(compose)),
-      m_save(new QAction(texts().save, &window)), m_print(new QAction(texts().print, &window))
+      m_save(new QAction(&window)), m_print(new QAction(&window))
 {
     m_save->setObjectName(QStringLiteral("saveSheetAction"));
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    m_save->setStatusTip(texts().saveTip);
     m_print->setObjectName(QStringLiteral("printSheetAction"));
     m_print->setShortcut(QKeySequence::Print);
-    m_print->setStatusTip(texts().printTip);
+    (new LanguageTexts(*this))->add([this] {
+        const Texts words = texts();
+        m_save->setText(words.save);
+        m_save->setStatusTip(words.saveTip);
+        m_print->setText(words.print);
+        m_print->setStatusTip(words.printTip);
+    });
     QAction* last = file.actions().isEmpty() ? nullptr : file.actions().last();
     file.insertAction(last, m_save);
     file.insertAction(last, m_print);
@@ -79,6 +85,13 @@ SheetActions::SheetActions(QMainWindow& window, QMenu& file, Compose compose)
         file.insertSeparator(last);
     connect(m_save, &QAction::triggered, this, &SheetActions::askAndSave);
     connect(m_print, &QAction::triggered, this, &SheetActions::askAndPrint);
+}
+
+const tolerance::sheet::Words& SheetActions::words()
+{
+    return tolerance::sheet::wordsIn(language::current() == language::Language::English
+                                         ? tolerance::sheet::Language::English
+                                         : tolerance::sheet::Language::Japanese);
 }
 
 void SheetActions::say(const QString& message)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tolerance/sheet/sheet.h"
+#include "tolerance/sheet/words.h"
 
 #include <QObject>
 #include <QString>
@@ -27,6 +28,9 @@ public:
 
     // Adds both actions to the menu, before its last action (終了) with a line after them.
     SheetActions(QMainWindow& window, QMenu& file, Compose compose);
+
+    // The sheet's words in the language the windows speak now.
+    static const tolerance::sheet::Words& words();
 
     QAction* saveAction() const { return m_save; }
     // What the actions would save or print now.

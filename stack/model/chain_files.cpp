@@ -5,9 +5,18 @@
 
 #include "tolerance/stack/chain_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+namespace {
+// The words of this file, in the language in force.
+struct ChainFileWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ChainFileWords)
+};
+} // namespace
 
 using namespace tolerance::stack;
 
@@ -24,17 +33,17 @@ std::variant<ChainText, QString> open(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("ファイルがありません");
+        return ChainFileWords::tr("ファイルがありません");
     if (info.isDir())
-        return QStringLiteral("フォルダです");
+        return ChainFileWords::tr("フォルダです");
     if (info.size() > kLargestFile)
-        return QStringLiteral("64 MB を超えています。公差の積み上げのファイルではありません");
+        return ChainFileWords::tr("64 MB を超えています。公差の積み上げのファイルではありません");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("読めません: ") + file.errorString();
+        return ChainFileWords::tr("読めません: %1").arg(file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("読めません: ") + file.errorString();
+        return ChainFileWords::tr("読めません: %1").arg(file.errorString());
     auto text = readChainFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     if (const auto* fault = std::get_if<FileFault>(&text))
         return problemTexts::file(*fault);
@@ -50,9 +59,9 @@ std::optional<QString> save(const QString& path, const ChainText& chain)
     // is kept, for root too.
     const QFileInfo info(path);
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        return QStringLiteral("読み取り専用のファイルです");
+        return ChainFileWords::tr("読み取り専用のファイルです");
     if (info.isDir())
-        return QStringLiteral("フォルダです");
+        return ChainFileWords::tr("フォルダです");
     QSaveFile file(path);
     const std::string bytes = writeChainFile(chain);
     if (!file.open(QIODevice::WriteOnly))

@@ -76,7 +76,13 @@ QStringList recentFiles()
     return settings::store(kApplication).value(QStringLiteral("recent/files")).toStringList();
 }
 
-void save(const Kept& kept, const Window& window, const QStringList& recent)
+QSettings store()
+{
+    return settings::store(kApplication);
+}
+
+void save(const Kept& kept, const Window& window, const QStringList& recent,
+          const std::function<void(QSettings&)>& more)
 {
     // A save that fails says so on stderr and leaves the file as it was.
     settings::save(kApplication, u"the chain", [&](QSettings& written) {
@@ -104,6 +110,8 @@ void save(const Kept& kept, const Window& window, const QStringList& recent)
         written.setValue(QStringLiteral("toolPage"), window.toolPage);
         written.endGroup();
         written.setValue(QStringLiteral("recent/files"), recent.mid(0, kRecentFiles));
+        if (more)
+            more(written);
     });
 }
 

@@ -4,10 +4,12 @@
 #include "tolerance/stack/chain.h"
 
 #include <QByteArray>
+#include <QSettings>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // What the window keeps between runs, in its own store beside the other programs': on Linux
@@ -39,6 +41,11 @@ QStringList recentFiles();
 
 // Writes through the one door that refuses a file not ours alone and says on stderr when a save
 // fails.
-void save(const Kept& kept, const Window& window, const QStringList& recent);
+// more writes what else is kept, in the same save.
+void save(const Kept& kept, const Window& window, const QStringList& recent,
+          const std::function<void(QSettings&)>& more = {});
+
+// The store itself, for what other parts of the window keep beside the chain.
+QSettings store();
 
 } // namespace lastChain

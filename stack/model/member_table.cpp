@@ -134,19 +134,19 @@ QVariant MemberTable::headerData(int section, Qt::Orientation orientation, int r
         return section + 1;
     switch (section) {
     case Name:
-        return QStringLiteral("名前");
+        return MemberTable::tr("名前");
     case Direction:
-        return QStringLiteral("向き");
+        return MemberTable::tr("向き");
     case Nominal:
-        return QStringLiteral("呼び寸法 mm");
+        return MemberTable::tr("呼び寸法 mm");
     case Tolerance:
-        return QStringLiteral("公差");
+        return MemberTable::tr("公差");
     case Limits:
-        return QStringLiteral("寸法許容差 mm");
+        return MemberTable::tr("寸法許容差 mm");
     case Material:
-        return QStringLiteral("材料");
+        return MemberTable::tr("材料");
     case Temperature:
-        return QStringLiteral("温度 °C");
+        return MemberTable::tr("温度 °C");
     default:
         return {};
     }
@@ -198,6 +198,15 @@ std::vector<MemberText> MemberTable::texts() const
     for (const Row& row : m_rows)
         texts.push_back(row.text);
     return texts;
+}
+
+void MemberTable::retranslate()
+{
+    for (Row& row : m_rows)
+        row = readRow(std::move(row.text));
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (!m_rows.empty())
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 void MemberTable::setTexts(const std::vector<MemberText>& texts)

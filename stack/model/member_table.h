@@ -72,6 +72,9 @@ public:
     std::optional<std::pair<int, QString>> firstProblem() const;
     QString problemOf(int row) const;
 
+    // Every row's limits and problems, and the heads, in the new words; nothing else changes.
+    void retranslate();
+
     // Nothing typed in any field: a row added and not yet filled in.
     static bool blank(const tolerance::stack::MemberText& text);
 

@@ -42,24 +42,35 @@ void StackModel::setDistribution(tolerance::Distribution distribution)
     recompute();
 }
 
-void StackModel::recompute()
+void StackModel::retranslate()
+{
+    m_table->retranslate();
+    readProblems(m_table->members().has_value());
+    // The answer's figures stand, and the Monte Carlo run goes on: only the words are new.
+    Q_EMIT answered();
+}
+
+void StackModel::readProblems(bool membersRead)
 {
     const auto requirement = parseRequirement(m_requirement.toStdString());
     const auto* fault = std::get_if<RequirementFault>(&requirement);
     m_requirementProblem = fault ? problemTexts::requirement(m_requirement, *fault) : QString();
     m_parsedRequirement = fault ? Requirement{} : std::get<Requirement>(requirement);
+    if (const auto problem = m_table->firstProblem())
+        m_answerProblem = tr("%1 行目: %2").arg(problem->first + 1).arg(problem->second);
+    else if (!membersRead)
+        m_answerProblem = tr("部品を追加してください（Ctrl++）");
+    else
+        m_answerProblem.clear();
+}
 
+void StackModel::recompute()
+{
+    std::optional<std::vector<Member>> members = m_table->members();
+    readProblems(members.has_value());
     m_answer.reset();
     m_chain.reset();
     m_monteCarlo.reset();
-    std::optional<std::vector<Member>> members = m_table->members();
-    if (const auto problem = m_table->firstProblem())
-        m_answerProblem =
-            QStringLiteral("%1 行目: %2").arg(problem->first + 1).arg(problem->second);
-    else if (!members)
-        m_answerProblem = QStringLiteral("部品を追加してください（Ctrl++）");
-    else
-        m_answerProblem.clear();
     if (members && m_answerProblem.isEmpty()) {
         m_chain = Chain{std::move(*members), m_parsedRequirement, m_distribution};
         m_answer = answerChain(*m_chain);
@@ -82,9 +93,9 @@ void StackModel::markModified()
 QString StackModel::saveProblem() const
 {
     if (const auto problem = m_table->firstProblem())
-        return QStringLiteral("%1 行目: %2").arg(problem->first + 1).arg(problem->second);
+        return tr("%1 行目: %2").arg(problem->first + 1).arg(problem->second);
     if (!m_requirementProblem.isEmpty())
-        return QStringLiteral("要求: ") + m_requirementProblem;
+        return tr("要求: %1").arg(m_requirementProblem);
     return {};
 }
 

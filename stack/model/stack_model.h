@@ -45,6 +45,9 @@ public:
     // Whether the chain can be written to a file, and why not.
     QString saveProblem() const;
 
+    // Every problem and name in the new words; the figures and the Monte Carlo run stand.
+    void retranslate();
+
     void newChain();
     // Why the file was not opened, or nothing; the chain stays as it was when it is not.
     std::optional<QString> open(const QString& path);
@@ -71,6 +74,8 @@ private:
     tolerance::stack::ChainText text(bool withBlankRows) const;
     void setChainText(const tolerance::stack::ChainText& text);
     void recompute();
+    // The requirement's problem and the answer's, in the words in force.
+    void readProblems(bool membersRead);
     void markModified();
     void addRecent(const QString& path);
 

@@ -2,6 +2,7 @@
 #include "answer_panel.h"
 
 #include "desktop/accessibility/figure_label.h"
+#include "desktop/language_texts.h"
 #include "model/stack_model.h"
 #include "window_texts.h"
 
@@ -47,9 +48,9 @@ void showOrHide(QLabel* label, const QString& text)
 }
 
 // A figure wide enough for its longest value, so that nothing moves as it changes.
-FigureLabel* figure(const QString& meaning, const char* name, const QString& sample)
+FigureLabel* figure(const char* name, const QString& sample)
 {
-    auto* f = new FigureLabel(meaning);
+    auto* f = new FigureLabel;
     f->setObjectName(QString::fromLatin1(name));
     f->setMinimumWidth(f->fontMetrics().horizontalAdvance(sample) + 8);
     return f;
@@ -58,51 +59,68 @@ FigureLabel* figure(const QString& meaning, const char* name, const QString& sam
 } // namespace
 
 AnswerPanel::AnswerPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("結果寸法（積み上げた寸法） mm(&K)"), parent),
-      m_statisticalName(plainLabel(statisticalHeading(Distribution::Normal))),
-      m_monteCarloName(plainLabel(monteCarloHeading(StackModel::kSamples))),
-      m_nominal(figure(QStringLiteral("結果寸法の呼び"), "closingNominal", u"-10000.0000"_s)),
-      m_thermal(figure(QStringLiteral("温度による変化"), "thermalShift", u"+10000.000000"_s)),
-      m_worst(figure(QStringLiteral("最悪値"), "worstCase", u"-10000.000 ～ -10000.000"_s)),
-      m_statistical(figure(QStringLiteral("統計"), "statistical", u"-10000.0000 ～ -10000.0000"_s)),
-      m_outside(figure(QStringLiteral("要求から外れる確率"), "outside", u"> 99.99 %"_s)),
-      m_monteCarlo(
-          figure(QStringLiteral("モンテカルロ法"), "monteCarlo", u"-10000.0000 ～ -10000.0000"_s)),
-      m_monteCarloOutside(figure(QStringLiteral("モンテカルロ法で要求から外れた割合"),
-                                 "monteCarloOutside", u"> 99.99 %"_s)),
+    : QGroupBox(parent), m_statisticalName(plainLabel()), m_monteCarloName(plainLabel()),
+      m_nominal(figure("closingNominal", u"-10000.0000"_s)),
+      m_thermal(figure("thermalShift", u"+10000.000000"_s)),
+      m_worst(figure("worstCase", u"-10000.000 ～ -10000.000"_s)),
+      m_statistical(figure("statistical", u"-10000.0000 ～ -10000.0000"_s)),
+      m_outside(figure("outside", u"> 99.99 %"_s)),
+      m_monteCarlo(figure("monteCarlo", u"-10000.0000 ～ -10000.0000"_s)),
+      m_monteCarloOutside(figure("monteCarloOutside", u"> 99.99 %"_s)),
       m_requirement(new QLineEdit), m_distribution(new QComboBox),
       m_problem(problemLabel("answerProblem"))
 {
     setObjectName(QStringLiteral("answerPanel"));
-    setAccessibleName(QStringLiteral("結果寸法"));
     m_requirement->setObjectName(QStringLiteral("requirement"));
-    m_requirement->setPlaceholderText(QStringLiteral("例: 0.1..0.5"));
-    const QString requirementHint =
-        QStringLiteral("結果寸法が入るべき範囲 下限..上限 (mm)。片側だけでも（0.1.. や ..0.5）");
-    m_requirement->setToolTip(requirementHint);
-    m_requirement->setStatusTip(requirementHint);
-    m_requirement->setAccessibleName(QStringLiteral("要求"));
     m_distribution->setObjectName(QStringLiteral("distribution"));
-    m_distribution->setAccessibleName(QStringLiteral("分布"));
     for (const Distribution d : {Distribution::Normal, Distribution::Uniform})
-        m_distribution->addItem(distributionName(d), QVariant::fromValue(d));
-    const QString distributionHint =
-        QStringLiteral("各部品の寸法のばらつき: 正規分布（±3σ が公差）か一様分布（公差内で一様）");
-    m_distribution->setToolTip(distributionHint);
-    m_distribution->setStatusTip(distributionHint);
-
-    auto* requirementLabel = plainLabel(QStringLiteral("要求(&R)"));
+        m_distribution->addItem(QString(), QVariant::fromValue(d));
+    auto* requirementLabel = plainLabel();
     requirementLabel->setBuddy(m_requirement);
-    auto* distributionLabel = plainLabel(QStringLiteral("分布(&B)"));
+    auto* distributionLabel = plainLabel();
     distributionLabel->setBuddy(m_distribution);
+    QLabel* nominalName = plainLabel();
+    QLabel* worstName = plainLabel();
+    QLabel* outsideName = plainLabel();
+    QLabel* monteCarloOutsideName = plainLabel();
+    m_thermalName = plainLabel();
+    (new LanguageTexts(*this))->add([=, this] {
+        setTitle(tr("結果寸法（積み上げた寸法） mm(&K)"));
+        setAccessibleName(tr("結果寸法"));
+        m_nominal->setMeaning(tr("結果寸法の呼び"));
+        m_thermal->setMeaning(tr("温度による変化"));
+        m_worst->setMeaning(tr("最悪値"));
+        m_outside->setMeaning(tr("要求から外れる確率"));
+        m_monteCarlo->setMeaning(tr("モンテカルロ法"));
+        m_monteCarloOutside->setMeaning(tr("モンテカルロ法で要求から外れた割合"));
+        m_monteCarloName->setText(monteCarloHeading(StackModel::kSamples));
+        m_requirement->setPlaceholderText(tr("例: 0.1..0.5"));
+        m_requirement->setToolTip(
+            tr("結果寸法が入るべき範囲 下限..上限 (mm)。片側だけでも（0.1.. や ..0.5）"));
+        m_requirement->setStatusTip(m_requirement->toolTip());
+        m_requirement->setAccessibleName(tr("要求"));
+        m_distribution->setAccessibleName(tr("分布"));
+        for (int i = 0; i < m_distribution->count(); ++i)
+            m_distribution->setItemText(
+                i, distributionName(m_distribution->itemData(i).value<Distribution>()));
+        m_distribution->setToolTip(
+            tr("各部品の寸法のばらつき: 正規分布（±3σ が公差）か一様分布（公差内で一様）"));
+        m_distribution->setStatusTip(m_distribution->toolTip());
+        requirementLabel->setText(tr("要求(&R)"));
+        distributionLabel->setText(tr("分布(&B)"));
+        nominalName->setText(tr("呼び寸法"));
+        m_thermalName->setText(tr("温度による変化"));
+        worstName->setText(tr("最悪値"));
+        outsideName->setText(tr("外れる確率"));
+        monteCarloOutsideName->setText(tr("外れた割合"));
+    });
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(plainLabel(QStringLiteral("呼び寸法")), 0, 0);
+    grid->addWidget(nominalName, 0, 0);
     grid->addWidget(m_nominal, 0, 1);
-    m_thermalName = plainLabel(QStringLiteral("温度による変化"));
     grid->addWidget(m_thermalName, 0, 2, Qt::AlignRight);
     grid->addWidget(m_thermal, 0, 3);
-    grid->addWidget(plainLabel(QStringLiteral("最悪値")), 1, 0);
+    grid->addWidget(worstName, 1, 0);
     grid->addWidget(m_worst, 1, 1);
     grid->addWidget(m_statisticalName, 2, 0);
     grid->addWidget(m_statistical, 2, 1);
@@ -110,11 +128,11 @@ AnswerPanel::AnswerPanel(QWidget* parent)
     grid->addWidget(m_distribution, 2, 3);
     grid->addWidget(requirementLabel, 3, 0);
     grid->addWidget(m_requirement, 3, 1);
-    grid->addWidget(plainLabel(QStringLiteral("外れる確率")), 3, 2, Qt::AlignRight);
+    grid->addWidget(outsideName, 3, 2, Qt::AlignRight);
     grid->addWidget(m_outside, 3, 3);
     grid->addWidget(m_monteCarloName, 5, 0);
     grid->addWidget(m_monteCarlo, 5, 1);
-    grid->addWidget(plainLabel(QStringLiteral("外れた割合")), 5, 2, Qt::AlignRight);
+    grid->addWidget(monteCarloOutsideName, 5, 2, Qt::AlignRight);
     grid->addWidget(m_monteCarloOutside, 5, 3);
     grid->addWidget(m_problem, 6, 0, 1, 4);
     grid->setColumnStretch(4, 1);
@@ -151,7 +169,7 @@ void AnswerPanel::showAnswer(const StackModel& model)
     showOrHide(m_problem, !answer ? model.answerProblem()
                           : model.requirementProblem().isEmpty()
                               ? QString()
-                              : QStringLiteral("要求: ") + model.requirementProblem());
+                              : tr("要求: %1").arg(model.requirementProblem()));
     m_nominal->showValue(answer ? millimetres(answer->nominal) : QString());
     const bool warm = answer && answer->thermalShift != 0;
     m_thermal->setVisible(warm);
@@ -177,7 +195,7 @@ void AnswerPanel::showMonteCarlo(const StackModel& model)
         return;
     }
     if (!run) {
-        m_monteCarlo->showValue(model.monteCarloRunning() ? QStringLiteral("計算中…") : QString());
+        m_monteCarlo->showValue(model.monteCarloRunning() ? tr("計算中…") : QString());
         m_monteCarloOutside->showValue({});
         return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "members_panel.h"
 
+#include "desktop/language_texts.h"
 #include "model/member_table.h"
 #include "window_texts.h"
 
@@ -75,12 +76,10 @@ private:
     }
 };
 
-QPushButton* button(const QString& text, const char* name, const QString& hint)
+QPushButton* button(const char* name)
 {
-    auto* b = new QPushButton(text);
+    auto* b = new QPushButton;
     b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
     return b;
 }
 
@@ -88,20 +87,13 @@ QPushButton* button(const QString& text, const char* name, const QString& hint)
 
 MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
     : QWidget(parent), m_table(table), m_view(new QTableView), m_problem(new QLabel),
-      m_add(button(QStringLiteral("追加(&A)"), "addMember",
-                   QStringLiteral("選んだ部品の下に部品を追加します (Ctrl++)"))),
-      m_remove(button(QStringLiteral("削除(&D)"), "removeMember",
-                      QStringLiteral("選んだ部品を削除します (Ctrl+-)。Ctrl+Z で戻せます"))),
-      m_up(button(QStringLiteral("上へ(&U)"), "moveUp",
-                  QStringLiteral("選んだ部品を一つ上へ移します (Alt+↑)"))),
-      m_down(button(QStringLiteral("下へ(&N)"), "moveDown",
-                    QStringLiteral("選んだ部品を一つ下へ移します (Alt+↓)")))
+      m_add(button("addMember")), m_remove(button("removeMember")), m_up(button("moveUp")),
+      m_down(button("moveDown"))
 {
     setObjectName(QStringLiteral("membersPanel"));
     m_view->setObjectName(QStringLiteral("members"));
     m_view->setModel(&m_table);
     m_view->setItemDelegate(new CellDelegate(m_view));
-    m_view->setAccessibleName(QStringLiteral("部品"));
     m_view->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Typing, Tab goes on to the next cell as in a spreadsheet (the editor's own Tab); otherwise
@@ -111,15 +103,6 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
                             QAbstractItemView::DoubleClicked);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
-    const QString hint =
-        QStringLiteral("向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、m、"
-                       "bearing:0 6204）。材料と温度は任意");
-    m_view->setToolTip(hint);
-    m_view->setStatusTip(hint);
-    const int em = m_view->fontMetrics().horizontalAdvance(u'0');
-    const int widths[] = {12, 4, 8, 13, 11, 8, 6};
-    for (int column = 0; column < MemberTable::ColumnCount; ++column)
-        m_view->setColumnWidth(column, widths[column] * em + 12);
 
     m_problem->setObjectName(QStringLiteral("memberProblem"));
     m_problem->setTextFormat(Qt::PlainText); // it quotes what was typed
@@ -134,8 +117,34 @@ MembersPanel::MembersPanel(MemberTable& table, QWidget* parent)
     m_problem->setSizePolicy(policy);
     m_problem->hide();
 
-    auto* heading = new QLabel(QStringLiteral("部品(&M)"));
+    auto* heading = new QLabel;
     heading->setBuddy(m_view);
+    (new LanguageTexts(*this))->add([this, heading] {
+        const auto say = [](QPushButton* b, const QString& text, const QString& hint) {
+            b->setText(text);
+            b->setToolTip(hint);
+            b->setStatusTip(hint);
+        };
+        say(m_add, tr("追加(&A)"), tr("選んだ部品の下に部品を追加します (Ctrl++)"));
+        say(m_remove, tr("削除(&D)"), tr("選んだ部品を削除します (Ctrl+-)。Ctrl+Z で戻せます"));
+        say(m_up, tr("上へ(&U)"), tr("選んだ部品を一つ上へ移します (Alt+↑)"));
+        say(m_down, tr("下へ(&N)"), tr("選んだ部品を一つ下へ移します (Alt+↓)"));
+        heading->setText(tr("部品(&M)"));
+        m_view->setAccessibleName(tr("部品"));
+        m_view->setToolTip(
+            tr("向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、"
+               "m、bearing:0 6204）。材料と温度は任意"));
+        m_view->setStatusTip(m_view->toolTip());
+        // Room for what a column holds, and for its head in the words in force.
+        const QFontMetrics metrics = m_view->horizontalHeader()->fontMetrics();
+        const int em = m_view->fontMetrics().horizontalAdvance(u'0');
+        const int widths[] = {12, 4, 8, 13, 11, 8, 6};
+        for (int column = 0; column < MemberTable::ColumnCount; ++column) {
+            const QString head = m_table.headerData(column, Qt::Horizontal).toString();
+            m_view->setColumnWidth(column, std::max(widths[column] * em + 12,
+                                                    metrics.horizontalAdvance(head) + 2 * em));
+        }
+    });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(heading);
     buttons->addStretch(1);
@@ -210,8 +219,7 @@ void MembersPanel::showProblem()
 {
     const int row = currentRow();
     const QString problem = m_table.problemOf(row);
-    m_problem->setText(problem.isEmpty() ? QString()
-                                         : QStringLiteral("%1 行目: %2").arg(row + 1).arg(problem));
+    m_problem->setText(problem.isEmpty() ? QString() : tr("%1 行目: %2").arg(row + 1).arg(problem));
     m_problem->setVisible(!problem.isEmpty());
     Q_EMIT problemShown(m_problem->text());
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "share_chart.h"
 
+#include "desktop/language_texts.h"
+
 #include "tolerance/stack/shares.h"
 
 #include <QPainter>
@@ -24,8 +26,12 @@ ShareChart::ShareChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("shareChart"));
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("寄与率のグラフ"));
     showShares({});
+    (new LanguageTexts(*this))->add([this] {
+        setAccessibleName(tr("寄与率のグラフ"));
+        setAccessibleDescription(description());
+        update();
+    });
 }
 
 int ShareChart::rowHeight() const
@@ -55,7 +61,7 @@ void ShareChart::showShares(std::vector<Bar> bars)
 QString ShareChart::description() const
 {
     if (m_bars.empty())
-        return QStringLiteral("部品の寸法と公差がそろうと、各部品の寄与率を示します");
+        return tr("部品の寸法と公差がそろうと、各部品の寄与率を示します");
     std::vector<std::size_t> order(m_bars.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
@@ -64,14 +70,13 @@ QString ShareChart::description() const
     QStringList spoken;
     for (std::size_t i = 0; i < std::min(order.size(), kSpokenBars); ++i) {
         const Bar& bar = m_bars[order[i]];
-        spoken << QStringLiteral("%1 分散の %2、最悪値の %3")
-                      .arg(bar.name.isEmpty() ? QStringLiteral("%1 行目").arg(order[i] + 1)
-                                              : bar.name,
+        spoken << tr("%1 分散の %2、最悪値の %3")
+                      .arg(bar.name.isEmpty() ? tr("%1 行目").arg(order[i] + 1) : bar.name,
                            percentOf(bar.varianceTenths), percentOf(bar.worstCaseTenths));
     }
-    QString text = QStringLiteral("寄与率の大きい順: ") + spoken.join(QStringLiteral("。"));
+    QString text = tr("寄与率の大きい順: %1").arg(spoken.join(words::stop()));
     if (order.size() > kSpokenBars)
-        text += QStringLiteral("。ほか %1 個").arg(order.size() - kSpokenBars);
+        text += words::stop() + tr("ほか %n 個", nullptr, int(order.size() - kSpokenBars));
     return text;
 }
 
@@ -92,11 +97,10 @@ void ShareChart::paintEvent(QPaintEvent*)
     // The key, then a row a member.
     painter.setPen(colours.color(QPalette::WindowText));
     painter.fillRect(QRect(0, line / 4, line / 2, line / 2), variance);
-    painter.drawText(QRect(line, 0, width() / 2, line), Qt::AlignVCenter,
-                     QStringLiteral("分散への寄与"));
+    painter.drawText(QRect(line, 0, width() / 2, line), Qt::AlignVCenter, tr("分散への寄与"));
     painter.fillRect(QRect(width() / 2, line / 3, line / 2, line / 4), worst);
     painter.drawText(QRect(width() / 2 + line, 0, width() / 2, line), Qt::AlignVCenter,
-                     QStringLiteral("最悪値への寄与"));
+                     tr("最悪値への寄与"));
     if (hasFocus()) {
         painter.setPen(QPen(variance, 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
@@ -107,7 +111,7 @@ void ShareChart::paintEvent(QPaintEvent*)
         const int top = row * int(i + 1);
         if (top > height())
             break;
-        const QString name = bar.name.isEmpty() ? QStringLiteral("%1 行目").arg(i + 1) : bar.name;
+        const QString name = bar.name.isEmpty() ? tr("%1 行目").arg(i + 1) : bar.name;
         painter.drawText(QRect(4, top, nameWidth - 4, line), Qt::AlignVCenter | Qt::AlignLeft,
                          fontMetrics().elidedText(name, Qt::ElideRight, nameWidth - 4));
         painter.fillRect(QRect(barLeft, top + 2, barWidth * bar.varianceTenths / 1000, line - 4),

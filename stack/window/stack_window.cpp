@@ -4,6 +4,8 @@
 #include "answer_panel.h"
 #include "desktop/access_keys.h"
 #include "desktop/accessibility/announcer.h"
+#include "desktop/language_menu.h"
+#include "desktop/language_texts.h"
 #include "desktop/platform_choice.h"
 #include "desktop/sheet/sheet_actions.h"
 #include "desktop/sheet/sheet_file.h"
@@ -30,6 +32,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -38,17 +41,23 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Tessaly 公差の積み上げ");
-const QString kFilter = QStringLiteral("公差の積み上げ (*.json);;すべてのファイル (*)");
+QString title()
+{
+    return StackWindow::tr("Tessaly 公差の積み上げ");
+}
+
+QString filter()
+{
+    return StackWindow::tr("公差の積み上げ (*.json);;すべてのファイル (*)");
+}
+
 constexpr int kRestMs = 600;
 
-QAction* action(QMenu* menu, const QString& text, const char* name, const QList<QKeySequence>& keys,
-                const QString& hint = {})
+QAction* action(QMenu* menu, const char* name, const QList<QKeySequence>& keys)
 {
-    QAction* a = menu->addAction(text);
+    QAction* a = menu->addAction(QString());
     a->setObjectName(QString::fromLatin1(name));
     a->setShortcuts(keys);
-    a->setStatusTip(hint);
     return a;
 }
 
@@ -57,14 +66,18 @@ QAction* action(QMenu* menu, const QString& text, const char* name, const QList<
 StackWindow::StackWindow(QWidget* parent)
     : QMainWindow(parent), m_answer(new AnswerPanel), m_members(new MembersPanel(m_model.table())),
       m_chart(new ShareChart), m_general(new GeneralLookup), m_tools(new QTabWidget),
-      m_splitter(new QSplitter)
+      m_splitter(new QSplitter), m_texts(new LanguageTexts(*this))
 {
     setObjectName(QStringLiteral("StackWindow"));
+    {
+        QSettings store = lastChain::store();
+        m_languageChoice = language::kept(store);
+    }
     setWindowIcon(tessaly::resources::windowIcon());
     setCentralWidget(buildCentre());
     buildMenus();
-    statusBar()->showMessage(QStringLiteral(
-        "部品を追加 (Ctrl++) して向き・呼び寸法・公差を入力すると、すぐに計算します"));
+    statusBar()->showMessage(
+        tr("部品を追加 (Ctrl++) して向き・呼び寸法・公差を入力すると、すぐに計算します"));
 
     m_rest.setSingleShot(true);
     m_rest.setInterval(kRestMs);
@@ -102,6 +115,20 @@ StackWindow::StackWindow(QWidget* parent)
     accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
     showAnswer();
     showTitle();
+    // The model's problems and names in the new words; the answer shown again with them.
+    const auto statusLine = [this] {
+        const QWidget* focus = focusWidget();
+        statusBar()->showMessage(
+            focus && !focus->statusTip().isEmpty()
+                ? focus->statusTip()
+                : tr("部品を追加 (Ctrl++) して向き・呼び寸法・公差を入力すると、すぐに計算します"));
+    };
+    m_texts->thenRedo([this, statusLine] {
+        statusLine();
+        m_model.retranslate();
+        showTitle();
+        showShares();
+    });
     m_members->view()->setFocus();
 }
 
@@ -128,8 +155,12 @@ QWidget* StackWindow::buildCentre()
     chartArea->setFrameShape(QFrame::NoFrame);
     chartArea->setFocusPolicy(Qt::NoFocus); // the chart itself is the stop, read as a whole
     m_tools->setObjectName(QStringLiteral("tools"));
-    m_tools->addTab(chartArea, QStringLiteral("寄与率(&C)"));
-    m_tools->addTab(m_general, QStringLiteral("普通公差(&G)"));
+    m_tools->addTab(chartArea, QString());
+    m_tools->addTab(m_general, QString());
+    m_texts->add([this] {
+        m_tools->setTabText(0, tr("寄与率(&C)"));
+        m_tools->setTabText(1, tr("普通公差(&G)"));
+    });
     m_tools->setDocumentMode(true);
 
     m_splitter->setObjectName(QStringLiteral("splitter"));
@@ -151,63 +182,94 @@ QWidget* StackWindow::buildCentre()
 
 void StackWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    connect(action(file, QStringLiteral("新規(&N)"), "newAction", {QKeySequence::New},
-                   QStringLiteral("空の積み上げを始めます")),
+    // Each action with its words, set again when the language changes.
+    const auto words = [this](QAction* a, QString (*text)(), QString (*hint)()) {
+        m_texts->add([a, text, hint] {
+            a->setText(text());
+            if (hint)
+                a->setStatusTip(hint());
+        });
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QString());
+    file->setObjectName(QStringLiteral("fileMenu"));
+    connect(words(
+                action(file, "newAction", {QKeySequence::New}), [] { return tr("新規(&N)"); },
+                [] { return tr("空の積み上げを始めます"); }),
             &QAction::triggered, this, &StackWindow::newChain);
-    connect(action(file, QStringLiteral("開く(&O)…"), "openAction", {QKeySequence::Open},
-                   QStringLiteral("積み上げのファイル (.json) を開きます")),
+    connect(words(
+                action(file, "openAction", {QKeySequence::Open}), [] { return tr("開く(&O)…"); },
+                [] { return tr("積み上げのファイル (.json) を開きます"); }),
             &QAction::triggered, this, &StackWindow::openChosen);
-    m_recentMenu = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    m_recentMenu = file->addMenu(QString());
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     file->addSeparator();
-    connect(action(file, QStringLiteral("保存(&S)"), "saveAction", {QKeySequence::Save},
-                   QStringLiteral("積み上げをファイルに保存します")),
+    connect(words(
+                action(file, "saveAction", {QKeySequence::Save}), [] { return tr("保存(&S)"); },
+                [] { return tr("積み上げをファイルに保存します"); }),
             &QAction::triggered, this, &StackWindow::save);
-    connect(action(file, QStringLiteral("名前を付けて保存(&A)…"), "saveAsAction",
-                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
-                   QStringLiteral("積み上げを新しいファイルに保存します")),
+    connect(words(
+                action(file, "saveAsAction", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+                [] { return tr("名前を付けて保存(&A)…"); },
+                [] { return tr("積み上げを新しいファイルに保存します"); }),
             &QAction::triggered, this, &StackWindow::saveAs);
     file->addSeparator();
-    connect(action(file, QStringLiteral("終了(&X)"), "quitAction", {QKeySequence::Quit}),
+    connect(words(
+                action(file, "quitAction", {QKeySequence::Quit}), [] { return tr("終了(&X)"); },
+                nullptr),
             &QAction::triggered, this, &QWidget::close);
     // The calculation sheet is the core's, from the chain the window answers.
     new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
         if (!m_model.chain() || !m_model.answer())
             return std::nullopt;
         return tolerance::sheet::stackSheet(
-            {m_model.kept().chain, *m_model.chain(), m_model.monteCarlo()}, sheetFile::stamp());
+            {m_model.kept().chain, *m_model.chain(), m_model.monteCarlo()}, sheetFile::stamp(),
+            SheetActions::words());
     });
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    m_undo = action(edit, QStringLiteral("元に戻す(&U)"), "undoAction", {QKeySequence::Undo},
-                    QStringLiteral("部品の表の変更を一つ戻します"));
-    m_redo =
-        action(edit, QStringLiteral("やり直し(&R)"), "redoAction",
-               {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-               QStringLiteral("戻した変更をやり直します"));
+    QMenu* edit = menuBar()->addMenu(QString());
+    edit->setObjectName(QStringLiteral("editMenu"));
+    m_undo = words(
+        action(edit, "undoAction", {QKeySequence::Undo}), [] { return tr("元に戻す(&U)"); },
+        [] { return tr("部品の表の変更を一つ戻します"); });
+    m_redo = words(
+        action(
+            edit, "redoAction",
+            {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}),
+        [] { return tr("やり直し(&R)"); }, [] { return tr("戻した変更をやり直します"); });
     m_undo->setEnabled(false);
     m_redo->setEnabled(false);
     connect(m_undo, &QAction::triggered, this, [this] { undo(true); });
     connect(m_redo, &QAction::triggered, this, [this] { undo(false); });
     edit->addSeparator();
-    connect(action(edit, QStringLiteral("部品を追加(&I)"), "addAction",
-                   {QKeySequence(Qt::CTRL | Qt::Key_Plus),
-                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
-                    QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-                   QStringLiteral("選んだ部品の下に部品を追加します")),
+    connect(words(
+                action(edit, "addAction",
+                       {QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Insert)}),
+                [] { return tr("部品を追加(&I)"); },
+                [] { return tr("選んだ部品の下に部品を追加します"); }),
             &QAction::triggered, m_members, &MembersPanel::addMember);
-    connect(
-        action(edit, QStringLiteral("部品を削除(&D)"), "removeAction",
-               {QKeySequence(Qt::CTRL | Qt::Key_Minus), QKeySequence(Qt::CTRL | Qt::Key_Delete)},
-               QStringLiteral("選んだ部品を削除します")),
-        &QAction::triggered, m_members, &MembersPanel::removeMember);
-    connect(action(edit, QStringLiteral("上へ移動(&P)"), "upAction",
-                   {QKeySequence(Qt::ALT | Qt::Key_Up)}),
+    connect(words(
+                action(edit, "removeAction",
+                       {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                        QKeySequence(Qt::CTRL | Qt::Key_Delete)}),
+                [] { return tr("部品を削除(&D)"); }, [] { return tr("選んだ部品を削除します"); }),
+            &QAction::triggered, m_members, &MembersPanel::removeMember);
+    connect(words(
+                action(edit, "upAction", {QKeySequence(Qt::ALT | Qt::Key_Up)}),
+                [] { return tr("上へ移動(&P)"); }, nullptr),
             &QAction::triggered, this, [this] { m_members->moveMember(-1); });
-    connect(action(edit, QStringLiteral("下へ移動(&W)"), "downAction",
-                   {QKeySequence(Qt::ALT | Qt::Key_Down)}),
+    connect(words(
+                action(edit, "downAction", {QKeySequence(Qt::ALT | Qt::Key_Down)}),
+                [] { return tr("下へ移動(&W)"); }, nullptr),
             &QAction::triggered, this, [this] { m_members->moveMember(1); });
+    m_texts->add([this, file, edit] {
+        file->setTitle(tr("ファイル(&F)"));
+        m_recentMenu->setTitle(tr("最近使ったファイル(&R)"));
+        edit->setTitle(tr("編集(&E)"));
+    });
+    m_language = new LanguageMenu(*menuBar(), m_languageChoice);
 }
 
 void StackWindow::setTabChain()
@@ -258,8 +320,8 @@ void StackWindow::showShares()
 void StackWindow::showTitle()
 {
     const QString file = m_model.filePath();
-    setWindowTitle(file.isEmpty() ? kTitle
-                                  : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + kTitle);
+    setWindowTitle(
+        file.isEmpty() ? title() : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + title());
     setWindowModified(!file.isEmpty() && m_model.modified());
     fillRecentMenu();
 }
@@ -285,8 +347,7 @@ void StackWindow::undo(bool back)
     const QModelIndex at = back ? m_model.table().undo() : m_model.table().redo();
     if (at.isValid())
         m_members->goTo(at.row(), at.column());
-    statusBar()->showMessage(
-        back ? QStringLiteral("元に戻しました") : QStringLiteral("やり直しました"), 3000);
+    statusBar()->showMessage(back ? tr("元に戻しました") : tr("やり直しました"), 3000);
 }
 
 void StackWindow::say(const QString& text)
@@ -298,13 +359,12 @@ bool StackWindow::keepChanges()
 {
     if (!m_model.modified() || m_model.table().rowCount() == 0)
         return true;
-    QMessageBox ask(QMessageBox::Question, kTitle,
-                    QStringLiteral("積み上げは変更されています。保存しますか?"),
+    QMessageBox ask(QMessageBox::Question, title(), tr("積み上げは変更されています。保存しますか?"),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     ask.setObjectName(QStringLiteral("keepChanges"));
-    ask.button(QMessageBox::Save)->setText(QStringLiteral("保存(&S)"));
-    ask.button(QMessageBox::Discard)->setText(QStringLiteral("保存しない(&N)"));
-    ask.button(QMessageBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    ask.button(QMessageBox::Save)->setText(tr("保存(&S)"));
+    ask.button(QMessageBox::Discard)->setText(tr("保存しない(&N)"));
+    ask.button(QMessageBox::Cancel)->setText(tr("キャンセル"));
     ask.setDefaultButton(QMessageBox::Save);
     switch (ask.exec()) {
     case QMessageBox::Save:
@@ -322,7 +382,7 @@ bool StackWindow::newChain()
         return false;
     m_model.newChain();
     m_answer->showSettings(m_model);
-    statusBar()->showMessage(QStringLiteral("新しい積み上げです"), 3000);
+    statusBar()->showMessage(tr("新しい積み上げです"), 3000);
     return true;
 }
 
@@ -333,8 +393,7 @@ void StackWindow::openChosen()
     const QString folder = m_model.filePath().isEmpty()
                                ? QDir::homePath()
                                : QFileInfo(m_model.filePath()).absolutePath();
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("積み上げを開く"), folder, kFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("積み上げを開く"), folder, filter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -342,14 +401,14 @@ void StackWindow::openChosen()
 bool StackWindow::openFile(const QString& path)
 {
     if (const auto problem = m_model.open(path)) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("%1 を開けませんでした。\n%2")
-                                 .arg(QDir::toNativeSeparators(path), *problem));
+        QMessageBox::warning(
+            this, title(),
+            tr("%1 を開けませんでした。\n%2").arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }
     m_answer->showSettings(m_model);
     m_members->goTo(0, 0);
-    statusBar()->showMessage(QStringLiteral("開きました: ") + QDir::toNativeSeparators(path), 4000);
+    statusBar()->showMessage(tr("開きました: %1").arg(QDir::toNativeSeparators(path)), 4000);
     return true;
 }
 
@@ -361,15 +420,15 @@ bool StackWindow::save()
 bool StackWindow::saveAs()
 {
     if (const QString problem = m_model.saveProblem(); !problem.isEmpty()) {
-        statusBar()->showMessage(QStringLiteral("保存できません: ") + problem, 6000);
-        say(QStringLiteral("保存できません。") + problem);
+        statusBar()->showMessage(tr("保存できません: %1").arg(problem), 6000);
+        say(tr("保存できません。%1").arg(problem));
         if (const auto row = m_model.table().firstProblem())
             m_members->goTo(row->first, 0);
         return false;
     }
-    QFileDialog dialog(this, QStringLiteral("名前を付けて保存"),
+    QFileDialog dialog(this, tr("名前を付けて保存"),
                        m_model.filePath().isEmpty() ? QDir::homePath() : m_model.filePath(),
-                       kFilter);
+                       filter());
     dialog.setObjectName(QStringLiteral("saveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("json"));
@@ -382,18 +441,17 @@ bool StackWindow::saveTo(const QString& path)
 {
     if (const auto problem = m_model.saveAs(path)) {
         if (const auto row = m_model.table().firstProblem()) {
-            statusBar()->showMessage(QStringLiteral("保存できません: ") + *problem, 6000);
-            say(QStringLiteral("保存できません。") + *problem);
+            statusBar()->showMessage(tr("保存できません: %1").arg(*problem), 6000);
+            say(tr("保存できません。%1").arg(*problem));
             m_members->goTo(row->first, 0);
             return false;
         }
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("%1 に保存できませんでした。\n%2")
-                                 .arg(QDir::toNativeSeparators(path), *problem));
+        QMessageBox::warning(
+            this, title(),
+            tr("%1 に保存できませんでした。\n%2").arg(QDir::toNativeSeparators(path), *problem));
         return false;
     }
-    statusBar()->showMessage(QStringLiteral("保存しました: ") + QDir::toNativeSeparators(path),
-                             4000);
+    statusBar()->showMessage(tr("保存しました: %1").arg(QDir::toNativeSeparators(path)), 4000);
     return true;
 }
 
@@ -452,7 +510,9 @@ void StackWindow::saveNow()
     lastChain::save(m_model.kept(),
                     {placed ? saveGeometry() : QByteArray(), size(), m_splitter->saveState(),
                      m_tools->currentIndex()},
-                    m_model.recentFiles());
+                    m_model.recentFiles(), [this](QSettings& settings) {
+                        language::keep(settings, m_language->choice());
+                    });
 }
 
 void StackWindow::closeEvent(QCloseEvent* event)

@@ -6,8 +6,12 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "desktop/language.h"
+
 class AnswerPanel;
 class GeneralLookup;
+class LanguageMenu;
+class LanguageTexts;
 class MembersPanel;
 class QAction;
 class QMenu;
@@ -73,4 +77,7 @@ private:
     QString m_saidAnswer;
     QString m_problem;
     QString m_saidProblem;
+    LanguageTexts* m_texts;
+    language::Choice m_languageChoice = language::Choice::Desktop; // as kept, until the menu has it
+    LanguageMenu* m_language = nullptr;
 };

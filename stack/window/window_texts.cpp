@@ -1,6 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "window_texts.h"
 
+#include "desktop/language.h"
+
+#include <QCoreApplication>
+
+namespace {
+// The words of this file, in the language in force.
+struct StackTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(StackTexts)
+};
+} // namespace
+
 namespace windowTexts {
 
 namespace {
@@ -24,12 +36,12 @@ QString signedMillimetres(tolerance::Length value)
 
 QString exactRange(tolerance::Length minimum, tolerance::Length maximum)
 {
-    return QStringLiteral("%1 ～ %2").arg(millimetres(minimum), millimetres(maximum));
+    return StackTexts::tr("%1 ～ %2").arg(millimetres(minimum), millimetres(maximum));
 }
 
 QString statisticalRange(double minimum, double maximum)
 {
-    return QStringLiteral("%1 ～ %2")
+    return StackTexts::tr("%1 ～ %2")
         .arg(qt(tolerance::formatStatisticalClearance(minimum)),
              qt(tolerance::formatStatisticalClearance(maximum)));
 }
@@ -41,32 +53,33 @@ QString percent(double share, double otherSide)
 
 QString distributionName(tolerance::Distribution distribution)
 {
-    return distribution == tolerance::Distribution::Normal ? QStringLiteral("正規分布")
-                                                           : QStringLiteral("一様分布");
+    return distribution == tolerance::Distribution::Normal ? StackTexts::tr("正規分布")
+                                                           : StackTexts::tr("一様分布");
 }
 
 QString statisticalHeading(tolerance::Distribution distribution)
 {
-    return QStringLiteral("統計（%1、99.73 % が入る範囲）").arg(distributionName(distribution));
+    return StackTexts::tr("統計（%1、99.73 % が入る範囲）").arg(distributionName(distribution));
 }
 
 QString monteCarloHeading(std::size_t samples)
 {
-    if (samples % 10'000 == 0)
+    // Japanese counts in ten thousands (100 万個); English has no such unit.
+    if (samples % 10'000 == 0 && language::current() == language::Language::Japanese)
         return QStringLiteral("モンテカルロ法（%1 万個）").arg(samples / 10'000);
-    return QStringLiteral("モンテカルロ法（%1 個）").arg(samples);
+    return StackTexts::tr("モンテカルロ法（%1 個）").arg(samples);
 }
 
 QString spokenAnswer(const tolerance::stack::ChainAnswer& answer)
 {
     QString text =
-        QStringLiteral("結果寸法 最悪値 %1、%2 %3")
+        StackTexts::tr("結果寸法 最悪値 %1、%2 %3")
             .arg(exactRange(answer.worstMinimum, answer.worstMaximum),
                  distributionName(answer.statistical.distribution),
                  statisticalRange(answer.statistical.minimum, answer.statistical.maximum));
     if (answer.statistical.outsideShare)
         text +=
-            QStringLiteral("、要求から外れる確率 %1")
+            StackTexts::tr("、要求から外れる確率 %1")
                 .arg(percent(*answer.statistical.outsideShare, *answer.statistical.insideShare));
     return text;
 }

@@ -117,13 +117,83 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(QString, title);
         QFETCH(QString, figure);
-        const Outcome outcome = runCli(args << u"--format"_s << u"html"_s);
+        // In Japanese, as the windows write it; English is the command line's own.
+        const Outcome outcome =
+            runCli(args << u"--format"_s << u"html"_s << u"--lang"_s << u"ja"_s);
         QCOMPARE(outcome.status, cli::kExitSuccess);
         QVERIFY(outcome.out.startsWith(u"<!DOCTYPE html>\n"_s));
         const Page page = readPage(outcome.out);
         QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
         QCOMPARE(page.title, title);
         QVERIFY2(page.cells.contains(figure), qPrintable(page.cells.join(u'|')));
+    }
+
+    // English unless --lang ja: the same figures under the other words, the page named so.
+    // H7/g6 at 35: +0.025/0 and -0.009/-0.025, clearances 0.050 and 0.009 (JIS B 0401 table).
+    void htmlInEitherLanguage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QString>("code");
+        const QStringList fit{u"H7/g6"_s, u"35"_s, u"--format"_s, u"html"_s};
+        QTest::newRow("English unless asked")
+            << fit << u"Calculation sheet Fit φ35 H7/g6"_s
+            << QStringList{u"clearance fit"_s, u"0.050"_s, u"0.009"_s} << u"en"_s;
+        QTest::newRow("English asked")
+            << (QStringList(fit) << u"--lang"_s << u"en"_s) << u"Calculation sheet Fit φ35 H7/g6"_s
+            << QStringList{u"maximum clearance"_s} << u"en"_s;
+        QTest::newRow("Japanese asked")
+            << (QStringList(fit) << u"--lang"_s << u"ja"_s) << u"計算書 はめあい φ35 H7/g6"_s
+            << QStringList{u"すきまばめ"_s, u"0.050"_s, u"0.009"_s} << u"ja"_s;
+        QTest::newRow("a chain")
+            << QStringList{u"--stack"_s,   QStringLiteral(TESSALY_SOURCE_DIR "/docs/end-play.json"),
+                           u"--samples"_s, u"0"_s,
+                           u"--format"_s,  u"html"_s}
+            << u"Calculation sheet Tolerance stack-up (5 members)"_s
+            << QStringList{u"0.602"_s, u"housing"_s} << u"en"_s;
+        QTest::newRow("a bearing")
+            << QStringList{u"--bearing"_s, u"6206"_s, u"--shaft"_s,  u"k5"_s,
+                           u"--housing"_s, u"H7"_s,   u"--format"_s, u"html"_s}
+            << u"Calculation sheet Rolling bearing 6206 (shaft k5, housing H7)"_s
+            << QStringList{u"deep groove ball bearing"_s, u"-0.0123"_s} << u"en"_s;
+    }
+
+    void htmlInEitherLanguage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, title);
+        QFETCH(QStringList, cells);
+        QFETCH(QString, code);
+        const Outcome outcome = runCli(args);
+        QCOMPARE(outcome.status, cli::kExitSuccess);
+        QVERIFY(outcome.out.contains(u"lang=\""_s + code + u'"'));
+        const Page page = readPage(outcome.out);
+        QVERIFY2(page.error.isEmpty(), qPrintable(page.error));
+        QCOMPARE(page.title, title);
+        for (const QString& cell : cells)
+            QVERIFY2(page.cells.contains(cell),
+                     qPrintable(cell + u" not in "_s + page.cells.join(u'|')));
+    }
+
+    void langRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a language we do not write")
+            << QStringList{u"H7"_s, u"35"_s, u"--format"_s, u"html"_s, u"--lang"_s, u"de"_s}
+            << u"unknown language \"de\"; use ja or en"_s;
+        QTest::newRow("no sheet to write") << QStringList{u"H7"_s, u"35"_s, u"--lang"_s, u"ja"_s}
+                                           << u"--lang is for --format html"_s;
+    }
+
+    void langRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, said);
+        const Outcome outcome = runCli(args);
+        QCOMPARE(outcome.status, cli::kExitUsage);
+        QVERIFY2(outcome.err.contains(said), qPrintable(outcome.err));
     }
 
     void htmlOfNoList_data()

@@ -12,12 +12,14 @@
 #include "tolerance/nominal_size.h"
 #include "tolerance/other_basis.h"
 #include "tolerance/preferred_fits.h"
+#include "tolerance/service/figures.h"
 
 #include <QSet>
 #include <QStringList>
 #include <QTest>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <optional>
 #include <tuple>
@@ -430,6 +432,23 @@ private Q_SLOTS:
         QFETCH(double, complement);
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(tolerance::formatPercent(probability, complement)), text);
+    }
+
+    // A window takes its locale from the desktop; a German one writes "0,02298" through printf.
+    // The core's figures keep the full stop. Needs the de_DE.UTF-8 locale (install-deps).
+    void fullStopUnderACommaLocale()
+    {
+        const std::string before = std::setlocale(LC_ALL, nullptr);
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "no de_DE.UTF-8 locale: install-deps");
+        const std::string percent = formatPercent(0.0002298, 1 - 0.0002298);
+        const std::string rounded = formatPercent(0.99995, 0.00005);
+        const std::string figure = service::formatFigure(22.5);
+        const std::string celsius = service::formatCelsius(-40.5);
+        std::setlocale(LC_ALL, before.c_str());
+        QCOMPARE(q(percent), u"0.02298"_s);
+        QCOMPARE(q(rounded), u"99.995"_s);
+        QCOMPARE(q(figure), u"22.5"_s);
+        QCOMPARE(q(celsius), u"-40.5"_s);
     }
 
     // The same fit in the other system is always a pair of our 65 classes: the same clearances

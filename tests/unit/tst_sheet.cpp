@@ -277,6 +277,40 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral("軸と内輪: はめあい\n")));
     }
 
+    // The same sheets in English: every figure as the Japanese sheet has it, in the same place,
+    // and no Japanese word left (the inputs here are ASCII: S45C, H7, 6206).
+    void englishSheets()
+    {
+        BearingAsked bearingAsked;
+        bearingAsked.bearing = std::get<bearing::Bearing>(bearing::bearingNamed("6206"));
+        bearingAsked.shaft.code = code("k5");
+        bearingAsked.housing.code = code("H7");
+        const std::pair<Sheet, Sheet> sheets[] = {
+            {fitSheet(pressedFit(), kStamp), fitSheet(pressedFit(), kStamp, english())},
+            {bearingSheet(bearingAsked, kStamp), bearingSheet(bearingAsked, kStamp, english())},
+        };
+        const QRegularExpression japanese(
+            QStringLiteral("[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff01}-\\x{ff5d}]"));
+        for (const auto& [inJapanese, inEnglish] : sheets) {
+            const std::vector<Cell> before = cellsOf(inJapanese);
+            const std::vector<Cell> after = cellsOf(inEnglish);
+            QCOMPARE(after.size(), before.size());
+            // A column of figures holds a word or two as well (its head, the type of fit, a
+            // bearing's class), set flush right with them: those are words, and differ.
+            for (std::size_t i = 0; i < before.size(); ++i) {
+                if (before[i].figure && !q(before[i].text).contains(japanese))
+                    QCOMPARE(q(after[i].text), q(before[i].text));
+            }
+            const QString text = q(plainText(inEnglish));
+            QVERIFY2(
+                !text.contains(japanese),
+                qPrintable(text.mid(std::max<qsizetype>(0, text.indexOf(japanese) - 60), 120)));
+            QCOMPARE(inEnglish.language, std::string("en"));
+        }
+        QCOMPARE(q(sheets[0].second.title + ' ' + sheets[0].second.subject),
+                 QStringLiteral("Calculation sheet Fit φ50 H7/s6"));
+    }
+
     // Two members: +50 (+0.1/0) and -49.8 (0/-0.1). Nominal 0.2; worst 50.0 - 49.8 = 0.2 to
     // 50.1 - 49.7 = 0.4; each σ 0.1/6, together √2 × 0.016667 = 0.02357 about the mean 0.3, so
     // ±3σ = 0.0707: 0.2293 to 0.3707; each half the variance and half the worst case. The

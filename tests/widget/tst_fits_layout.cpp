@@ -8,6 +8,7 @@
 #include "window/fits_window.h"
 
 #include "desktop/answer_first.h"
+#include "desktop/language.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -331,5 +332,7 @@ private Q_SLOTS:
     }
 };
 
-TESSALY_QT_TEST_MAIN(QApplication, TestFitsLayout)
+// The language in force as the workbench's main applies it (TESSALY_LANGUAGE, set by the
+// harness): what the window lays out by its language, not only its words, follows it too.
+TESSALY_TEST_MAIN_WITH(QApplication, TestFitsLayout, language::apply(language::desktop()))
 #include "tst_fits_layout.moc"

@@ -110,6 +110,9 @@ xv_start() {
     chmod 700 "$XDG_RUNTIME_DIR"
     unset WAYLAND_DISPLAY SESSION_MANAGER
     export QT_QPA_PLATFORM=xcb
+    # The workbench and the stack-up in Japanese, which the tests read, whatever the machine
+    # speaks (CI has LANG=C.UTF-8 or none); a test of English sets TESSALY_LANGUAGE=en.
+    export TESSALY_LANGUAGE=ja
     cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
     # The server loads every cookie in its file; the client entry is added once the number is known.
     : >"$XAUTHORITY"

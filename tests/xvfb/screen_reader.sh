@@ -154,6 +154,16 @@ if [ -n "$FITS" ]; then
         "alt+y rest:1 type:6206 rest:2 Tab rest:1 Tab rest:0.6 Tab rest:0.6 Down rest:2 Tab Tab rest:0.6 space rest:2" \
         "$(printf '%s\n' "${BEARING_TREE[@]}")" "$(printf '%s\n' "${BEARING_SPEECH[@]}")" -- "$FITS"
 fi
+# The workbench in English: the fit said unasked in English once the typing rests, and the first
+# figure Tab reaches with its English meaning. It starts as a new user's would: the Japanese
+# run's kept 35 would otherwise take the 35 typed here after it (3535, past the table).
+if [ -n "$FITS" ]; then
+    rm -f "$XDG_CONFIG_HOME/Kelvan/TessalyFits.ini"
+    reader_check workbench-english '^Tessaly Fits$' "type:35 Tab type:H8 Tab type:f7 rest:3 Tab Tab" \
+        "$(printf '%s\n' $'label\tType of fit clearance fit' $'label\tmaximum clearance 0.089')" \
+        "$(printf '%s\n' 'H8/f7 clearance fit, maximum clearance 0.089, minimum clearance 0.025' \
+            "Hole's upper limit deviation +0.039 label")" -- env TESSALY_LANGUAGE=en "$FITS"
+fi
 # What Orca said, kept where asked (for the README's quotes).
 [ -z "${XV_READER_SPEECH:-}" ] || spoken >"$XV_READER_SPEECH"
 assert_true "the user's own Orca still runs" kill -0 "$USERS_ORCA"

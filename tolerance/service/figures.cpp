@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tolerance/service/figures.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace tolerance::service {
 
@@ -10,9 +10,12 @@ namespace {
 
 std::string fixed(double value, int decimals)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string result = text;
+    // Never the C library's printf: a program that takes its locale from the desktop would write
+    // "22,5" under a German one.
+    char text[400]; // the widest double in fixed notation, with its decimals
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    std::string result(text, end);
     if (result.find_first_not_of("-0.") == std::string::npos && result.front() == '-')
         result.erase(0, 1);
     return result;

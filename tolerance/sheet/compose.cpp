@@ -47,7 +47,8 @@ Sheet Composer::sheet(std::string subject, const Stamp& stamp) const
             std::move(subject),
             {fill(w.date, {stamp.date}), fill(w.program, {stamp.program})},
             {},
-            std::string(w.page)};
+            std::string(w.page),
+            std::string(w.code)};
 }
 
 void Composer::finish(Sheet& sheet, std::vector<Section> body, bool withSymbols) const

@@ -177,8 +177,8 @@ struct Writer
 
 std::string html(const Sheet& sheet)
 {
-    std::string out = "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"ja\">\n"
-                      "<head>\n<meta charset=\"utf-8\"/>\n<title>" +
+    std::string out = "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"" +
+                      escaped(sheet.language) + "\">\n<head>\n<meta charset=\"utf-8\"/>\n<title>" +
                       escaped(sheet.title + ' ' + sheet.subject) + "</title>\n<style>\n" +
                       std::string(kStyle) + "</style>\n</head>\n<body>\n<header>\n<h1>" +
                       escaped(sheet.title) + "</h1>\n<p class=\"subject\">" +

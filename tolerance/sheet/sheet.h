@@ -11,7 +11,8 @@
 // labels in millimetres; how a page breaks is the writer's business.
 namespace tolerance::sheet {
 
-// A figure is right-aligned, so that its digits line up down a column.
+// A figure is right-aligned, so that its digits line up down a column; a column of figures is
+// flush right throughout, its head and a word in it (a fit's type) marked so too.
 struct Cell
 {
     std::string text;
@@ -125,7 +126,8 @@ struct Sheet
     std::string subject;                 // はめあい φ50 H7/s6
     std::vector<std::string> stampLines; // 作成日 2026-12-09, プログラム Tessaly 4.20
     std::vector<Section> sections;
-    std::string pageWord; // "{1} / {2} ページ", with the page and the count
+    std::string pageWord;        // "{1} / {2} ページ", with the page and the count
+    std::string language = "ja"; // the code of the language it is written in
 };
 
 // A file name for the sheet without its extension, from its title and subject, with what no

@@ -85,7 +85,7 @@ Section membersSection(Composer& c, const StackAsked& asked, const ChainAnswer& 
              figure(percentText(varianceTenths[i])), figure(percentText(worstTenths[i])),
              text(m.kind == ToleranceKind::Limits
                       ? std::string(w.given)
-                      : m.tolerance + "（" + std::string(sourceOf(w, m)) + "）")});
+                      : fill(w.toleranceSourced, {m.tolerance, sourceOf(w, m)}))});
     }
     return {std::string(w.memberFigures), {t}};
 }

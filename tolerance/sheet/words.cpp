@@ -376,6 +376,9 @@ constexpr Words kJapanese{
     .approved = "承認",
     .name = "氏名",
     .signedOn = "日付",
+
+    .toleranceSourced = "{1}（{2}）",
+    .code = "ja",
 };
 
 } // namespace
@@ -383,6 +386,11 @@ constexpr Words kJapanese{
 const Words& japanese()
 {
     return kJapanese;
+}
+
+const Words& wordsIn(Language language)
+{
+    return language == Language::English ? english() : japanese();
 }
 
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values)

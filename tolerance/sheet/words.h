@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-// Every word and sentence a calculation sheet says, in one place, so that a sheet can later be
-// written in another language by handing its composer another set. A sentence is whole, its
+// Every word and sentence a calculation sheet says, in one place for each language (Japanese in
+// words.cpp, English in words_english.cpp): a sheet is written in a language by handing its
+// composer that language's set. A sentence is whole, its
 // figures standing in it as {1}, {2} …, so that a translation may move them.
 namespace tolerance::sheet {
 
@@ -332,10 +333,23 @@ struct Words
     std::string_view approved;
     std::string_view name;
     std::string_view signedOn;
+
+    // A member's tolerance with where it comes from: {1} as typed {2} the source.
+    std::string_view toleranceSourced;
+    // The language's code, as an HTML page names its language.
+    std::string_view code;
 };
 
-// The words of the sheet as the windows speak: Japanese.
+// The languages a sheet is written in, as the windows speak.
+enum class Language
+{
+    Japanese,
+    English,
+};
+
 const Words& japanese();
+const Words& english();
+const Words& wordsIn(Language language);
 
 // The pattern with {1}, {2} … replaced by the values in order.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> values);

@@ -6,6 +6,16 @@
 #include <array>
 #include <variant>
 
+#include <QCoreApplication>
+
+namespace {
+// The words of this file, in the language in force.
+struct BearingWords
+{
+    Q_DECLARE_TR_FUNCTIONS(BearingWords)
+};
+} // namespace
+
 namespace workbench {
 
 using namespace tolerance::bearing;
@@ -22,10 +32,18 @@ QString qt(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QString ringWord(Ring ring)
+// The words a ring's name starts with in either language, for a text kept or typed in the
+// other one still reads.
+struct RingWords
 {
-    return ring == Ring::Inner ? QStringLiteral("軸受内輪") : QStringLiteral("軸受外輪");
-}
+    QString inner;
+    QString outer;
+    QString grade; // after the class's figure, or in front of it: " 級", "class "
+};
+const RingWords kJapanese{QStringLiteral("軸受内輪"), QStringLiteral("軸受外輪"),
+                          QStringLiteral("級")};
+const RingWords kEnglish{QStringLiteral("bearing inner ring"), QStringLiteral("bearing outer ring"),
+                         QStringLiteral("class")};
 
 QString millimetres(Length value)
 {
@@ -36,15 +54,15 @@ QString typeName(BearingType type)
 {
     switch (type) {
     case BearingType::DeepGrooveBall:
-        return QStringLiteral("深溝玉軸受");
+        return BearingWords::tr("深溝玉軸受");
     case BearingType::AngularContactBall:
-        return QStringLiteral("アンギュラ玉軸受");
+        return BearingWords::tr("アンギュラ玉軸受");
     case BearingType::SelfAligningBall:
-        return QStringLiteral("自動調心玉軸受");
+        return BearingWords::tr("自動調心玉軸受");
     case BearingType::CylindricalRoller:
-        return QStringLiteral("円筒ころ軸受");
+        return BearingWords::tr("円筒ころ軸受");
     case BearingType::TaperedRoller:
-        return QStringLiteral("円すいころ軸受");
+        return BearingWords::tr("円すいころ軸受");
     }
     return {};
 }
@@ -61,7 +79,9 @@ QString joined(const std::vector<std::string_view>& codes)
 
 QString ringName(const RingChoice& choice)
 {
-    return ringWord(choice.ring) + u' ' + qt(nameOf(choice.accuracy)) + QStringLiteral(" 級");
+    return (choice.ring == Ring::Inner ? BearingWords::tr("軸受内輪 %1 級")
+                                       : BearingWords::tr("軸受外輪 %1 級"))
+        .arg(qt(nameOf(choice.accuracy)));
 }
 
 QStringList ringChoices(tolerance::Side side)
@@ -75,27 +95,36 @@ QStringList ringChoices(tolerance::Side side)
 
 std::optional<RingReading> readRing(tolerance::Side side, const QString& typed)
 {
-    QString text = typed.normalized(QString::NormalizationForm_KC).simplified();
-    if (!text.startsWith(QStringLiteral("軸受")))
+    const QString text = typed.normalized(QString::NormalizationForm_KC).simplified();
+    // Either language's name reads, whichever the window speaks now: the inputs kept from a
+    // session in the other one still give their fit.
+    const bool japanese = text.startsWith(QStringLiteral("軸受"));
+    if (!japanese && !text.startsWith(QStringLiteral("bearing"), Qt::CaseInsensitive))
         return std::nullopt;
-    const bool inner = text.startsWith(QStringLiteral("軸受内輪"));
-    const bool outer = text.startsWith(QStringLiteral("軸受外輪"));
+    const RingWords& words = japanese ? kJapanese : kEnglish;
+    const bool inner = text.startsWith(words.inner, Qt::CaseInsensitive);
+    const bool outer = text.startsWith(words.outer, Qt::CaseInsensitive);
     const bool hole = side == tolerance::Side::Hole;
     if (!inner && !outer)
         return RingReading{std::nullopt,
-                           hole ? QStringLiteral("穴には「軸受内輪 0 級」のように入力します")
-                                : QStringLiteral("軸には「軸受外輪 0 級」のように入力します")};
+                           hole ? BearingWords::tr("穴には「軸受内輪 0 級」のように入力します")
+                                : BearingWords::tr("軸には「軸受外輪 0 級」のように入力します")};
     if (inner != hole)
-        return RingReading{std::nullopt,
-                           hole ? QStringLiteral("軸受外輪は軸の側です。穴には軸受内輪を選びます")
-                                : QStringLiteral("軸受内輪は穴の側です。軸には軸受外輪を選びます")};
-    QString grade = text.mid(4).remove(u' ');
-    if (grade.endsWith(u'級'))
-        grade.chop(1);
+        return RingReading{
+            std::nullopt, hole
+                              ? BearingWords::tr("軸受外輪は軸の側です。穴には軸受内輪を選びます")
+                              : BearingWords::tr("軸受内輪は穴の側です。軸には軸受外輪を選びます")};
+    QString grade = text.mid((inner ? words.inner : words.outer).size()).trimmed();
+    if (grade.endsWith(words.grade, Qt::CaseInsensitive))
+        grade.chop(words.grade.size());
+    if (grade.startsWith(words.grade, Qt::CaseInsensitive))
+        grade.remove(0, words.grade.size());
+    grade.remove(u' ');
     const auto accuracy = accuracyClassNamed(grade.toStdString());
     if (!accuracy || *accuracy == AccuracyClass::Class6X)
-        return RingReading{std::nullopt,
-                           QStringLiteral("軸受の精度等級は 0、6、5、4、2 級です（JIS B 1514-1）")};
+        return RingReading{
+            std::nullopt,
+            BearingWords::tr("軸受の精度等級は 0、6、5、4、2 級です（JIS B 1514-1）")};
     return RingReading{RingChoice{inner ? Ring::Inner : Ring::Outer, *accuracy}, {}};
 }
 
@@ -107,7 +136,7 @@ RingDeviations ringDeviations(const RingChoice& choice, Length diameter)
         return {*deviations, {}};
     const auto coverage = coverageOf(Construction::Radial, choice.ring, choice.accuracy);
     return {std::nullopt,
-            QStringLiteral("%1 の表は %2 を超え %3 mm 以下です")
+            BearingWords::tr("%1 の表は %2 を超え %3 mm 以下です")
                 .arg(ringName(choice), millimetres(coverage->from), millimetres(coverage->to))};
 }
 
@@ -121,14 +150,14 @@ BearingFill bearingFill(const QString& number, const RingChoice& choice,
     const auto found = bearingNamed(text.toStdString());
     if (const auto* fault = std::get_if<tolerance::bearing::NumberFault>(&found)) {
         fill.problem = *fault == tolerance::bearing::NumberFault::SizeOutside
-                           ? QStringLiteral("%1: この系列の表にない内径番号です").arg(text)
-                           : QStringLiteral("%1: 呼び番号を読めません（系列 %2）")
+                           ? BearingWords::tr("%1: この系列の表にない内径番号です").arg(text)
+                           : BearingWords::tr("%1: 呼び番号を読めません（系列 %2）")
                                  .arg(text, qt(knownSeries()));
         return fill;
     }
     const Bearing& bearing = std::get<Bearing>(found);
     if (bearing.type == BearingType::TaperedRoller) {
-        fill.problem = QStringLiteral("円すいころ軸受の輪は tessaly-cli --bearing で計算します");
+        fill.problem = BearingWords::tr("円すいころ軸受の輪は tessaly-cli --bearing で計算します");
         return fill;
     }
     const Length diameter = choice.ring == Ring::Inner ? bearing.bore : bearing.outside;
@@ -144,9 +173,9 @@ BearingFill bearingFill(const QString& number, const RingChoice& choice,
             recommendedFits(load->load, load->size, isRoller(bearing.type), bearing.bore);
         fill.recommendation = recommended;
         fill.recommended = recommended
-                               ? QStringLiteral("推奨: 軸 %1 / 穴 %2")
+                               ? BearingWords::tr("推奨: 軸 %1 / 穴 %2")
                                      .arg(joined(recommended->shaft), joined(recommended->housing))
-                               : QStringLiteral("この荷重条件は表にありません");
+                               : BearingWords::tr("この荷重条件は表にありません");
     }
     return fill;
 }

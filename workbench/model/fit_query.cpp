@@ -6,10 +6,19 @@
 #include "tolerance/given_limits.h"
 #include "tolerance/nominal_size.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <string>
 #include <variant>
+
+namespace {
+// The words of this file, in the language in force.
+struct FitQueryWords
+{
+    Q_DECLARE_TR_FUNCTIONS(FitQueryWords)
+};
+} // namespace
 
 namespace workbench {
 
@@ -59,8 +68,8 @@ QString qt(std::string_view text)
 QString notANumber(const QString& text, const QString& example)
 {
     if (text.contains(u','))
-        return QStringLiteral("小数点は「.」で入力してください");
-    return QStringLiteral("数字で入力してください（例: %1）").arg(example);
+        return FitQueryWords::tr("小数点は「.」で入力してください");
+    return FitQueryWords::tr("数字で入力してください（例: %1）").arg(example);
 }
 
 // The first letters in the other side's case: "h" typed for a hole reads "H".
@@ -74,18 +83,18 @@ QString codeProblem(const tolerance::ClassCodeError& error, const QString& text,
     using Kind = tolerance::ClassCodeError::Kind;
     switch (error.kind) {
     case Kind::Empty:
-        return QStringLiteral("公差クラスを入力してください（例: %1）")
+        return FitQueryWords::tr("公差クラスを入力してください（例: %1）")
             .arg(side == Side::Hole ? u"H7" : u"g6");
     case Kind::NoSuchLetter:
-        return QStringLiteral("%1: この記号の公差クラスはありません").arg(text);
+        return FitQueryWords::tr("%1: この記号の公差クラスはありません").arg(text);
     case Kind::NoGrade:
         // "h" in the hole field is a shaft's letter: the example is the hole's, H7.
-        return QStringLiteral("%1 に公差等級の数字がありません（例: %2%3）")
+        return FitQueryWords::tr("%1 に公差等級の数字がありません（例: %2%3）")
             .arg(text, inCaseOf(side, text), side == Side::Hole ? u"7" : u"6");
     case Kind::NoSuchGrade:
         break;
     }
-    return QStringLiteral("%1: 公差等級は 01、0、1～18 です").arg(text);
+    return FitQueryWords::tr("%1: 公差等級は 01、0、1～18 です").arg(text);
 }
 
 std::optional<SideFigures> figuresOf(const ClassCode& code, Length diameter,
@@ -94,7 +103,7 @@ std::optional<SideFigures> figuresOf(const ClassCode& code, Length diameter,
     const tolerance::EditionAnswer answer = tolerance::lookUp(code, diameter, edition);
     const QString name = qt(tolerance::textOf(code));
     if (!answer.deviations) {
-        problem = QStringLiteral("%1 にはこの寸法の値がありません").arg(name);
+        problem = FitQueryWords::tr("%1 にはこの寸法の値がありません").arg(name);
         return std::nullopt;
     }
     const tolerance::Limits limits = tolerance::limitsOfSize(diameter, *answer.deviations);
@@ -157,16 +166,16 @@ SizeReading readSize(const QString& typed)
     case tolerance::DiameterFault::None:
         return {reading.diameter, {}};
     case tolerance::DiameterFault::NotANumber:
-        return {std::nullopt, notANumber(text, QStringLiteral("35、35.5"))};
+        return {std::nullopt, notANumber(text, FitQueryWords::tr("35、35.5"))};
     case tolerance::DiameterFault::NotPositive:
-        return {std::nullopt, QStringLiteral("0 より大きい寸法を入力してください")};
+        return {std::nullopt, FitQueryWords::tr("0 より大きい寸法を入力してください")};
     case tolerance::DiameterFault::TooLarge:
-        return {std::nullopt, QStringLiteral("寸法は %1 mm までです")
+        return {std::nullopt, FitQueryWords::tr("寸法は %1 mm までです")
                                   .arg(tolerance::kLargestSize / tolerance::kNanometresPerMm)};
     case tolerance::DiameterFault::TooFine:
         break;
     }
-    return {std::nullopt, QStringLiteral("寸法の小数は 4 桁までです")};
+    return {std::nullopt, FitQueryWords::tr("寸法の小数は 4 桁までです")};
 }
 
 NumberReading readNumber(const QString& typed)
@@ -199,17 +208,17 @@ BoundReading readBound(const QString& typed)
     case NumberFault::None:
         return {reading.value, {}};
     case NumberFault::Comma:
-        return {std::nullopt, QStringLiteral("小数点は「.」で入力してください")};
+        return {std::nullopt, FitQueryWords::tr("小数点は「.」で入力してください")};
     case NumberFault::NotANumber:
     case NumberFault::Exponent:
         return {std::nullopt,
-                QStringLiteral("数字で入力してください（例: 0.02、しめしろは -0.02）")};
+                FitQueryWords::tr("数字で入力してください（例: 0.02、しめしろは -0.02）")};
     case NumberFault::TooFine:
-        return {std::nullopt, QStringLiteral("小数は 4 桁までです（例: -0.0125）")};
+        return {std::nullopt, FitQueryWords::tr("小数は 4 桁までです（例: -0.0125）")};
     case NumberFault::TooLarge:
         break;
     }
-    return {std::nullopt, QStringLiteral("大きすぎます（例: 0.5、-0.5）")};
+    return {std::nullopt, FitQueryWords::tr("大きすぎます（例: 0.5、-0.5）")};
 }
 
 ClassReading readClass(Side side, const QString& typed)
@@ -219,17 +228,18 @@ ClassReading readClass(Side side, const QString& typed)
         return {std::nullopt, {}};
     // A whole fit typed into one field: each half has a field of its own.
     if (const qsizetype slash = text.indexOf(u'/'); slash >= 0)
-        return {std::nullopt, QStringLiteral("穴に %1、軸に %2 と分けて入力します")
+        return {std::nullopt, FitQueryWords::tr("穴に %1、軸に %2 と分けて入力します")
                                   .arg(text.left(slash).trimmed(), text.mid(slash + 1).trimmed())};
     const auto parsed = tolerance::parseClassCode(text.toStdString());
     if (const auto* error = std::get_if<tolerance::ClassCodeError>(&parsed))
         return {std::nullopt, codeProblem(*error, text, side)};
     const ClassCode& code = std::get<ClassCode>(parsed);
     if (code.side != side)
-        return {std::nullopt,
-                side == Side::Hole
-                    ? QStringLiteral("%1 は軸の公差クラスです。穴は大文字で入力します").arg(text)
-                    : QStringLiteral("%1 は穴の公差クラスです。軸は小文字で入力します").arg(text)};
+        return {
+            std::nullopt,
+            side == Side::Hole
+                ? FitQueryWords::tr("%1 は軸の公差クラスです。穴は大文字で入力します").arg(text)
+                : FitQueryWords::tr("%1 は穴の公差クラスです。軸は小文字で入力します").arg(text)};
     return {code, {}};
 }
 

@@ -3,7 +3,17 @@
 
 #include "model/fit_query.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+namespace {
+// The words of this file, in the language in force.
+struct PairFinderWords
+{
+    Q_DECLARE_TR_FUNCTIONS(PairFinderWords)
+};
+} // namespace
 
 namespace workbench {
 
@@ -108,13 +118,14 @@ FinderPlan planSearch(const FinderFields& fields, std::optional<Length> diameter
     const BoundReading minimum = readBound(fields.minimum);
     const BoundReading maximum = readBound(fields.maximum);
     if (!minimum.problem.isEmpty())
-        return {std::nullopt, QStringLiteral("最小すきま: ") + minimum.problem, true};
+        return {std::nullopt, PairFinderWords::tr("最小すきま: %1").arg(minimum.problem), true};
     if (!maximum.problem.isEmpty())
-        return {std::nullopt, QStringLiteral("最大すきま: ") + maximum.problem, true};
+        return {std::nullopt, PairFinderWords::tr("最大すきま: %1").arg(maximum.problem), true};
     if (!diameter)
-        return {std::nullopt, QStringLiteral("上の寸法が入ると探します")};
+        return {std::nullopt, PairFinderWords::tr("上の寸法が入ると探します")};
     if (minimum.value && maximum.value && *minimum.value > *maximum.value)
-        return {std::nullopt, QStringLiteral("最小すきまが最大すきまより大きくなっています"), true};
+        return {std::nullopt, PairFinderWords::tr("最小すきまが最大すきまより大きくなっています"),
+                true};
     return {FinderQuery{*diameter, edition, minimum.value, maximum.value, fields.type, fields.basis,
                         fields.scope, std::nullopt},
             {}};

@@ -5,6 +5,16 @@
 
 #include "tolerance/service/materials.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The words of this file, in the language in force.
+struct ServiceInputWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ServiceInputWords)
+};
+} // namespace
+
 namespace workbench {
 
 namespace {
@@ -28,13 +38,21 @@ QString qt(std::string_view text)
 // looks like, in the order of ServiceField from the hole's temperature on.
 struct NumberWords
 {
-    const char16_t* name;
+    const char* name;
     const char16_t* example;
 };
 constexpr NumberWords kNumberWords[] = {
-    {u"温度", u"80"},         {u"温度", u"80"},        {u"ハブ外径", u"80"}, {u"軸の内径", u"20"},
-    {u"はめあい長さ", u"40"}, {u"摩擦係数", u"0.15"},  {u"粗さ Rz", u"6.3"}, {u"粗さ Rz", u"4"},
-    {u"トルク", u"500"},      {u"軸方向力", u"10000"}, {u"安全率", u"1.5"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "温度"), u"80"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "温度"), u"80"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "ハブ外径"), u"80"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "軸の内径"), u"20"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "はめあい長さ"), u"40"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "摩擦係数"), u"0.15"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "粗さ Rz"), u"6.3"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "粗さ Rz"), u"4"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "トルク"), u"500"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "軸方向力"), u"10000"},
+    {QT_TRANSLATE_NOOP("ServiceInputWords", "安全率"), u"1.5"},
 };
 
 const NumberWords& wordsOf(F field)
@@ -49,22 +67,24 @@ QString example(F field)
 
 QString problemOf(F field, NumberFault fault)
 {
-    const QString name = QString::fromUtf16(wordsOf(field).name);
+    const QString name = ServiceInputWords::tr(wordsOf(field).name);
     switch (fault) {
     case NumberFault::None:
         return {};
     case NumberFault::Comma:
-        return QStringLiteral("小数点は「.」で入力してください（例: %1）").arg(example(field));
+        return ServiceInputWords::tr("小数点は「.」で入力してください（例: %1）")
+            .arg(example(field));
     case NumberFault::Exponent:
-        return QStringLiteral("指数表記（1e4 など）は使えません。10000 のように入力してください");
+        return ServiceInputWords::tr(
+            "指数表記（1e4 など）は使えません。10000 のように入力してください");
     case NumberFault::TooFine:
-        return QStringLiteral("%1の小数は 4 桁までです（例: %2）").arg(name, example(field));
+        return ServiceInputWords::tr("%1の小数は 4 桁までです（例: %2）").arg(name, example(field));
     case NumberFault::TooLarge:
-        return QStringLiteral("%1が大きすぎます（例: %2）").arg(name, example(field));
+        return ServiceInputWords::tr("%1が大きすぎます（例: %2）").arg(name, example(field));
     case NumberFault::NotANumber:
         break;
     }
-    return QStringLiteral("%1は数字で入力してください（例: %2）").arg(name, example(field));
+    return ServiceInputWords::tr("%1は数字で入力してください（例: %2）").arg(name, example(field));
 }
 
 // What each number field takes, said under it when it is broken: the same bounds as the
@@ -74,22 +94,22 @@ QString ruleOf(F field)
     switch (field) {
     case F::HoleCelsius:
     case F::ShaftCelsius:
-        return QStringLiteral("温度は 1000 °C までです（例: 80）");
+        return ServiceInputWords::tr("温度は 1000 °C までです（例: 80）");
     case F::HubOuter:
-        return QStringLiteral("ハブ外径は穴より大きい数です（例: 80）");
+        return ServiceInputWords::tr("ハブ外径は穴より大きい数です（例: 80）");
     case F::ShaftBore:
-        return QStringLiteral("軸の内径は 0（中実）以上です（例: 20）");
+        return ServiceInputWords::tr("軸の内径は 0（中実）以上です（例: 20）");
     case F::JointLength:
-        return QStringLiteral("0 より長いはめあい長さを入力してください（例: 40）");
+        return ServiceInputWords::tr("0 より長いはめあい長さを入力してください（例: 40）");
     case F::Friction:
-        return QStringLiteral("摩擦係数は 0 より大きく 1 以下です（例: 0.15）");
+        return ServiceInputWords::tr("摩擦係数は 0 より大きく 1 以下です（例: 0.15）");
     case F::Safety:
-        return QStringLiteral("安全率は 0 より大きい数です（例: 1.5）");
+        return ServiceInputWords::tr("安全率は 0 より大きい数です（例: 1.5）");
     default:
         break;
     }
-    return QStringLiteral("%1は 0 以上です（例: %2）")
-        .arg(QString::fromUtf16(wordsOf(field).name), example(field));
+    return ServiceInputWords::tr("%1は 0 以上です（例: %2）")
+        .arg(ServiceInputWords::tr(wordsOf(field).name), example(field));
 }
 
 // Every figure of the group is a plain decimal, read exactly, then as a double where the physics
@@ -142,7 +162,7 @@ const Material* materialOf(const Reader& in, F field)
         return nullptr;
     const Material* found = findMaterial(name.toStdString());
     if (!found)
-        in.refuse(field, QStringLiteral("%1: この材料は一覧にありません").arg(name));
+        in.refuse(field, ServiceInputWords::tr("%1: この材料は一覧にありません").arg(name));
     return found;
 }
 
@@ -166,7 +186,7 @@ std::optional<double> celsiusOf(const Reader& in, F field)
 {
     const std::optional<Length> value = in.length(field);
     if (value && double(*value) / kNmPerMm < kAbsoluteZeroCelsius) {
-        in.refuse(field, QStringLiteral("絶対零度 (-273.15 °C) より低い温度です"));
+        in.refuse(field, ServiceInputWords::tr("絶対零度 (-273.15 °C) より低い温度です"));
         return std::nullopt;
     }
     if (value && double(*value) / kNmPerMm > kHighestCelsius) {
@@ -222,21 +242,23 @@ void checkWalls(const Reader& in, const Joint& joint, const Answer& fit)
                                                {fit.shaft->upper, fit.shaft->lower});
         if (joint.hubOuter <= bounds.hubOver)
             in.refuse(F::HubOuter,
-                      QStringLiteral("ハブ外径は穴の最大許容寸法 %1 mm より大きくします")
+                      ServiceInputWords::tr("ハブ外径は穴の最大許容寸法 %1 mm より大きくします")
                           .arg(millimetres(bounds.hubOver)));
         if (joint.shaftBore != 0 && joint.shaftBore >= bounds.boreUnder)
             in.refuse(F::ShaftBore,
-                      QStringLiteral("軸の内径は軸の最小許容寸法 %1 mm より小さくします")
+                      ServiceInputWords::tr("軸の内径は軸の最小許容寸法 %1 mm より小さくします")
                           .arg(millimetres(bounds.boreUnder)));
         return;
     }
     const Length d = *fit.diameter;
     if (joint.hubOuter <= d)
-        in.refuse(F::HubOuter,
-                  QStringLiteral("ハブ外径は呼び寸法 %1 mm より大きくします").arg(sizeText(d)));
+        in.refuse(
+            F::HubOuter,
+            ServiceInputWords::tr("ハブ外径は呼び寸法 %1 mm より大きくします").arg(sizeText(d)));
     if (joint.shaftBore >= d)
-        in.refuse(F::ShaftBore,
-                  QStringLiteral("軸の内径は呼び寸法 %1 mm より小さくします").arg(sizeText(d)));
+        in.refuse(
+            F::ShaftBore,
+            ServiceInputWords::tr("軸の内径は呼び寸法 %1 mm より小さくします").arg(sizeText(d)));
 }
 
 // Both surfaces' Rz or neither: one alone could be either surface's, or their sum.
@@ -248,7 +270,7 @@ std::optional<Roughness> roughnessOf(const Reader& in)
         // Asked for once the one typed is a figure: one fault at a time.
         if (hole || shaft)
             in.refuse(hole ? F::ShaftRz : F::HoleRz,
-                      QStringLiteral("穴と軸の両方の Rz を入力します（滑らかなら 0）"));
+                      ServiceInputWords::tr("穴と軸の両方の Rz を入力します（滑らかなら 0）"));
         return std::nullopt;
     }
     if (!hole || !shaft)
@@ -273,7 +295,8 @@ void readJoint(const Reader& in, const Answer& fit)
         return;
     for (const F field : {F::HubOuter, F::JointLength, F::Friction})
         if (!in.typed(field))
-            in.refuse(field, QStringLiteral("圧入の計算に要ります（例: %1）").arg(example(field)));
+            in.refuse(field,
+                      ServiceInputWords::tr("圧入の計算に要ります（例: %1）").arg(example(field)));
     if (!hub || !length || !friction)
         return;
     Joint joint{};
@@ -304,7 +327,8 @@ void askMaterials(const Reader& in)
         return;
     for (const F field : {F::HoleMaterial, F::ShaftMaterial})
         if (!in.typed(field))
-            in.refuse(field, QStringLiteral("材料を選んでください（温度と圧入の計算に要ります）"));
+            in.refuse(field,
+                      ServiceInputWords::tr("材料を選んでください（温度と圧入の計算に要ります）"));
 }
 
 void work(ServiceAnswer& answer, const Answer& fit)
@@ -348,13 +372,14 @@ ServiceAnswer serviceAnswerFor(const ServiceFields& fields, const Answer& fit)
     readJoint(in, fit);
     askMaterials(in);
     if (answer.needs && !answer.joint && answer.problems[F::Torque].isEmpty())
-        in.refuse(in.typed(F::Torque) ? F::Torque : F::AxialForce,
-                  QStringLiteral("荷重で探すには圧入の欄（ハブ外径・長さ・摩擦係数）が要ります"));
+        in.refuse(
+            in.typed(F::Torque) ? F::Torque : F::AxialForce,
+            ServiceInputWords::tr("荷重で探すには圧入の欄（ハブ外径・長さ・摩擦係数）が要ります"));
     // The press fit's answer says so too; the finder would otherwise keep nothing unexplained.
     if (answer.parts && (!answer.parts->hub.elastic || !answer.parts->shaft.elastic) &&
         answer.needs)
         in.refuse(answer.parts->hub.elastic ? F::ShaftMaterial : F::HoleMaterial,
-                  QStringLiteral("樹脂は温度だけ: 圧入は弾性の計算の外です"));
+                  ServiceInputWords::tr("樹脂は温度だけ: 圧入は弾性の計算の外です"));
     work(answer, fit);
     return answer;
 }

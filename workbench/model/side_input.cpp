@@ -7,6 +7,16 @@
 
 #include <variant>
 
+#include <QCoreApplication>
+
+namespace {
+// The words of this file, in the language in force.
+struct SideInputWords
+{
+    Q_DECLARE_TR_FUNCTIONS(SideInputWords)
+};
+} // namespace
+
 namespace workbench {
 
 namespace {
@@ -32,13 +42,14 @@ QString limitsProblem(tolerance::LimitsFault fault)
     case LimitsFault::NotLimits:
         break;
     case LimitsFault::TooManyDecimals:
-        return QStringLiteral("寸法許容差の小数は 4 桁までです");
+        return SideInputWords::tr("寸法許容差の小数は 4 桁までです");
     case LimitsFault::TooLarge:
-        return QStringLiteral("寸法許容差が大きすぎます");
+        return SideInputWords::tr("寸法許容差が大きすぎます");
     case LimitsFault::LowerAboveUpper:
-        return QStringLiteral("下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
+        return SideInputWords::tr(
+            "下の寸法許容差が上より大きくなっています。上/下 の順に入力します");
     }
-    return QStringLiteral("寸法許容差は 上/下 の mm で入力します（例: 0/-0.009、±0.005）");
+    return SideInputWords::tr("寸法許容差は 上/下 の mm で入力します（例: 0/-0.009、±0.005）");
 }
 
 } // namespace

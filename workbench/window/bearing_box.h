@@ -7,6 +7,8 @@
 
 #include <QGroupBox>
 
+class QGridLayout;
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +39,7 @@ Q_SIGNALS:
     void fillRequested(const QString& size, tolerance::Side side, const QString& sideText);
 
 private:
+    void placeChoices(QGridLayout& grid);
     void update();
     void fill();
 

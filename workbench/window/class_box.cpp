@@ -4,6 +4,7 @@
 #include "model/bearing_side.h"
 #include "model/class_lists.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -34,6 +35,26 @@ void ClassBox::fill()
     setCurrentIndex(findText(typed, Qt::MatchExactly));
     setEditText(typed);
     lineEdit()->setCursorPosition(cursor);
+}
+
+void ClassBox::changeEvent(QEvent* event)
+{
+    QComboBox::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    // A ring picked from the list is named again in the new words; anything else stays as typed.
+    const QString typed = currentText();
+    const auto ring = workbench::readRing(m_side, typed);
+    const QString named = ring && ring->choice ? workbench::ringName(*ring->choice) : typed;
+    if (m_filled) {
+        const QSignalBlocker quiet(this);
+        clear(); // the line too
+        m_filled = false;
+        setEditText(typed);
+        fill();
+    }
+    if (named != typed)
+        setEditText(named);
 }
 
 void ClassBox::showPopup()

@@ -20,6 +20,8 @@ public:
     void fill();
 
 protected:
+    // The list in the new words.
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 

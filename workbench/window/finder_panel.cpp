@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/finder_panel.h"
 
+#include "desktop/access_keys.h"
+#include "desktop/language_texts.h"
 #include "model/pair_search.h"
 #include "window/fit_texts.h"
 #include "window/label_kinds.h"
@@ -36,12 +38,20 @@ enum Column
     ColumnCount
 };
 
-const QString kPreferredHint =
-    QStringLiteral("★: JIS B 0401 で常用するはめあい（一覧の先に並びます）");
+QString preferredHint()
+{
+    return FinderPanel::tr("★: JIS B 0401 で常用するはめあい（一覧の先に並びます）");
+}
 const QString kRecommendedMark = QStringLiteral("◎");
-const QString kRecommendedWord = QStringLiteral("推奨"); // what a screen reader says for ◎
-const QString kRecommendedHint =
-    QStringLiteral("◎: 軸受の荷重条件で推奨される公差クラス（JIS B 1566。一覧の先に並びます）");
+QString recommendedWord() // what a screen reader says for ◎
+{
+    return FinderPanel::tr("推奨");
+}
+QString recommendedHint()
+{
+    return FinderPanel::tr(
+        "◎: 軸受の荷重条件で推奨される公差クラス（JIS B 1566。一覧の先に並びます）");
+}
 
 // Rows enough to choose from where the window has the room; two where it gives way to the answer.
 class FoundList : public QTableView
@@ -122,9 +132,9 @@ QVariant FoundPairsModel::preferredData(int row, int role) const
     case Qt::DisplayRole:
         return preferred ? QStringLiteral("★") : QString();
     case Qt::AccessibleTextRole: // a screen reader hears the word, not "black star"
-        return preferred ? QStringLiteral("常用") : QString();
+        return preferred ? FinderPanel::tr("常用") : QString();
     case Qt::ToolTipRole:
-        return preferred ? kPreferredHint : QVariant();
+        return preferred ? preferredHint() : QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:
@@ -139,9 +149,9 @@ QVariant FoundPairsModel::recommendedData(int row, int role) const
     case Qt::DisplayRole:
         return recommended ? kRecommendedMark : QString();
     case Qt::AccessibleTextRole: // a word, not "bullseye"
-        return recommended ? kRecommendedWord : QString();
+        return recommended ? recommendedWord() : QString();
     case Qt::ToolTipRole:
-        return recommended ? kRecommendedHint : QVariant();
+        return recommended ? recommendedHint() : QVariant();
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:
@@ -158,30 +168,36 @@ QVariant FoundPairsModel::headerData(int section, Qt::Orientation orientation, i
                    ? QVariant(m_found.fitText(std::size_t(section)))
                    : QVariant();
     if (section == PreferredColumn && role == Qt::ToolTipRole)
-        return kPreferredHint;
+        return preferredHint();
     if (section == PreferredColumn && role == Qt::AccessibleTextRole)
-        return QStringLiteral("常用");
+        return FinderPanel::tr("常用");
     if (section == RecommendedColumn && role == Qt::ToolTipRole)
-        return kRecommendedHint;
+        return recommendedHint();
     if (section == RecommendedColumn && role == Qt::AccessibleTextRole)
-        return kRecommendedWord;
+        return recommendedWord();
     if (role != Qt::DisplayRole)
         return {};
-    static const QStringList headers = {QStringLiteral("はめあい"),
-                                        QStringLiteral("種類"),
-                                        QStringLiteral("最大すきま"),
-                                        QStringLiteral("最小すきま"),
-                                        QStringLiteral("変動量"),
-                                        QStringLiteral("★"),
-                                        kRecommendedMark};
+    const QStringList headers = {FinderPanel::tr("はめあい"),
+                                 FinderPanel::tr("種類"),
+                                 FinderPanel::tr("最大すきま"),
+                                 FinderPanel::tr("最小すきま"),
+                                 FinderPanel::tr("変動量"),
+                                 QStringLiteral("★"),
+                                 kRecommendedMark};
     return headers.value(section);
+}
+
+void FoundPairsModel::retranslate()
+{
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 FinderPanel::FinderPanel(QWidget* parent)
     : QWidget(parent), m_minimum(new QLineEdit), m_maximum(new QLineEdit), m_type(new QComboBox),
       m_basis(new QComboBox), m_scope(new QComboBox), m_message(new QLabel), m_list(new FoundList),
-      m_use(new QPushButton(QStringLiteral("この組を使う(&U)"))),
-      m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
+      m_use(new QPushButton), m_model(new FoundPairsModel(this)), m_searchTimer(new QTimer(this)),
       m_search(new PairSearch(this))
 {
     connect(m_search, &PairSearch::found, this, &FinderPanel::showFound);
@@ -189,15 +205,12 @@ FinderPanel::FinderPanel(QWidget* parent)
     m_searchTimer->setInterval(0);
     connect(m_searchTimer, &QTimer::timeout, this, &FinderPanel::search);
     auto* grid = new QGridLayout;
+    m_texts = new LanguageTexts(*this);
     addFilters(grid);
     m_message->setObjectName(QStringLiteral("finderMessage"));
     m_message->setTextFormat(Qt::PlainText);
-    // One line that keeps its width, so a new count never moves the list.
-    m_message->setMinimumWidth(m_message->fontMetrics().horizontalAdvance(
-        QStringLiteral("最小すきまが最大すきまより大きくなっています")));
     m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_list->setObjectName(QStringLiteral("finderList"));
-    m_list->setAccessibleName(QStringLiteral("条件に合うはめあい"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -216,14 +229,22 @@ FinderPanel::FinderPanel(QWidget* parent)
     // ◎ beside ★, shown only while a bearing's table recommends classes.
     m_list->horizontalHeader()->moveSection(RecommendedColumn, 1);
     m_list->setColumnHidden(RecommendedColumn, true);
-    const QString useHint =
-        QStringLiteral("Enter、ダブルクリックか「この組を使う」で、行の組を上の穴と"
-                       "軸に入れます (Ctrl+Z で戻す)。★ は常用するはめあい");
-    m_list->setStatusTip(useHint);
     m_use->setObjectName(QStringLiteral("usePairButton"));
-    m_use->setToolTip(useHint);
-    m_use->setStatusTip(useHint);
     m_use->setEnabled(false);
+    m_texts->add([this] {
+        m_use->setText(tr("この組を使う(&U)"));
+        // One line that keeps its width, so a new count never moves the list.
+        m_message->setMinimumWidth(m_message->fontMetrics().horizontalAdvance(
+            tr("最小すきまが最大すきまより大きくなっています")));
+        m_list->setAccessibleName(tr("条件に合うはめあい"));
+        m_list->setStatusTip(tr("Enter、ダブルクリックか「この組を使う」で、行の組を上の穴と"
+                                "軸に入れます (Ctrl+Z で戻す)。★ は常用するはめあい"));
+        m_use->setToolTip(m_list->statusTip());
+        m_use->setStatusTip(m_list->statusTip());
+        m_model->retranslate();
+        if (m_say)
+            showMessage();
+    });
     auto* status = new QHBoxLayout;
     status->addWidget(m_message, 1);
     status->addWidget(m_use);
@@ -248,45 +269,56 @@ void FinderPanel::addFilters(QGridLayout* grid)
     {
         QWidget* widget;
         const char* name;
-        QString label;
-        QString hint;
+        QString (*label)();
+        QString (*hint)();
     };
-    m_type->addItem(QStringLiteral("すべて")); // no value: any type
+    m_type->addItem(QString()); // no value: any type
     for (const FitType type : {FitType::Clearance, FitType::Transition, FitType::Interference})
-        addChoice(m_type, fitTexts::typeName(type), type);
-    addChoice(m_basis, QStringLiteral("すべて"), Basis::Any);
-    addChoice(m_basis, QStringLiteral("穴基準 (H)"), Basis::Hole);
-    addChoice(m_basis, QStringLiteral("軸基準 (h)"), Basis::Shaft);
-    addChoice(m_scope, QStringLiteral("よく使う 65 クラス"), ClassScope::Table);
-    addChoice(m_scope, QStringLiteral("すべてのクラス"), ClassScope::Every);
-    for (QLineEdit* field : {m_minimum, m_maximum}) {
-        field->setPlaceholderText(QStringLiteral("制限なし"));
+        addChoice(m_type, QString(), type);
+    addChoice(m_basis, QString(), Basis::Any);
+    addChoice(m_basis, QString(), Basis::Hole);
+    addChoice(m_basis, QString(), Basis::Shaft);
+    addChoice(m_scope, QString(), ClassScope::Table);
+    addChoice(m_scope, QString(), ClassScope::Every);
+    m_texts->add([this] {
+        m_type->setItemText(0, tr("すべて"));
+        for (int i = 1; i < m_type->count(); ++i)
+            m_type->setItemText(i, fitTexts::typeName(m_type->itemData(i).value<FitType>()));
+        m_basis->setItemText(0, tr("すべて"));
+        m_basis->setItemText(1, tr("穴基準 (H)"));
+        m_basis->setItemText(2, tr("軸基準 (h)"));
+        m_scope->setItemText(0, tr("よく使う 65 クラス"));
+        m_scope->setItemText(1, tr("すべてのクラス"));
+        for (QLineEdit* field : {m_minimum, m_maximum})
+            field->setPlaceholderText(tr("制限なし"));
+    });
+    for (QLineEdit* field : {m_minimum, m_maximum})
         connect(field, &QLineEdit::textChanged, this, &FinderPanel::searchSoon);
-    }
     for (QComboBox* combo : {m_type, m_basis, m_scope})
         connect(combo, &QComboBox::currentIndexChanged, this, &FinderPanel::searchSoon);
-    const QString band = QStringLiteral("mm、負の値はしめしろ。空欄なら制限なし");
     const Field fields[] = {
-        {m_minimum, "finderMinimum", QStringLiteral("最小すきま(&N)"),
-         QStringLiteral("必要な最小すきま（") + band + u'）'},
-        {m_maximum, "finderMaximum", QStringLiteral("最大すきま(&X)"),
-         QStringLiteral("許される最大すきま（") + band + u'）'},
-        {m_type, "finderKind", QStringLiteral("種類(&T)"),
-         QStringLiteral("すきまばめ・中間ばめ・しまりばめのどれに限るか")},
-        {m_basis, "finderBasis", QStringLiteral("基準(&B)"),
-         QStringLiteral("穴基準（H の穴）か軸基準（h の軸）に限るか")},
-        {m_scope, "finderClasses", QStringLiteral("対象(&L)"),
-         QStringLiteral("よく使う 65 クラスから探すか、すべてのクラスから探すか")},
+        {m_minimum, "finderMinimum", [] { return tr("最小すきま(&N)"); },
+         [] { return tr("必要な最小すきま（mm、負の値はしめしろ。空欄なら制限なし）"); }},
+        {m_maximum, "finderMaximum", [] { return tr("最大すきま(&X)"); },
+         [] { return tr("許される最大すきま（mm、負の値はしめしろ。空欄なら制限なし）"); }},
+        {m_type, "finderKind", [] { return tr("種類(&T)"); },
+         [] { return tr("すきまばめ・中間ばめ・しまりばめのどれに限るか"); }},
+        {m_basis, "finderBasis", [] { return tr("基準(&B)"); },
+         [] { return tr("穴基準（H の穴）か軸基準（h の軸）に限るか"); }},
+        {m_scope, "finderClasses", [] { return tr("対象(&L)"); },
+         [] { return tr("よく使う 65 クラスから探すか、すべてのクラスから探すか"); }},
     };
     int column = 0;
     for (const Field& field : fields) {
-        auto* label = new QLabel(field.label);
+        auto* label = new QLabel;
         label->setBuddy(field.widget);
         field.widget->setObjectName(QString::fromLatin1(field.name));
-        field.widget->setAccessibleName(
-            QString(field.label).remove(QStringLiteral("(&")).chopped(2));
-        field.widget->setToolTip(field.hint);
-        field.widget->setStatusTip(field.hint);
+        m_texts->add([label, field] {
+            label->setText(field.label());
+            field.widget->setAccessibleName(accessKeys::withoutKey(label->text()));
+            field.widget->setToolTip(field.hint());
+            field.widget->setStatusTip(field.widget->toolTip());
+        });
         grid->addWidget(label, 0, column);
         grid->addWidget(field.widget, 1, column);
         ++column;
@@ -344,40 +376,50 @@ void FinderPanel::search()
     m_model->setPairs({});
     if (!plan.query) {
         m_search->cancel();
-        showPlanProblem(plan.problem, plan.fault);
+        // Asked again in the new words, when the language changes.
+        say([this] { return planSearch(fields(), m_diameter, m_edition).problem; }, plan.fault);
         return;
     }
-    showPlanProblem(
-        QStringLiteral("φ%1 で探しています…").arg(fitTexts::sizeText(plan.query->diameter)), false);
+    say([size = fitTexts::sizeText(plan.query->diameter)] {
+        return tr("φ%1 で探しています…").arg(size);
+    });
     m_search->start(*plan.query);
 }
 
 void FinderPanel::showFound(FoundPairs found)
 {
-    const QString size = fitTexts::sizeText(found.diameter);
     // What leads the list: the recommended classes where a bearing's table gives them; the
     // commonly used pairs where neither side is a bearing's ring, which is in none of them.
-    const QString first = !m_ring.recommended.empty() ? QStringLiteral("◎ 推奨を先に、")
-                          : m_ring.given              ? QString()
-                                                      : QStringLiteral("★ 常用を先に、");
-    m_message->setText(
-        found.pairs.empty()
-            ? QStringLiteral("φ%1 で条件に合うはめあいはありません").arg(size)
-            : QStringLiteral("φ%1 で %2 組（%3%4変動量の大きい順）")
-                  .arg(size)
-                  .arg(found.pairs.size())
-                  .arg(m_service ? QStringLiteral("使用条件の荷重を保つもの、") : QString(),
-                       first));
+    const int lead = !m_ring.recommended.empty() ? 1 : m_ring.given ? 0 : 2;
+    say([size = fitTexts::sizeText(found.diameter), count = int(found.pairs.size()),
+         service = m_service.has_value(), lead] {
+        if (count == 0)
+            return tr("φ%1 で条件に合うはめあいはありません").arg(size);
+        const QString first = lead == 1   ? tr("◎ 推奨を先に、")
+                              : lead == 2 ? tr("★ 常用を先に、")
+                                          : QString();
+        return (service ? tr("φ%1 で %n 組（使用条件の荷重を保つもの、%2変動量の大きい順）",
+                             nullptr, count)
+                        : tr("φ%1 で %n 組（%2変動量の大きい順）", nullptr, count))
+            .arg(size, first);
+    });
     m_model->setPairs(std::move(found));
 }
 
-void FinderPanel::showPlanProblem(const QString& text, bool fault)
+void FinderPanel::say(std::function<QString()> message, bool fault)
+{
+    m_say = std::move(message);
+    m_fault = fault;
+    showMessage();
+}
+
+void FinderPanel::showMessage()
 {
     QPalette colours = palette();
-    if (fault)
+    if (m_fault)
         colours.setColor(QPalette::WindowText, problemColour(colours));
     m_message->setPalette(colours);
-    m_message->setText(text);
+    m_message->setText(m_say());
 }
 
 void FinderPanel::useRow(const QModelIndex& index)

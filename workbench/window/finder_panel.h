@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -15,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QTableView;
 class QTimer;
+class LanguageTexts;
 class PairSearch;
 
 // The pairs found, one a row: the fit, its type, its two clearance figures and its tolerance,
@@ -35,6 +37,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // The heads and the types in the new words.
+    void retranslate();
 
 private:
     QVariant preferredData(int row, int role) const;
@@ -75,7 +79,9 @@ private:
     void search();
     void showFound(workbench::FoundPairs found);
     void useRow(const QModelIndex& index);
-    void showPlanProblem(const QString& problem, bool fault);
+    // The line above the list: worked out again in the new words when the language changes.
+    void say(std::function<QString()> message, bool fault = false);
+    void showMessage();
 
     QLineEdit* m_minimum;
     QLineEdit* m_maximum;
@@ -92,4 +98,7 @@ private:
     tolerance::Edition m_edition = tolerance::Edition::Jis1984;
     std::optional<tolerance::service::ServiceSearch> m_service;
     workbench::RingSearch m_ring;
+    LanguageTexts* m_texts = nullptr;
+    std::function<QString()> m_say;
+    bool m_fault = false;
 };

@@ -5,6 +5,16 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
+namespace {
+// The words of this file, in the language in force.
+struct FitTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(FitTexts)
+};
+} // namespace
+
 namespace fitTexts {
 
 using tolerance::FitType;
@@ -60,29 +70,34 @@ QString typeName(FitType type)
 {
     switch (type) {
     case FitType::Clearance:
-        return QStringLiteral("すきまばめ");
+        return FitTexts::tr("すきまばめ");
     case FitType::Transition:
-        return QStringLiteral("中間ばめ");
+        return FitTexts::tr("中間ばめ");
     case FitType::Interference:
         break;
     }
-    return QStringLiteral("しまりばめ");
+    return FitTexts::tr("しまりばめ");
 }
 
 std::pair<NamedFigure, NamedFigure> clearanceFigures(const tolerance::Fit& fit)
 {
     switch (fit.type) {
     case FitType::Clearance:
-        return {{QStringLiteral("最大すきま"), millimetres(fit.maximumClearance)},
-                {QStringLiteral("最小すきま"), millimetres(fit.minimumClearance)}};
+        return {{FitTexts::tr("最大すきま"), millimetres(fit.maximumClearance)},
+                {FitTexts::tr("最小すきま"), millimetres(fit.minimumClearance)}};
     case FitType::Transition:
-        return {{QStringLiteral("最大すきま"), millimetres(fit.maximumClearance)},
-                {QStringLiteral("最大しめしろ"), millimetres(-fit.minimumClearance)}};
+        return {{FitTexts::tr("最大すきま"), millimetres(fit.maximumClearance)},
+                {FitTexts::tr("最大しめしろ"), millimetres(-fit.minimumClearance)}};
     case FitType::Interference:
         break;
     }
-    return {{QStringLiteral("最小しめしろ"), millimetres(-fit.maximumClearance)},
-            {QStringLiteral("最大しめしろ"), millimetres(-fit.minimumClearance)}};
+    return {{FitTexts::tr("最小しめしろ"), millimetres(-fit.maximumClearance)},
+            {FitTexts::tr("最大しめしろ"), millimetres(-fit.minimumClearance)}};
+}
+
+std::pair<QString, QString> clearanceNames()
+{
+    return {FitTexts::tr("最大すきま"), FitTexts::tr("最小すきま")};
 }
 
 QString editionName(tolerance::Edition edition)
@@ -95,17 +110,16 @@ QString editionName(tolerance::Edition edition)
 QString sourceText(tolerance::Source source, tolerance::Edition edition)
 {
     if (source == tolerance::Source::Table1984)
-        return QStringLiteral("出典: JIS B 0401 (1984) の表");
+        return FitTexts::tr("出典: JIS B 0401 (1984) の表");
     if (edition == tolerance::Edition::Jis1984)
-        return QStringLiteral("出典: JIS B 0401:2016（1984 年版の表にない値）");
-    return QStringLiteral("出典: JIS B 0401:2016 (ISO 286:2010)");
+        return FitTexts::tr("出典: JIS B 0401:2016（1984 年版の表にない値）");
+    return FitTexts::tr("出典: JIS B 0401:2016 (ISO 286:2010)");
 }
 
 QString givenSourceText(const workbench::SideFigures& side)
 {
-    return side.bearingRing()
-               ? QStringLiteral("寸法許容差: %1 %2").arg(side.ringStandard, side.code)
-               : QStringLiteral("寸法許容差: 入力した値");
+    return side.bearingRing() ? FitTexts::tr("寸法許容差: %1 %2").arg(side.ringStandard, side.code)
+                              : FitTexts::tr("寸法許容差: 入力した値");
 }
 
 QString drawingNote(Length diameter, const workbench::SideFigures& side)
@@ -148,10 +162,11 @@ QString copyText(const workbench::Answer& answer)
     const auto [loose, tight] = clearanceFigures(*answer.pair);
     // Both clearances of the line to one number of decimals, as both deviations of a note.
     const qsizetype decimals = std::max(decimalsIn(loose.value), decimalsIn(tight.value));
-    const QString fit = u'φ' + sizeText(*answer.diameter) + u' ' +
-                        pairName(*answer.hole, *answer.shaft) + u' ' + typeName(answer.pair->type) +
-                        u' ' + loose.name + u' ' + padded(loose.value, decimals) + u' ' +
-                        tight.name + u' ' + padded(tight.value, decimals);
+    const QString fit =
+        FitTexts::tr("φ%1 %2 %3 %4 %5 %6 %7", "the pair's line for a drawing")
+            .arg(sizeText(*answer.diameter), pairName(*answer.hole, *answer.shaft),
+                 typeName(answer.pair->type), loose.name, padded(loose.value, decimals), tight.name,
+                 padded(tight.value, decimals));
     return drawingNote(*answer.diameter, *answer.hole) + u'\n' +
            drawingNote(*answer.diameter, *answer.shaft) + u'\n' + fit + u'\n';
 }
@@ -161,8 +176,9 @@ QString fitSummary(const workbench::Answer& answer)
     if (!answer.complete())
         return {};
     const auto [loose, tight] = clearanceFigures(*answer.pair);
-    return pairName(*answer.hole, *answer.shaft) + u' ' + typeName(answer.pair->type) + u'\u3001' +
-           loose.name + u' ' + loose.value + u'\u3001' + tight.name + u' ' + tight.value;
+    return FitTexts::tr("%1 %2、%3 %4、%5 %6", "the fit for a listener")
+        .arg(pairName(*answer.hole, *answer.shaft), typeName(answer.pair->type), loose.name,
+             loose.value, tight.name, tight.value);
 }
 
 } // namespace fitTexts

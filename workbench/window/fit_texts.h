@@ -8,7 +8,7 @@
 #include <utility>
 
 // How the workbench writes its figures, through the core's formatting: in mm as a drawing does,
-// in µm in the picture, and the words a Japanese designer uses for a fit.
+// in µm in the picture, and the words a designer uses for a fit, in the language in force.
 namespace fitTexts {
 
 using tolerance::Length;
@@ -35,6 +35,8 @@ struct NamedFigure
     QString value;
 };
 std::pair<NamedFigure, NamedFigure> clearanceFigures(const tolerance::Fit& fit);
+// The two names where there is no fit yet.
+std::pair<QString, QString> clearanceNames();
 
 // Where a side's figures come from, for the edition chosen.
 QString sourceText(tolerance::Source source, tolerance::Edition edition);

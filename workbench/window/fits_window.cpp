@@ -3,6 +3,8 @@
 
 #include "desktop/access_keys.h"
 #include "desktop/answer_first.h"
+#include "desktop/language_menu.h"
+#include "desktop/language_texts.h"
 #include "desktop/sheet/sheet_actions.h"
 #include "desktop/sheet/sheet_file.h"
 #include "model/sheet_asked.h"
@@ -27,15 +29,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace workbench;
 using tolerance::Edition;
@@ -68,11 +74,16 @@ QLabel* messageLabel(const char* name)
     // height, so that nothing typed can make the window grow.
     label->setWordWrap(true);
     label->setFixedHeight(2 * label->fontMetrics().lineSpacing());
-    steadyWidth(label, QStringLiteral("h7 は軸の公差クラスです。　"));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, problemColour(palette));
     label->setPalette(palette);
     return label;
+}
+
+// A name in a sentence as the head of a row: "maximum clearance" as "Maximum clearance".
+QString headed(const QString& name)
+{
+    return name.isEmpty() ? name : name.front().toUpper() + name.mid(1);
 }
 
 QComboBox* classBox(Side side, const char* name)
@@ -82,33 +93,47 @@ QComboBox* classBox(Side side, const char* name)
     return combo;
 }
 
-// The label's text without its access key, as a screen reader should say it.
-QString spoken(const QString& label)
-{
-    QString text = label;
-    const qsizetype key = text.indexOf(QStringLiteral("(&"));
-    return key < 0 ? text.remove(u'&') : text.left(key);
-}
-
 } // namespace
 
 FitsWindow::FitsWindow(QWidget* parent)
     : QMainWindow(parent), m_size(new QLineEdit), m_hole(classBox(Side::Hole, "holeClass")),
       m_shaft(classBox(Side::Shaft, "shaftClass")), m_edition(new QComboBox),
       m_sizeMessage(messageLabel("sizeMessage")), m_holeMessage(messageLabel("holeMessage")),
-      m_shaftMessage(messageLabel("shaftMessage")),
-      m_type(figureLabel("fitKind", QStringLiteral("はめあいの種類"))), m_looseName(plainLabel()),
-      m_looseValue(figureLabel("looseValue", QStringLiteral("最大すきま"))),
-      m_tightName(plainLabel()),
-      m_tightValue(figureLabel("tightValue", QStringLiteral("最小すきま"))),
-      m_fitTolerance(figureLabel("fitTolerance", QStringLiteral("はめあいの変動量"))),
-      m_notes(new FigureLabel(QStringLiteral("図面用の表記"))),
-      m_copyButton(new QPushButton(QStringLiteral("図面用にコピー(&C)"))),
-      m_spoken(new SpokenChanges(*this)), m_picture(new ZonePicture), m_finder(new FinderPanel),
-      m_service(new ServicePanel)
+      m_shaftMessage(messageLabel("shaftMessage")), m_type(figureLabel("fitKind", {})),
+      m_looseName(plainLabel()), m_looseValue(figureLabel("looseValue", {})),
+      m_tightName(plainLabel()), m_tightValue(figureLabel("tightValue", {})),
+      m_fitTolerance(figureLabel("fitTolerance", {})), m_notes(new FigureLabel),
+      m_copyButton(new QPushButton), m_spoken(new SpokenChanges(*this)), m_picture(new ZonePicture),
+      m_finder(new FinderPanel), m_service(new ServicePanel), m_texts(new LanguageTexts(*this))
 {
+    {
+        QSettings store = lastInputs::store();
+        m_languageChoice = language::kept(store);
+    }
     setObjectName(QStringLiteral("FitsWindow"));
-    setWindowTitle(QStringLiteral("Tessaly はめあい計算"));
+    m_texts->add([this] {
+        setWindowTitle(tr("Tessaly はめあい計算"));
+        m_type->setMeaning(tr("はめあいの種類"));
+        m_fitTolerance->setMeaning(tr("はめあいの変動量"));
+        m_notes->setMeaning(tr("図面用の表記"));
+        m_copyButton->setText(tr("図面用にコピー(&C)"));
+        // The type as wide as its longest name with the margins a figure keeps for its focus
+        // frame ("interference fit" lost its last letter without them), or a figure's width
+        // where that is wider.
+        const QString figure = QStringLiteral("-3150.0000 ");
+        steadyWidth(m_type, figure);
+        const QMargins margins = m_type->contentsMargins();
+        int least = m_type->fontMetrics().horizontalAdvance(figure);
+        for (const auto type : {tolerance::FitType::Clearance, tolerance::FitType::Transition,
+                                tolerance::FitType::Interference}) {
+            least =
+                std::max(least, m_type->fontMetrics().horizontalAdvance(fitTexts::typeName(type)) +
+                                    margins.left() + margins.right());
+        }
+        m_type->setMinimumWidth(least);
+        for (QLabel* message : {m_sizeMessage, m_holeMessage, m_shaftMessage})
+            steadyWidth(message, tr("h7 は軸の公差クラスです。　", "the width of a problem"));
+    });
     setWindowIcon(tessaly::resources::windowIcon());
 
     auto* central = new QWidget;
@@ -118,8 +143,8 @@ FitsWindow::FitsWindow(QWidget* parent)
     // clearances; below them the finder and 使用条件 as pages that give way.
     m_body = new AnswerFirst(buildAnswer(), m_fitTolerance);
     m_body->setObjectName(QStringLiteral("workbenchBody"));
-    m_body->addTool(m_finder, QStringLiteral("はめあいを探す"));
-    m_body->addTool(buildServicePage(), QStringLiteral("使用条件"));
+    m_body->addTool(m_finder, {});
+    m_body->addTool(buildServicePage(), {});
     // A bearing by its number fills the size and a side: a tool like the others.
     m_bearing = new BearingBox(*m_spoken);
     auto* bearingPage = new QWidget;
@@ -128,13 +153,16 @@ FitsWindow::FitsWindow(QWidget* parent)
     bearingColumn->setContentsMargins(0, 0, 0, 0);
     bearingColumn->addWidget(m_bearing);
     bearingColumn->addStretch(1); // the box at its own height, the page's room below it
-    m_body->addTool(bearingPage, QStringLiteral("軸受"));
+    m_body->addTool(bearingPage, {});
+    m_texts->add([this, bearingPage] {
+        m_body->setToolTitle(m_finder, tr("はめあいを探す"));
+        m_body->setToolTitle(m_servicePage, tr("使用条件"));
+        m_body->setToolTitle(bearingPage, tr("軸受"));
+    });
     layout->addWidget(m_body, 1);
     setCentralWidget(central);
     accessKeys::install(*this, [this](QWidget& control) { return reveal(control); });
     buildMenus();
-    statusBar()->showMessage(
-        QStringLiteral("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
     new CopyRoute(this);
 
     connect(m_size, &QLineEdit::textChanged, this, &FitsWindow::refresh);
@@ -173,6 +201,20 @@ FitsWindow::FitsWindow(QWidget* parent)
     setTabChain();
     m_size->setFocus();
     refresh();
+    // Figures, problems and the lines for a drawing in the new words, and the status bar's line:
+    // the tip of the field the focus is in, or what the window does.
+    const auto statusLine = [this] {
+        const QWidget* focus = focusWidget();
+        statusBar()->showMessage(
+            focus && !focus->statusTip().isEmpty()
+                ? focus->statusTip()
+                : tr("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
+    };
+    statusBar()->showMessage(tr("寸法と穴・軸の公差クラスを入力すると、すぐに計算します"));
+    m_texts->thenRedo([this, statusLine] {
+        refresh();
+        statusLine();
+    });
 }
 
 QWidget* FitsWindow::buildInputs()
@@ -181,36 +223,43 @@ QWidget* FitsWindow::buildInputs()
     {
         QWidget* widget;
         QLabel* message;
-        QString label;
-        QString hint;
+        QString (*label)();
+        QString (*hint)();
     };
     m_size->setObjectName(QStringLiteral("sizeField"));
-    m_size->setPlaceholderText(QStringLiteral("例: 35"));
     m_edition->setObjectName(QStringLiteral("edition"));
     for (const Edition edition : {Edition::Jis1984, Edition::Iso2010})
         m_edition->addItem(fitTexts::editionName(edition), QVariant::fromValue(edition));
+    m_texts->add([this] { m_size->setPlaceholderText(tr("例: 35")); });
     const Field fields[] = {
-        {m_size, m_sizeMessage, QStringLiteral("呼び寸法 mm(&S)"),
-         QStringLiteral("呼び寸法を mm で入力します（0 を超え 3150 以下、小数 4 桁まで）")},
-        {m_hole, m_holeMessage, QStringLiteral("穴の公差クラス(&H)"),
-         QStringLiteral("穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します。"
-                        "買う部品は寸法許容差を 0/-0.009 のように入力できます")},
-        {m_shaft, m_shaftMessage, QStringLiteral("軸の公差クラス(&J)"),
-         QStringLiteral("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します。"
-                        "買う部品は寸法許容差を +0.021/+0.008 のように入力できます")},
-        {m_edition, nullptr, QStringLiteral("規格(&K)"),
-         QStringLiteral("JIS B 0401 (1984) の表か、JIS B 0401:2016 (= ISO 286:2010) か")},
+        {m_size, m_sizeMessage, [] { return tr("呼び寸法 mm(&S)"); },
+         [] { return tr("呼び寸法を mm で入力します（0 を超え 3150 以下、小数 4 桁まで）"); }},
+        {m_hole, m_holeMessage, [] { return tr("穴の公差クラス(&H)"); },
+         [] {
+             return tr("穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します。"
+                       "買う部品は寸法許容差を 0/-0.009 のように入力できます");
+         }},
+        {m_shaft, m_shaftMessage, [] { return tr("軸の公差クラス(&J)"); },
+         [] {
+             return tr("軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します。"
+                       "買う部品は寸法許容差を +0.021/+0.008 のように入力できます");
+         }},
+        {m_edition, nullptr, [] { return tr("規格(&K)"); },
+         [] { return tr("JIS B 0401 (1984) の表か、JIS B 0401:2016 (= ISO 286:2010) か"); }},
     };
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     int column = 0;
     for (const Field& field : fields) {
-        auto* label = new QLabel(field.label);
+        auto* label = new QLabel;
         label->setBuddy(field.widget);
-        field.widget->setAccessibleName(spoken(field.label));
-        field.widget->setToolTip(field.hint);
-        field.widget->setStatusTip(field.hint);
+        m_texts->add([label, field] {
+            label->setText(field.label());
+            field.widget->setAccessibleName(accessKeys::withoutKey(label->text()));
+            field.widget->setToolTip(field.hint());
+            field.widget->setStatusTip(field.widget->toolTip());
+        });
         grid->addWidget(label, 0, column);
         grid->addWidget(field.widget, 1, column);
         if (field.message)
@@ -228,27 +277,37 @@ FitsWindow::SideLabels& FitsWindow::labelsOf(Side side)
 
 void FitsWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    QAction* quit = file->addAction(QStringLiteral("終了(&X)"), this, &QWidget::close);
+    QMenu* file = menuBar()->addMenu(QString());
+    file->setObjectName(QStringLiteral("fileMenu"));
+    QAction* quit = file->addAction(QString(), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     // The calculation sheet is the core's, from what the window shows.
     new SheetActions(*this, *file, [this]() -> std::optional<tolerance::sheet::Sheet> {
         const auto asked = sheetAsked(inputs(), m_answer, m_service->typedFields(),
                                       m_service->answer(), m_outlook->distribution());
-        return asked ? std::optional(tolerance::sheet::fitSheet(*asked, sheetFile::stamp()))
+        return asked ? std::optional(tolerance::sheet::fitSheet(*asked, sheetFile::stamp(),
+                                                                SheetActions::words()))
                      : std::nullopt;
     });
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    m_copyAction =
-        edit->addAction(QStringLiteral("図面用にコピー(&C)"), this, &FitsWindow::copyFit);
+    QMenu* edit = menuBar()->addMenu(QString());
+    edit->setObjectName(QStringLiteral("editMenu"));
+    m_copyAction = edit->addAction(QString(), this, &FitsWindow::copyFit);
     m_copyAction->setObjectName(QStringLiteral("copyAction"));
     m_copyAction->setShortcut(QKeySequence::Copy);
-    m_copyAction->setStatusTip(m_copyButton->statusTip());
-    m_undoAction = edit->addAction(QStringLiteral("元に戻す(&U)"), this, &FitsWindow::undoPair);
+    m_undoAction = edit->addAction(QString(), this, &FitsWindow::undoPair);
     m_undoAction->setObjectName(QStringLiteral("undoPairAction"));
     m_undoAction->setShortcut(QKeySequence::Undo);
-    m_undoAction->setStatusTip(QStringLiteral("一覧から使った組の前の穴と軸に戻します"));
     m_undoAction->setEnabled(false);
+    m_texts->add([this, file, quit, edit] {
+        file->setTitle(tr("ファイル(&F)"));
+        quit->setText(tr("終了(&X)"));
+        edit->setTitle(tr("編集(&E)"));
+        m_copyAction->setText(tr("図面用にコピー(&C)"));
+        m_copyAction->setStatusTip(m_copyButton->statusTip());
+        m_undoAction->setText(tr("元に戻す(&U)"));
+        m_undoAction->setStatusTip(tr("一覧から使った組の前の穴と軸に戻します"));
+    });
+    m_language = new LanguageMenu(*menuBar(), m_languageChoice);
 }
 
 void FitsWindow::setTabChain()
@@ -312,19 +371,19 @@ void FitsWindow::showSide(Side side, const std::optional<SideFigures>& figures)
 {
     const SideLabels& labels = labelsOf(side);
     const bool hole = side == Side::Hole;
-    labels.head->setText((hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) +
-                         (figures ? figures->code : QString()));
+    labels.head->setText(
+        (hole ? tr("穴 %1") : tr("軸 %1")).arg(figures ? figures->code : QString()));
     labels.upper->showValue(figures ? fitTexts::deviation(figures->upper) : QString());
     labels.lower->showValue(figures ? fitTexts::deviation(figures->lower) : QString());
     labels.maximum->showValue(figures ? fitTexts::millimetres(figures->maximum) : QString());
     labels.minimum->showValue(figures ? fitTexts::millimetres(figures->minimum) : QString());
+    const auto source = [&] {
+        return figures->given() ? fitTexts::givenSourceText(*figures)
+                                : fitTexts::sourceText(figures->source,
+                                                       m_edition->currentData().value<Edition>());
+    };
     showOrHide(labels.source,
-               figures ? (hole ? u"穴の" : u"軸の") +
-                             (figures->given()
-                                  ? fitTexts::givenSourceText(*figures)
-                                  : fitTexts::sourceText(figures->source,
-                                                         m_edition->currentData().value<Edition>()))
-                       : QString());
+               figures ? (hole ? tr("穴の%1") : tr("軸の%1")).arg(source()) : QString());
 }
 
 void FitsWindow::showPair(const Answer& answer)
@@ -333,8 +392,9 @@ void FitsWindow::showPair(const Answer& answer)
     const bool complete = answer.complete();
     m_copyButton->setEnabled(complete);
     if (!complete) {
-        m_looseName->setText(QStringLiteral("最大すきま"));
-        m_tightName->setText(QStringLiteral("最小すきま"));
+        const auto [loose, tight] = fitTexts::clearanceNames();
+        m_looseName->setText(headed(loose));
+        m_tightName->setText(headed(tight));
         m_looseValue->setMeaning(m_looseName->text());
         m_tightValue->setMeaning(m_tightName->text());
         for (FigureLabel* label : {m_type, m_looseValue, m_tightValue, m_fitTolerance})
@@ -344,14 +404,19 @@ void FitsWindow::showPair(const Answer& answer)
     }
     const auto [loose, tight] = fitTexts::clearanceFigures(*answer.pair);
     m_type->showValue(fitTexts::typeName(answer.pair->type));
-    m_looseName->setText(loose.name);
-    m_tightName->setText(tight.name);
+    m_looseName->setText(headed(loose.name));
+    m_tightName->setText(headed(tight.name));
     m_looseValue->setMeaning(loose.name);
     m_tightValue->setMeaning(tight.name);
     m_looseValue->showValue(loose.value);
     m_tightValue->showValue(tight.value);
     m_fitTolerance->showValue(fitTexts::millimetres(tolerance::fitTolerance(*answer.pair)));
-    m_notes->showValue(fitTexts::copyText(answer).trimmed());
+    const QString notes = fitTexts::copyText(answer).trimmed();
+    m_notes->showValue(notes);
+    // Three lines at least, four in English, whose pair line takes two: never one under the
+    // button where the window gives the answer little height.
+    m_notes->setMinimumHeight(int(std::max<qsizetype>(3, notes.count(u'\n') + 1)) *
+                              m_notes->fontMetrics().lineSpacing());
 }
 
 void FitsWindow::choosePair(const QString& hole, const QString& shaft)
@@ -361,7 +426,7 @@ void FitsWindow::choosePair(const QString& hole, const QString& shaft)
     m_undoAction->setEnabled(true);
     setPair(hole, shaft);
     statusBar()->showMessage(
-        QStringLiteral("%1/%2 を使いました（Ctrl+Z で %3 に戻します）").arg(hole, shaft, before));
+        tr("%1/%2 を使いました（Ctrl+Z で %3 に戻します）").arg(hole, shaft, before));
 }
 
 void FitsWindow::undoPair()
@@ -371,7 +436,7 @@ void FitsWindow::undoPair()
     const auto [hole, shaft] = m_replaced.takeLast();
     m_undoAction->setEnabled(!m_replaced.isEmpty());
     setPair(hole, shaft);
-    statusBar()->showMessage(QStringLiteral("%1/%2 に戻しました").arg(hole, shaft), 4000);
+    statusBar()->showMessage(tr("%1/%2 に戻しました").arg(hole, shaft), 4000);
 }
 
 void FitsWindow::setPair(const QString& hole, const QString& shaft)
@@ -396,9 +461,9 @@ void FitsWindow::copyFit()
 {
     const QString text = copyText();
     if (text.isEmpty()) {
-        statusBar()->showMessage(QStringLiteral("コピーできるはめあいがありません"), 4000);
+        statusBar()->showMessage(tr("コピーできるはめあいがありません"), 4000);
         return;
     }
     QGuiApplication::clipboard()->setText(text);
-    statusBar()->showMessage(QStringLiteral("コピーしました: ") + text.section(u'\n', 2, 2), 4000);
+    statusBar()->showMessage(tr("コピーしました: %1").arg(text.section(u'\n', 2, 2)), 4000);
 }

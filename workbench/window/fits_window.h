@@ -8,10 +8,14 @@
 
 #include <optional>
 
+#include "desktop/language.h"
+
 class AnswerFirst;
 class BearingBox;
 class FigureLabel;
 class FinderPanel;
+class LanguageMenu;
+class LanguageTexts;
 class SpokenChanges;
 class QAction;
 class QComboBox;
@@ -116,4 +120,7 @@ private:
     bool m_holding = false; // a growth for 使用条件's page is on its way
     workbench::Answer m_answer;
     std::optional<lastInputs::Inputs> m_complete; // the inputs as they stand, when complete
+    LanguageTexts* m_texts;
+    language::Choice m_languageChoice = language::Choice::Desktop; // as kept, until the menu has it
+    LanguageMenu* m_language = nullptr;
 };

@@ -2,6 +2,7 @@
 // The workbench's answer, laid out to be read first: both sides' figures with the pair's beside
 // them on the same rows, then the sources, the outlook and the lines for a drawing; the zones to
 // the right. And 使用条件's page, where the group stands with its answers.
+#include "desktop/language_texts.h"
 #include "window/figure_label.h"
 #include "window/fits_window.h"
 #include "window/label_kinds.h"
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -106,63 +108,85 @@ void FitsWindow::addSideRows(QGridLayout* grid)
     const char* names[2][6] = {
         {"holeHead", "holeUpper", "holeLower", "holeMaximum", "holeMinimum", "holeSource"},
         {"shaftHead", "shaftUpper", "shaftLower", "shaftMaximum", "shaftMinimum", "shaftSource"}};
-    const QString rows[] = {QStringLiteral("上の寸法許容差"), QStringLiteral("下の寸法許容差"),
-                            QStringLiteral("最大許容寸法"), QStringLiteral("最小許容寸法")};
+    // The row's name, and the figure's meaning for a listener on each side.
+    static const std::array<QString (*)(), 4> rows = {
+        [] { return tr("上の寸法許容差"); }, [] { return tr("下の寸法許容差"); },
+        [] { return tr("最大許容寸法"); }, [] { return tr("最小許容寸法"); }};
+    static const std::array<QString (*)(), 8> meanings = {
+        [] { return tr("穴の上の寸法許容差"); }, [] { return tr("穴の下の寸法許容差"); },
+        [] { return tr("穴の最大許容寸法"); },   [] { return tr("穴の最小許容寸法"); },
+        [] { return tr("軸の上の寸法許容差"); }, [] { return tr("軸の下の寸法許容差"); },
+        [] { return tr("軸の最大許容寸法"); },   [] { return tr("軸の最小許容寸法"); }};
     grid->addWidget(plainLabel(QStringLiteral("mm")), 0, RowNames);
     for (int side = 0; side < 2; ++side) {
         SideLabels& labels = m_sides[side];
-        labels.head = plainLabel(side == 0 ? QStringLiteral("穴") : QStringLiteral("軸"));
+        labels.head = plainLabel();
         labels.head->setObjectName(QString::fromLatin1(names[side][0]));
         labels.head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(labels.head, 0, HoleFigures + side);
         FigureLabel** figures[] = {&labels.upper, &labels.lower, &labels.maximum, &labels.minimum};
         for (int row = 0; row < 4; ++row) {
-            if (side == 0)
-                grid->addWidget(plainLabel(rows[row]), row + 1, RowNames);
-            FigureLabel* figure =
-                figureLabel(names[side][row + 1], (side == 0 ? u"穴の" : u"軸の") + rows[row]);
+            if (side == 0) {
+                QLabel* name = plainLabel();
+                m_texts->add([name, row] {
+                    name->setText(rows[row]());
+                    wrapInEnglish(name);
+                });
+                grid->addWidget(name, row + 1, RowNames);
+            }
+            FigureLabel* figure = figureLabel(names[side][row + 1], {});
+            m_texts->add([figure, side, row] { figure->setMeaning(meanings[4 * side + row]()); });
             grid->addWidget(figure, row + 1, HoleFigures + side);
             *figures[row] = figure;
         }
         labels.source = hiddenWhileEmpty(plainLabel());
         labels.source->setObjectName(QString::fromLatin1(names[side][5]));
-        steadyWidth(labels.source,
-                    QStringLiteral("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
+        m_texts->add([source = labels.source] {
+            steadyWidth(source, tr("穴の出典: JIS B 0401:2016（1984 年版の表にない値）"));
+        });
         grid->addWidget(labels.source, 5 + side, 0, 1, Columns);
     }
 }
 
 QWidget* FitsWindow::buildResults()
 {
-    auto* box = new QGroupBox(QStringLiteral("寸法とはめあい"));
+    auto* box = new QGroupBox;
     auto* grid = new QGridLayout(box);
     addSideRows(grid);
     // The pair's rows beside the sides' deviations: the type and the clearances stand as high
     // as the figures they come from, and are the last of the answer a low window cuts.
+    QLabel* typeName = plainLabel();
+    QLabel* toleranceName = plainLabel();
     const std::pair<QLabel*, QLabel*> pairRows[] = {
-        {plainLabel(QStringLiteral("はめあいの種類")), m_type},
+        {typeName, m_type},
         {m_looseName, m_looseValue},
         {m_tightName, m_tightValue},
-        {plainLabel(QStringLiteral("はめあいの変動量")), m_fitTolerance},
+        {toleranceName, m_fitTolerance},
     };
     for (int i = 0; i < 4; ++i) {
         grid->addWidget(pairRows[i].first, i + 1, PairNames);
         grid->addWidget(pairRows[i].second, i + 1, PairFigures);
     }
     grid->setColumnMinimumWidth(Gap, fontMetrics().height());
-    m_fitTolerance->setToolTip(QStringLiteral("最大すきまと最小すきまの差（穴と軸の公差の和）"));
     m_notes->setObjectName(QStringLiteral("drawingNotes"));
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_notes->setMinimumHeight(3 * m_notes->fontMetrics().lineSpacing());
-    steadyWidth(m_notes, QStringLiteral(
-                             "φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
+    m_copyButton->setObjectName(QStringLiteral("copyButton"));
+    m_texts->add([this, box, typeName, toleranceName] {
+        box->setTitle(tr("寸法とはめあい"));
+        typeName->setText(tr("はめあいの種類"));
+        toleranceName->setText(tr("はめあいの変動量"));
+        for (QLabel* name : {typeName, toleranceName, m_looseName, m_tightName})
+            wrapInEnglish(name);
+        m_fitTolerance->setToolTip(tr("最大すきまと最小すきまの差（穴と軸の公差の和）"));
+        steadyWidth(m_notes,
+                    tr("φ3149.9999 ZC18/zc18 すきまばめ 最大すきま 0.000 最小すきま 0.000"));
+        m_copyButton->setToolTip(
+            tr("穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)"));
+        m_copyButton->setStatusTip(m_copyButton->toolTip());
+    });
     m_outlook = new OutlookLines(grid, 7, Columns, this);
     grid->addWidget(m_notes, 9, 0, 1, Columns);
-    m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    const QString copyHint =
-        QStringLiteral("穴・軸の寸法許容差とはめあいを図面の表記でコピーします (Ctrl+C)");
-    m_copyButton->setToolTip(copyHint);
-    m_copyButton->setStatusTip(copyHint);
     grid->addWidget(m_copyButton, 10, 0, 1, Columns, Qt::AlignLeft);
     // What height the group gets beyond its rows goes below them: the rows never move, and
     // what the window cuts is the foot.
@@ -178,7 +202,8 @@ QWidget* FitsWindow::buildAnswer()
     // The Greek μ of JIS X 0208, not the micro sign: a title with the micro sign was drawn in a
     // fallback font, taller than the room the Windows style leaves a title, and lost its lower
     // strokes there.
-    auto* pictureBox = new QGroupBox(QStringLiteral("公差域（単位 μm）"));
+    auto* pictureBox = new QGroupBox;
+    m_texts->add([pictureBox] { pictureBox->setTitle(tr("公差域（単位 μm）")); });
     auto* pictureLayout = new QVBoxLayout(pictureBox);
     // The picture paints its whole rectangle; under the Windows style a title whose kanji come
     // from a taller fallback font reaches below the room the style leaves it, and was painted over.
@@ -197,7 +222,8 @@ QWidget* FitsWindow::buildAnswer()
 QScrollArea* FitsWindow::buildServicePage()
 {
     // Folded, the group is its title, and a line under it says what opening it does.
-    m_serviceFolded = plainLabel(m_service->toolTip());
+    m_serviceFolded = plainLabel();
+    m_texts->add([this] { m_serviceFolded->setText(ServicePanel::purpose()); });
     m_serviceFolded->setObjectName(QStringLiteral("serviceFoldedHint"));
     m_serviceFolded->setWordWrap(true);
     auto* content = new QWidget;

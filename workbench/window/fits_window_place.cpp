@@ -4,6 +4,7 @@
 #include "window/fits_window.h"
 
 #include "desktop/answer_first.h"
+#include "desktop/language_menu.h"
 #include "desktop/platform_choice.h"
 #include "desktop/work_area.h"
 #include "window/finder_panel.h"
@@ -120,6 +121,7 @@ void FitsWindow::saveNow()
                      [this, tools](QSettings& settings) {
                          m_service->writeTo(settings);
                          writeTools(settings, tools);
+                         language::keep(settings, m_language->choice());
                      });
 }
 

@@ -7,6 +7,8 @@
 #include <QSizePolicy>
 #include <QString>
 
+#include "desktop/language.h"
+
 // The kinds of label the window draws its own words in.
 
 // A problem reads in red on light and dark desktops alike.
@@ -22,6 +24,14 @@ inline QLabel* plainLabel(const QString& text = {})
     auto* label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A name of words breaks between them in English, whose names run two or three words long and
+// would widen their column past what an 800-pixel screen holds; Japanese, which a label would
+// break between any two characters, keeps its one line. Called again whenever the words change.
+inline void wrapInEnglish(QLabel* label)
+{
+    label->setWordWrap(language::current() == language::Language::English);
 }
 
 // A label whose changing text never moves the layout: as wide as the sample, whatever it shows.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/outlook_lines.h"
 
+#include "desktop/language_texts.h"
 #include "model/fit_outlook.h"
 #include "window/figure_label.h"
 #include "window/fit_texts.h"
@@ -27,14 +28,14 @@ QString otherBasisLine(const std::optional<tolerance::OtherBasisFit>& other)
         qt(tolerance::textOf(other->pair.hole)) + u'/' + qt(tolerance::textOf(other->pair.shaft));
     QString how;
     if (other->ownPair)
-        how = QStringLiteral("穴基準でも軸基準でもある組");
+        how = OutlookLines::tr("穴基準でも軸基準でもある組");
     else if (other->same())
-        how = QStringLiteral("すきまは同じ");
+        how = OutlookLines::tr("すきまは同じ");
     else
-        how = QStringLiteral("最も近い組。最大すきま %1 µm、最小すきま %2 µm の違い")
+        how = OutlookLines::tr("最も近い組。最大すきま %1 µm、最小すきま %2 µm の違い")
                   .arg(fitTexts::micrometres(other->maximumShift),
                        fitTexts::micrometres(other->minimumShift));
-    return QStringLiteral("他の基準: %1（%2）").arg(pair, how);
+    return OutlookLines::tr("他の基準: %1（%2）").arg(pair, how);
 }
 
 // For an interference fit the odds worth reading are those of a clearance.
@@ -44,10 +45,10 @@ QString oddsLine(const tolerance::FitStatistics& s, tolerance::FitType type)
     // Each side from its own tail: 1 less a near certainty is no figure.
     const double odds = interference ? s.clearanceProbability : s.interferenceProbability;
     const double other = interference ? s.interferenceProbability : s.clearanceProbability;
-    return QStringLiteral("99.73 % の組立てのすきま: %1～%2 mm\n%3になる確率: %4 %")
+    return OutlookLines::tr("99.73 % の組立てのすきま: %1～%2 mm\n%3になる確率: %4 %")
         .arg(qt(tolerance::formatStatisticalClearance(s.clearanceLow)),
              qt(tolerance::formatStatisticalClearance(s.clearanceHigh)),
-             interference ? QStringLiteral("すきま") : QStringLiteral("しめしろ"),
+             interference ? OutlookLines::tr("すきま") : OutlookLines::tr("しめしろ"),
              qt(tolerance::formatPercent(odds, other)));
 }
 
@@ -66,19 +67,31 @@ FigureLabel* lineLabel(const char* name, const QString& meaning)
 } // namespace
 
 OutlookLines::OutlookLines(QGridLayout* grid, int row, int columns, QObject* parent)
-    : QObject(parent), m_otherBasis(lineLabel("otherBasis", QStringLiteral("他の基準"))),
-      m_odds(lineLabel("fitOdds", QStringLiteral("組立てのすきまのばらつき"))),
+    : QObject(parent), m_otherBasis(lineLabel("otherBasis", {})), m_odds(lineLabel("fitOdds", {})),
       m_distribution(new QComboBox)
 {
+    m_otherBasis->setAlignment(Qt::AlignLeft | Qt::AlignTop); // one line of two at the top
     m_distribution->setObjectName(QStringLiteral("oddsDistribution"));
-    m_distribution->addItem(QStringLiteral("正規分布"), QVariant::fromValue(Distribution::Normal));
-    m_distribution->addItem(QStringLiteral("一様分布"), QVariant::fromValue(Distribution::Uniform));
-    m_distribution->setAccessibleName(QStringLiteral("寸法のばらつき"));
-    const QString hint =
-        QStringLiteral("穴と軸の寸法のばらつき方: 正規分布（公差 = ±3σ、中央）か、公差内で一様か");
-    m_distribution->setToolTip(hint);
-    m_distribution->setStatusTip(hint);
-    m_otherBasis->setToolTip(QStringLiteral("同じはめあいを穴基準と軸基準の間で移したときの組"));
+    m_distribution->addItem(QString(), QVariant::fromValue(Distribution::Normal));
+    m_distribution->addItem(QString(), QVariant::fromValue(Distribution::Uniform));
+    auto* texts = new LanguageTexts(*this);
+    texts->add([this] {
+        m_otherBasis->setMeaning(tr("他の基準"));
+        m_odds->setMeaning(tr("組立てのすきまのばらつき"));
+        m_distribution->setItemText(0, tr("正規分布"));
+        m_distribution->setItemText(1, tr("一様分布"));
+        m_distribution->setAccessibleName(tr("寸法のばらつき"));
+        m_distribution->setToolTip(
+            tr("穴と軸の寸法のばらつき方: 正規分布（公差 = ±3σ、中央）か、公差内で一様か"));
+        m_distribution->setStatusTip(m_distribution->toolTip());
+        m_otherBasis->setToolTip(tr("同じはめあいを穴基準と軸基準の間で移したときの組"));
+        // As many lines as the nearest pair's wording takes (two in English, one line of it
+        // wider than the window on an 800-pixel screen), shown or not: the lines below never
+        // move.
+        const int lines =
+            1 + int(tr("最も近い組。最大すきま %1 µm、最小すきま %2 µm の違い").count(u'\n'));
+        m_otherBasis->setMinimumHeight(lines * m_otherBasis->fontMetrics().lineSpacing());
+    });
     auto* odds = new QHBoxLayout;
     odds->addWidget(m_distribution, 0, Qt::AlignTop);
     odds->addWidget(m_odds, 1);

@@ -2,6 +2,7 @@
 #include "window/service_panel.h"
 
 #include "desktop/accessibility/readable_figure.h"
+#include "desktop/language_texts.h"
 #include "window/field_message.h"
 #include "window/label_kinds.h"
 #include "window/service_texts.h"
@@ -36,27 +37,49 @@ struct FieldText
 
 // In the order of ServiceField, four to a row: the hole's part, the shaft, then the joint.
 const FieldText kFields[kServiceFieldCount] = {
-    {"穴の材料", "例: S45C", "穴のある部品（ハブ）の材料。一覧から選ぶか名前を入力します"},
-    {"軸の材料", "例: S45C", "軸の材料。一覧から選ぶか名前を入力します"},
-    {"穴の温度 °C", "20",
-     "使用時の穴のある部品の温度。-273.15～1000 °C（空欄なら 20 °C）。材料が耐える温度を超えると"
-     "注意します"},
-    {"軸の温度 °C", "穴と同じ", "使用時の軸の温度。-273.15～1000 °C（空欄なら穴と同じ）"},
-    {"ハブ外径 mm", "例: 80", "圧入: 穴のある部品（ハブ）の外径。穴の最大許容寸法より大きく"},
-    {"軸の内径 mm", "0（中実）",
-     "圧入: 中空軸の内径。軸の最小許容寸法より小さく、中実なら空欄か 0"},
-    {"はめあい長さ mm", "例: 40", "圧入: はめあいの長さ。0 より長く"},
-    {"摩擦係数", "例: 0.15",
-     "圧入: 摩擦係数。0 より大きく 1 以下。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、"
-     "鋼とアルミや青銅は 0.10・0.06、焼きばめは圧入より少し大きめ"},
-    {"穴の粗さ Rz µm", "なし",
-     "圧入: 穴の面の Rz。軸の Rz と両方入れると、しめしろから 0.4 ×（両面の Rz の和）を引きます"},
-    {"軸の粗さ Rz µm", "なし", "圧入: 軸の面の Rz。穴の Rz と両方入れます"},
-    {"トルク N·m", "探すとき",
-     "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します。0 以上"},
-    {"軸方向力 N", "探すとき",
-     "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します。0 以上"},
-    {"安全率", "1", "はめあいを探すとき: すべりに対する安全率。0 より大きく（空欄なら 1）"},
+    {QT_TRANSLATE_NOOP("ServicePanel", "穴の材料"), QT_TRANSLATE_NOOP("ServicePanel", "例: S45C"),
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "穴のある部品（ハブ）の材料。一覧から選ぶか名前を入力します")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の材料"), QT_TRANSLATE_NOOP("ServicePanel", "例: S45C"),
+     QT_TRANSLATE_NOOP("ServicePanel", "軸の材料。一覧から選ぶか名前を入力します")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "穴の温度 °C"), "20",
+     QT_TRANSLATE_NOOP("ServicePanel", "使用時の穴のある部品の温度。-273.15～1000 °C（空欄なら 20 "
+                                       "°C）。材料が耐える温度を超えると"
+                                       "注意します")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の温度 °C"),
+     QT_TRANSLATE_NOOP("ServicePanel", "穴と同じ"),
+     QT_TRANSLATE_NOOP("ServicePanel", "使用時の軸の温度。-273.15～1000 °C（空欄なら穴と同じ）")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "ハブ外径 mm"), QT_TRANSLATE_NOOP("ServicePanel", "例: 80"),
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "圧入: 穴のある部品（ハブ）の外径。穴の最大許容寸法より大きく")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の内径 mm"),
+     QT_TRANSLATE_NOOP("ServicePanel", "0（中実）"),
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "圧入: 中空軸の内径。軸の最小許容寸法より小さく、中実なら空欄か 0")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "はめあい長さ mm"),
+     QT_TRANSLATE_NOOP("ServicePanel", "例: 40"),
+     QT_TRANSLATE_NOOP("ServicePanel", "圧入: はめあいの長さ。0 より長く")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "摩擦係数"), QT_TRANSLATE_NOOP("ServicePanel", "例: 0.15"),
+     QT_TRANSLATE_NOOP(
+         "ServicePanel",
+         "圧入: 摩擦係数。0 より大きく 1 以下。鋼と鋼は乾燥 0.15・油 0.10、鋼と鋳鉄は 0.12・0.08、"
+         "鋼とアルミや青銅は 0.10・0.06、焼きばめは圧入より少し大きめ")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "穴の粗さ Rz µm"), QT_TRANSLATE_NOOP("ServicePanel", "なし"),
+     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 穴の面の Rz。軸の Rz と両方入れると、しめしろから "
+                                       "0.4 ×（両面の Rz の和）を引きます")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸の粗さ Rz µm"), QT_TRANSLATE_NOOP("ServicePanel", "なし"),
+     QT_TRANSLATE_NOOP("ServicePanel", "圧入: 軸の面の Rz。穴の Rz と両方入れます")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "トルク N·m"), QT_TRANSLATE_NOOP("ServicePanel", "探すとき"),
+     QT_TRANSLATE_NOOP(
+         "ServicePanel",
+         "はめあいを探すとき: この伝達トルクを最小しめしろで保つ組だけを残します。0 以上")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "軸方向力 N"), QT_TRANSLATE_NOOP("ServicePanel", "探すとき"),
+     QT_TRANSLATE_NOOP(
+         "ServicePanel",
+         "はめあいを探すとき: この軸方向力を最小しめしろで保つ組だけを残します。0 以上")},
+    {QT_TRANSLATE_NOOP("ServicePanel", "安全率"), "1",
+     QT_TRANSLATE_NOOP("ServicePanel",
+                       "はめあいを探すとき: すべりに対する安全率。0 より大きく（空欄なら 1）")},
 };
 
 constexpr int kColumns = 4;
@@ -76,7 +99,6 @@ QWidget* fieldWidget(F field)
 {
     if (field != F::HoleMaterial && field != F::ShaftMaterial) {
         auto* edit = new QLineEdit;
-        edit->setPlaceholderText(QString::fromUtf8(kFields[int(field)].placeholder));
         return edit;
     }
     auto* combo = new QComboBox;
@@ -85,7 +107,6 @@ QWidget* fieldWidget(F field)
     for (const QString& name : materialNames())
         combo->addItem(name, name);
     combo->setCurrentIndex(-1);
-    combo->lineEdit()->setPlaceholderText(QString::fromUtf8(kFields[int(field)].placeholder));
     return combo;
 }
 
@@ -110,15 +131,16 @@ constexpr int kRowsPerColumn = 10;
 
 } // namespace
 
-ServicePanel::ServicePanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("使用条件（温度と圧入）(&W)"), parent)
+ServicePanel::ServicePanel(QWidget* parent) : QGroupBox(parent), m_texts(new LanguageTexts(*this))
 {
     setObjectName(QStringLiteral("serviceGroup"));
     setCheckable(true);
     setChecked(false);
-    setToolTip(
-        QStringLiteral("材料・温度・圧入の条件から、使用時のはめあいと圧入の強さを計算します"));
-    setStatusTip(toolTip());
+    m_texts->add([this] {
+        setTitle(tr("使用条件（温度と圧入）(&W)"));
+        setToolTip(purpose());
+        setStatusTip(toolTip());
+    });
     auto* layout = new QVBoxLayout(this);
     m_margins = layout->contentsMargins();
     showOpen(false);
@@ -128,6 +150,11 @@ ServicePanel::ServicePanel(QWidget* parent)
         showOpen(open);
         refresh();
     });
+}
+
+QString ServicePanel::purpose()
+{
+    return tr("材料・温度・圧入の条件から、使用時のはめあいと圧入の強さを計算します");
 }
 
 void ServicePanel::ensureBody()
@@ -200,15 +227,22 @@ QWidget* ServicePanel::buildFields()
         const F field = F(i);
         const auto [row, column] = placeOf(field);
         QWidget* input = fieldWidget(field);
-        const QString name = QString::fromUtf8(kFields[i].label);
         input->setObjectName(serviceFieldKey(field));
         input->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.0000")));
         input->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        input->setAccessibleName(name);
-        input->setToolTip(QString::fromUtf8(kFields[i].hint));
-        input->setStatusTip(input->toolTip());
-        auto* label = plainLabel(name);
+        auto* label = plainLabel();
         label->setBuddy(input);
+        m_texts->add([input, label, i] {
+            label->setText(tr(kFields[i].label));
+            wrapInEnglish(label);
+            input->setAccessibleName(label->text());
+            input->setToolTip(tr(kFields[i].hint));
+            input->setStatusTip(input->toolTip());
+            auto* edit = qobject_cast<QLineEdit*>(input);
+            if (auto* combo = qobject_cast<QComboBox*>(input))
+                edit = combo->lineEdit();
+            edit->setPlaceholderText(tr(kFields[i].placeholder));
+        });
         auto* message = new FieldMessage;
         message->setObjectName(serviceFieldKey(field) + QStringLiteral("Message"));
         QPalette colours = message->palette();
@@ -360,6 +394,7 @@ void ServicePanel::showLines()
             continue;
         const serviceTexts::Row& row = lines.rows[i];
         cells[0]->setText(row.meaning);
+        wrapInEnglish(cells[0]);
         cells[1]->setObjectName(row.key);
         cells[2]->setObjectName(row.key + QStringLiteral("AtWorking"));
         accessibility::showFigure(*cells[1], row.meaning + QStringLiteral(" 20 °C"), row.at20);
@@ -367,7 +402,7 @@ void ServicePanel::showLines()
         cells[2]->setVisible(warm && !row.atWorking.isEmpty());
     }
     m_notes->setText(lines.notes.join(u'\n'));
-    m_notes->setAccessibleName(lines.notes.join(u'\u3002'));
+    m_notes->setAccessibleName(lines.notes.join(words::stop()));
     m_notes->setVisible(!lines.notes.isEmpty());
     // The scroll area's hint is its content's, which its layout above does not watch.
     m_body->updateGeometry();

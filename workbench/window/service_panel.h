@@ -10,6 +10,7 @@
 
 class QGridLayout;
 class QLabel;
+class LanguageTexts;
 class SpokenChanges;
 
 // 使用条件: the materials, temperatures, joint and load of the fit in service, folded away until
@@ -22,6 +23,9 @@ class ServicePanel : public QGroupBox
 
 public:
     explicit ServicePanel(QWidget* parent = nullptr);
+
+    // What the group does, in a line: its tip, and what the folded group says under its title.
+    static QString purpose();
 
     // The fit above changed: answer again for it.
     void setFit(const workbench::Answer& fit);
@@ -69,6 +73,7 @@ private:
     void showLines();
     void chainFigures();
 
+    LanguageTexts* m_texts;
     QMargins m_margins;
     workbench::ServiceFields m_kept; // the fields' texts while there is no body to hold them
     QWidget* m_body = nullptr;

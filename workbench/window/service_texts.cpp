@@ -7,6 +7,16 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
+namespace {
+// The words of this file, in the language in force.
+struct ServiceTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(ServiceTexts)
+};
+} // namespace
+
 namespace serviceTexts {
 
 namespace {
@@ -26,7 +36,7 @@ QString plain(double value)
 // A part under no stress has no safety to give: said in words, as "inf" would read as a fault.
 QString safety(const std::optional<double>& value)
 {
-    return value ? plain(*value) : QStringLiteral("応力なし");
+    return value ? plain(*value) : ServiceTexts::tr("応力なし");
 }
 
 QString figure(double value, const char* unit)
@@ -48,27 +58,27 @@ QString limitName(HeatLimitKind kind)
 {
     switch (kind) {
     case HeatLimitKind::Tempering:
-        return QStringLiteral("焼戻し温度");
+        return ServiceTexts::tr("焼戻し温度");
     case HeatLimitKind::Transformation:
-        return QStringLiteral("変態の始まる温度 (Ac1)");
+        return ServiceTexts::tr("変態の始まる温度 (Ac1)");
     case HeatLimitKind::Sensitisation:
-        return QStringLiteral("鋭敏化の始まる温度");
+        return ServiceTexts::tr("鋭敏化の始まる温度");
     case HeatLimitKind::Decomposition:
-        return QStringLiteral("セメンタイトの分解が始まる温度");
+        return ServiceTexts::tr("セメンタイトの分解が始まる温度");
     case HeatLimitKind::Stabilising:
-        return QStringLiteral("安定化処理の温度");
+        return ServiceTexts::tr("安定化処理の温度");
     case HeatLimitKind::Ageing:
-        return QStringLiteral("時効処理の温度");
+        return ServiceTexts::tr("時効処理の温度");
     case HeatLimitKind::Annealing:
-        return QStringLiteral("焼なまし温度");
+        return ServiceTexts::tr("焼なまし温度");
     case HeatLimitKind::MeltingOnset:
-        return QStringLiteral("溶け始める温度（固相線）");
+        return ServiceTexts::tr("溶け始める温度（固相線）");
     case HeatLimitKind::Mechanical:
-        return QStringLiteral("機械的に使える最高温度");
+        return ServiceTexts::tr("機械的に使える最高温度");
     case HeatLimitKind::ContinuousUse:
         break;
     }
-    return QStringLiteral("連続使用の最高温度");
+    return ServiceTexts::tr("連続使用の最高温度");
 }
 
 // A part heated past what its material bears is no longer the part its figures describe.
@@ -77,7 +87,7 @@ void addHeatNote(QStringList& notes, const QString& what, double celsiusValue,
 {
     if (!limit || celsiusValue <= limit->celsius)
         return;
-    notes << QStringLiteral("注意: %1 %2 は %3 の%4 %5 を超えます")
+    notes << ServiceTexts::tr("注意: %1 %2 は %3 の%4 %5 を超えます")
                  .arg(what, celsius(celsiusValue), material, limitName(limit->kind),
                       celsius(limit->celsius));
 }
@@ -91,23 +101,23 @@ void addThermal(Lines& lines, const Answer& fit, const ThermalFit& at)
     // Clearances signed, as the finder's bounds are typed: negative for an interference, so one
     // row compares a fit whose type changes.
     lines.rows += {
-        {QStringLiteral("holeMaximumWarm"), QStringLiteral("穴の最大許容寸法"),
+        {QStringLiteral("holeMaximumWarm"), ServiceTexts::tr("穴の最大許容寸法"),
          mm(fit.hole->maximum), mm(hole.maximum)},
-        {QStringLiteral("holeMinimumWarm"), QStringLiteral("穴の最小許容寸法"),
+        {QStringLiteral("holeMinimumWarm"), ServiceTexts::tr("穴の最小許容寸法"),
          mm(fit.hole->minimum), mm(hole.minimum)},
-        {QStringLiteral("shaftMaximumWarm"), QStringLiteral("軸の最大許容寸法"),
+        {QStringLiteral("shaftMaximumWarm"), ServiceTexts::tr("軸の最大許容寸法"),
          mm(fit.shaft->maximum), mm(shaft.maximum)},
-        {QStringLiteral("shaftMinimumWarm"), QStringLiteral("軸の最小許容寸法"),
+        {QStringLiteral("shaftMinimumWarm"), ServiceTexts::tr("軸の最小許容寸法"),
          mm(fit.shaft->minimum), mm(shaft.minimum)},
-        {QStringLiteral("maximumClearanceWarm"), QStringLiteral("最大すきま（負はしめしろ）"),
+        {QStringLiteral("maximumClearanceWarm"), ServiceTexts::tr("最大すきま（負はしめしろ）"),
          mm(cold.maximumClearance), mm(at.fit.maximumClearance)},
-        {QStringLiteral("minimumClearanceWarm"), QStringLiteral("最小すきま（負はしめしろ）"),
+        {QStringLiteral("minimumClearanceWarm"), ServiceTexts::tr("最小すきま（負はしめしろ）"),
          mm(cold.minimumClearance), mm(at.fit.minimumClearance)},
-        {QStringLiteral("fitKindWarm"), QStringLiteral("はめあいの種類"),
+        {QStringLiteral("fitKindWarm"), ServiceTexts::tr("はめあいの種類"),
          fitTexts::typeName(cold.type), fitTexts::typeName(at.fit.type)},
     };
     if (at.fit.type != at.typeAt20)
-        lines.notes << QStringLiteral("%1 では%2から%3に変わります")
+        lines.notes << ServiceTexts::tr("%1 では%2から%3に変わります")
                            .arg(lines.workingHead, fitTexts::typeName(at.typeAt20),
                                 fitTexts::typeName(at.fit.type));
 }
@@ -136,68 +146,73 @@ QStringList stateFigures(const PressState& s)
 void addStateNotes(QStringList& notes, const PressState& s, const QString& where)
 {
     if (!s.holdsForCertain)
-        notes << where + QStringLiteral("最小しめしろが残らないので、摩擦で保持できるとは限り"
-                                        "ません（すきまばめ・中間ばめ）");
+        notes << ServiceTexts::tr("%1最小しめしろが残らないので、摩擦で保持できるとは限りません"
+                                  "（すきまばめ・中間ばめ）")
+                     .arg(where);
     QString bores;
-    if (s.hubYieldsAtMax())
-        bores = QStringLiteral("ハブの内径");
-    if (s.shaftYieldsAtMax())
-        bores += (bores.isEmpty() ? QString() : QStringLiteral("と")) + QStringLiteral("軸の内径");
-    if (bores.isEmpty())
+    if (s.hubYieldsAtMax() && s.shaftYieldsAtMax())
+        bores = ServiceTexts::tr("ハブの内径と軸の内径");
+    else if (s.hubYieldsAtMax())
+        bores = ServiceTexts::tr("ハブの内径");
+    else if (s.shaftYieldsAtMax())
+        bores = ServiceTexts::tr("軸の内径");
+    else
         return;
     const bool atMin = s.hubYieldsAtMin || s.shaftYieldsAtMin;
-    notes << where + bores +
-                 (atMin ? QStringLiteral("が最小しめしろでも降伏します")
-                        : QStringLiteral("が最大しめしろで降伏します")) +
-                 QStringLiteral("。降伏を超えると弾性の計算は成り立たないので、その数値は示しま"
-                                "せん");
+    notes << (atMin
+                  ? ServiceTexts::tr("%1%2が最小しめしろでも降伏します。降伏を超えると弾性の計算は"
+                                     "成り立たないので、その数値は示しません")
+                  : ServiceTexts::tr("%1%2が最大しめしろで降伏します。降伏を超えると弾性の計算は"
+                                     "成り立たないので、その数値は示しません"))
+                 .arg(where, bores);
 }
 
 void addPress(Lines& lines, const PressFit& press, const ServiceAnswer& service)
 {
     if (!press.elastic) {
-        lines.notes << QStringLiteral("樹脂の部品は弾性の計算の外です: 圧入は計算しません"
-                                      "（温度の計算だけ）");
+        lines.notes << ServiceTexts::tr("樹脂の部品は弾性の計算の外です: 圧入は計算しません"
+                                        "（温度の計算だけ）");
         return;
     }
     static const std::pair<const char*, const char*> rows[] = {
-        {"interferenceMin", "実効しめしろ（最小）"},
-        {"interferenceMax", "実効しめしろ（最大）"},
-        {"pressureMin", "面圧（最小しめしろ）"},
-        {"torqueMin", "伝達トルク"},
-        {"axialForceMin", "軸方向の保持力"},
-        {"pressureMax", "面圧（最大しめしろ）"},
-        {"pressInForceMax", "圧入力"},
-        {"hubTangentialMax", "ハブ内径の円周応力"},
-        {"hubEquivalentMax", "ハブ内径の相当応力"},
-        {"hubSafety", "ハブの降伏に対する安全率"},
-        {"shaftEquivalentMax", "軸の相当応力"},
-        {"shaftSafety", "軸の降伏に対する安全率"},
+        {"interferenceMin", QT_TRANSLATE_NOOP("ServiceTexts", "実効しめしろ（最小）")},
+        {"interferenceMax", QT_TRANSLATE_NOOP("ServiceTexts", "実効しめしろ（最大）")},
+        {"pressureMin", QT_TRANSLATE_NOOP("ServiceTexts", "面圧（最小しめしろ）")},
+        {"torqueMin", QT_TRANSLATE_NOOP("ServiceTexts", "伝達トルク")},
+        {"axialForceMin", QT_TRANSLATE_NOOP("ServiceTexts", "軸方向の保持力")},
+        {"pressureMax", QT_TRANSLATE_NOOP("ServiceTexts", "面圧（最大しめしろ）")},
+        {"pressInForceMax", QT_TRANSLATE_NOOP("ServiceTexts", "圧入力")},
+        {"hubTangentialMax", QT_TRANSLATE_NOOP("ServiceTexts", "ハブ内径の円周応力")},
+        {"hubEquivalentMax", QT_TRANSLATE_NOOP("ServiceTexts", "ハブ内径の相当応力")},
+        {"hubSafety", QT_TRANSLATE_NOOP("ServiceTexts", "ハブの降伏に対する安全率")},
+        {"shaftEquivalentMax", QT_TRANSLATE_NOOP("ServiceTexts", "軸の相当応力")},
+        {"shaftSafety", QT_TRANSLATE_NOOP("ServiceTexts", "軸の降伏に対する安全率")},
     };
     const QStringList cold = stateFigures(press.at20);
     const QStringList warm = press.atWorking ? stateFigures(*press.atWorking) : QStringList();
     for (qsizetype i = 0; i < cold.size(); ++i)
-        lines.rows += {QString::fromLatin1(rows[i].first), QString::fromUtf8(rows[i].second),
+        lines.rows += {QString::fromLatin1(rows[i].first), ServiceTexts::tr(rows[i].second),
                        cold[i], warm.value(i)};
-    lines.rows += {QStringLiteral("assemblyTemperature"), QStringLiteral("焼きばめのハブ温度"),
-                   press.assemblyCelsius ? celsius(*press.assemblyCelsius) : QStringLiteral("不要"),
-                   QString()};
+    lines.rows +=
+        {QStringLiteral("assemblyTemperature"), ServiceTexts::tr("焼きばめのハブ温度"),
+         press.assemblyCelsius ? celsius(*press.assemblyCelsius) : ServiceTexts::tr("不要"),
+         QString()};
     if (press.assemblyCelsius)
-        lines.notes << QStringLiteral("焼きばめ: 軸は 20 °C、はめあいすきま %1")
+        lines.notes << ServiceTexts::tr("焼きばめ: 軸は 20 °C、はめあいすきま %1")
                            .arg(mm(press.joiningClearance));
     else
-        lines.notes << QStringLiteral("焼きばめ: 最小すきま %1 がはめあいすきま %2 以上あるので、"
-                                      "加熱せずにはまります")
+        lines.notes << ServiceTexts::tr("焼きばめ: 最小すきま %1 がはめあいすきま %2 以上あるので、"
+                                        "加熱せずにはまります")
                            .arg(mm(press.joiningClearance - press.assemblyOpening),
                                 mm(press.joiningClearance));
     if (press.assemblyCelsius)
-        addHeatNote(lines.notes, QStringLiteral("焼きばめのハブ温度"), *press.assemblyCelsius,
+        addHeatNote(lines.notes, ServiceTexts::tr("焼きばめのハブ温度"), *press.assemblyCelsius,
                     service.holeMaterial, service.holeHeatLimit);
     lines.notes << (service.joint->roughness
-                        ? QStringLiteral("しめしろから 0.4 ×（穴と軸の Rz の和）= %1 を差し引き"
-                                         "ます（DIN 7190-1:2017）")
+                        ? ServiceTexts::tr("しめしろから 0.4 ×（穴と軸の Rz の和）= %1 を差し引き"
+                                           "ます（DIN 7190-1:2017）")
                               .arg(mm(press.smoothing))
-                        : QStringLiteral("粗さの入力がないので、しめしろは平滑化していません"));
+                        : ServiceTexts::tr("粗さの入力がないので、しめしろは平滑化していません"));
     addStateNotes(lines.notes, press.at20, QStringLiteral("20 °C: "));
     if (press.atWorking)
         addStateNotes(lines.notes, *press.atWorking, lines.workingHead + QStringLiteral(": "));
@@ -214,7 +229,7 @@ QString temperatureText(const Temperatures& working)
 {
     if (working.holeCelsius == working.shaftCelsius)
         return celsius(working.holeCelsius);
-    return QStringLiteral("穴 %1・軸 %2")
+    return ServiceTexts::tr("穴 %1・軸 %2")
         .arg(celsius(working.holeCelsius), celsius(working.shaftCelsius));
 }
 
@@ -223,9 +238,9 @@ Lines linesOf(const Answer& fit, const ServiceAnswer& service)
     Lines lines;
     if (service.working) {
         lines.workingHead = temperatureText(*service.working);
-        addHeatNote(lines.notes, QStringLiteral("穴の部品の温度"), service.working->holeCelsius,
+        addHeatNote(lines.notes, ServiceTexts::tr("穴の部品の温度"), service.working->holeCelsius,
                     service.holeMaterial, service.holeHeatLimit);
-        addHeatNote(lines.notes, QStringLiteral("軸の温度"), service.working->shaftCelsius,
+        addHeatNote(lines.notes, ServiceTexts::tr("軸の温度"), service.working->shaftCelsius,
                     service.shaftMaterial, service.shaftHeatLimit);
     }
     if (service.thermal)
@@ -241,7 +256,7 @@ QString copyLines(const Answer& fit, const ServiceAnswer& service)
         return {};
     const Lines lines = linesOf(fit, service);
     QString text =
-        QStringLiteral("使用条件 穴 %1 軸 %2").arg(service.holeMaterial, service.shaftMaterial);
+        ServiceTexts::tr("使用条件 穴 %1 軸 %2").arg(service.holeMaterial, service.shaftMaterial);
     if (service.working)
         text += u' ' + lines.workingHead;
     text += u'\n';
@@ -249,7 +264,7 @@ QString copyLines(const Answer& fit, const ServiceAnswer& service)
     for (const Row& row : lines.rows) {
         text += row.meaning + u' ' + row.at20;
         if (warm && !row.atWorking.isEmpty())
-            text += QStringLiteral("（%1 で %2）").arg(lines.workingHead, row.atWorking);
+            text += ServiceTexts::tr("（%1 で %2）").arg(lines.workingHead, row.atWorking);
         text += u'\n';
     }
     for (const QString& note : lines.notes)

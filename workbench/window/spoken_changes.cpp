@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/spoken_changes.h"
 
+#include "desktop/language_texts.h"
+
 #include "desktop/accessibility/announcer.h"
 
 #include <QStringList>
@@ -64,13 +66,13 @@ void SpokenChanges::speak()
         accessibility::announceProblem(*fresh.front()->field, fresh.front()->now);
         return;
     }
-    QStringList words;
+    QStringList said;
     for (const Problem* problem : fresh)
-        words << problem->field->accessibleName() + u'\u3001' + problem->now;
+        said << problem->field->accessibleName() + words::comma() + problem->now;
     if (newFound)
-        words << m_found;
+        said << m_found;
     if (newFit)
-        words << m_fit;
-    if (!words.isEmpty())
-        accessibility::announce(m_window, words.join(u'\u3002'));
+        said << m_fit;
+    if (!said.isEmpty())
+        accessibility::announce(m_window, said.join(words::stop()));
 }

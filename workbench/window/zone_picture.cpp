@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/zone_picture.h"
 
+#include "desktop/language_texts.h"
 #include "window/figure_label.h"
 #include "window/fit_texts.h"
 
@@ -25,7 +26,13 @@ const QColor kShaftFill(235, 135, 40, 150);
 ZonePicture::ZonePicture(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("zonePicture"));
-    setAccessibleName(QStringLiteral("公差域の図"));
+    // The captions and the columns' room too: English words are longer.
+    (new LanguageTexts(*this))->add([this] {
+        setAccessibleName(tr("公差域の図"));
+        describe();
+        updateGeometry();
+        update();
+    });
     // Tab reaches it, so that a screen reader reads its description: the zones and the fit.
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -56,24 +63,24 @@ void ZonePicture::describe()
     if (m_hole) {
         const tolerance::Fit fit =
             tolerance::fitOf({m_hole->upper, m_hole->lower}, {m_shaft->upper, m_shaft->lower});
-        description = QStringLiteral("穴 %1 %2／%3 µm、軸 %4 %5／%6 µm、%7")
+        description = tr("穴 %1 %2／%3 µm、軸 %4 %5／%6 µm、%7")
                           .arg(m_hole->code, fitTexts::micrometres(m_hole->upper),
                                fitTexts::micrometres(m_hole->lower), m_shaft->code,
                                fitTexts::micrometres(m_shaft->upper),
                                fitTexts::micrometres(m_shaft->lower), fitTexts::typeName(fit.type));
     } else {
-        description = QStringLiteral("寸法と公差クラスが入ると公差域を描きます");
+        description = tr("寸法と公差クラスが入ると公差域を描きます");
     }
     if (m_hole && m_warm)
-        description += QStringLiteral("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
-                           .arg(m_warm->holeCaption == m_warm->shaftCaption
-                                    ? m_warm->holeCaption
-                                    : QStringLiteral("穴 %1・軸 %2")
-                                          .arg(m_warm->holeCaption, m_warm->shaftCaption),
-                                fitTexts::micrometres(m_warm->hole.upper),
-                                fitTexts::micrometres(m_warm->hole.lower),
-                                fitTexts::micrometres(m_warm->shaft.upper),
-                                fitTexts::micrometres(m_warm->shaft.lower));
+        description +=
+            tr("、%1 では穴 %2／%3 µm、軸 %4／%5 µm")
+                .arg(m_warm->holeCaption == m_warm->shaftCaption
+                         ? m_warm->holeCaption
+                         : tr("穴 %1・軸 %2").arg(m_warm->holeCaption, m_warm->shaftCaption),
+                     fitTexts::micrometres(m_warm->hole.upper),
+                     fitTexts::micrometres(m_warm->hole.lower),
+                     fitTexts::micrometres(m_warm->shaft.upper),
+                     fitTexts::micrometres(m_warm->shaft.lower));
     setAccessibleDescription(description);
 }
 
@@ -84,7 +91,7 @@ QSize ZonePicture::minimumSizeHint() const
     // ask for no more: with them, a picture at its least draws its figures smaller, as it must on
     // an 800-pixel screen with a desktop font of 11 pt, where half as much again would push the
     // window past the screen's edge and cut the picture there.
-    const int column = metrics.horizontalAdvance(QStringLiteral("穴 H7 +0.0000"));
+    const int column = metrics.horizontalAdvance(tr("穴 H7 +0.0000"));
     return {column * 2, metrics.height() * 10};
 }
 
@@ -92,7 +99,7 @@ QSize ZonePicture::sizeHint() const
 {
     // Where the window has the room, two columns a side with the zones at temperature.
     const QSize least = minimumSizeHint();
-    const int column = fontMetrics().horizontalAdvance(QStringLiteral("穴 H7 +0.0000"));
+    const int column = fontMetrics().horizontalAdvance(tr("穴 H7 +0.0000"));
     return {m_warm ? column * 4 : least.width() * 5 / 4, least.height() * 5 / 4};
 }
 
@@ -269,8 +276,7 @@ QList<ZonePicture::Label> ZonePicture::labels() const
         const Column column = columnOf(side);
         addFigures(labels, column, {figures->upper, figures->lower}, column.figuresLeft,
                    m_warm ? column.figuresRight : column.right);
-        caption((side == Side::Hole ? QStringLiteral("穴 ") : QStringLiteral("軸 ")) +
-                    figures->code,
+        caption((side == Side::Hole ? tr("穴 %1") : tr("軸 %1")).arg(figures->code),
                 column.zone.left(), column.right, 0);
         if (!m_warm)
             continue;
@@ -304,7 +310,7 @@ void ZonePicture::paintPicture()
         painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(plot.adjusted(0, 0, 0, -plot.height() / 2),
                          Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("寸法と公差クラスを入れると\n公差域を描きます"));
+                         tr("寸法と公差クラスを入れると\n公差域を描きます"));
         return;
     }
     for (const Side side : {Side::Hole, Side::Shaft}) {
