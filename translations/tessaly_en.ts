@@ -959,7 +959,7 @@
     </message>
     <message>
         <source>向き（+ 大きくする / − 小さくする）・呼び寸法・公差（H8、+0.1/-0.05、m、bearing:0 6204）。材料と温度は任意</source>
-        <translation>Direction (+ adds to the closing dimension, − takes from it), nominal and tolerance (H8, +0.1/-0.05, m, bearing:0 6204); material and temperature if wanted</translation>
+        <translation>Direction (+ lengthens, − shortens), nominal, tolerance (H8, +0.1/-0.05, m, bearing:0 6204); the rest optional</translation>
     </message>
     <message>
         <source>%1 行目: %2</source>
