@@ -635,7 +635,7 @@
     </message>
     <message>
         <source>穴の公差クラス。一覧から選ぶか、H7 のように大文字で入力します。買う部品は寸法許容差を 0/-0.009 のように入力できます</source>
-        <translation>The hole&apos;s tolerance class: pick it from the list or type it in capitals, such as H7. For a bought part type its limit deviations, such as 0/-0.009</translation>
+        <translation>Hole class: pick it or type it in capitals (H7); for a bought part, its limit deviations (0/-0.009)</translation>
     </message>
     <message>
         <source>軸の公差クラス(&amp;J)</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>軸の公差クラス。一覧から選ぶか、g6 のように小文字で入力します。買う部品は寸法許容差を +0.021/+0.008 のように入力できます</source>
-        <translation>The shaft&apos;s tolerance class: pick it from the list or type it in small letters, such as g6. For a bought part type its limit deviations, such as +0.021/+0.008</translation>
+        <translation>Shaft class: pick it or type it in lower case (g6); for a bought part, its limit deviations (+0.021/+0.008)</translation>
     </message>
     <message>
         <source>規格(&amp;K)</source>
