@@ -14,6 +14,7 @@
 #include "fit_query.h"
 #include "fits_window.h"
 #endif
+#include "repaint_clock.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -55,27 +56,6 @@ double percentile(std::vector<double> values, double p)
     std::sort(values.begin(), values.end());
     return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
 }
-
-// When the window's first repaint since the last start() ended.
-class RepaintClock : public QObject
-{
-public:
-    void start() { m_painted.reset(); }
-    std::optional<Clock::time_point> painted() const { return m_painted; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::UpdateRequest || m_painted)
-            return false;
-        watched->event(event);
-        m_painted = Clock::now();
-        return true;
-    }
-
-private:
-    std::optional<Clock::time_point> m_painted;
-};
 
 // The window under test and what the benchmark watches of it.
 struct Bench

@@ -6,6 +6,7 @@
 // figures, judges nothing. With --monte-carlo-only it runs the Monte Carlo part alone, once, for
 // valgrind --tool=callgrind to count.
 #include "model/stack_model.h"
+#include "repaint_clock.h"
 #include "stack_window.h"
 
 #include "tolerance/stack/chain.h"
@@ -123,27 +124,6 @@ void modelKeystrokes(int rounds, tolerance::Distribution distribution)
             : "a key into the model, 100 members spread evenly, to the closed forms, median",
         median(times), "µs", 1000);
 }
-
-// When the window's first repaint since start() ended.
-class RepaintClock : public QObject
-{
-public:
-    void start() { m_painted.reset(); }
-    std::optional<Clock::time_point> painted() const { return m_painted; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::UpdateRequest || m_painted)
-            return false;
-        watched->event(event);
-        m_painted = Clock::now();
-        return true;
-    }
-
-private:
-    std::optional<Clock::time_point> m_painted;
-};
 
 // Keys typed into a cell of the window's table, each to the window's repaint, with the Monte Carlo
 // run of the chain as it stood a key before still going.
